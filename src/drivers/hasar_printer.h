@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <optional>
+
+// What the window needs of a Hasar fiscal printer driver. Every call blocks until the printer
+// has answered and raises DriverError on any failure; results other than Respuesta are not used.
+class HasarPrinter {
+public:
+    virtual ~HasarPrinter() = default;
+
+    // Configuration and session.
+    virtual void ComPort(int port) = 0;
+    virtual void Model(int model) = 0;
+    virtual void BeginSession() = 0;
+    virtual void Finalizar() = 0;
+
+    // One raw protocol command: the command byte followed by its fields, each after a 0x1C.
+    virtual void SendCommand(const QByteArray& raw) = 0;
+
+    // Fiscal receipts.
+    virtual void SetCustomerData(const QString& name, const QString& id, int docType, int responsibility,
+                                 const std::optional<QString>& address = std::nullopt) = 0;
+    virtual void OpenFiscalReceipt(int documentCode) = 0;
+    virtual void ImprimirItem(const QString& description, double quantity, double unitPrice, double vat,
+                              double internalTaxes) = 0;
+    virtual void PrintPayment(const QString& text, double amount) = 0;
+    virtual void CloseFiscalReceipt() = 0;
+
+    // Non-fiscal homologated documents (credit notes, delivery notes, receipts).
+    virtual void AssociatedDocument(int index, const QString& documentNumber) = 0;
+    virtual void OpenHomologatedDocument(int documentCode, std::optional<qint16> copies = std::nullopt) = 0;
+    virtual void PrintDeliveryItem(const QString& description, double quantity) = 0;
+    virtual void PrintReceiptText(const QString& line) = 0;
+    virtual void CloseHomologatedDocument() = 0;
+
+    // Non-fiscal documents.
+    virtual void OpenNonFiscalDocument() = 0;
+    virtual void PrintNonFiscalText(const QString& line) = 0;
+    virtual void CloseNonFiscalDocument() = 0;
+
+    // Reports.
+    virtual void PrintXReport() = 0;
+    virtual void PrintZReport() = 0;
+    virtual void GlobalReportByDate(const QDate& first, const QDate& last, bool global) = 0;
+    virtual void GlobalReportByNumber(int firstZ, int lastZ, bool global) = 0;
+
+    // Devices and housekeeping.
+    virtual void CancelAll() = 0;
+    virtual void OpenDrawer() = 0;
+    virtual void CutPaper() = 0;
+    virtual void LoadLogo(const QString& path) = 0;
+
+    // Queries: each leaves an answer that Respuesta reads field by field.
+    virtual void QueryInitData() = 0;
+    virtual void QueryDailyStatus() = 0;
+    virtual void QueryStatus() = 0;
+    virtual void QueryDayActivity() = 0;
+    virtual QString Respuesta(int field) = 0;
+};

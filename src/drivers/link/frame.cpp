@@ -1,0 +1,144 @@
+#include "frame.h"
+
+namespace frame {
+
+quint16 checksum(QByteArrayView bytes) {
+    quint32 sum = 0;
+    for (char c : bytes) sum += static_cast<quint8>(c);
+    return static_cast<quint16>(sum & 0xFFFF);
+}
+
+QString fieldProblem(const Frame& f) {
+    for (int i = 0; i < f.fields.size(); ++i) {
+        for (char c : f.fields[i]) {
+            if (static_cast<quint8>(c) < 0x20)
+                return QStringLiteral("el campo %1 contiene el carácter de control 0x%2")
+                    .arg(i + 1)
+                    .arg(static_cast<quint8>(c), 2, 16, QLatin1Char('0'));
+        }
+    }
+    if (f.command < 0x20) return QStringLiteral("el código de comando 0x%1 no es válido").arg(f.command, 2, 16, QLatin1Char('0'));
+    return {};
+}
+
+QByteArray encode(const Frame& f) {
+    QByteArray out;
+    out.reserve(8 + f.fields.size() * 8);
+    out.append(STX);
+    out.append(static_cast<char>(f.seq));
+    out.append(static_cast<char>(f.command));
+    for (const QByteArray& field : f.fields) {
+        out.append(FS);
+        out.append(field);
+    }
+    out.append(ETX);
+    out.append(QByteArray::number(checksum(out), 16).toUpper().rightJustified(4, '0'));
+    return out;
+}
+
+Frame make(quint8 seq, quint8 command, QList<QByteArray> fields) {
+    return Frame{seq, command, std::move(fields)};
+}
+
+quint8 nextSeq(quint8 seq, int step) {
+    int next = seq + step;
+    if (next > kSeqLast) next = kSeqFirst + (next - kSeqLast - 1);
+    return static_cast<quint8>(next);
+}
+
+QString hex(QByteArrayView bytes) {
+    QString out;
+    for (char c : bytes) {
+        const auto b = static_cast<quint8>(c);
+        if (b >= 0x20 && b < 0x7F)
+            out.append(QLatin1Char(c));
+        else
+            out.append(QStringLiteral("<%1>").arg(b, 2, 16, QLatin1Char('0')).toUpper());
+    }
+    return out;
+}
+
+void Decoder::feed(QByteArrayView bytes) {
+    for (char c : bytes) {
+        switch (state_) {
+        case State::Idle:
+            if (c == STX) {
+                body_ = QByteArray(1, STX);
+                state_ = State::Body;
+            } else if (c == ACK || c == NAK || c == DC2 || c == DC4 || c == 0x11 || c == 0x13) {
+                Received r;
+                r.kind = Received::Kind::Control;
+                r.control = c;
+                ready_.push_back(r);
+            }
+            break;
+        case State::Body:
+            if (c == STX) {
+                reject(QStringLiteral("trama interrumpida por otro STX"));
+                body_ = QByteArray(1, STX);
+                state_ = State::Body;
+            } else if (c == ETX) {
+                body_.append(c);
+                sumDigits_.clear();
+                state_ = State::Checksum;
+            } else if (static_cast<quint8>(c) < 0x20 && c != FS) {
+                reject(QStringLiteral("byte de control 0x%1 dentro de la trama").arg(static_cast<quint8>(c), 2, 16, QLatin1Char('0')));
+            } else if (body_.size() >= kMaxFrameBytes) {
+                reject(QStringLiteral("trama de más de %1 bytes").arg(kMaxFrameBytes));
+            } else {
+                body_.append(c);
+            }
+            break;
+        case State::Checksum:
+            sumDigits_.append(c);
+            if (sumDigits_.size() == 4) finishFrame();
+            break;
+        }
+    }
+}
+
+std::optional<Received> Decoder::next() {
+    if (ready_.empty()) return std::nullopt;
+    Received r = std::move(ready_.front());
+    ready_.pop_front();
+    return r;
+}
+
+void Decoder::reset() {
+    state_ = State::Idle;
+    body_.clear();
+    sumDigits_.clear();
+}
+
+void Decoder::reject(const QString& problem) {
+    Received r;
+    r.kind = Received::Kind::BadFrame;
+    r.problem = problem;
+    ready_.push_back(r);
+    reset();
+}
+
+void Decoder::finishFrame() {
+    bool ok = false;
+    const uint sent = QString::fromLatin1(sumDigits_).toUInt(&ok, 16);
+    if (!ok) return reject(QStringLiteral("suma de control ilegible"));
+    if (sent != checksum(body_)) return reject(QStringLiteral("suma de control incorrecta"));
+    // STX SEQ CMD ... ETX: at least four bytes.
+    if (body_.size() < 4) return reject(QStringLiteral("trama demasiado corta"));
+    const auto seq = static_cast<quint8>(body_[1]);
+    if (seq < kSeqFirst || seq > kSeqLast) return reject(QStringLiteral("número de secuencia fuera de rango"));
+
+    Received r;
+    r.kind = Received::Kind::Frame;
+    r.frame.seq = seq;
+    r.frame.command = static_cast<quint8>(body_[2]);
+    const QByteArray data = body_.mid(3, body_.size() - 4);
+    if (!data.isEmpty()) {
+        if (data[0] != FS) return reject(QStringLiteral("falta el separador tras el comando"));
+        r.frame.fields = data.mid(1).split(FS);
+    }
+    ready_.push_back(r);
+    reset();
+}
+
+}  // namespace frame

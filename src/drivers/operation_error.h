@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+
+// Every failure an operation can meet carries a number and a description; the window's error
+// path shows both. Driver errors and text-to-number conversion errors share this base.
+class OperationError : public std::exception {
+public:
+    OperationError(int number, QString description)
+        : number_(number), description_(std::move(description)), what_(description_.toUtf8()) {}
+
+    int number() const noexcept { return number_; }
+    const QString& description() const noexcept { return description_; }
+    const char* what() const noexcept override { return what_.constData(); }
+
+private:
+    int number_;
+    QString description_;
+    QByteArray what_;
+};
+
+// Raised by a printer driver: the port, the link or the printer refused or failed.
+class DriverError : public OperationError {
+public:
+    using OperationError::OperationError;
+};
+
+// Raised by a strict conversion of a text into a number (13 "Type mismatch", 6 "Overflow").
+class ConversionError : public OperationError {
+public:
+    using OperationError::OperationError;
+};
