@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+class Clock;
+class EpsonPrinter;
+class HasarPrinter;
+class Prompts;
+
+// The one window of the program: a borderless window with its own title bar and three pages.
+// The controls are public because the operations are plain functions that read and write them,
+// the way a technician sees them.
+class FrmOrbelo : public QWidget {
+    Q_OBJECT
+
+public:
+    FrmOrbelo(HasarPrinter& hasar, EpsonPrinter& epson, Prompts& prompts, Clock& clock, QWidget* parent = nullptr);
+
+    HasarPrinter& hasar() { return hasar_; }
+    EpsonPrinter& epson() { return epson_; }
+    Prompts& prompts() { return prompts_; }
+    Clock& clock() { return clock_; }
+
+    // True while an operation runs; a second one does not start meanwhile.
+    bool busy() const { return busy_; }
+    void setBusy(bool busy);
+    // Called when the window is asked to close during an operation, so the drivers stop waiting.
+    void setAbortHandler(std::function<void()> handler) { abortHandler_ = std::move(handler); }
+
+    // The code of the last chosen test document: "FA", "FB", "NCA", "NCB", "R" or "RB".
+    QString DocumentKind;
+
+    // Title bar and border.
+    QFrame* fmeTop = nullptr;
+    QLabel* lblTitulo = nullptr;
+    QToolButton* btnMinimizar = nullptr;
+    QToolButton* btnCerrar = nullptr;
+    QFrame* fmeLeft = nullptr;
+    QFrame* fmeRight = nullptr;
+    QFrame* fmeBottom = nullptr;
+    QTabWidget* Tab = nullptr;
+
+    // Page 1: printer tests.
+    QComboBox* cboPuerto = nullptr;
+    QLineEdit* txtCant = nullptr;
+    QComboBox* cboListaImp = nullptr;
+    QPushButton* btnCargaLogo = nullptr;
+    QPushButton* btnCambioFechaHora = nullptr;
+    QPushButton* btnCancelarTodo = nullptr;
+    QPushButton* btnRemito = nullptr;
+    QPushButton* btnPruebaCuchilla = nullptr;
+    QPushButton* btnAperturaCajon = nullptr;
+    QPushButton* btnRecibo = nullptr;
+    QPushButton* btnFacA = nullptr;
+    QPushButton* btnNCA = nullptr;
+    QPushButton* btnRepGlobal = nullptr;
+    QPushButton* btnFacB = nullptr;
+    QPushButton* btnNCB = nullptr;
+    QGroupBox* fmeCantItems = nullptr;
+    QLineEdit* txtCantItems = nullptr;
+    QPushButton* btnAceptar = nullptr;
+    QPushButton* btnCancelar = nullptr;
+    QPushButton* btnX = nullptr;
+    QPushButton* btnZ = nullptr;
+
+    // Page 2: fiscal data.
+    QLabel* lblNroImpresor = nullptr;
+    QLabel* lblRazSoc = nullptr;
+    QLabel* lblCUIT = nullptr;
+    QLabel* lblPtoVta = nullptr;
+    QLabel* lblUltimaZ = nullptr;
+    QLabel* lblUltimaFacA = nullptr;
+    QLabel* lblUltimaFacB = nullptr;
+    QLabel* lblUltimaNCA = nullptr;
+    QLabel* lblUltimaNCB = nullptr;
+    QLineEdit* txtPrecinto = nullptr;
+    QPushButton* btnTraeInfo = nullptr;
+    QPushButton* btnImprimir = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildTitleBar();
+    void buildTestsPage(QWidget* page);
+    void buildFiscalDataPage(QWidget* page);
+    void buildDataEntryPage(QWidget* page);
+    void setTabOrder();
+    void fillLists();
+
+    HasarPrinter& hasar_;
+    EpsonPrinter& epson_;
+    Prompts& prompts_;
+    Clock& clock_;
+    bool busy_ = false;
+    bool closePending_ = false;
+    std::function<void()> abortHandler_;
+};

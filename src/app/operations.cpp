@@ -1,0 +1,11 @@
+#include "operations.h"
+
+#include "documents/documents.h"
+#include "fiscaldata/fiscal_data.h"
+#include "maintenance/maintenance.h"
+
+void wireOperations(FrmOrbelo& w) {
+    wireDocuments(w);
+    wireMaintenance(w);
+    wireFiscalData(w);
+}

@@ -1,0 +1,3 @@
+#include "documents.h"
+
+void wireDocuments(FrmOrbelo&) {}

@@ -1,0 +1,6 @@
+#pragma once
+
+class FrmOrbelo;
+
+// Connects "TRAER INFORMACIÓN" and "IMPRIMIR INFORMACIÓN".
+void wireFiscalData(FrmOrbelo& w);

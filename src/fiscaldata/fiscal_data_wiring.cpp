@@ -1,0 +1,3 @@
+#include "fiscal_data.h"
+
+void wireFiscalData(FrmOrbelo&) {}

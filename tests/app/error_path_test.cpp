@@ -1,0 +1,48 @@
+#include "app/controls_lock.h"
+#include "app/error_path.h"
+#include "drivers/operation_error.h"
+#include "support/window_fixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+TEST(ErrorMessage, WrapsTheDescriptionInTwoPairsOfApostrophes) {
+    EXPECT_EQ(errorMessage(13, QStringLiteral("Type mismatch")), QStringLiteral("El sistema detectó el error Nº 13 ''Type mismatch''"));
+}
+
+using ErrorPath = WindowTest;
+
+TEST_F(ErrorPath, ShowsTheCriticalMessageEnablesTheControlsAndUndoesNothingElse) {
+    trace.failAt(QStringLiteral("CancelAll"), 1, 8123, QStringLiteral("El impresor no responde"));
+    click(w().btnZ);
+    QStringList expected = hasarPreamble(1, 1);
+    expected << QStringLiteral("CancelAll()") << QStringLiteral("Msg(16,\"El sistema detectó el error Nº 8123 ''El impresor no responde''\")");
+    EXPECT_EQ(calls(), expected);  // no Finalizar: the session is left to the driver
+    EXPECT_TRUE(disabledInputs().isEmpty());
+    EXPECT_FALSE(w().busy());
+}
+
+TEST_F(ErrorPath, AfterAnErrorTheNextOperationBeginsItsSessionAgain) {
+    trace.failAt(QStringLiteral("PrintXReport"));
+    click(w().btnX);
+    trace.clear();
+    click(w().btnX);
+    QStringList expected = hasarPreamble(1, 1);
+    expected << QStringLiteral("CancelAll()") << QStringLiteral("PrintXReport()") << QStringLiteral("Finalizar()");
+    EXPECT_EQ(calls(), expected);
+}
+
+TEST_F(ErrorPath, AnUnexpectedExceptionIsShownAsAnInternalErrorNotLetLoose) {
+    runOperation(w(), [] { throw std::runtime_error("boom"); });
+    EXPECT_EQ(calls(), QStringList({QStringLiteral("Msg(16,\"El sistema detectó el error Nº 51 ''Error interno: boom''\")")}));
+}
+
+TEST_F(ErrorPath, ASecondOperationDoesNotStartWhileOneRuns) {
+    int inner = 0;
+    runOperation(w(), [&] { runOperation(w(), [&] { ++inner; }); });
+    EXPECT_EQ(inner, 0);
+}
+
+}  // namespace

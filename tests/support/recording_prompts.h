@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/clock.h"
+#include "app/prompts.h"
+#include "trace.h"
+
+// Prompts that record each message and dialog in the trace instead of showing them. The file
+// dialog answers with the path a test chose (empty: cancelled).
+class RecordingPrompts : public Prompts {
+public:
+    explicit RecordingPrompts(Trace& trace) : trace_(trace) {}
+
+    void chooseFile(const QString& path) { chosenFile_ = path; }
+
+    void message(int style, const QString& text) override;
+    QString openFile() override;
+
+private:
+    Trace& trace_;
+    QString chosenFile_;
+};
+
+// A clock that stands still where a test put it.
+class FixedClock : public Clock {
+public:
+    QDateTime now() const override { return now_; }
+    void set(const QDateTime& now) { now_ = now; }
+
+private:
+    QDateTime now_{QDate(2026, 12, 8), QTime(10, 30, 0)};
+};

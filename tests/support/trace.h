@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// One readable line per driver call or prompt, in the order they happened, shared by the
+// recording fakes. A test can also arm a failure at a chosen call.
+class Trace {
+public:
+    // Appends the line; throws the armed DriverError when this is the chosen call.
+    void record(const QString& line);
+
+    // The occurrence-th call whose line starts with name + "(" raises DriverError(number, text).
+    void failAt(const QString& name, int occurrence = 1, int number = 9001,
+                const QString& description = QStringLiteral("Falla de prueba"));
+
+    const QStringList& lines() const { return lines_; }
+    void clear() { lines_.clear(); }
+
+private:
+    struct Failure {
+        QString name;
+        int occurrence;
+        int number;
+        QString description;
+    };
+    QStringList lines_;
+    std::optional<Failure> failure_;
+};
+
+// Argument renderings used in trace lines.
+namespace arg {
+// A text in double quotes; control characters and 0x7F-0x9F as \xNN.
+QString q(const QString& text);
+QString q(const QByteArray& bytes);
+QString num(double value);
+QString date(const QDate& d);
+QString boolean(bool b);
+QString list(const QStringList& texts);
+}  // namespace arg

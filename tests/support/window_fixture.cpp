@@ -1,0 +1,57 @@
+#include "window_fixture.h"
+
+#include "app/controls_lock.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+void WindowTest::SetUp() {
+    window_ = std::make_unique<FrmOrbelo>(hasar, epson, prompts, clock);
+    window_->show();
+}
+
+void WindowTest::TearDown() { window_.reset(); }
+
+void WindowTest::click(QAbstractButton* button) {
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void WindowTest::selectModel(const QString& entry) {
+    const int index = w().cboListaImp->findText(entry);
+    if (index >= 0)
+        w().cboListaImp->setCurrentIndex(index);
+    else
+        w().cboListaImp->setEditText(entry);
+}
+
+void WindowTest::selectPort(const QString& port) {
+    const int index = w().cboPuerto->findText(port);
+    if (index >= 0)
+        w().cboPuerto->setCurrentIndex(index);
+    else
+        w().cboPuerto->setEditText(port);
+}
+
+void WindowTest::type(QWidget* edit, const QString& text) {
+    auto* line = qobject_cast<QLineEdit*>(edit);
+    ASSERT_NE(line, nullptr);
+    line->setText(text);
+}
+
+QStringList WindowTest::disabledInputs() {
+    QStringList names;
+    for (QWidget* control : window_->findChildren<QWidget*>()) {
+        if (isLockedKind(*control) && control->testAttribute(Qt::WA_ForceDisabled)) names << control->objectName();
+    }
+    return names;
+}
+
+QStringList hasarPreamble(int port, std::optional<int> model) {
+    QStringList lines{QStringLiteral("ComPort(%1)").arg(port)};
+    if (model) lines << QStringLiteral("Model(%1)").arg(*model);
+    lines << QStringLiteral("BeginSession()");
+    return lines;
+}
