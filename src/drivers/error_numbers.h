@@ -12,4 +12,23 @@ constexpr int kInternal = 51;
 // Drivers.
 constexpr int kDriverUnavailable = 8000;
 
+// Serial link shared by both brands, and the Hasar driver.
+constexpr int kPortInvalid = 8001;       // port number 0 or out of range
+constexpr int kPortMissing = 8002;       // no such device
+constexpr int kPortBusy = 8003;          // in use by another program, or no permission
+constexpr int kPortOpenFailed = 8004;    // any other reason the port would not open
+constexpr int kPortLost = 8005;          // the device failed or vanished while open
+constexpr int kPortNotOpen = 8006;       // a command without an open session
+constexpr int kNoAnswer = 8007;          // silence after every send
+constexpr int kGarbledLink = 8008;       // frames damaged again and again
+constexpr int kFieldNotSendable = 8009;  // a byte the frame cannot carry
+constexpr int kAborted = 8010;           // the window closed during a wait
+constexpr int kLinkBusy = 8011;          // a second command while one waits
+constexpr int kBadReply = 8012;          // a reply without readable status words
+constexpr int kPrinterRefused = 8013;    // fiscal status reports the command refused
+constexpr int kPrinterFault = 8014;      // printer status reports a mechanical fault
+constexpr int kBadArgument = 8015;       // a value the protocol cannot express
+// A logo file that is missing, unreadable, not an image or too large.
+constexpr int kLogoFile = 8300;
+
 }  // namespace error_number
