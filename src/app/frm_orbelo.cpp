@@ -11,11 +11,31 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
+#include <QGuiApplication>
+#include <QPainter>
 #include <QTabWidget>
 #include <QToolButton>
 
 using form::twips;
+
+namespace {
+
+// The title-bar pictures: a bar to minimise, a cross to close, drawn in the caption colour.
+QPixmap titleBarPicture(bool cross) {
+    QPixmap picture(12, 12);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QPen(QGuiApplication::palette().color(QPalette::HighlightedText), 2));
+    if (cross) {
+        painter.drawLine(1, 1, 10, 10);
+        painter.drawLine(10, 1, 1, 10);
+    } else {
+        painter.drawLine(1, 10, 10, 10);
+    }
+    return picture;
+}
+
+}  // namespace
 
 FrmOrbelo::FrmOrbelo(HasarPrinter& hasar, EpsonPrinter& epson, Prompts& prompts, Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -68,21 +88,19 @@ void FrmOrbelo::buildTitleBar() {
     bold.setBold(true);
     lblTitulo->setFont(bold);
 
-    auto pictureButton = [this](const char* name, QStyle::StandardPixmap picture, const QString& text, const QRect& at) {
+    auto pictureButton = [this](const char* name, const QPixmap& picture, const QString& text, const QRect& at) {
         auto* b = new QToolButton(fmeTop);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(at);
-        b->setIcon(style()->standardIcon(picture));
+        b->setIcon(picture);
         b->setAutoRaise(true);
         b->setToolTip(text);
         b->setAccessibleName(text);
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
-    btnMinimizar = pictureButton("btnMinimizar", QStyle::SP_TitleBarMinButton, QStringLiteral("Minimizar"),
-                                 twips(9960, 15, 435, 330));
-    btnCerrar = pictureButton("btnCerrar", QStyle::SP_TitleBarCloseButton, QStringLiteral("Cerrar"),
-                              twips(10350, 15, 705, 330));
+    btnMinimizar = pictureButton("btnMinimizar", titleBarPicture(false), QStringLiteral("Minimizar"), twips(9960, 15, 435, 330));
+    btnCerrar = pictureButton("btnCerrar", titleBarPicture(true), QStringLiteral("Cerrar"), twips(10350, 15, 705, 330));
     connect(btnMinimizar, &QToolButton::clicked, this, &QWidget::showMinimized);
     connect(btnCerrar, &QToolButton::clicked, this, &QWidget::close);
     new WindowDragger(this, {fmeTop, lblTitulo});
