@@ -1,0 +1,114 @@
+#include "fiscal_query.h"
+
+#include "app/controls_lock.h"
+#include "app/conversions.h"
+#include "app/error_path.h"
+#include "app/frm_orbelo.h"
+#include "app/printer_selection.h"
+#include "counter_text.h"
+#include "drivers/epson_printer.h"
+#include "drivers/hasar_printer.h"
+#include "field_texts.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+// A Hasar answer whose field 0 is shorter than this carries no data: the printer is not
+// initialised, or its fiscal module is closed.
+constexpr int kUsableAnswerLength = 10;
+constexpr int kShortCounter = 4;
+constexpr int kLongCounter = 8;
+const QString kNoCounter = QStringLiteral("00000000");
+
+bool usableAnswer(HasarPrinter& hasar) { return hasar.Respuesta(0).size() >= kUsableAnswerLength; }
+
+// The 614 and the 262/272 keep neither initialisation data nor a ticket/invoice A counter.
+bool isModelOneOrSix(FrmOrbelo& w) {
+    const double model = printerModel(w.cboListaImp->currentText());
+    return model == 1 || model == 6;
+}
+
+// Only the families of entries 7, 8 and 9 keep credit-note counters.
+bool keepsCreditNotes(FrmOrbelo& w) { return conv::leadingNumber(w.cboListaImp->currentText().left(1)) > 6; }
+
+void readHasarInitData(FrmOrbelo& w) {
+    HasarPrinter& hasar = w.hasar();
+    hasar.QueryInitData();
+    if (!usableAnswer(hasar)) {
+        w.lblRazSoc->setText(isModelOneOrSix(w) ? QStringLiteral("Este modelo no muestra datos de inicialización")
+                                                : QStringLiteral("Impresor No Inicializado"));
+        w.lblCUIT->setText(QStringLiteral("00-00000000-0"));
+        w.lblPtoVta->setText(QStringLiteral("0000"));
+        w.lblNroImpresor->clear();
+        return;
+    }
+    w.lblNroImpresor->setText(trimBlanks(hasar.Respuesta(5)));
+    w.lblRazSoc->setText(trimBlanks(hasar.Respuesta(4)));
+    w.lblCUIT->setText(hasar.Respuesta(3));
+    w.lblPtoVta->setText(counterText(hasar.Respuesta(7), kShortCounter));
+}
+
+void readHasarDailyStatus(FrmOrbelo& w) {
+    HasarPrinter& hasar = w.hasar();
+    hasar.QueryDailyStatus();
+    if (!usableAnswer(hasar)) {
+        w.lblUltimaZ->setText(QStringLiteral("----"));
+        w.lblPtoVta->setText(QStringLiteral("MÓDULO CERRADO"));
+        return;
+    }
+    w.lblUltimaZ->setText(counterText(hasar.Respuesta(4), kShortCounter));
+}
+
+void readHasarStatus(FrmOrbelo& w) {
+    HasarPrinter& hasar = w.hasar();
+    hasar.QueryStatus();
+    w.lblUltimaFacB->setText(counterText(hasar.Respuesta(3), kLongCounter));
+    w.lblUltimaFacA->setText(isModelOneOrSix(w) ? kNoCounter : counterText(hasar.Respuesta(5), kLongCounter));
+    if (keepsCreditNotes(w)) {
+        w.lblUltimaNCA->setText(counterText(hasar.Respuesta(14), kLongCounter));
+        w.lblUltimaNCB->setText(counterText(hasar.Respuesta(13), kLongCounter));
+    } else {
+        w.lblUltimaNCA->setText(kNoCounter);
+        w.lblUltimaNCB->setText(kNoCounter);
+    }
+}
+
+// A refused request leaves its labels as they were; the next request follows anyway.
+void readEpsonData(FrmOrbelo& w) {
+    EpsonPrinter& epson = w.epson();
+    if (epson.StatusRequest(QStringLiteral("N"))) w.lblNroImpresor->setText(trimBlanks(epson.Answer0B()));
+    if (epson.StatusRequest(QStringLiteral("A"))) {
+        w.lblUltimaFacA->setText(counterText(epson.Answer0E(), kLongCounter));
+        w.lblUltimaFacB->setText(counterText(epson.Answer10(), kLongCounter));
+        w.lblUltimaZ->setText(counterText(epson.Answer11(), kShortCounter));
+    }
+    // Epson printers report no credit-note counters.
+    w.lblUltimaNCA->setText(kNoCounter);
+    w.lblUltimaNCB->setText(kNoCounter);
+    if (epson.StatusRequest(QStringLiteral("C"))) {
+        w.lblRazSoc->setText(trimBlanks(epson.Answer0B()));
+        w.lblCUIT->setText(epsonTaxId([&epson] { return epson.Answer11(); }));
+        w.lblPtoVta->setText(counterText(epson.Answer10(), kShortCounter));
+    }
+}
+
+}  // namespace
+
+void queryFiscalData(FrmOrbelo& w) {
+    runOperation(w, [&] {
+        SetControlsEnabled(w, false);
+        if (epsonSelected(w)) {
+            configureEpson(w);
+            readEpsonData(w);
+        } else {
+            beginHasarSession(w, WriteModel::No);
+            readHasarInitData(w);
+            readHasarDailyStatus(w);
+            readHasarStatus(w);
+            w.hasar().Finalizar();
+        }
+        SetControlsEnabled(w, true);
+    });
+}
