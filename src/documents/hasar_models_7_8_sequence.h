@@ -1,0 +1,9 @@
+#pragma once
+
+#include "document_kind.h"
+
+class FrmOrbelo;
+
+// One document on models 7 and 8, which print every kind as its own fiscal or homologated
+// document. An unknown kind prints nothing.
+void printModel7And8Document(FrmOrbelo& w, TestDocument kind);
