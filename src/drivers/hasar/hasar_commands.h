@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The Hasar command bytes this driver sends.
+namespace hasar_command {
+
+constexpr quint8 kStatusRequest = 0x2A;
+constexpr quint8 kHistoryCapacity = 0x37;
+constexpr quint8 kDailyClose = 0x39;
+constexpr quint8 kDailyCloseByDate = 0x3A;
+constexpr quint8 kDailyCloseByNumber = 0x3B;
+constexpr quint8 kOpenFiscalReceipt = 0x40;
+constexpr quint8 kPrintLineItem = 0x42;
+constexpr quint8 kTotalTender = 0x44;
+constexpr quint8 kCloseFiscalReceipt = 0x45;
+constexpr quint8 kOpenNonFiscal = 0x48;
+constexpr quint8 kPrintNonFiscalText = 0x49;
+constexpr quint8 kCloseNonFiscal = 0x4A;
+constexpr quint8 kCutPaper = 0x4B;
+constexpr quint8 kSetCustomerData = 0x62;
+constexpr quint8 kGetWorkingMemory = 0x67;
+constexpr quint8 kGetInitData = 0x73;
+constexpr quint8 kOpenDrawer = 0x7B;
+constexpr quint8 kOpenHomologated = 0x80;
+constexpr quint8 kCloseHomologated = 0x81;
+constexpr quint8 kPrintEmbarkItem = 0x82;
+constexpr quint8 kStoreLogoData = 0x90;
+constexpr quint8 kResetLogoData = 0x91;
+constexpr quint8 kSetEmbarkNumber = 0x93;
+constexpr quint8 kReceiptText = 0x97;
+constexpr quint8 kCancel = 0x98;
+
+}  // namespace hasar_command

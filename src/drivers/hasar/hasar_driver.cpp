@@ -1,0 +1,192 @@
+#include "hasar_driver.h"
+
+#include "drivers/error_numbers.h"
+#include "drivers/link/link_errors.h"
+#include "drivers/link/serial_transport.h"
+#include "drivers/logo/logo_image.h"
+#include "hasar_choices.h"
+#include "hasar_commands.h"
+#include "hasar_fields.h"
+#include "hasar_status.h"
+
+#include <algorithm>
+
+using namespace hasar_command;
+using hasar_field::badArgument;
+
+namespace {
+
+QByteArray flag(bool global) { return global ? QByteArrayLiteral("T") : QByteArrayLiteral("D"); }
+
+}  // namespace
+
+HasarDriver::HasarDriver() : HasarDriver(std::make_unique<SerialTransport>(), hasar_choice::linkOptions()) {}
+
+HasarDriver::HasarDriver(std::unique_ptr<Transport> transport, LinkOptions options)
+    : transport_(std::move(transport)), link_(*transport_, std::move(options)) {}
+
+HasarDriver::~HasarDriver() = default;
+
+void HasarDriver::abort() { link_.abort(); }
+
+void HasarDriver::ComPort(int port) { comPort_ = port; }
+
+void HasarDriver::Model(int model) {
+    if (model < 1 || model > 9) throw badArgument(QStringLiteral("modelo de impresor %1 (debe ser de 1 a 9)").arg(model));
+    model_ = model;
+}
+
+void HasarDriver::BeginSession() { link_.open(comPort_); }
+
+void HasarDriver::Finalizar() { link_.close(); }
+
+void HasarDriver::SendCommand(const QByteArray& raw) {
+    if (raw.isEmpty()) throw badArgument(QStringLiteral("comando vacío"));
+    if (raw.size() > 1 && raw[1] != frame::FS)
+        throw badArgument(QStringLiteral("en el comando %1 cada campo debe ir precedido del carácter 28")
+                              .arg(link_error::commandCode(static_cast<quint8>(raw[0]))));
+    QList<QByteArray> fields;
+    if (raw.size() > 1) fields = raw.mid(2).split(frame::FS);
+    command(static_cast<quint8>(raw[0]), fields);
+}
+
+void HasarDriver::SetCustomerData(const QString& name, const QString& id, int docType, int responsibility,
+                                  const std::optional<QString>& address) {
+    QList<QByteArray> fields{hasar_field::text(name), hasar_field::text(id),
+                             hasar_field::character(responsibility, QStringLiteral("la responsabilidad ante el IVA")),
+                             hasar_field::character(docType, QStringLiteral("el tipo de documento"))};
+    if (address) fields << hasar_field::text(*address);
+    command(kSetCustomerData, fields);
+}
+
+void HasarDriver::OpenFiscalReceipt(int documentCode) {
+    for (const auto& slip : hasar_choice::kSlipReceipts) {
+        if (slip.code == documentCode) return command(kOpenFiscalReceipt, {QByteArray(1, slip.type), "S"});
+    }
+    command(kOpenFiscalReceipt,
+            {hasar_field::character(documentCode, QStringLiteral("el tipo de comprobante")), station()});
+}
+
+void HasarDriver::ImprimirItem(const QString& description, double quantity, double unitPrice, double vat,
+                               double internalTaxes) {
+    command(kPrintLineItem, {hasar_field::text(description), hasar_field::decimal(quantity),
+                             hasar_field::decimal(unitPrice), hasar_field::decimal(vat), "M",
+                             hasar_field::decimal(internalTaxes), "0", "T"});
+}
+
+void HasarDriver::PrintPayment(const QString& text, double amount) {
+    command(kTotalTender, {hasar_field::text(text), hasar_field::decimal(amount), "T", "0"});
+}
+
+void HasarDriver::CloseFiscalReceipt() { command(kCloseFiscalReceipt); }
+
+void HasarDriver::AssociatedDocument(int index, const QString& documentNumber) {
+    command(kSetEmbarkNumber, {QByteArray::number(index), hasar_field::text(documentNumber)});
+}
+
+void HasarDriver::OpenHomologatedDocument(int documentCode, std::optional<qint16> copies) {
+    QList<QByteArray> fields{hasar_field::character(documentCode, QStringLiteral("el tipo de documento")), station()};
+    if (copies) fields << QByteArray::number(*copies);
+    command(kOpenHomologated, fields);
+}
+
+void HasarDriver::PrintDeliveryItem(const QString& description, double quantity) {
+    command(kPrintEmbarkItem, {hasar_field::text(description), hasar_field::decimal(quantity), "0"});
+}
+
+void HasarDriver::PrintReceiptText(const QString& line) { command(kReceiptText, {hasar_field::text(line)}); }
+
+void HasarDriver::CloseHomologatedDocument() { command(kCloseHomologated); }
+
+void HasarDriver::OpenNonFiscalDocument() { command(kOpenNonFiscal); }
+
+void HasarDriver::PrintNonFiscalText(const QString& line) {
+    command(kPrintNonFiscalText, {hasar_field::text(line), "0"});
+}
+
+void HasarDriver::CloseNonFiscalDocument() { command(kCloseNonFiscal); }
+
+void HasarDriver::PrintXReport() { command(kDailyClose, {"X"}); }
+
+void HasarDriver::PrintZReport() { command(kDailyClose, {"Z"}); }
+
+void HasarDriver::GlobalReportByDate(const QDate& first, const QDate& last, bool global) {
+    command(kDailyCloseByDate, {hasar_field::date(first), hasar_field::date(last), flag(global)});
+}
+
+void HasarDriver::GlobalReportByNumber(int firstZ, int lastZ, bool global) {
+    command(kDailyCloseByNumber, {hasar_field::zNumber(firstZ), hasar_field::zNumber(lastZ), flag(global)});
+}
+
+void HasarDriver::CancelAll() {
+    const frame::Frame reply = link_.exchange(kStatusRequest);
+    const HasarStatus status = readStatus(kStatusRequest, reply);
+    if (auto error = statusError(kStatusRequest, status)) throw *error;
+    if (!documentOpen(status)) return;
+    try {
+        command(kCancel);
+        return;
+    } catch (const DriverError& refusal) {
+        if (refusal.number() != error_number::kPrinterRefused) throw;
+        // Refused once a payment is made: the document can only be closed.
+        for (quint8 close : hasar_choice::kCloseAfterRefusedCancel) {
+            try {
+                command(close);
+                return;
+            } catch (const DriverError& closeError) {
+                if (closeError.number() != error_number::kPrinterRefused) throw;
+            }
+        }
+        throw;
+    }
+}
+
+void HasarDriver::OpenDrawer() { command(kOpenDrawer); }
+
+void HasarDriver::CutPaper() { command(kCutPaper); }
+
+void HasarDriver::LoadLogo(const QString& path) {
+    // Every check on the file happens here, before the printer's logo is touched.
+    const QList<QByteArray> records = logoRecords(readLogoImage(path));
+    command(kResetLogoData);
+    for (const QByteArray& record : records) command(kStoreLogoData, {record.left(1), record.mid(1)});
+}
+
+void HasarDriver::QueryInitData() { query(kGetInitData); }
+
+void HasarDriver::QueryDailyStatus() { query(kHistoryCapacity); }
+
+void HasarDriver::QueryStatus() {
+    query(kStatusRequest);
+    if (answer_.size() < hasar_choice::kCreditNoteAField) return;
+    while (answer_.size() < std::max(hasar_choice::kCreditNoteBCopy, hasar_choice::kCreditNoteACopy)) answer_.append(QByteArray());
+    answer_[hasar_choice::kCreditNoteBCopy - 1] = answer_[hasar_choice::kCreditNoteBField - 1];
+    answer_[hasar_choice::kCreditNoteACopy - 1] = answer_[hasar_choice::kCreditNoteAField - 1];
+}
+
+void HasarDriver::QueryDayActivity() { query(kGetWorkingMemory); }
+
+QString HasarDriver::Respuesta(int field) {
+    if (field == 0) return QString::fromLatin1(answer_.join(frame::FS));
+    if (field < 1 || field > answer_.size()) return {};
+    return QString::fromLatin1(answer_[field - 1]);
+}
+
+void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {
+    const frame::Frame reply = link_.exchange(code, fields);
+    if (auto error = statusError(code, readStatus(code, reply))) throw *error;
+}
+
+void HasarDriver::query(quint8 code) {
+    // A failed query must not leave the previous answer readable as if it were this one.
+    answer_.clear();
+    const frame::Frame reply = link_.exchange(code);
+    readStatus(code, reply);
+    answer_ = reply.fields;
+}
+
+QByteArray HasarDriver::station() const {
+    const bool slip = std::find(hasar_choice::kSlipModels.begin(), hasar_choice::kSlipModels.end(), model_) !=
+                      hasar_choice::kSlipModels.end();
+    return slip ? QByteArrayLiteral("S") : QByteArrayLiteral("T");
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "drivers/hasar_printer.h"
+#include "drivers/link/link.h"
+
+#include <memory>
+
+class Transport;
+
+// Our own Hasar fiscal printer driver: each operation becomes one or a few protocol commands
+// on the shared link. The port opens at BeginSession and closes at Finalizar.
+class HasarDriver : public HasarPrinter {
+public:
+    // On the serial port, with the Hasar link settings.
+    HasarDriver();
+    // On any transport, for tests and the virtual printer.
+    HasarDriver(std::unique_ptr<Transport> transport, LinkOptions options);
+    ~HasarDriver() override;
+
+    // Ends the current wait and every later one with a DriverError; nothing more is sent.
+    void abort();
+
+    void ComPort(int port) override;
+    void Model(int model) override;
+    void BeginSession() override;
+    void Finalizar() override;
+
+    void SendCommand(const QByteArray& raw) override;
+
+    void SetCustomerData(const QString& name, const QString& id, int docType, int responsibility,
+                         const std::optional<QString>& address) override;
+    void OpenFiscalReceipt(int documentCode) override;
+    void ImprimirItem(const QString& description, double quantity, double unitPrice, double vat,
+                      double internalTaxes) override;
+    void PrintPayment(const QString& text, double amount) override;
+    void CloseFiscalReceipt() override;
+
+    void AssociatedDocument(int index, const QString& documentNumber) override;
+    void OpenHomologatedDocument(int documentCode, std::optional<qint16> copies) override;
+    void PrintDeliveryItem(const QString& description, double quantity) override;
+    void PrintReceiptText(const QString& line) override;
+    void CloseHomologatedDocument() override;
+
+    void OpenNonFiscalDocument() override;
+    void PrintNonFiscalText(const QString& line) override;
+    void CloseNonFiscalDocument() override;
+
+    void PrintXReport() override;
+    void PrintZReport() override;
+    void GlobalReportByDate(const QDate& first, const QDate& last, bool global) override;
+    void GlobalReportByNumber(int firstZ, int lastZ, bool global) override;
+
+    void CancelAll() override;
+    void OpenDrawer() override;
+    void CutPaper() override;
+    void LoadLogo(const QString& path) override;
+
+    void QueryInitData() override;
+    void QueryDailyStatus() override;
+    void QueryStatus() override;
+    void QueryDayActivity() override;
+    QString Respuesta(int field) override;
+
+private:
+    // Sends a command and fails with the printer's refusal when its status words report one.
+    void command(quint8 code, const QList<QByteArray>& fields = {});
+    // Sends a query and keeps its answer as it came, a refusal included.
+    void query(quint8 code);
+    QByteArray station() const;
+
+    std::unique_ptr<Transport> transport_;
+    Link link_;
+    int comPort_ = 0;
+    int model_ = 0;
+    // The last query's answer from the printer status on: field 1 is answer_[0].
+    QList<QByteArray> answer_;
+};

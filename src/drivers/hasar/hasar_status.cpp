@@ -1,0 +1,59 @@
+#include "hasar_status.h"
+
+#include "drivers/error_numbers.h"
+#include "drivers/link/link_errors.h"
+#include "hasar_choices.h"
+
+#include <QStringList>
+#include <cctype>
+
+namespace {
+
+std::optional<quint16> statusWord(const QByteArray& field) {
+    if (field.size() != 4) return std::nullopt;
+    for (char c : field)
+        if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    bool ok = false;
+    const uint value = field.toUInt(&ok, 16);
+    if (!ok) return std::nullopt;
+    return static_cast<quint16>(value);
+}
+
+template <std::size_t N>
+QStringList meanings(quint16 word, const std::array<hasar_choice::StatusBit, N>& bits) {
+    QStringList out;
+    for (const auto& b : bits)
+        if (word & (1u << b.bit)) out << QString::fromUtf8(b.meaning);
+    return out;
+}
+
+}  // namespace
+
+HasarStatus readStatus(quint8 command, const frame::Frame& reply) {
+    const auto printer = reply.fields.size() >= 2 ? statusWord(reply.fields[0]) : std::nullopt;
+    const auto fiscal = reply.fields.size() >= 2 ? statusWord(reply.fields[1]) : std::nullopt;
+    if (!printer || !fiscal)
+        throw DriverError(error_number::kBadReply,
+                          QStringLiteral("El impresor respondió al comando %1 sin palabras de estado legibles: %2")
+                              .arg(link_error::commandCode(command), frame::hex(frame::encode(reply)).left(80)));
+    return {*printer, *fiscal};
+}
+
+std::optional<DriverError> statusError(quint8 command, const HasarStatus& status) {
+    const QStringList fiscal = meanings(status.fiscal, hasar_choice::kFiscalErrorBits);
+    const QStringList printer = meanings(status.printer, hasar_choice::kPrinterErrorBits);
+    const QString code = link_error::commandCode(command);
+    if (!fiscal.isEmpty())
+        return DriverError(error_number::kPrinterRefused, QStringLiteral("El impresor rechazó el comando %1: %2")
+                                                              .arg(code, (fiscal + printer).join(QStringLiteral(", "))));
+    if (!printer.isEmpty())
+        return DriverError(error_number::kPrinterFault, QStringLiteral("El impresor no pudo ejecutar el comando %1: %2")
+                                                            .arg(code, printer.join(QStringLiteral(", "))));
+    return std::nullopt;
+}
+
+bool documentOpen(const HasarStatus& status) {
+    for (int bit : hasar_choice::kDocumentOpenBits)
+        if (status.fiscal & (1u << bit)) return true;
+    return false;
+}

@@ -1,0 +1,168 @@
+#include "link.h"
+
+#include "link_errors.h"
+#include "transport.h"
+
+#include <QEventLoop>
+#include <QRandomGenerator>
+#include <cstdio>
+
+bool traceRequested() { return qgetenv("ORBELO_TRACE_LINK") == "1"; }
+
+namespace {
+
+quint8 randomSeq() {
+    return static_cast<quint8>(QRandomGenerator::global()->bounded(int(frame::kSeqFirst), int(frame::kSeqLast) + 1));
+}
+
+}  // namespace
+
+Link::Link(Transport& transport, LinkOptions options, QObject* parent)
+    : QObject(parent),
+      transport_(transport),
+      options_(std::move(options)),
+      nextSeq_(options_.firstSeq.value_or(randomSeq())),
+      trace_(options_.trace || traceRequested()) {
+    replyTimer_.setSingleShot(true);
+    connect(&replyTimer_, &QTimer::timeout, this, [this] {
+        timedOut_ = true;
+        stopWaiting();
+    });
+    connect(&transport_, &Transport::received, this, &Link::onReceived);
+    connect(&transport_, &Transport::failed, this, &Link::onFailed);
+}
+
+void Link::open(int comPort) {
+    if (aborted_) throw link_error::aborted();
+    if (inExchange_) throw link_error::busy();
+    close();
+    comPort_ = comPort;
+    failure_.clear();
+    transport_.open(comPort);
+    try {
+        exchange(options_.syncCommand, options_.syncFields);
+    } catch (...) {
+        transport_.close();
+        throw;
+    }
+}
+
+void Link::close() { transport_.close(); }
+
+bool Link::isOpen() const { return transport_.isOpen(); }
+
+frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
+    if (aborted_) throw link_error::aborted();
+    if (inExchange_) throw link_error::busy();
+    if (!failure_.isEmpty()) failAndClose(link_error::portLost(transport_.label(), failure_));
+    if (!transport_.isOpen()) throw link_error::portNotOpen();
+
+    const frame::Frame request = frame::make(nextSeq_, command, fields);
+    if (const QString problem = frame::fieldProblem(request); !problem.isEmpty())
+        throw link_error::fieldNotSendable(command, problem);
+    const QByteArray bytes = frame::encode(request);
+    nextSeq_ = frame::nextSeq(nextSeq_, options_.seqStep);
+
+    inExchange_ = true;
+    struct Leave {
+        bool& flag;
+        ~Leave() { flag = false; }
+    } leave{inExchange_};
+
+    // Anything that came before this command belongs to an earlier one.
+    decoder_.reset();
+    inbox_.clear();
+    int sends = 0;
+    int damaged = 0;
+    send(bytes);
+    ++sends;
+    for (;;) {
+        if (waitForItem() == Wait::Timeout) {
+            if (sends >= options_.maxSends) failAndClose(link_error::noAnswer(comPort_));
+            decoder_.reset();
+            send(bytes);
+            ++sends;
+            continue;
+        }
+        const frame::Received item = std::move(inbox_.front());
+        inbox_.pop_front();
+        switch (item.kind) {
+        case frame::Received::Kind::Control:
+            // ACK and busy bytes only keep the wait alive; a NAK asks for the frame again.
+            if (item.control == frame::NAK) {
+                if (sends >= options_.maxSends) failAndClose(link_error::garbled(comPort_));
+                send(bytes);
+                ++sends;
+            }
+            break;
+        case frame::Received::Kind::BadFrame:
+            if (++damaged >= options_.maxSends) failAndClose(link_error::garbled(comPort_));
+            send(QByteArray(1, frame::NAK));
+            break;
+        case frame::Received::Kind::Frame:
+            if (options_.printerAcks) send(QByteArray(1, frame::ACK));
+            // A reply with another number answers an earlier command: not ours.
+            if (item.frame.seq == request.seq) return item.frame;
+            break;
+        }
+    }
+}
+
+void Link::abort() {
+    aborted_ = true;
+    stopWaiting();
+}
+
+Link::Wait Link::waitForItem() {
+    if (aborted_) throw link_error::aborted();
+    if (!failure_.isEmpty()) failAndClose(link_error::portLost(transport_.label(), failure_));
+    if (!inbox_.empty()) return Wait::Item;
+    timedOut_ = false;
+    replyTimer_.start(options_.replyTimeoutMs);
+    QEventLoop loop;
+    loop_ = &loop;
+    loop.exec();
+    loop_ = nullptr;
+    replyTimer_.stop();
+    if (aborted_) throw link_error::aborted();
+    if (!failure_.isEmpty()) failAndClose(link_error::portLost(transport_.label(), failure_));
+    if (!inbox_.empty()) return Wait::Item;
+    return Wait::Timeout;
+}
+
+void Link::send(const QByteArray& bytes) {
+    if (aborted_) throw link_error::aborted();
+    trace(">>", bytes);
+    transport_.write(bytes);
+}
+
+void Link::onReceived(const QByteArray& bytes) {
+    trace("<<", bytes);
+    // Nobody waits: keep nothing, so a noisy idle line cannot pile up memory.
+    if (!inExchange_) return;
+    decoder_.feed(bytes);
+    while (std::optional<frame::Received> item = decoder_.next()) inbox_.push_back(std::move(*item));
+    // Any byte, busy bytes included, restarts the time limit.
+    if (replyTimer_.isActive()) replyTimer_.start(options_.replyTimeoutMs);
+    if (!inbox_.empty()) stopWaiting();
+}
+
+void Link::onFailed(const QString& why) {
+    failure_ = why;
+    stopWaiting();
+}
+
+void Link::stopWaiting() {
+    if (loop_) loop_->quit();
+}
+
+void Link::failAndClose(const DriverError& error) {
+    failure_.clear();
+    transport_.close();
+    throw error;
+}
+
+void Link::trace(const char* direction, const QByteArray& bytes) const {
+    if (!trace_) return;
+    std::fprintf(stderr, "link COM%d %s %s\n", comPort_, direction, bytes.toHex(' ').toUpper().constData());
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "frame.h"
+#include "link_options.h"
+
+#include "drivers/operation_error.h"
+
+#include <QObject>
+#include <QTimer>
+#include <deque>
+
+class QEventLoop;
+class Transport;
+
+// The protocol core both brands share: one command out, its reply back, with sequence
+// numbers, ACK/NAK, busy bytes, time limits and resends. Waits run a local event loop, so the
+// window keeps painting while the caller blocks.
+class Link : public QObject {
+    Q_OBJECT
+
+public:
+    Link(Transport& transport, LinkOptions options, QObject* parent = nullptr);
+
+    // Opens the port (closing it first when open) and synchronises with one status request
+    // whose reply is not judged. On failure the port is left closed.
+    void open(int comPort);
+    void close();
+    bool isOpen() const;
+
+    // Sends one new command and returns the reply that carries its sequence number. A resend
+    // keeps the number, so the printer executes the command once however often it travels.
+    frame::Frame exchange(quint8 command, const QList<QByteArray>& fields = {});
+
+    // Ends the current wait and every later one at once with a DriverError; nothing more is
+    // sent or opened. For a window that closes during an operation.
+    void abort();
+    bool aborted() const { return aborted_; }
+
+    const LinkOptions& options() const { return options_; }
+
+private:
+    enum class Wait { Item, Timeout };
+    Wait waitForItem();
+    void send(const QByteArray& bytes);
+    void onReceived(const QByteArray& bytes);
+    void onFailed(const QString& why);
+    void stopWaiting();
+    [[noreturn]] void failAndClose(const DriverError& error);
+    void trace(const char* direction, const QByteArray& bytes) const;
+
+    Transport& transport_;
+    LinkOptions options_;
+    int comPort_ = 0;
+    quint8 nextSeq_;
+    bool trace_;
+    frame::Decoder decoder_;
+    std::deque<frame::Received> inbox_;
+    QTimer replyTimer_;
+    QEventLoop* loop_ = nullptr;
+    bool timedOut_ = false;
+    bool inExchange_ = false;
+    bool aborted_ = false;
+    QString failure_;
+};

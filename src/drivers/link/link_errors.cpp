@@ -1,0 +1,69 @@
+#include "link_errors.h"
+
+#include "drivers/error_numbers.h"
+
+namespace link_error {
+
+namespace {
+QString cannotOpen(const QString& label, const QString& reason) {
+    return QStringLiteral("No se pudo abrir el puerto %1: %2").arg(label, reason);
+}
+}  // namespace
+
+QString commandCode(quint8 command) {
+    return QStringLiteral("0x") + QString::number(command, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
+DriverError portInvalid(int comPort) {
+    return DriverError(error_number::kPortInvalid,
+                       cannotOpen(QStringLiteral("COM%1").arg(comPort), QStringLiteral("número de puerto no válido")));
+}
+
+DriverError portMissing(const QString& label) {
+    return DriverError(error_number::kPortMissing, cannotOpen(label, QStringLiteral("no existe")));
+}
+
+DriverError portBusy(const QString& label) {
+    return DriverError(error_number::kPortBusy,
+                       cannotOpen(label, QStringLiteral("está en uso por otro programa o no hay permiso para usarlo")));
+}
+
+DriverError portOpenFailed(const QString& label, const QString& reason) {
+    return DriverError(error_number::kPortOpenFailed, cannotOpen(label, reason));
+}
+
+DriverError portLost(const QString& label, const QString& reason) {
+    return DriverError(error_number::kPortLost,
+                       QStringLiteral("Se perdió la conexión con el puerto %1: %2").arg(label, reason));
+}
+
+DriverError portNotOpen() {
+    return DriverError(error_number::kPortNotOpen,
+                       QStringLiteral("El puerto del impresor fiscal no está abierto: falta iniciar la sesión"));
+}
+
+DriverError noAnswer(int comPort) {
+    return DriverError(error_number::kNoAnswer, QStringLiteral("El impresor fiscal no responde en COM%1").arg(comPort));
+}
+
+DriverError garbled(int comPort) {
+    return DriverError(error_number::kGarbledLink,
+                       QStringLiteral("La comunicación con el impresor fiscal en COM%1 llega dañada una y otra vez")
+                           .arg(comPort));
+}
+
+DriverError fieldNotSendable(quint8 command, const QString& problem) {
+    return DriverError(error_number::kFieldNotSendable,
+                       QStringLiteral("No se puede enviar el comando %1: %2").arg(commandCode(command), problem));
+}
+
+DriverError aborted() {
+    return DriverError(error_number::kAborted, QStringLiteral("Operación interrumpida: se cerró la ventana"));
+}
+
+DriverError busy() {
+    return DriverError(error_number::kLinkBusy,
+                       QStringLiteral("El enlace con el impresor fiscal ya está esperando otra respuesta"));
+}
+
+}  // namespace link_error

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "drivers/operation_error.h"
+
+#include <QString>
+
+// The driver errors of the link, with the Spanish texts the technician reads.
+namespace link_error {
+
+// A command byte as the messages show it, for example "0x40".
+QString commandCode(quint8 command);
+
+DriverError portInvalid(int comPort);
+DriverError portMissing(const QString& label);
+DriverError portBusy(const QString& label);
+DriverError portOpenFailed(const QString& label, const QString& reason);
+DriverError portLost(const QString& label, const QString& reason);
+DriverError portNotOpen();
+DriverError noAnswer(int comPort);
+DriverError garbled(int comPort);
+DriverError fieldNotSendable(quint8 command, const QString& problem);
+DriverError aborted();
+DriverError busy();
+
+}  // namespace link_error

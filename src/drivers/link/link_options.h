@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <optional>
+
+// How a brand's printer behaves on the link, and the limits the link keeps to. Time limits and
+// counts are settings so that tests can run them in milliseconds.
+struct LinkOptions {
+    // Hasar: the printer answers every good frame with ACK and expects ACK for its reply.
+    // Epson: no ACK either way; the reply itself acknowledges the command.
+    bool printerAcks = true;
+    // Silence after the last byte seen before a frame is sent again.
+    int replyTimeoutMs = 2000;
+    // Sends of one frame (the first and its resends) before the printer counts as silent;
+    // also how many damaged replies in a row are tolerated.
+    int maxSends = 3;
+    // Sequence numbers advance by this much per new command.
+    int seqStep = 1;
+    // The first sequence number; random when empty, so a restarted program is unlikely to
+    // reuse the number the printer executed last.
+    std::optional<quint8> firstSeq;
+    // The harmless request that synchronises the sequence numbers when the port opens.
+    quint8 syncCommand = 0x2A;
+    QList<QByteArray> syncFields;
+    // Every byte in and out in hex on stderr (also switched on by ORBELO_TRACE_LINK=1).
+    bool trace = false;
+};
+
+// True when ORBELO_TRACE_LINK=1 asks for the hex trace.
+bool traceRequested();

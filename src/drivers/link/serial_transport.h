@@ -1,0 +1,28 @@
+#pragma once
+
+#include "transport.h"
+
+class QSerialPort;
+
+// The real pipe: a serial port at 9600 baud, 8 data bits, no parity, 1 stop bit and no flow
+// control (software flow control would swallow 0x11 and 0x13 inside frames).
+class SerialTransport : public Transport {
+    Q_OBJECT
+
+public:
+    explicit SerialTransport(QObject* parent = nullptr);
+    ~SerialTransport() override;
+
+    void open(int comPort) override;
+    void close() override;
+    bool isOpen() const override;
+    void write(const QByteArray& bytes) override;
+    QString label() const override;
+
+private:
+    void onReadyRead();
+    void onError(int error);
+
+    QSerialPort* port_;
+    QString label_;
+};

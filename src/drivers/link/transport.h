@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+// A byte pipe to a printer: the serial port in the program, a scripted printer in tests. Bytes
+// arrive through a signal, so a waiting caller must run an event loop.
+class Transport : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // Opens the pipe for a COM number, closing it first if open; DriverError when it cannot.
+    virtual void open(int comPort) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // Queues the bytes for sending; DriverError when the pipe is closed or broken.
+    virtual void write(const QByteArray& bytes) = 0;
+    // How errors name the pipe, for example "COM3 (/dev/ttyS2)".
+    virtual QString label() const = 0;
+
+signals:
+    void received(const QByteArray& bytes);
+    // The pipe broke and has closed itself; the text says why, in Spanish.
+    void failed(const QString& why);
+};
