@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace sim {
+
+// A misbehaviour of the line or the printer, injected on request.
+struct Fault {
+    enum class Kind {
+        DropReply,     // executes, but the reply never leaves
+        CorruptReply,  // executes, and the reply goes out with a wrong checksum
+        NakRequest,    // answers a good frame with NAK, as if it arrived damaged
+        Silent,        // takes the frame and answers nothing at all
+        Busy,          // executes, then sends DC2 for a while before the reply
+        PaperOut,      // executes, then sends DC4 for a while before the reply
+        Disconnect,    // the line goes dead
+    };
+
+    Kind kind = Kind::DropReply;
+    std::optional<quint8> command;  // only frames with this command; any when empty
+    int after = 0;                  // let this many matching frames through first
+    int times = 1;                  // frames it hits; 0 = every matching frame from then on
+    int milliseconds = 3000;        // Busy and PaperOut: how long
+
+    // "busy,seconds=5,cmd=39,after=1,times=2": a kind and optional settings (cmd in hex).
+    // Returns the fault or, in `error`, why the text is not one.
+    static std::optional<Fault> parse(const QString& text, QString* error);
+    static QString kindsHelp();
+};
+
+// The faults of one run, each consumed as it hits.
+class FaultPlan {
+public:
+    void add(const Fault& fault) { armed_.append({fault, fault.after, fault.times == 0 ? -1 : fault.times}); }
+    // The fault that hits this frame, if any. Every fault that matches the command counts the
+    // frame, so `after` counts frames of that command whatever else happens to them.
+    std::optional<Fault> hit(quint8 command);
+
+private:
+    struct Armed {
+        Fault fault;
+        int skip;  // matching frames still to let through
+        int left;  // frames still to hit; negative = no limit
+    };
+    QList<Armed> armed_;
+};
+
+}  // namespace sim

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "amount.h"
+#include "document_kind.h"
+#include "logo_bitmap.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace sim {
+
+// Who the printer was initialised for.
+struct FiscalIdentity {
+    QString cuit = QStringLiteral("30712345671");
+    QString businessName = QStringLiteral("ORBELO IMPRESOR VIRTUAL S.A.");
+    QString registration = QStringLiteral("OVH0000001");
+    int pointOfSale = 1;
+    QDate initialisedOn = QDate(2024, 1, 2);
+    QDate activitiesSince = QDate(2024, 1, 1);
+    QString grossIncome = QStringLiteral("901-123456-7");
+    QString ivaResponsibility = QStringLiteral("I");
+
+    bool operator==(const FiscalIdentity&) const = default;
+};
+
+// Documents and amounts since the last Z.
+struct DayTotals {
+    int cancelled = 0;
+    int homologated = 0;
+    int nonFiscal = 0;
+    int fiscal = 0;
+    Amount sold;
+    Amount tax;
+    Amount credited;
+    Amount creditedTax;
+
+    bool operator==(const DayTotals&) const = default;
+};
+
+// One daily close as the fiscal memory keeps it.
+struct ZRecord {
+    int number = 0;
+    QDate date;
+    DayTotals totals;
+
+    bool operator==(const ZRecord&) const = default;
+};
+
+struct LastNumbers {
+    quint32 a = 0;
+    quint32 b = 0;
+    quint32 creditNoteA = 0;
+    quint32 creditNoteB = 0;
+    quint32 deliveryNote = 0;
+    quint32 nonFiscal = 0;
+
+    bool operator==(const LastNumbers&) const = default;
+};
+
+struct Customer {
+    QString name;
+    QString id;
+    QString responsibility;
+    QString idType;
+    QString address;
+
+    bool operator==(const Customer&) const = default;
+};
+
+struct OpenDocument {
+    DocumentKind kind = DocumentKind::Ticket;
+    quint32 number = 0;  // 0 for unnumbered kinds
+    QString reference;   // identification given at opening, for unnumbered kinds
+    Amount total;
+    Amount tax;
+    Amount paid;
+    int items = 0;
+    int payments = 0;
+    int textsInRow = 0;    // fiscal texts since the last item
+    int receiptLines = 0;  // receipt text lines
+
+    bool operator==(const OpenDocument&) const = default;
+};
+
+// Everything a fiscal printer keeps between power cycles. Both brands share it.
+struct FiscalMemory {
+    static constexpr int kEmbarkLines = 2;
+
+    bool initialised = true;
+    bool moduleOpen = true;
+    FiscalIdentity identity;
+    int zCapacity = 1825;
+    int lastZ = 0;
+    int lastX = 0;
+    QList<ZRecord> zRecords;
+    LastNumbers last;
+    DayTotals day;
+    std::optional<Customer> customer;  // for the next document
+    QString embark[kEmbarkLines];      // associated-document lines for the next document
+    std::optional<OpenDocument> open;
+    qint64 clockOffsetMs = 0;  // printer clock minus the host clock
+    std::optional<LogoBitmap> logo;
+    int drawerOpenings = 0;
+    int cuts = 0;
+
+    bool operator==(const FiscalMemory&) const;
+};
+
+}  // namespace sim

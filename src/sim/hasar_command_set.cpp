@@ -1,0 +1,159 @@
+#include "hasar_command_set.h"
+
+#include "hasar_fields.h"
+#include "hasar_status.h"
+#include "ledger.h"
+#include "printout.h"
+
+namespace sim {
+
+using namespace hasar;
+
+namespace {
+
+QByteArray hex4(quint16 word) {
+    return QByteArray::number(word, 16).toUpper().rightJustified(4, '0');
+}
+
+QByteArray n8(quint32 n) {
+    return printout::number8(n).toLatin1();
+}
+
+QByteArray count(int n) {
+    return QByteArray::number(n);
+}
+
+QByteArray money(Amount a) {
+    return a.money().toLatin1();
+}
+
+// Open-document code of the status reply, 00 when none.
+QByteArray documentStatus(const std::optional<OpenDocument>& open) {
+    if (!open) return "0000";
+    switch (open->kind) {
+    case DocumentKind::InvoiceA: return "0100";
+    case DocumentKind::InvoiceB: return "0200";
+    case DocumentKind::DebitNoteA: return "0400";
+    case DocumentKind::DebitNoteB: return "0500";
+    case DocumentKind::Ticket: return "0A00";
+    case DocumentKind::NonFiscal: return "2000";
+    case DocumentKind::CreditNoteA: return "4000";
+    case DocumentKind::CreditNoteB: return "4100";
+    default: return "3000";
+    }
+}
+
+}  // namespace
+
+int HasarCommandSet::columnsForModel(int model) {
+    return model == 7 || model == 8 ? 120 : 40;
+}
+
+HasarCommandSet::Handler HasarCommandSet::handlerFor(quint8 command) {
+    switch (command) {
+    case 0x2A: return &HasarCommandSet::statusRequest;
+    case 0x73: return &HasarCommandSet::initData;
+    case 0x37: return &HasarCommandSet::historyCapacity;
+    case 0x67: return &HasarCommandSet::workingMemory;
+    case 0x59: return &HasarCommandSet::dateTime;
+    case 0x39: return &HasarCommandSet::dailyClose;
+    case 0x3A: return &HasarCommandSet::globalByDate;
+    case 0x3B: return &HasarCommandSet::globalByNumber;
+    case 0x62: return &HasarCommandSet::customerData;
+    case 0x93: return &HasarCommandSet::embarkNumber;
+    case 0x40: return &HasarCommandSet::openFiscal;
+    case 0x41: return &HasarCommandSet::fiscalText;
+    case 0x42: return &HasarCommandSet::lineItem;
+    case 0x44: return &HasarCommandSet::totalTender;
+    case 0x45: return &HasarCommandSet::closeFiscal;
+    case 0x80: return &HasarCommandSet::openHomologated;
+    case 0x82: return &HasarCommandSet::embarkItem;
+    case 0x97: return &HasarCommandSet::receiptText;
+    case 0x81: return &HasarCommandSet::closeHomologated;
+    case 0x48: return &HasarCommandSet::openNonFiscal;
+    case 0x49: return &HasarCommandSet::nonFiscalText;
+    case 0x4A: return &HasarCommandSet::closeNonFiscal;
+    case 0x98: return &HasarCommandSet::cancel;
+    case 0x7B: return &HasarCommandSet::openDrawer;
+    case 0x4B: return &HasarCommandSet::cutPaper;
+    case 0x58: return &HasarCommandSet::setDateTime;
+    case 0x91: return &HasarCommandSet::resetLogo;
+    case 0x90: return &HasarCommandSet::storeLogo;
+    default: return nullptr;
+    }
+}
+
+QList<QByteArray> HasarCommandSet::execute(const frame::Frame& request, qint64 nowMs) {
+    const Handler handler = handlerFor(request.command);
+    const Answer answer = handler ? (this->*handler)(request.fields, nowMs) : refuse(kUnknownCommand);
+    quint16 fiscal = fiscalStatus() | answer.refusal;
+    if (fiscal & kSummarised) fiscal |= kErrorSummary;
+    QList<QByteArray> reply{hex4(kPrinterIdle), hex4(fiscal)};
+    if (!answer.refusal) reply += answer.data;
+    return reply;
+}
+
+quint16 HasarCommandSet::fiscalStatus() const {
+    quint16 bits = memory_.initialised ? (kCertified | kFiscalised) : 0;
+    if (memory_.open) {
+        bits |= kDocumentOpen;
+        const DocumentKindInfo& kind = info(memory_.open->kind);
+        if (kind.documentClass == DocumentClass::Fiscal || kind.series == Series::CreditNoteA ||
+            kind.series == Series::CreditNoteB)
+            bits |= kFiscalDocumentOpen;
+    }
+    return bits;
+}
+
+quint16 HasarCommandSet::fiscalGate() const {
+    if (memory_.open || !memory_.initialised) return kInvalidInState;
+    if (!memory_.moduleOpen || memoryFull(memory_)) return kMemoryFullOrClosed | kInvalidInState;
+    return 0;
+}
+
+void HasarCommandSet::printHead(qint64 nowMs) {
+    printout::documentHead(paper_, memory_, printerTime(memory_, nowMs));
+}
+
+HasarCommandSet::Answer HasarCommandSet::statusRequest(const Fields&, qint64) {
+    const LastNumbers& last = memory_.last;
+    // Auxiliary state: 1 not initialised, 2 idle, 3 fiscal document, 5 non-fiscal, 6 payment made.
+    int state = 2;
+    if (!memory_.initialised) state = 1;
+    else if (const auto& open = memory_.open)
+        state = open->payments > 0 ? 6 : info(open->kind).documentClass == DocumentClass::NonFiscal ? 5 : 3;
+    return Answer{0, {n8(last.b), hex4(state), n8(last.a), documentStatus(memory_.open), n8(last.creditNoteB),
+                      n8(last.creditNoteA), n8(last.deliveryNote)}};
+}
+
+HasarCommandSet::Answer HasarCommandSet::initData(const Fields&, qint64) {
+    if (!memory_.initialised) return {};
+    const FiscalIdentity& id = memory_.identity;
+    return Answer{0,
+                  {id.cuit.toLatin1(), id.businessName.toLatin1(), id.registration.toLatin1(),
+                   dateField(id.initialisedOn), printout::number4(id.pointOfSale).toLatin1(),
+                   dateField(id.activitiesSince), id.grossIncome.toLatin1(), id.ivaResponsibility.toLatin1()}};
+}
+
+HasarCommandSet::Answer HasarCommandSet::historyCapacity(const Fields&, qint64) {
+    if (!memory_.moduleOpen) return {};
+    return Answer{0, {printout::number4(memory_.zCapacity).toLatin1(), printout::number4(memory_.lastZ).toLatin1()}};
+}
+
+HasarCommandSet::Answer HasarCommandSet::workingMemory(const Fields&, qint64) {
+    const DayTotals& d = memory_.day;
+    const LastNumbers& last = memory_.last;
+    // Field 4 counts every non-fiscal document, homologated or not, so that three zero counts
+    // mean exactly what the date change needs: nothing issued since the last Z.
+    return Answer{0,
+                  {count(d.cancelled), count(d.nonFiscal + d.homologated), count(d.fiscal), n8(last.b), n8(last.a),
+                   money(d.sold), money(d.tax), "0.00", "0.00", "0.00", n8(last.creditNoteB), n8(last.creditNoteA),
+                   money(d.credited), money(d.creditedTax), "0.00", "0.00", "0.00", n8(last.deliveryNote)}};
+}
+
+HasarCommandSet::Answer HasarCommandSet::dateTime(const Fields&, qint64 nowMs) {
+    const QDateTime now = printerTime(memory_, nowMs);
+    return Answer{0, {dateField(now.date()), now.time().toString(QStringLiteral("HHmmss")).toLatin1()}};
+}
+
+}  // namespace sim

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "fiscal_memory.h"
+#include "link_session.h"
+#include "logo_upload.h"
+#include "paper_roll.h"
+
+namespace sim {
+
+// The Hasar first-generation command set over the shared fiscal memory and paper roll.
+class HasarCommandSet : public CommandSet {
+public:
+    HasarCommandSet(FiscalMemory& memory, PaperRoll& paper) : memory_(memory), paper_(paper) {}
+
+    QList<QByteArray> execute(const frame::Frame& request, qint64 nowMs) override;
+
+    // Columns of the paper for a model of the window's list: the slip models print wider.
+    static int columnsForModel(int model);
+
+private:
+    // What a command produced: refusal bits (nothing else happened) or its data fields.
+    struct Answer {
+        quint16 refusal = 0;
+        QList<QByteArray> data;
+    };
+    using Fields = QList<QByteArray>;
+    using Handler = Answer (HasarCommandSet::*)(const Fields&, qint64);
+    static Answer refuse(quint16 bits) { return Answer{bits, {}}; }
+    static Handler handlerFor(quint8 command);
+    quint16 fiscalStatus() const;
+    // Refusal bits for opening a fiscal or homologated document now, or 0.
+    quint16 fiscalGate() const;
+
+    // Queries.
+    Answer statusRequest(const Fields&, qint64);
+    Answer initData(const Fields&, qint64);
+    Answer historyCapacity(const Fields&, qint64);
+    Answer workingMemory(const Fields&, qint64);
+    Answer dateTime(const Fields&, qint64);
+
+    // Reports.
+    Answer dailyClose(const Fields&, qint64);
+    Answer globalByDate(const Fields&, qint64);
+    Answer globalByNumber(const Fields&, qint64);
+
+    // Documents.
+    Answer customerData(const Fields&, qint64);
+    Answer embarkNumber(const Fields&, qint64);
+    Answer openFiscal(const Fields&, qint64);
+    Answer fiscalText(const Fields&, qint64);
+    Answer lineItem(const Fields&, qint64);
+    Answer totalTender(const Fields&, qint64);
+    Answer closeFiscal(const Fields&, qint64);
+    Answer openHomologated(const Fields&, qint64);
+    Answer embarkItem(const Fields&, qint64);
+    Answer receiptText(const Fields&, qint64);
+    Answer closeHomologated(const Fields&, qint64);
+    Answer openNonFiscal(const Fields&, qint64);
+    Answer nonFiscalText(const Fields&, qint64);
+    Answer closeNonFiscal(const Fields&, qint64);
+    Answer cancel(const Fields&, qint64);
+
+    // Devices, clock and logo.
+    Answer openDrawer(const Fields&, qint64);
+    Answer cutPaper(const Fields&, qint64);
+    Answer setDateTime(const Fields&, qint64);
+    Answer resetLogo(const Fields&, qint64);
+    Answer storeLogo(const Fields&, qint64);
+
+    void printHead(qint64 nowMs);
+
+    FiscalMemory& memory_;
+    PaperRoll& paper_;
+    LogoUpload logoUpload_;
+};
+
+}  // namespace sim

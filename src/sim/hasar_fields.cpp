@@ -1,0 +1,62 @@
+#include "hasar_fields.h"
+
+#include <cstring>
+
+namespace sim::hasar {
+
+namespace {
+
+std::optional<int> digits(QByteArrayView field, int from, int count) {
+    int value = 0;
+    for (int i = from; i < from + count; ++i) {
+        if (field[i] < '0' || field[i] > '9') return std::nullopt;
+        value = value * 10 + (field[i] - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+QString text(const QList<QByteArray>& fields, int n) {
+    return n >= 1 && n <= fields.size() ? QString::fromLatin1(fields[n - 1]) : QString();
+}
+
+std::optional<char> letter(const QList<QByteArray>& fields, int n, const char* allowed) {
+    if (n < 1 || n > fields.size() || fields[n - 1].size() != 1) return std::nullopt;
+    const char c = fields[n - 1][0];
+    if (c == '\0' || !std::strchr(allowed, c)) return std::nullopt;
+    return c;
+}
+
+std::optional<QDate> date(QByteArrayView field) {
+    if (field.size() != 6) return std::nullopt;
+    const auto yy = digits(field, 0, 2), mm = digits(field, 2, 2), dd = digits(field, 4, 2);
+    if (!yy || !mm || !dd) return std::nullopt;
+    const QDate d(*yy >= 97 ? 1900 + *yy : 2000 + *yy, *mm, *dd);
+    return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
+}
+
+std::optional<QTime> time(QByteArrayView field) {
+    if (field.size() != 6) return std::nullopt;
+    const auto hh = digits(field, 0, 2), mm = digits(field, 2, 2), ss = digits(field, 4, 2);
+    if (!hh || !mm || !ss) return std::nullopt;
+    const QTime t(*hh, *mm, *ss);
+    return t.isValid() ? std::optional<QTime>(t) : std::nullopt;
+}
+
+QByteArray dateField(QDate d) {
+    return d.toString(QStringLiteral("yyMMdd")).toLatin1();
+}
+
+bool validCuit(const QString& id) {
+    static constexpr int kWeights[10] = {5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
+    if (id.size() != 11) return false;
+    int sum = 0;
+    for (int i = 0; i < 11; ++i)
+        if (!id[i].isDigit()) return false;
+    for (int i = 0; i < 10; ++i) sum += kWeights[i] * id[i].digitValue();
+    const int check = (11 - sum % 11) % 11;
+    return check != 10 && check == id[10].digitValue();
+}
+
+}  // namespace sim::hasar

@@ -1,0 +1,56 @@
+#include "hasar_command_set.h"
+#include "hasar_fields.h"
+#include "hasar_status.h"
+#include "ledger.h"
+#include "printout.h"
+
+namespace sim {
+
+using namespace hasar;
+
+HasarCommandSet::Answer HasarCommandSet::openDrawer(const Fields&, qint64) {
+    ++memory_.drawerOpenings;
+    printout::drawerOpened(paper_);
+    return {};
+}
+
+HasarCommandSet::Answer HasarCommandSet::cutPaper(const Fields&, qint64) {
+    // A fiscal or homologated document must stay in one piece; a non-fiscal one may be cut.
+    if (memory_.open && memory_.open->kind != DocumentKind::NonFiscal) return refuse(kInvalidInState);
+    ++memory_.cuts;
+    printout::paperCut(paper_);
+    return {};
+}
+
+HasarCommandSet::Answer HasarCommandSet::setDateTime(const Fields& f, qint64 nowMs) {
+    if (f.size() < 2) return refuse(kInvalidField);
+    const auto d = date(f[0]);
+    const auto t = time(f[1]);
+    if (!d || !t) return refuse(kInvalidField);
+    // The day's documents carry the old date: the clock moves only on a fresh day, after a Z.
+    if (dayHasDocuments(memory_)) return refuse(kInvalidInState);
+    memory_.clockOffsetMs = QDateTime(*d, *t, Qt::UTC).toMSecsSinceEpoch() - nowMs;
+    return {};
+}
+
+HasarCommandSet::Answer HasarCommandSet::resetLogo(const Fields&, qint64) {
+    if (memory_.open) return refuse(kInvalidInState);
+    logoUpload_.restart();
+    return {};
+}
+
+HasarCommandSet::Answer HasarCommandSet::storeLogo(const Fields& f, qint64) {
+    if (memory_.open) return refuse(kInvalidInState);
+    if (f.isEmpty()) {
+        logoUpload_.restart();
+        return refuse(kInvalidField);
+    }
+    switch (logoUpload_.record(f[0], f.size() >= 2 ? QByteArrayView(f[1]) : QByteArrayView())) {
+    case LogoUpload::Result::Refused: return refuse(kInvalidField);
+    case LogoUpload::Result::Complete: memory_.logo = logoUpload_.logo(); break;
+    case LogoUpload::Result::Accepted: break;
+    }
+    return {};
+}
+
+}  // namespace sim

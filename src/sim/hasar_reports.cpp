@@ -1,0 +1,76 @@
+#include "hasar_command_set.h"
+#include "hasar_fields.h"
+#include "hasar_status.h"
+#include "ledger.h"
+#include "printout.h"
+
+namespace sim {
+
+using namespace hasar;
+
+namespace {
+
+std::optional<int> zNumber(QByteArrayView field) {
+    if (field.isEmpty() || field.size() > 6) return std::nullopt;
+    int n = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+}  // namespace
+
+HasarCommandSet::Answer HasarCommandSet::dailyClose(const Fields& f, qint64 nowMs) {
+    if (f.isEmpty() || f[0].size() != 1) return refuse(kInvalidField);
+    if (memory_.open) return refuse(kInvalidInState);
+    const bool z = f[0] == "Z";
+    if (z && !memory_.initialised) return refuse(kInvalidInState);
+    if (z && (!memory_.moduleOpen || memoryFull(memory_))) return refuse(kMemoryFullOrClosed | kInvalidInState);
+
+    const QDateTime time = printerTime(memory_, nowMs);
+    const DayTotals totals = memory_.day;
+    const int number = z ? closeDay(memory_, time.date()).number : ++memory_.lastX;
+    printout::dailyReport(paper_, memory_, z ? 'Z' : 'X', number, totals, time);
+
+    const LastNumbers& last = memory_.last;
+    const auto n8 = [](quint32 n) { return printout::number8(n).toLatin1(); };
+    return Answer{0,
+                  {printout::number4(number).toLatin1(), QByteArray::number(totals.cancelled),
+                   QByteArray::number(totals.homologated), QByteArray::number(totals.nonFiscal),
+                   QByteArray::number(totals.fiscal), "0", n8(last.b), n8(last.a), totals.sold.money().toLatin1(),
+                   totals.tax.money().toLatin1(), "0.00", "0.00", "0.00", n8(last.creditNoteB), n8(last.creditNoteA),
+                   totals.credited.money().toLatin1(), totals.creditedTax.money().toLatin1(), "0.00", "0.00", "0.00",
+                   n8(last.deliveryNote)}};
+}
+
+HasarCommandSet::Answer HasarCommandSet::globalByDate(const Fields& f, qint64 nowMs) {
+    if (f.size() < 3) return refuse(kInvalidField);
+    const auto from = date(f[0]), to = date(f[1]);
+    if (!from || !to || *from > *to || f[2].size() != 1) return refuse(kInvalidField);
+    if (memory_.open) return refuse(kInvalidInState);
+    QList<ZRecord> chosen;
+    for (const ZRecord& r : memory_.zRecords)
+        if (r.date >= *from && r.date <= *to) chosen.append(r);
+    const QString range = QStringLiteral("POR FECHA %1-%2")
+                              .arg(from->toString(QStringLiteral("dd/MM/yy")), to->toString(QStringLiteral("dd/MM/yy")));
+    printout::globalReport(paper_, range, chosen, f[2] == "T", printerTime(memory_, nowMs));
+    return {};
+}
+
+HasarCommandSet::Answer HasarCommandSet::globalByNumber(const Fields& f, qint64 nowMs) {
+    if (f.size() < 3) return refuse(kInvalidField);
+    const auto from = zNumber(f[0]), to = zNumber(f[1]);
+    if (!from || !to || *from > *to || f[2].size() != 1) return refuse(kInvalidField);
+    if (memory_.open) return refuse(kInvalidInState);
+    // Numbers past the last Z are clamped to the records that exist.
+    QList<ZRecord> chosen;
+    for (const ZRecord& r : memory_.zRecords)
+        if (r.number >= *from && r.number <= *to) chosen.append(r);
+    const QString range = QStringLiteral("POR NUMERO Z %1-%2").arg(printout::number4(*from), printout::number4(*to));
+    printout::globalReport(paper_, range, chosen, f[2] == "T", printerTime(memory_, nowMs));
+    return {};
+}
+
+}  // namespace sim

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The Hasar status words as the virtual printer reports them.
+namespace sim::hasar {
+
+constexpr quint16 kPrinterIdle = 0x0080;  // print buffer empty
+
+// Fiscal status bits.
+constexpr quint16 kUnknownCommand = 1 << 3;
+constexpr quint16 kInvalidField = 1 << 4;
+constexpr quint16 kInvalidInState = 1 << 5;
+constexpr quint16 kOverflow = 1 << 6;
+constexpr quint16 kMemoryFullOrClosed = 1 << 7;
+constexpr quint16 kCertified = 1 << 9;
+constexpr quint16 kFiscalised = 1 << 10;
+constexpr quint16 kFiscalDocumentOpen = 1 << 12;
+constexpr quint16 kDocumentOpen = 1 << 13;
+constexpr quint16 kErrorSummary = 1 << 15;  // OR of bits 0-8
+constexpr quint16 kSummarised = 0x01FF;
+
+}  // namespace sim::hasar

@@ -1,0 +1,302 @@
+#include "state_file.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+namespace sim::state_file {
+
+namespace {
+
+const QString kFormat = QStringLiteral("orbelo-virtual-printer-state");
+constexpr int kVersion = 1;
+constexpr int kMaxText = 120;
+constexpr int kMaxCount = 100'000'000;
+constexpr qint64 kMaxClockOffsetMs = 200LL * 365 * 24 * 3600 * 1000;
+
+QJsonObject totalsToJson(const DayTotals& t) {
+    return {{"cancelled", t.cancelled},       {"homologated", t.homologated},
+            {"non_fiscal", t.nonFiscal},      {"fiscal", t.fiscal},
+            {"sold", t.sold.plain()},         {"tax", t.tax.plain()},
+            {"credited", t.credited.plain()}, {"credited_tax", t.creditedTax.plain()}};
+}
+
+QString dateText(QDate d) {
+    return d.toString(Qt::ISODate);
+}
+
+// Reads typed values and remembers the first problem, so each caller reads straight through
+// and checks once at the end.
+class Reader {
+public:
+    explicit Reader(QString* error) : error_(error) {}
+
+    bool ok() const { return error_->isEmpty(); }
+    void fail(const QString& what) {
+        if (ok()) *error_ = what;
+    }
+
+    QJsonValue value(const QJsonObject& o, const char* key) {
+        const QJsonValue v = o.value(QLatin1String(key));
+        if (v.isUndefined()) fail(QStringLiteral("falta '%1'").arg(QLatin1String(key)));
+        return v;
+    }
+    QJsonObject object(const QJsonObject& o, const char* key) {
+        const QJsonValue v = value(o, key);
+        if (!v.isObject()) fail(QStringLiteral("'%1' no es un objeto").arg(QLatin1String(key)));
+        return v.toObject();
+    }
+    bool boolean(const QJsonObject& o, const char* key) {
+        const QJsonValue v = value(o, key);
+        if (!v.isBool()) fail(QStringLiteral("'%1' no es verdadero ni falso").arg(QLatin1String(key)));
+        return v.toBool();
+    }
+    qint64 integer(const QJsonObject& o, const char* key, qint64 min, qint64 max) {
+        const QJsonValue v = value(o, key);
+        const double d = v.toDouble();
+        if (!v.isDouble() || d != static_cast<double>(static_cast<qint64>(d)) || d < min || d > max) {
+            fail(QStringLiteral("'%1' no es un entero entre %2 y %3").arg(QLatin1String(key)).arg(min).arg(max));
+            return min;
+        }
+        return static_cast<qint64>(d);
+    }
+    int count(const QJsonObject& o, const char* key) { return static_cast<int>(integer(o, key, 0, kMaxCount)); }
+    QString text(const QJsonObject& o, const char* key, int maxLength = kMaxText) {
+        const QJsonValue v = value(o, key);
+        const QString s = v.toString();
+        bool printable = v.isString() && s.size() <= maxLength;
+        for (QChar c : s) printable = printable && c.unicode() >= 0x20 && c.unicode() <= 0xFF && c.unicode() != 0x7F;
+        if (!printable) fail(QStringLiteral("'%1' no es un texto imprimible de hasta %2 caracteres").arg(QLatin1String(key)).arg(maxLength));
+        return s;
+    }
+    QDate date(const QJsonObject& o, const char* key) {
+        const QDate d = QDate::fromString(text(o, key), Qt::ISODate);
+        if (!d.isValid()) fail(QStringLiteral("'%1' no es una fecha AAAA-MM-DD").arg(QLatin1String(key)));
+        return d;
+    }
+    Amount amount(const QJsonObject& o, const char* key) {
+        const auto a = Amount::parse(text(o, key).toLatin1());
+        if (!a) fail(QStringLiteral("'%1' no es un importe").arg(QLatin1String(key)));
+        return a.value_or(Amount{});
+    }
+    DayTotals totals(const QJsonObject& o) {
+        DayTotals t;
+        t.cancelled = count(o, "cancelled");
+        t.homologated = count(o, "homologated");
+        t.nonFiscal = count(o, "non_fiscal");
+        t.fiscal = count(o, "fiscal");
+        t.sold = amount(o, "sold");
+        t.tax = amount(o, "tax");
+        t.credited = amount(o, "credited");
+        t.creditedTax = amount(o, "credited_tax");
+        return t;
+    }
+    quint32 number(const QJsonObject& o, const char* key) {
+        return static_cast<quint32>(integer(o, key, 0, 99'999'999));
+    }
+
+private:
+    QString* error_;
+};
+
+FiscalIdentity readIdentity(Reader& r, const QJsonObject& o) {
+    FiscalIdentity id;
+    id.cuit = r.text(o, "cuit", 20);
+    id.businessName = r.text(o, "business_name", 50);
+    id.registration = r.text(o, "registration", 20);
+    id.pointOfSale = static_cast<int>(r.integer(o, "point_of_sale", 0, 9999));
+    id.initialisedOn = r.date(o, "initialised_on");
+    id.activitiesSince = r.date(o, "activities_since");
+    id.grossIncome = r.text(o, "gross_income", 20);
+    id.ivaResponsibility = r.text(o, "iva_responsibility", 1);
+    return id;
+}
+
+std::optional<OpenDocument> readOpenDocument(Reader& r, const QJsonValue& v) {
+    if (v.isNull()) return std::nullopt;
+    if (!v.isObject()) {
+        r.fail(QStringLiteral("'open_document' no es un objeto"));
+        return std::nullopt;
+    }
+    const QJsonObject o = v.toObject();
+    OpenDocument doc;
+    const auto kind = kindFromKey(r.text(o, "kind", 30));
+    if (!kind) r.fail(QStringLiteral("'open_document.kind' no es un tipo de documento"));
+    doc.kind = kind.value_or(DocumentKind::Ticket);
+    doc.number = r.number(o, "number");
+    doc.reference = r.text(o, "reference", 20);
+    doc.total = r.amount(o, "total");
+    doc.tax = r.amount(o, "tax");
+    doc.paid = r.amount(o, "paid");
+    doc.items = r.count(o, "items");
+    doc.payments = static_cast<int>(r.integer(o, "payments", 0, 4));
+    doc.textsInRow = static_cast<int>(r.integer(o, "texts_in_row", 0, 4));
+    doc.receiptLines = static_cast<int>(r.integer(o, "receipt_lines", 0, 9));
+    return doc;
+}
+
+std::optional<Customer> readCustomer(Reader& r, const QJsonValue& v) {
+    if (v.isNull()) return std::nullopt;
+    if (!v.isObject()) {
+        r.fail(QStringLiteral("'customer' no es un objeto"));
+        return std::nullopt;
+    }
+    const QJsonObject o = v.toObject();
+    return Customer{r.text(o, "name", 50), r.text(o, "id", 50), r.text(o, "responsibility", 1), r.text(o, "id_type", 1),
+                    r.text(o, "address", 50)};
+}
+
+std::optional<LogoBitmap> readLogo(Reader& r, const QJsonValue& v) {
+    if (v.isNull()) return std::nullopt;
+    const QJsonObject o = v.toObject();
+    LogoBitmap logo;
+    logo.width = static_cast<int>(r.integer(o, "width", 1, LogoBitmap::kMaxWidth));
+    logo.height = static_cast<int>(r.integer(o, "height", 1, LogoBitmap::kMaxHeight));
+    const QJsonValue bits = r.value(o, "bits");
+    logo.bits = QByteArray::fromHex(bits.toString().toLatin1());
+    if (!v.isObject() || !bits.isString() || !logo.isConsistent() ||
+        bits.toString().size() != logo.bits.size() * 2)
+        r.fail(QStringLiteral("'logo' no coincide con su ancho y alto"));
+    return logo;
+}
+
+}  // namespace
+
+QJsonObject toJson(const FiscalMemory& m) {
+    const FiscalIdentity& id = m.identity;
+    QJsonArray records;
+    for (const ZRecord& z : m.zRecords)
+        records.append(QJsonObject{{"number", z.number}, {"date", dateText(z.date)}, {"totals", totalsToJson(z.totals)}});
+    QJsonValue customer = QJsonValue::Null;
+    if (const auto& c = m.customer)
+        customer = QJsonObject{{"name", c->name}, {"id", c->id}, {"responsibility", c->responsibility},
+                               {"id_type", c->idType}, {"address", c->address}};
+    QJsonValue open = QJsonValue::Null;
+    if (const auto& d = m.open)
+        open = QJsonObject{{"kind", QLatin1String(info(d->kind).key)},
+                           {"number", static_cast<qint64>(d->number)},
+                           {"reference", d->reference},
+                           {"total", d->total.plain()},
+                           {"tax", d->tax.plain()},
+                           {"paid", d->paid.plain()},
+                           {"items", d->items},
+                           {"payments", d->payments},
+                           {"texts_in_row", d->textsInRow},
+                           {"receipt_lines", d->receiptLines}};
+    QJsonValue logo = QJsonValue::Null;
+    if (const auto& l = m.logo)
+        logo = QJsonObject{{"width", l->width}, {"height", l->height}, {"bits", QString::fromLatin1(l->bits.toHex().toUpper())}};
+    return QJsonObject{
+        {"format", kFormat},
+        {"version", kVersion},
+        {"initialised", m.initialised},
+        {"module_open", m.moduleOpen},
+        {"identity", QJsonObject{{"cuit", id.cuit},
+                                 {"business_name", id.businessName},
+                                 {"registration", id.registration},
+                                 {"point_of_sale", id.pointOfSale},
+                                 {"initialised_on", dateText(id.initialisedOn)},
+                                 {"activities_since", dateText(id.activitiesSince)},
+                                 {"gross_income", id.grossIncome},
+                                 {"iva_responsibility", id.ivaResponsibility}}},
+        {"z_capacity", m.zCapacity},
+        {"last_z", m.lastZ},
+        {"last_x", m.lastX},
+        {"z_records", records},
+        {"last_numbers", QJsonObject{{"a", static_cast<qint64>(m.last.a)},
+                                     {"b", static_cast<qint64>(m.last.b)},
+                                     {"credit_note_a", static_cast<qint64>(m.last.creditNoteA)},
+                                     {"credit_note_b", static_cast<qint64>(m.last.creditNoteB)},
+                                     {"delivery_note", static_cast<qint64>(m.last.deliveryNote)},
+                                     {"non_fiscal", static_cast<qint64>(m.last.nonFiscal)}}},
+        {"day", totalsToJson(m.day)},
+        {"customer", customer},
+        {"embark", QJsonArray{m.embark[0], m.embark[1]}},
+        {"open_document", open},
+        {"clock_offset_ms", static_cast<double>(m.clockOffsetMs)},
+        {"logo", logo},
+        {"drawer_openings", m.drawerOpenings},
+        {"cuts", m.cuts},
+    };
+}
+
+std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error) {
+    error->clear();
+    Reader r(error);
+    if (json.value(QLatin1String("format")).toString() != kFormat)
+        r.fail(QStringLiteral("no es un archivo de estado de impresor virtual"));
+    if (r.ok() && r.integer(json, "version", 0, 1000) != kVersion) r.fail(QStringLiteral("versión de archivo desconocida"));
+    if (!r.ok()) return std::nullopt;
+
+    FiscalMemory m;
+    m.initialised = r.boolean(json, "initialised");
+    m.moduleOpen = r.boolean(json, "module_open");
+    m.identity = readIdentity(r, r.object(json, "identity"));
+    m.zCapacity = static_cast<int>(r.integer(json, "z_capacity", 1, 10000));
+    m.lastZ = static_cast<int>(r.integer(json, "last_z", 0, 10000));
+    m.lastX = static_cast<int>(r.integer(json, "last_x", 0, 9999));
+    const QJsonArray records = r.value(json, "z_records").toArray();
+    for (const QJsonValue& v : records) {
+        const QJsonObject o = v.toObject();
+        m.zRecords.append(ZRecord{static_cast<int>(r.integer(o, "number", 1, 10000)), r.date(o, "date"),
+                                  r.totals(r.object(o, "totals"))});
+    }
+    const QJsonObject last = r.object(json, "last_numbers");
+    m.last = LastNumbers{r.number(last, "a"),           r.number(last, "b"),
+                         r.number(last, "credit_note_a"), r.number(last, "credit_note_b"),
+                         r.number(last, "delivery_note"), r.number(last, "non_fiscal")};
+    m.day = r.totals(r.object(json, "day"));
+    m.customer = readCustomer(r, r.value(json, "customer"));
+    const QJsonArray embark = r.value(json, "embark").toArray();
+    if (embark.size() != FiscalMemory::kEmbarkLines) r.fail(QStringLiteral("'embark' no tiene dos líneas"));
+    for (int i = 0; i < FiscalMemory::kEmbarkLines && i < embark.size(); ++i) {
+        m.embark[i] = embark[i].toString();
+        if (!embark[i].isString() || m.embark[i].size() > 20) r.fail(QStringLiteral("'embark' no es texto corto"));
+    }
+    m.open = readOpenDocument(r, r.value(json, "open_document"));
+    m.clockOffsetMs = r.integer(json, "clock_offset_ms", -kMaxClockOffsetMs, kMaxClockOffsetMs);
+    m.logo = readLogo(r, r.value(json, "logo"));
+    m.drawerOpenings = r.count(json, "drawer_openings");
+    m.cuts = r.count(json, "cuts");
+
+    // The records must be the Z reports 1..last, in order, within the capacity.
+    if (r.ok() && (m.zRecords.size() != m.lastZ || m.lastZ > m.zCapacity))
+        r.fail(QStringLiteral("los cierres Z guardados no coinciden con el último Z"));
+    for (int i = 0; r.ok() && i < m.zRecords.size(); ++i)
+        if (m.zRecords[i].number != i + 1) r.fail(QStringLiteral("los cierres Z no están numerados en orden"));
+    if (!r.ok()) return std::nullopt;
+    return m;
+}
+
+std::optional<FiscalMemory> load(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("no se pudo leer %1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    if (file.size() > kMaxFileBytes) {
+        *error = QStringLiteral("%1 es demasiado grande para ser un archivo de estado").arg(path);
+        return std::nullopt;
+    }
+    QJsonParseError parse;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.read(kMaxFileBytes), &parse);
+    if (parse.error != QJsonParseError::NoError || !doc.isObject()) {
+        *error = QStringLiteral("%1 no es JSON válido: %2").arg(path, parse.errorString());
+        return std::nullopt;
+    }
+    auto memory = fromJson(doc.object(), error);
+    if (!memory) *error = QStringLiteral("%1 rechazado: %2").arg(path, *error);
+    return memory;
+}
+
+bool save(const FiscalMemory& memory, const QString& path, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(toJson(memory)).toJson()) < 0 || !file.commit()) {
+        *error = QStringLiteral("no se pudo guardar %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sim::state_file

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "fiscal_memory.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <optional>
+
+// The fiscal memory on disk, as a small JSON document. A file that is damaged, inconsistent
+// or out of range is refused whole with a reason; it is never loaded in part.
+namespace sim::state_file {
+
+constexpr qint64 kMaxFileBytes = 8 * 1024 * 1024;
+
+QJsonObject toJson(const FiscalMemory& memory);
+std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error);
+
+std::optional<FiscalMemory> load(const QString& path, QString* error);
+// Writes a temporary file beside the target and renames it over, so a crash leaves either
+// the old state or the new one.
+bool save(const FiscalMemory& memory, const QString& path, QString* error);
+
+}  // namespace sim::state_file

@@ -1,0 +1,11 @@
+#include "virtual_printer.h"
+
+namespace sim {
+
+VirtualPrinter::VirtualPrinter(Brand brand, int model, FiscalMemory memory)
+    : memory_(std::move(memory)),
+      paper_(paperColumnsFor(brand, model)),
+      commands_(makeCommandSet(brand, memory_, paper_)),
+      link_(*commands_, linkOptionsFor(brand)) {}
+
+}  // namespace sim
