@@ -38,7 +38,7 @@ std::optional<Fault> Fault::parse(const QString& text, QString* error) {
         }
     }
     if (!known) {
-        *error = QStringLiteral("unknown fault '%1' (one of: %2)").arg(parts[0], kindsHelp());
+        *error = QStringLiteral("falla desconocida '%1' (una de: %2)").arg(parts[0], kindsHelp());
         return std::nullopt;
     }
     for (int i = 1; i < parts.size(); ++i) {
@@ -60,11 +60,11 @@ std::optional<Fault> Fault::parse(const QString& text, QString* error) {
             ok = ok && seconds >= 0 && seconds <= kMaxSeconds;
             fault.milliseconds = static_cast<int>(seconds * 1000);
         } else {
-            *error = QStringLiteral("unknown fault setting '%1' (cmd, after, times, seconds)").arg(key);
+            *error = QStringLiteral("ajuste de falla desconocido '%1' (cmd, after, times, seconds)").arg(key);
             return std::nullopt;
         }
         if (!ok) {
-            *error = QStringLiteral("bad value for '%1' in fault '%2'").arg(key, text);
+            *error = QStringLiteral("valor inválido para '%1' en la falla '%2'").arg(key, text);
             return std::nullopt;
         }
     }

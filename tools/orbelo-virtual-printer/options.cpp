@@ -1,0 +1,125 @@
+#include "options.h"
+
+namespace {
+
+std::optional<int> number(const QString& text, int min, int max) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && n >= min && n <= max ? std::optional<int>(n) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Options> parseOptions(const QStringList& arguments, QString* error) {
+    Options o;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        const auto value = [&]() -> std::optional<QString> {
+            if (i + 1 >= arguments.size()) {
+                *error = QStringLiteral("falta el valor de %1").arg(a);
+                return std::nullopt;
+            }
+            return arguments[++i];
+        };
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.help = true;
+        } else if (a == QLatin1String("--not-initialised")) {
+            o.notInitialised = true;
+        } else if (a == QLatin1String("--module-closed")) {
+            o.moduleClosed = true;
+        } else if (a == QLatin1String("--brand")) {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            const auto brand = sim::brandFromName(*v);
+            if (!brand) {
+                *error = QStringLiteral("marca desconocida '%1' (una de: %2)").arg(*v, sim::brandNames().join(QStringLiteral(", ")));
+                return std::nullopt;
+            }
+            o.brand = *brand;
+        } else if (a == QLatin1String("--model")) {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            const auto n = number(*v, 1, 9);
+            if (!n) {
+                *error = QStringLiteral("--model debe ser un número de 1 a 9, no '%1'").arg(*v);
+                return std::nullopt;
+            }
+            o.model = *n;
+        } else if (a == QLatin1String("--baud")) {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            const auto n = number(*v, 300, 115200);
+            if (!n) {
+                *error = QStringLiteral("--baud debe estar entre 300 y 115200, no '%1'").arg(*v);
+                return std::nullopt;
+            }
+            o.baud = *n;
+        } else if (a == QLatin1String("--link") || a == QLatin1String("--paper") || a == QLatin1String("--state")) {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            if (v->isEmpty()) {
+                *error = QStringLiteral("%1 necesita una ruta").arg(a);
+                return std::nullopt;
+            }
+            (a == QLatin1String("--link") ? o.link : a == QLatin1String("--paper") ? o.paper : o.state) = *v;
+        } else if (a == QLatin1String("--fault")) {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            const auto fault = sim::Fault::parse(*v, error);
+            if (!fault) return std::nullopt;
+            o.faults.append(*fault);
+        } else {
+            *error = QStringLiteral("opción desconocida '%1' (pruebe --help)").arg(a);
+            return std::nullopt;
+        }
+    }
+    return o;
+}
+
+QString helpText() {
+    return QStringLiteral(
+               "Uso: orbelo-virtual-printer [opciones]\n"
+               "\n"
+               "Simula un impresor fiscal en un pseudoterminal nuevo. Escribe la ruta del\n"
+               "dispositivo (por ejemplo /dev/pts/7) en una línea de la salida estándar y atiende\n"
+               "el protocolo del impresor hasta recibir SIGTERM o SIGINT (Ctrl+C), momento en que\n"
+               "guarda la memoria fiscal y termina.\n"
+               "\n"
+               "Opciones:\n"
+               "  --brand MARCA        marca del impresor: %1 (por defecto hasar)\n"
+               "  --model N            modelo de la lista de Orbelo, 1 a 9 (por defecto 2); los\n"
+               "                       modelos 7 y 8 imprimen en hoja de 120 columnas, el resto en\n"
+               "                       rollo de 40\n"
+               "  --link RUTA          mantiene RUTA como enlace simbólico al dispositivo (se\n"
+               "                       reemplaza un enlace viejo, nunca un archivo común)\n"
+               "  --paper ARCHIVO      agrega a ARCHIVO, en UTF-8, cada línea que el impresor imprime\n"
+               "  --state ARCHIVO      carga la memoria fiscal de ARCHIVO (si existe) y la guarda\n"
+               "                       ahí durante la marcha y al terminar; un archivo dañado se\n"
+               "                       rechaza y el programa no arranca\n"
+               "  --not-initialised    impresor sin inicializar: no emite documentos fiscales ni Z\n"
+               "                       y responde a los datos de inicialización sólo con el estado\n"
+               "  --module-closed      módulo fiscal cerrado: rechaza documentos fiscales y Z y\n"
+               "                       responde a la capacidad de la memoria sólo con el estado\n"
+               "  --baud N             envía los bytes al ritmo de una línea real de N baudios (10\n"
+               "                       bits por byte); sin esta opción no demora nada\n"
+               "  --fault FALLA        inyecta una falla; se puede repetir. FALLA es un tipo y\n"
+               "                       ajustes opcionales separados por comas:\n"
+               "                         tipo: %2\n"
+               "                         cmd=HH       sólo tramas con ese comando (hexadecimal)\n"
+               "                         after=N      deja pasar primero N tramas que coinciden\n"
+               "                         times=N      cuántas tramas afecta (0 = todas; por defecto 1)\n"
+               "                         seconds=S    duración de busy y paper-out (por defecto 3)\n"
+               "                       drop-reply ejecuta y no responde; corrupt-reply responde con\n"
+               "                       suma de control errónea; nak-request contesta NAK sin ejecutar;\n"
+               "                       silent no contesta nada; busy envía DC2 cada 0,5 s antes de\n"
+               "                       responder; paper-out envía DC4 cada 0,5 s y luego responde;\n"
+               "                       disconnect corta la línea, guarda el estado y termina.\n"
+               "                       Ejemplo: --fault busy,cmd=39,seconds=5 --fault drop-reply,after=2\n"
+               "  --help               muestra esta ayuda\n"
+               "\n"
+               "Ejemplo (COM1 de Orbelo contra un Hasar virtual):\n"
+               "  orbelo-virtual-printer --brand hasar --link /tmp/orbelo-com1 \\\n"
+               "      --paper /tmp/orbelo-papel.txt --state /tmp/orbelo-estado.json &\n"
+               "  ORBELO_COM1=/tmp/orbelo-com1 orbelo\n")
+        .arg(sim::brandNames().join(QStringLiteral(", ")), sim::Fault::kindsHelp());
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <sim/brand.h>
+#include <sim/faults.h>
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The command line of orbelo-virtual-printer.
+struct Options {
+    sim::Brand brand = sim::Brand::Hasar;
+    int model = 2;
+    QString link;
+    QString paper;
+    QString state;
+    bool notInitialised = false;
+    bool moduleClosed = false;
+    int baud = 0;  // 0: bytes leave as fast as the pty takes them
+    QList<sim::Fault> faults;
+    bool help = false;
+};
+
+// The options, or in `error` why the arguments (without the program name) are not valid.
+std::optional<Options> parseOptions(const QStringList& arguments, QString* error);
+QString helpText();

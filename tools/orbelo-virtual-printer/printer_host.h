@@ -1,0 +1,51 @@
+#pragma once
+
+#include "line_pacer.h"
+#include "pseudo_terminal.h"
+
+#include <sim/virtual_printer.h>
+
+#include <QFile>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <memory>
+
+// Runs one virtual printer on a pseudo-terminal: reads what the client sends, writes what the
+// printer answers when it is due, appends the paper to a file and keeps the state file current.
+class PrinterHost : public QObject {
+    Q_OBJECT
+public:
+    struct Files {
+        QString paper;  // empty: the paper is not kept
+        QString state;  // empty: the fiscal memory is not kept
+    };
+
+    PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, Files files);
+
+    bool start(QString* error);
+    // Saves the state now; false (with the reason on stderr) when it could not.
+    bool saveState();
+
+signals:
+    // The line went dead (injected disconnect); the host has stopped.
+    void hungUp();
+
+private:
+    void readLine();
+    void pump();
+    void writePending();
+    void keepPaper();
+    void schedule();
+
+    sim::VirtualPrinter& printer_;
+    PseudoTerminal& pty_;
+    LinePacer pacer_;
+    Files files_;
+    QFile paperFile_;
+    std::unique_ptr<QSocketNotifier> reader_;
+    std::unique_ptr<QSocketNotifier> writer_;
+    QByteArray unwritten_;  // accepted by the pacer, refused for now by a full pty
+    QTimer dueTimer_;
+    QTimer saveTimer_;
+};
