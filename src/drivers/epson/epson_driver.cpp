@@ -1,0 +1,132 @@
+#include "epson_driver.h"
+
+#include "drivers/error_numbers.h"
+#include "drivers/link/link_errors.h"
+#include "drivers/link/serial_transport.h"
+
+namespace {
+
+DriverError unreadable(quint8 command, const QString& what) {
+    return DriverError(error_number::kBadReply, QStringLiteral("Respuesta no válida del impresor fiscal al comando %1: %2")
+                                                    .arg(link_error::commandCode(command), what));
+}
+
+}  // namespace
+
+EpsonDriver::EpsonDriver()
+    : ownTransport_(std::make_unique<SerialTransport>()), link_(*ownTransport_, epsonLinkOptions()) {}
+
+EpsonDriver::EpsonDriver(Transport& transport, LinkOptions options) : link_(transport, std::move(options)) {}
+
+EpsonDriver::~EpsonDriver() = default;
+
+void EpsonDriver::abort() { link_.abort(); }
+
+void EpsonDriver::PortNumber(qint16 port) {
+    if (port == port_) return;
+    port_ = port;
+    link_.close();
+}
+
+EpsonDriver::Reply EpsonDriver::exchange(const EpsonRequest& request) {
+    // A control byte would end or corrupt the frame: refuse it before the port is even touched.
+    if (const QString problem = frame::fieldProblem(frame::make(frame::kSeqFirst, request.command, request.fields));
+        !problem.isEmpty())
+        throw link_error::fieldNotSendable(request.command, problem);
+    if (!link_.isOpen()) link_.open(port_);
+
+    frame::Frame answer = link_.exchange(request.command, request.fields);
+    Reply reply;
+    std::optional<EpsonStatus> status;
+    if (answer.command != request.command)
+        reply.problem = QStringLiteral("responde al comando %1").arg(link_error::commandCode(answer.command));
+    else if (status = readStatus(answer.fields); !status)
+        reply.problem = QStringLiteral("palabras de estado ilegibles");
+    if (!reply.problem.isEmpty()) {
+        // The two ends disagree on what was said: start again from a fresh synchronisation.
+        link_.close();
+        return reply;
+    }
+    reply.status = *status;
+    reply.fields = std::move(answer.fields);
+    return reply;
+}
+
+EpsonDriver::Reply EpsonDriver::readable(const EpsonRequest& request) {
+    Reply reply = exchange(request);
+    if (!reply.problem.isEmpty()) throw unreadable(request.command, reply.problem);
+    return reply;
+}
+
+EpsonDriver::Reply EpsonDriver::perform(const EpsonRequest& request) {
+    Reply reply = readable(request);
+    if (isFailure(reply.status)) throw failureError(request.command, reply.status);
+    return reply;
+}
+
+void EpsonDriver::DailyReport(const QString& kind, const QString& print) {
+    perform(epson_request::dailyReport(kind, print));
+}
+
+void EpsonDriver::GlobalReport(const QString& type, const QString& mode, const QString& first, const QString& last) {
+    perform(epson_request::globalReport(type, mode, first, last));
+}
+
+void EpsonDriver::FeedPaper(const QString& station, const QString& lines) {
+    perform(epson_request::feedPaper(station, lines));
+}
+
+void EpsonDriver::CutPaper() { perform(epson_request::cutPaper()); }
+
+void EpsonDriver::OpenDrawer(const QString& drawer) { perform(epson_request::openDrawer(drawer)); }
+
+void EpsonDriver::SetDateTime(const QString& action, QString& date, QString& time) {
+    const EpsonRequest request = epson_request::dateTime(action, date, time);
+    const Reply reply = perform(request);
+    if (epson_request::setsClock(action)) return;
+    // Fields 3 and 4: the printer's date and time.
+    if (reply.fields.size() < 4) throw unreadable(request.command, QStringLiteral("faltan la fecha y la hora"));
+    date = QString::fromLatin1(reply.fields[2]);
+    time = QString::fromLatin1(reply.fields[3]);
+}
+
+bool EpsonDriver::StatusRequest(const QString& letter) {
+    // Port and link failures raise; an answer that is unreadable, refused or without data
+    // leaves the previous answer in place.
+    Reply reply = exchange(epson_request::statusRequest(letter));
+    if (!reply.problem.isEmpty() || refusesStatusRequest(reply.status) || reply.fields.size() < 3) return false;
+    answer_ = EpsonAnswer(letter.size() == 1 ? letter[0].toLatin1() : '\0', std::move(reply.fields));
+    return true;
+}
+
+QString EpsonDriver::Answer0B() { return answer_.answer0B(); }
+QString EpsonDriver::Answer0E() { return answer_.answer0E(); }
+QString EpsonDriver::Answer10() { return answer_.answer10(); }
+QString EpsonDriver::Answer11() { return answer_.answer11(); }
+
+void EpsonDriver::OpenNonFiscalDocument() { perform(epson_request::openNonFiscal()); }
+void EpsonDriver::PrintNonFiscalText(const QString& line) { perform(epson_request::nonFiscalText(line)); }
+void EpsonDriver::CloseNonFiscalDocument() { perform(epson_request::closeNonFiscal()); }
+
+void EpsonDriver::OpenTicket() { perform(epson_request::openTicket()); }
+void EpsonDriver::TicketItem(const QStringList& fields) { perform(epson_request::ticketItem(fields)); }
+
+void EpsonDriver::TicketPayment(const QString& description, const QString& amount, const QString& qualifier) {
+    const EpsonRequest request = epson_request::ticketPayment(description, amount, qualifier);
+    const Reply reply = readable(request);
+    if (!isFailure(reply.status)) return;
+    // Cancelling when no ticket is open has nothing to do; the caller only wanted none open.
+    if (epson_request::isCancel(request) && cancelFoundNothing(reply.status)) return;
+    throw failureError(request.command, reply.status);
+}
+
+void EpsonDriver::CloseTicket() { perform(epson_request::closeTicket()); }
+
+void EpsonDriver::OpenTicketInvoice(const QStringList& fields) { perform(epson_request::openTicketInvoice(fields)); }
+void EpsonDriver::TicketInvoiceItem(const QStringList& fields) { perform(epson_request::ticketInvoiceItem(fields)); }
+void EpsonDriver::TicketInvoicePayment(const QString& description, const QString& amount, const QString& qualifier) {
+    perform(epson_request::ticketInvoicePayment(description, amount, qualifier));
+}
+void EpsonDriver::CloseTicketInvoice(const QString& type, const QString& letter, const QString& text) {
+    perform(epson_request::closeTicketInvoice(type, letter, text));
+}

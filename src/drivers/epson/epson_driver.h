@@ -1,0 +1,76 @@
+#pragma once
+
+#include "drivers/epson_printer.h"
+#include "drivers/link/link.h"
+#include "epson_answer.h"
+#include "epson_link.h"
+#include "epson_requests.h"
+#include "epson_status.h"
+
+#include <memory>
+
+class Transport;
+
+// Our Epson fiscal printer driver: each operation becomes one command on the shared link, and
+// the answer's status words decide whether it failed. The port opens at the first command after
+// PortNumber changes it, stays open, and is closed by any link error so the next command reopens it.
+class EpsonDriver : public EpsonPrinter {
+public:
+    // On the serial port of the COM number written with PortNumber.
+    EpsonDriver();
+    // On any byte pipe (a scripted printer in tests).
+    explicit EpsonDriver(Transport& transport, LinkOptions options = epsonLinkOptions());
+    ~EpsonDriver() override;
+
+    // Ends a wait in progress and every later call with a DriverError (the window is closing).
+    void abort();
+
+    void PortNumber(qint16 port) override;
+
+    void DailyReport(const QString& kind, const QString& print) override;
+    void GlobalReport(const QString& type, const QString& mode, const QString& first, const QString& last) override;
+    void FeedPaper(const QString& station, const QString& lines) override;
+    void CutPaper() override;
+    void OpenDrawer(const QString& drawer) override;
+    void SetDateTime(const QString& action, QString& date, QString& time) override;
+
+    bool StatusRequest(const QString& letter) override;
+    QString Answer0B() override;
+    QString Answer0E() override;
+    QString Answer10() override;
+    QString Answer11() override;
+
+    void OpenNonFiscalDocument() override;
+    void PrintNonFiscalText(const QString& line) override;
+    void CloseNonFiscalDocument() override;
+
+    void OpenTicket() override;
+    void TicketItem(const QStringList& fields) override;
+    void TicketPayment(const QString& description, const QString& amount, const QString& qualifier) override;
+    void CloseTicket() override;
+
+    void OpenTicketInvoice(const QStringList& fields) override;
+    void TicketInvoiceItem(const QStringList& fields) override;
+    void TicketInvoicePayment(const QString& description, const QString& amount, const QString& qualifier) override;
+    void CloseTicketInvoice(const QString& type, const QString& letter, const QString& text) override;
+
+private:
+    struct Reply {
+        EpsonStatus status;
+        QList<QByteArray> fields;
+        // Why the answer cannot be read (it echoes another command or its status words are
+        // garbled); the port is then closed. Empty for a readable answer.
+        QString problem;
+    };
+    // Sends the request; DriverError for a field that cannot travel, the port or the link.
+    Reply exchange(const EpsonRequest& request);
+    // As exchange, and an unreadable answer is a DriverError.
+    Reply readable(const EpsonRequest& request);
+    // As readable, and a failure reported by the status words is a DriverError too.
+    Reply perform(const EpsonRequest& request);
+
+    std::unique_ptr<Transport> ownTransport_;
+    Link link_;
+    qint16 port_ = 0;
+    EpsonAnswer answer_;
+};

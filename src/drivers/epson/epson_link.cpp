@@ -1,0 +1,12 @@
+#include "epson_link.h"
+
+#include "epson_codes.h"
+
+LinkOptions epsonLinkOptions() {
+    LinkOptions o;
+    o.printerAcks = false;
+    o.seqStep = 1;
+    o.syncCommand = epson_code::kStatus;
+    o.syncFields = {QByteArrayLiteral("N")};
+    return o;
+}

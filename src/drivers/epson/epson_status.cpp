@@ -1,0 +1,85 @@
+#include "epson_status.h"
+
+#include "drivers/error_numbers.h"
+#include "drivers/link/link_errors.h"
+#include "epson_readings.h"
+#include "epson_status_bits.h"
+
+#include <QStringList>
+
+namespace {
+
+std::optional<quint16> readWord(const QByteArray& text) {
+    if (text.size() != 4) return std::nullopt;
+    quint16 value = 0;
+    for (char c : text) {
+        int digit = 0;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else return std::nullopt;
+        value = static_cast<quint16>(value << 4 | digit);
+    }
+    return value;
+}
+
+struct BitText {
+    quint16 bit;
+    const char* text;
+};
+
+// Fiscal conditions first: they say why the command itself was refused.
+constexpr BitText kFiscalTexts[] = {
+    {epson_bit::kUnknownCommand, "comando no reconocido"},
+    {epson_bit::kInvalidField, "un campo de datos no es válido"},
+    {epson_bit::kInvalidState, "comando no válido en el estado fiscal actual"},
+    {epson_bit::kTotalOverflow, "el comando desbordaría un total"},
+    {epson_bit::kFiscalMemoryFull, "memoria fiscal llena"},
+    {epson_bit::kZRequired, "es necesario hacer un cierre Z"},
+    {epson_bit::kFiscalMemoryFailed, "error en la memoria fiscal"},
+    {epson_bit::kWorkingMemoryFailed, "error en la memoria de trabajo"},
+    {epson_bit::kBatteryLow, "batería baja"},
+};
+
+constexpr BitText kPrinterTexts[] = {
+    {epson_bit::kOutOfPaper, "falta papel"},
+    {epson_bit::kOffline, "impresora fuera de línea"},
+    {epson_bit::kMechanismError, "error en el mecanismo impresor"},
+    {epson_bit::kBufferFull, "buffer de impresión lleno"},
+};
+
+}  // namespace
+
+std::optional<EpsonStatus> readStatus(const QList<QByteArray>& fields) {
+    if (fields.size() < 2) return std::nullopt;
+    const auto printer = readWord(fields[0]);
+    const auto fiscal = readWord(fields[1]);
+    if (!printer || !fiscal) return std::nullopt;
+    return EpsonStatus{*printer, *fiscal};
+}
+
+bool isFailure(EpsonStatus s) {
+    return (s.printer & epson_bit::kPrinterErrors) != 0 || (s.fiscal & epson_bit::kFiscalErrors) != 0;
+}
+
+bool refusesStatusRequest(EpsonStatus s) {
+    return (s.fiscal & kEpsonReadings.statusRequestRefusal) != 0;
+}
+
+bool cancelFoundNothing(EpsonStatus s) {
+    const quint16 fiscalErrors = s.fiscal & epson_bit::kFiscalErrors;
+    return (s.printer & epson_bit::kPrinterErrors) == 0 && (s.fiscal & epson_bit::kFiscalDocumentOpen) == 0 &&
+           fiscalErrors != 0 && (fiscalErrors & ~kEpsonReadings.cancelNothingOpen) == 0;
+}
+
+DriverError failureError(quint8 command, EpsonStatus s) {
+    QStringList reasons;
+    for (const BitText& t : kFiscalTexts)
+        if ((s.fiscal & t.bit) != 0) reasons << QString::fromUtf8(t.text);
+    for (const BitText& t : kPrinterTexts)
+        if ((s.printer & t.bit) != 0) reasons << QString::fromUtf8(t.text);
+    const int number = (s.fiscal & epson_bit::kFiscalErrors) != 0 ? error_number::kPrinterRefused
+                                                                   : error_number::kPrinterFault;
+    return DriverError(number, QStringLiteral("El impresor rechazó el comando %1: %2")
+                                   .arg(link_error::commandCode(command), reasons.join(QStringLiteral("; "))));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "drivers/operation_error.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The printer and fiscal status words at the head of every Epson answer.
+struct EpsonStatus {
+    quint16 printer = 0;
+    quint16 fiscal = 0;
+    bool operator==(const EpsonStatus&) const = default;
+};
+
+// The two words from an answer's first two fields; nothing when either is missing or is not
+// exactly four hexadecimal digits.
+std::optional<EpsonStatus> readStatus(const QList<QByteArray>& fields);
+
+// True when the words say the command failed or was refused.
+bool isFailure(EpsonStatus s);
+
+// True when a status request was refused, so its answer holds no data worth showing.
+bool refusesStatusRequest(EpsonStatus s);
+
+// True when a cancelling payment was refused only because there was nothing open to cancel.
+bool cancelFoundNothing(EpsonStatus s);
+
+// The error for a failed command: "El impresor rechazó el comando 0x40: ...", naming every
+// failure the words report; numbered as a refusal when the fiscal word reports one, else as a fault.
+DriverError failureError(quint8 command, EpsonStatus s);
