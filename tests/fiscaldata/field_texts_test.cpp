@@ -1,5 +1,7 @@
 #include "fiscaldata/field_texts.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 namespace {
