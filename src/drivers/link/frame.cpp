@@ -1,5 +1,7 @@
 #include "frame.h"
 
+#include <cctype>
+
 namespace frame {
 
 quint16 checksum(QByteArrayView bytes) {
@@ -90,6 +92,13 @@ void Decoder::feed(QByteArrayView bytes) {
             }
             break;
         case State::Checksum:
+            // A frame cut short inside its checksum must not swallow the start of the next one.
+            if (c == STX) {
+                reject(QStringLiteral("suma de control incompleta"));
+                body_ = QByteArray(1, STX);
+                state_ = State::Body;
+                break;
+            }
             sumDigits_.append(c);
             if (sumDigits_.size() == 4) finishFrame();
             break;
@@ -119,9 +128,13 @@ void Decoder::reject(const QString& problem) {
 }
 
 void Decoder::finishFrame() {
-    bool ok = false;
-    const uint sent = QString::fromLatin1(sumDigits_).toUInt(&ok, 16);
-    if (!ok) return reject(QStringLiteral("suma de control ilegible"));
+    // Exactly four hex digits, either case: no sign, blank or 0x prefix.
+    uint sent = 0;
+    for (char d : sumDigits_) {
+        if (!std::isxdigit(static_cast<unsigned char>(d))) return reject(QStringLiteral("suma de control ilegible"));
+        const int v = std::isdigit(static_cast<unsigned char>(d)) ? d - '0' : std::toupper(static_cast<unsigned char>(d)) - 'A' + 10;
+        sent = sent * 16 + static_cast<uint>(v);
+    }
     if (sent != checksum(body_)) return reject(QStringLiteral("suma de control incorrecta"));
     // STX SEQ CMD ... ETX: at least four bytes.
     if (body_.size() < 4) return reject(QStringLiteral("trama demasiado corta"));

@@ -24,6 +24,7 @@ Link::Link(Transport& transport, LinkOptions options, QObject* parent)
       nextSeq_(options_.firstSeq.value_or(randomSeq())),
       trace_(options_.trace || traceRequested()) {
     replyTimer_.setSingleShot(true);
+    replyTimer_.setTimerType(Qt::PreciseTimer);
     connect(&replyTimer_, &QTimer::timeout, this, [this] {
         timedOut_ = true;
         stopWaiting();

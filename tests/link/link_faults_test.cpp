@@ -1,0 +1,211 @@
+#include "drivers/error_numbers.h"
+#include "drivers/hasar/hasar_choices.h"
+#include "drivers/link/link.h"
+#include "link/link_test_support.h"
+#include "link/scripted_printer.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Fault = ScriptedPrinter::Fault;
+
+LinkOptions hasarFast() {
+    LinkOptions o = hasar_choice::linkOptions();
+    const LinkOptions fast = fastLinkOptions(o.printerAcks);
+    o.replyTimeoutMs = fast.replyTimeoutMs;
+    o.firstSeq = fast.firstSeq;
+    return o;
+}
+
+// Epson differs only in its options: no ACK from the printer and none for its reply.
+LinkOptions epsonLike() { return fastLinkOptions(false); }
+
+class LinkFaults : public ::testing::TestWithParam<LinkBrand> {
+protected:
+    const LinkOptions options = GetParam().options;
+    ScriptedPrinter printer{options.printerAcks};
+    Link link{printer, options};
+
+    void SetUp() override {
+        link.open(1);
+        printer.seen.clear();
+        printer.executed.clear();
+        printer.written.clear();
+    }
+
+    int errorNumberOf(const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const DriverError& e) {
+            lastError = e.description();
+            return e.number();
+        }
+        return 0;
+    }
+
+    QString lastError;
+};
+
+TEST_P(LinkFaults, ANakedFrameIsSentAgainWithItsSequenceNumber) {
+    printer.inject(Fault::Nak);
+    const frame::Frame reply = link.exchange(0x39, {"X"});
+    ASSERT_EQ(printer.seen.size(), 2);
+    EXPECT_EQ(printer.seen[0], printer.seen[1]);
+    EXPECT_EQ(reply.seq, printer.seen[0].seq);
+    EXPECT_EQ(printer.executed.size(), 1);
+}
+
+TEST_P(LinkFaults, ALostReplyIsFetchedAgainWithoutASecondExecution) {
+    printer.inject(Fault::DropReply);
+    QElapsedTimer clock;
+    clock.start();
+    const frame::Frame reply = link.exchange(0x45);
+    EXPECT_GE(clock.elapsed(), options.replyTimeoutMs - 5);
+    ASSERT_EQ(printer.seen.size(), 2);
+    EXPECT_EQ(printer.seen[1].seq, printer.seen[0].seq);
+    EXPECT_EQ(printer.executed.size(), 1);
+    EXPECT_EQ(reply.command, 0x45);
+}
+
+TEST_P(LinkFaults, ADamagedReplyIsRefusedWithNakAndTakenWhenResent) {
+    printer.inject(Fault::CorruptReply);
+    const frame::Frame reply = link.exchange(0x2A);
+    EXPECT_EQ(reply.fields, (QList<QByteArray>{"0080", "0600"}));
+    EXPECT_TRUE(printer.written.contains(frame::NAK));
+    EXPECT_EQ(printer.seen.size(), 1);
+    EXPECT_EQ(printer.executed.size(), 1);
+}
+
+TEST_P(LinkFaults, BusyBytesLongerThanTheTimeLimitDoNotCountAsSilence) {
+    printer.busyMs = options.replyTimeoutMs * 4;
+    printer.busyIntervalMs = options.replyTimeoutMs / 3;
+    printer.inject(Fault::Busy);
+    // The window's timers keep running while the call waits.
+    int ticks = 0;
+    QTimer repaint;
+    QObject::connect(&repaint, &QTimer::timeout, [&] { ++ticks; });
+    repaint.start(10);
+    QElapsedTimer clock;
+    clock.start();
+    link.exchange(0x39, {"Z"});
+    EXPECT_GE(clock.elapsed(), printer.busyMs);
+    EXPECT_EQ(printer.seen.size(), 1);
+    EXPECT_GT(ticks, 10);
+}
+
+TEST_P(LinkFaults, SilenceEndsInAnErrorAfterEverySendHasTimedOut) {
+    for (int i = 0; i < options.maxSends; ++i) printer.inject(Fault::Silent);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(errorNumberOf([&] { link.exchange(0x2A); }), error_number::kNoAnswer);
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_EQ(lastError, QStringLiteral("El impresor fiscal no responde en COM1"));
+    EXPECT_EQ(printer.seen.size(), options.maxSends);
+    for (const frame::Frame& f : printer.seen) EXPECT_EQ(f.seq, printer.seen[0].seq);
+    EXPECT_GE(elapsed, options.maxSends * options.replyTimeoutMs - 5);
+    EXPECT_LT(elapsed, options.maxSends * options.replyTimeoutMs + 250);
+    EXPECT_FALSE(link.isOpen());
+}
+
+TEST_P(LinkFaults, AStaleReplyWithThePreviousNumberIsDiscarded) {
+    link.exchange(0x2A);
+    printer.inject(Fault::StaleReplyFirst);
+    const frame::Frame reply = link.exchange(0x39, {"X"});
+    EXPECT_EQ(reply.seq, printer.seen.last().seq);
+    EXPECT_FALSE(reply.fields.contains("viejo"));
+    EXPECT_EQ(printer.seen.size(), 2);
+}
+
+TEST_P(LinkFaults, AFrameNakedOnEverySendIsAnError) {
+    for (int i = 0; i < options.maxSends; ++i) printer.inject(Fault::Nak);
+    EXPECT_EQ(errorNumberOf([&] { link.exchange(0x2A); }), error_number::kGarbledLink);
+    EXPECT_EQ(printer.seen.size(), options.maxSends);
+    EXPECT_TRUE(printer.executed.isEmpty());
+}
+
+TEST_P(LinkFaults, APortThatBreaksDuringTheWaitEndsTheCommandAtOnce) {
+    printer.inject(Fault::Vanish);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(errorNumberOf([&] { link.exchange(0x39, {"Z"}); }), error_number::kPortLost);
+    EXPECT_LT(clock.elapsed(), options.replyTimeoutMs);
+    EXPECT_TRUE(lastError.contains(QStringLiteral("se desconectó")));
+    EXPECT_EQ(errorNumberOf([&] { link.exchange(0x2A); }), error_number::kPortNotOpen);
+}
+
+TEST_P(LinkFaults, AbortEndsTheWaitAndEveryLaterOneWithoutSendingMore) {
+    printer.inject(Fault::Silent);
+    QTimer::singleShot(20, [&] { link.abort(); });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(errorNumberOf([&] { link.exchange(0x39, {"Z"}); }), error_number::kAborted);
+    EXPECT_LT(clock.elapsed(), options.replyTimeoutMs);
+    EXPECT_EQ(lastError, QStringLiteral("Operación interrumpida: se cerró la ventana"));
+    const QByteArray sent = printer.written;
+    EXPECT_EQ(errorNumberOf([&] { link.exchange(0x2A); }), error_number::kAborted);
+    EXPECT_EQ(errorNumberOf([&] { link.open(1); }), error_number::kAborted);
+    EXPECT_EQ(printer.written, sent);
+    EXPECT_EQ(printer.seen.size(), 1);
+}
+
+TEST_P(LinkFaults, EachNewCommandTakesTheNextNumberAndWraps) {
+    QList<quint8> seqs;
+    for (int i = 0; i < 100; ++i) seqs << link.exchange(0x2A).seq;
+    // open() used 0x20 for its status request.
+    EXPECT_EQ(seqs.first(), 0x20 + options.seqStep);
+    for (int i = 1; i < seqs.size(); ++i) EXPECT_EQ(seqs[i], frame::nextSeq(seqs[i - 1], options.seqStep));
+    EXPECT_EQ(printer.executed.size(), 100);
+}
+
+TEST_P(LinkFaults, TheHostAcknowledgesRepliesOnlyWhenThePrinterDoes) {
+    const frame::Frame reply = link.exchange(0x2A);
+    const QByteArray request = frame::encode(printer.seen[0]);
+    const QByteArray expected = options.printerAcks ? request + frame::ACK : request;
+    EXPECT_EQ(printer.written, expected);
+    EXPECT_EQ(reply.seq, printer.seen[0].seq);
+}
+
+TEST_P(LinkFaults, AControlByteInAFieldIsRefusedBeforeAnythingIsSent) {
+    EXPECT_EQ(errorNumberOf([&] { link.exchange(0x49, {"linea\nsiguiente", "0"}); }), error_number::kFieldNotSendable);
+    EXPECT_TRUE(lastError.startsWith(QStringLiteral("No se puede enviar el comando 0x49")));
+    EXPECT_TRUE(printer.written.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Brands, LinkFaults,
+                         ::testing::Values(LinkBrand{"Hasar", hasarFast()}, LinkBrand{"Epson", epsonLike()}),
+                         [](const auto& info) { return info.param.name; });
+
+class LinkOpening : public ::testing::Test {
+protected:
+    ScriptedPrinter printer{true};
+    Link link{printer, fastLinkOptions(true)};
+};
+
+TEST_F(LinkOpening, OpeningSynchronisesWithOneStatusRequest) {
+    link.open(2);
+    ASSERT_EQ(printer.seen.size(), 1);
+    EXPECT_EQ(printer.seen[0].command, 0x2A);
+    EXPECT_TRUE(link.isOpen());
+}
+
+TEST_F(LinkOpening, ASilentPrinterAtOpeningLeavesThePortClosed) {
+    for (int i = 0; i < 3; ++i) printer.inject(Fault::Silent);
+    try {
+        link.open(2);
+        FAIL() << "open succeeded";
+    } catch (const DriverError& e) {
+        EXPECT_EQ(e.number(), error_number::kNoAnswer);
+        EXPECT_EQ(e.description(), QStringLiteral("El impresor fiscal no responde en COM2"));
+    }
+    EXPECT_FALSE(link.isOpen());
+}
+
+TEST_F(LinkOpening, ACommandWithoutAnOpenPortIsAnError) {
+    EXPECT_THROW(link.exchange(0x2A), DriverError);
+    EXPECT_TRUE(printer.written.isEmpty());
+}
+
+}  // namespace
