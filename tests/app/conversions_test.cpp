@@ -3,7 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 namespace {
+
+// A readable test name for a text: letters and digits kept, anything else spelled out.
+std::string nameOf(const char* text) {
+    std::string name;
+    for (const char* c = text; *c; ++c) {
+        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+        else if (*c == '.') name += "_point_";
+        else if (*c == ',') name += "_comma_";
+        else if (*c == '-') name += "minus_";
+        else if (*c == '+') name += "plus_";
+        else name += "_";
+    }
+    return name.empty() ? "empty" : name;
+}
 
 struct Leading {
     const char* text;
@@ -21,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumber,
                                            Leading{"2.7", 2.7}, Leading{"2,7", 2}, Leading{"2.9", 2.9},
                                            Leading{" \t\n12", 12}, Leading{"1 2", 12}, Leading{"12abc", 12},
                                            Leading{"-3", -3}, Leading{"1.2.3", 1.2}, Leading{".5", 0.5},
-                                           Leading{"0012", 12}, Leading{"+4", 4}, Leading{"- 4", -4}));
+                                           Leading{"0012", 12}, Leading{"+4", 4}, Leading{"- 4", -4}),
+                         [](const auto& info) { return nameOf(info.param.text) + "_" + std::to_string(info.index); });
 
 TEST(ForEachCount, RunsTheWholePartOfTheCount) {
     auto runs = [](double count) {
@@ -66,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, StrictInt32,
                                            Strict{"-2.5", -2, 0}, Strict{"2147483647", 2147483647, 0},
                                            Strict{"", 0, 13}, Strict{" ", 0, 13}, Strict{"A", 0, 13},
                                            Strict{"12abc", 0, 13}, Strict{"1 2", 0, 13}, Strict{"2147483648", 0, 6},
-                                           Strict{"-2147483649", 0, 6}, Strict{"99999999999999999999", 0, 6}));
+                                           Strict{"-2147483649", 0, 6}, Strict{"99999999999999999999", 0, 6}),
+                         [](const auto& info) { return nameOf(info.param.text) + "_" + std::to_string(info.index); });
 
 TEST(StrictInt16, RoundsHalvesToEvenAndRaisesOverflowOutsideItsRange) {
     EXPECT_EQ(conv::toInt16(0.5), 0);

@@ -50,7 +50,8 @@ TEST_P(ReportCounts, XAndZPrintTheWholePartOfTheCountOnBothBrands) {
 
 INSTANTIATE_TEST_SUITE_P(Counts, ReportCounts,
                          ::testing::Values(CountCase{"1", 1}, CountCase{"3", 3}, CountCase{"0", 0}, CountCase{"", 0},
-                                           CountCase{"2.9", 2}, CountCase{"2,7", 2}, CountCase{".", 0}));
+                                           CountCase{"2.9", 2}, CountCase{"2,7", 2}, CountCase{".", 0}),
+                         [](const auto& info) { return "row" + std::to_string(info.index) + "_prints_" + std::to_string(info.param.reports); });
 
 TEST_F(Reports, EveryHasarEntryWritesItsOwnModelNumber) {
     for (int model = 1; model <= 9; ++model) {
