@@ -1,22 +1,25 @@
 #include "brand.h"
 
+#include "epson_command_set.h"
 #include "hasar_command_set.h"
 
 namespace sim {
 
 std::optional<Brand> brandFromName(const QString& name) {
     if (name == QLatin1String("hasar")) return Brand::Hasar;
+    if (name == QLatin1String("epson")) return Brand::Epson;
     return std::nullopt;
 }
 
 QStringList brandNames() {
-    return {QStringLiteral("hasar")};
+    return {QStringLiteral("hasar"), QStringLiteral("epson")};
 }
 
 LinkOptions linkOptionsFor(Brand brand) {
     LinkOptions options;
     switch (brand) {
     case Brand::Hasar: options.acknowledgeFrames = true; break;
+    case Brand::Epson: options.acknowledgeFrames = false; break;
     }
     return options;
 }
@@ -24,6 +27,7 @@ LinkOptions linkOptionsFor(Brand brand) {
 int paperColumnsFor(Brand brand, int model) {
     switch (brand) {
     case Brand::Hasar: return HasarCommandSet::columnsForModel(model);
+    case Brand::Epson: return EpsonCommandSet::kColumns;
     }
     return 40;
 }
@@ -31,6 +35,7 @@ int paperColumnsFor(Brand brand, int model) {
 std::unique_ptr<CommandSet> makeCommandSet(Brand brand, FiscalMemory& memory, PaperRoll& paper) {
     switch (brand) {
     case Brand::Hasar: return std::make_unique<HasarCommandSet>(memory, paper);
+    case Brand::Epson: return std::make_unique<EpsonCommandSet>(memory, paper);
     }
     return nullptr;
 }

@@ -15,7 +15,7 @@
 // and state file need no change; Epson sets LinkOptions::acknowledgeFrames to false.
 namespace sim {
 
-enum class Brand { Hasar };
+enum class Brand { Hasar, Epson };
 
 std::optional<Brand> brandFromName(const QString& name);
 QStringList brandNames();
