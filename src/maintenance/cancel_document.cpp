@@ -1,0 +1,24 @@
+#include "cancel_document.h"
+
+#include "app/controls_lock.h"
+#include "app/error_path.h"
+#include "app/frm_orbelo.h"
+#include "app/printer_selection.h"
+#include "app/prompts.h"
+#include "drivers/hasar_printer.h"
+
+void cancelOpenDocument(FrmOrbelo& w) {
+    runOperation(w, [&] {
+        if (epsonSelected(w)) {
+            w.prompts().message(Prompts::kInformation,
+                                QStringLiteral("Para cancelar un comprobante en un impresor fiscal Epson apague y vuelva a "
+                                               "prender el impresor fiscal"));
+            return;
+        }
+        SetControlsEnabled(w, false);
+        beginHasarSession(w, WriteModel::No);
+        w.hasar().CancelAll();
+        w.hasar().Finalizar();
+        SetControlsEnabled(w, true);
+    });
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class FrmOrbelo;
+
+// "CANCELAR COMPROBANTE": on Hasar cancels whatever document is open; on Epson only advises
+// the technician, since that printer has no such command.
+void cancelOpenDocument(FrmOrbelo& w);

@@ -1,0 +1,78 @@
+#include "date_time.h"
+
+#include "app/clock.h"
+#include "app/controls_lock.h"
+#include "app/conversions.h"
+#include "app/error_path.h"
+#include "app/frm_orbelo.h"
+#include "app/printer_selection.h"
+#include "app/prompts.h"
+#include "drivers/epson_printer.h"
+#include "drivers/hasar_printer.h"
+
+namespace {
+
+// A day-activity answer whose field 0 is shorter than this is no usable answer.
+constexpr int kUsableAnswerLength = 10;
+constexpr char kFieldSeparator = 0x1C;
+
+// Date and time as the printers take them, YYMMDD and HHMMSS. Both come from one reading of
+// the clock, so a press at midnight cannot pair the old day with the new time.
+struct PrinterClock {
+    QString date;
+    QString time;
+};
+
+PrinterClock readPrinterClock(const Clock& clock) {
+    const QDateTime now = clock.now();
+    return {now.date().toString(QStringLiteral("yyMMdd")), now.time().toString(QStringLiteral("HHmmss"))};
+}
+
+void changeEpsonDateTime(FrmOrbelo& w) {
+    configureEpson(w);
+    w.epson().TicketPayment(QString(), QStringLiteral("0"), QStringLiteral("C"));
+    PrinterClock now = readPrinterClock(w.clock());
+    w.epson().SetDateTime(QStringLiteral("S"), now.date, now.time);
+}
+
+// False, after telling the technician why, when the printer cannot take a new date now.
+bool hasarAcceptsDateChange(FrmOrbelo& w) {
+    w.hasar().QueryDayActivity();
+    if (w.hasar().Respuesta(0).size() < kUsableAnswerLength) {
+        w.prompts().message(Prompts::kExclamation, QStringLiteral("No se puede ejecutar este comando"));
+        return false;
+    }
+    // Documents cancelled, non-fiscal and fiscal since the last Z; all three are converted
+    // before any is judged, so a malformed answer always reaches the error path.
+    const double cancelled = conv::toDouble(w.hasar().Respuesta(3));
+    const double nonFiscal = conv::toDouble(w.hasar().Respuesta(4));
+    const double fiscal = conv::toDouble(w.hasar().Respuesta(5));
+    if (cancelled != 0 || nonFiscal != 0 || fiscal != 0) {
+        w.prompts().message(Prompts::kExclamation, QStringLiteral("Debe sacar zeta para poder cambiar la FECHA y HORA"));
+        return false;
+    }
+    return true;
+}
+
+void changeHasarDateTime(FrmOrbelo& w) {
+    beginHasarSession(w, WriteModel::No);
+    if (hasarAcceptsDateChange(w)) {
+        const PrinterClock now = readPrinterClock(w.clock());
+        w.hasar().SendCommand(QByteArray("X") + kFieldSeparator + now.date.toLatin1() + kFieldSeparator +
+                              now.time.toLatin1());
+    }
+    w.hasar().Finalizar();
+}
+
+}  // namespace
+
+void changeDateTime(FrmOrbelo& w) {
+    runOperation(w, [&] {
+        SetControlsEnabled(w, false);
+        if (epsonSelected(w))
+            changeEpsonDateTime(w);
+        else
+            changeHasarDateTime(w);
+        SetControlsEnabled(w, true);
+    });
+}

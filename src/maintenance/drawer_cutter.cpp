@@ -1,0 +1,52 @@
+#include "drawer_cutter.h"
+
+#include "app/controls_lock.h"
+#include "app/conversions.h"
+#include "app/error_path.h"
+#include "app/frm_orbelo.h"
+#include "app/printer_selection.h"
+#include "drivers/epson_printer.h"
+#include "drivers/hasar_printer.h"
+
+#include <QLineEdit>
+
+void testDrawer(FrmOrbelo& w) {
+    runOperation(w, [&] {
+        if (epsonSelected(w)) {
+            configureEpson(w);
+            w.epson().OpenDrawer(QStringLiteral("1"));
+            return;
+        }
+        SetControlsEnabled(w, false);
+        beginHasarSession(w, WriteModel::Yes);
+        w.hasar().OpenDrawer();
+        w.hasar().Finalizar();
+        SetControlsEnabled(w, true);
+    });
+}
+
+void testCutter(FrmOrbelo& w) {
+    runOperation(w, [&] {
+        SetControlsEnabled(w, false);
+        if (epsonSelected(w)) {
+            configureEpson(w);
+            // Cancels a ticket that may have been left open, so the cuts are not refused.
+            w.epson().TicketPayment(QString(), QStringLiteral("0"), QStringLiteral("C"));
+            conv::forEachCount(conv::leadingNumber(w.txtCant->text()), [&](qint64) {
+                w.epson().FeedPaper(QStringLiteral("A"), QStringLiteral("20"));
+                w.epson().CutPaper();
+            });
+        } else {
+            beginHasarSession(w, WriteModel::Yes);
+            w.hasar().OpenNonFiscalDocument();
+            conv::forEachCount(conv::leadingNumber(w.txtCant->text()), [&](qint64) {
+                w.hasar().PrintNonFiscalText(QStringLiteral("Prueba de Cuchilla"));
+                w.hasar().CutPaper();
+            });
+            // Ends the non-fiscal document too; it has no closing call of its own here.
+            w.hasar().CancelAll();
+            w.hasar().Finalizar();
+        }
+        SetControlsEnabled(w, true);
+    });
+}

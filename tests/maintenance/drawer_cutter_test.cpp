@@ -1,0 +1,117 @@
+#include "support/window_fixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using DrawerCutter = WindowTest;
+
+const QString kHasarEntry = QStringLiteral("4 - Hasar 950");
+const QString kEpsonEntry = QStringLiteral("10 - Epson");
+
+QStringList hasarCuts(int cuts) {
+    QStringList lines = hasarPreamble(1, 4);
+    lines << QStringLiteral("OpenNonFiscalDocument()");
+    for (int i = 0; i < cuts; ++i) lines << QStringLiteral("PrintNonFiscalText(\"Prueba de Cuchilla\")") << QStringLiteral("CutPaper()");
+    lines << QStringLiteral("CancelAll()") << QStringLiteral("Finalizar()");
+    return lines;
+}
+
+QStringList epsonCuts(int cuts) {
+    QStringList lines{QStringLiteral("PortNumber(1)"), QStringLiteral("TicketPayment(\"\",\"0\",\"C\")")};
+    for (int i = 0; i < cuts; ++i) lines << QStringLiteral("FeedPaper(\"A\",\"20\")") << QStringLiteral("CutPaper()");
+    return lines;
+}
+
+struct CutCase {
+    const char* name;
+    const char* count;
+    int cuts;
+};
+
+class CutterCounts : public DrawerCutter, public ::testing::WithParamInterface<CutCase> {};
+
+TEST_P(CutterCounts, CutsTheWholePartOfTheCountOnBothBrands) {
+    type(w().txtCant, QString::fromLatin1(GetParam().count));
+    selectModel(kHasarEntry);
+    click(w().btnPruebaCuchilla);
+    EXPECT_EQ(calls(), hasarCuts(GetParam().cuts));
+    trace.clear();
+    selectModel(kEpsonEntry);
+    click(w().btnPruebaCuchilla);
+    EXPECT_EQ(calls(), epsonCuts(GetParam().cuts));
+    EXPECT_TRUE(disabledInputs().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(, CutterCounts,
+    ::testing::Values(CutCase{"Zero", "0", 0}, CutCase{"Two", "2", 2}, CutCase{"Empty", "", 0},
+                      CutCase{"Fraction", "1.9", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DrawerCutter, AFailedCutDropsTheRestAndLeavesTheSessionOpen) {
+    type(w().txtCant, QStringLiteral("3"));
+    selectModel(kHasarEntry);
+    trace.failAt(QStringLiteral("CutPaper"), 2, 8042, QStringLiteral("Sin papel"));
+    click(w().btnPruebaCuchilla);
+    QStringList expected = hasarCuts(2).mid(0, 8);
+    expected << QStringLiteral("Msg(16,\"El sistema detectó el error Nº 8042 ''Sin papel''\")");
+    EXPECT_EQ(calls(), expected);
+    EXPECT_TRUE(disabledInputs().isEmpty());
+}
+
+TEST_F(DrawerCutter, TheDrawerOpensOnceWhateverTheCount) {
+    type(w().txtCant, QStringLiteral("3"));
+    selectModel(kHasarEntry);
+    click(w().btnAperturaCajon);
+    QStringList hasarLines = hasarPreamble(1, 4);
+    hasarLines << QStringLiteral("OpenDrawer()") << QStringLiteral("Finalizar()");
+    EXPECT_EQ(calls(), hasarLines);
+    trace.clear();
+    selectModel(kEpsonEntry);
+    click(w().btnAperturaCajon);
+    EXPECT_EQ(calls(), QStringList({QStringLiteral("PortNumber(1)"), QStringLiteral("OpenDrawer(\"1\")")}));
+}
+
+// One control left disabled beforehand shows whether the operation locked or unlocked the
+// window: unlocking would enable it, locking would disable all the others.
+TEST_F(DrawerCutter, TheEpsonDrawerLeavesTheControlsAsTheyWere) {
+    selectModel(kEpsonEntry);
+    w().txtCant->setEnabled(false);
+    click(w().btnAperturaCajon);
+    EXPECT_EQ(calls(), QStringList({QStringLiteral("PortNumber(1)"), QStringLiteral("OpenDrawer(\"1\")")}));
+    EXPECT_EQ(disabledInputs(), QStringList{QStringLiteral("txtCant")});
+}
+
+TEST_F(DrawerCutter, AFailedEpsonDrawerEnablesTheControls) {
+    selectModel(kEpsonEntry);
+    w().txtCant->setEnabled(false);
+    trace.failAt(QStringLiteral("OpenDrawer"), 1, 8042, QStringLiteral("El impresor fiscal no responde en COM1"));
+    click(w().btnAperturaCajon);
+    EXPECT_EQ(calls(), QStringList({QStringLiteral("PortNumber(1)"), QStringLiteral("OpenDrawer(\"1\")"),
+                                    QStringLiteral("Msg(16,\"El sistema detectó el error Nº 8042 ''El impresor fiscal no "
+                                                   "responde en COM1''\")")}));
+    EXPECT_TRUE(disabledInputs().isEmpty());
+}
+
+TEST_F(DrawerCutter, TheHasarDrawerLocksTheControlsWhileItRuns) {
+    struct Spy : RecordingHasar {
+        using RecordingHasar::RecordingHasar;
+        std::function<void()> onOpenDrawer;
+        void OpenDrawer() override {
+            onOpenDrawer();
+            RecordingHasar::OpenDrawer();
+        }
+    };
+    Spy spy(trace);
+    FrmOrbelo window(spy, epson, prompts, clock);
+    bool lockedDuringCall = false;
+    spy.onOpenDrawer = [&] { lockedDuringCall = !window.txtCant->isEnabled() && !window.btnX->isEnabled(); };
+    window.show();
+    window.txtCant->setEnabled(false);
+    click(window.btnAperturaCajon);
+    EXPECT_TRUE(lockedDuringCall);
+    EXPECT_TRUE(window.txtCant->isEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#include "drivers/error_numbers.h"
+#include "support/window_fixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using LogoLoading = WindowTest;
+
+const QString kLogoPath = QStringLiteral("/home/tecnico/logos/Café Ñandú.bmp");
+
+TEST_F(LogoLoading, HasarCancelsThenLoadsTheChosenFile) {
+    selectModel(QStringLiteral("3 - Hasar PR4"));
+    selectPort(QStringLiteral(" 2"));
+    prompts.chooseFile(kLogoPath);
+    click(w().btnCargaLogo);
+    QStringList expected{QStringLiteral("File()")};
+    expected << hasarPreamble(2, 3) << QStringLiteral("CancelAll()")
+             << QStringLiteral("LoadLogo(\"%1\")").arg(kLogoPath) << QStringLiteral("Finalizar()");
+    EXPECT_EQ(calls(), expected);
+    EXPECT_TRUE(disabledInputs().isEmpty());
+}
+
+TEST_F(LogoLoading, ACancelledDialogCallsNoDriverOnEitherBrand) {
+    for (const QString& entry : {QStringLiteral("3 - Hasar PR4"), QStringLiteral("10 - Epson")}) {
+        trace.clear();
+        selectModel(entry);
+        prompts.chooseFile(QString());
+        click(w().btnCargaLogo);
+        EXPECT_EQ(calls(), QStringList{QStringLiteral("File()")}) << entry.toStdString();
+        EXPECT_TRUE(disabledInputs().isEmpty());
+    }
+}
+
+TEST_F(LogoLoading, EpsonDropsTheChosenFileSilently) {
+    selectModel(QStringLiteral("10 - Epson"));
+    prompts.chooseFile(kLogoPath);
+    click(w().btnCargaLogo);
+    EXPECT_EQ(calls(), QStringList{QStringLiteral("File()")});
+    EXPECT_TRUE(disabledInputs().isEmpty());
+}
+
+TEST_F(LogoLoading, AFileTheDriverRefusesEndsInTheErrorPath) {
+    prompts.chooseFile(kLogoPath);
+    trace.failAt(QStringLiteral("LoadLogo"), 1, error_number::kLogoFile,
+                 QStringLiteral("El archivo de logo \"%1\" no es una imagen").arg(kLogoPath));
+    click(w().btnCargaLogo);
+    QStringList expected{QStringLiteral("File()")};
+    expected << hasarPreamble(1, 1) << QStringLiteral("CancelAll()") << QStringLiteral("LoadLogo(\"%1\")").arg(kLogoPath)
+             << QStringLiteral("Msg(16,\"El sistema detectó el error Nº %1 ''El archivo de logo \"%2\" no es una "
+                               "imagen''\")").arg(error_number::kLogoFile).arg(kLogoPath);
+    EXPECT_EQ(calls(), expected);
+    EXPECT_TRUE(disabledInputs().isEmpty());
+}
+
+TEST_F(LogoLoading, TheControlsAreLockedWhileTheDialogIsOpen) {
+    struct Spy : RecordingPrompts {
+        using RecordingPrompts::RecordingPrompts;
+        std::function<void()> onOpenFile;
+        QString openFile() override {
+            onOpenFile();
+            return RecordingPrompts::openFile();
+        }
+    };
+    Spy spy(trace);
+    FrmOrbelo window(hasar, epson, spy, clock);
+    bool lockedDuringDialog = false;
+    spy.onOpenFile = [&] { lockedDuringDialog = !window.btnX->isEnabled() && !window.txtCant->isEnabled(); };
+    window.show();
+    click(window.btnCargaLogo);
+    EXPECT_TRUE(lockedDuringDialog);
+    EXPECT_TRUE(window.btnX->isEnabled());
+}
+
+}  // namespace
