@@ -14,6 +14,9 @@ struct CounterCase {
     const char* shown;
 };
 
+// A failing row names itself instead of dumping its bytes.
+void PrintTo(const CounterCase& c, std::ostream* os) { *os << c.name; }
+
 class CounterTexts : public ::testing::TestWithParam<CounterCase> {};
 
 TEST_P(CounterTexts, ShowTheLeadingNumberRoundedAndPadded) {
@@ -49,6 +52,8 @@ struct AbsurdCase {
     const char* name;
     QString field;
 };
+
+void PrintTo(const AbsurdCase& c, std::ostream* os) { *os << c.name; }
 
 class AbsurdCounters : public ::testing::TestWithParam<AbsurdCase> {};
 

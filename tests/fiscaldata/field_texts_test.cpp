@@ -12,6 +12,9 @@ struct TaxIdCase {
     const char* shown;
 };
 
+// A failing row names itself instead of dumping its bytes.
+void PrintTo(const TaxIdCase& c, std::ostream* os) { *os << c.name; }
+
 class EpsonTaxIds : public ::testing::TestWithParam<TaxIdCase> {};
 
 TEST_P(EpsonTaxIds, PutADashAfterTheSecondAndTheTenthCharacter) {

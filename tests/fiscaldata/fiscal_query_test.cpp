@@ -54,6 +54,9 @@ struct ModelCase {
     bool readsCreditNotes;
 };
 
+// A failing row names itself instead of dumping its bytes.
+void PrintTo(const ModelCase& c, std::ostream* os) { *os << c.name; }
+
 class HasarModels : public FiscalQuery, public ::testing::WithParamInterface<ModelCase> {};
 
 TEST_P(HasarModels, ShowWhatTheFamilyKeeps) {
