@@ -12,39 +12,15 @@
 
 namespace {
 
-class LogoImageTest : public ::testing::Test {
-protected:
-    QString path(const QString& name) const { return dir_.filePath(name); }
+constexpr int kMebibyte = 1024 * 1024;
 
-    QString save(const QImage& image, const QString& name, const char* format) const {
-        const QString file = path(name);
-        EXPECT_TRUE(image.save(file, format));
-        return file;
-    }
-
-    QString write(const QString& name, const QByteArray& data) const {
-        const QString file = path(name);
-        QFile out(file);
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(data);
-        return file;
-    }
-
-    // Expects readLogoImage to refuse the file with the logo error, naming the file and
-    // saying the given words.
-    void expectRefused(const QString& file, const QString& words) const {
-        try {
-            readLogoImage(file);
-            ADD_FAILURE() << "accepted " << file.toStdString();
-        } catch (const DriverError& error) {
-            EXPECT_EQ(error.number(), error_number::kLogoFile);
-            EXPECT_TRUE(error.description().contains(file)) << error.what();
-            EXPECT_TRUE(error.description().contains(words)) << error.what();
-        }
-    }
-
-    QTemporaryDir dir_;
-};
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format));
+    return data;
+}
 
 // A 10 x 2 picture: row 0 black at x = 0, 7, 8, 9; row 1 black at x = 1 only.
 QImage pattern() {
@@ -55,10 +31,50 @@ QImage pattern() {
     return image;
 }
 
+QImage blank(int width, int height) {
+    QImage image(width, height, QImage::Format_Mono);
+    image.fill(1);
+    return image;
+}
+
+QImage noise() {
+    QImage image(200, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x) image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
+    return image;
+}
+
+// A PNG reader stops at the image's end, so trailing bytes make a valid file of any size.
+QByteArray pngOfSize(qsizetype size) {
+    return encoded(pattern(), "PNG").leftJustified(size, '\0');
+}
+
+// A bitmap whose header claims 2500 x 2500 dots over the pixels of a tiny one.
+QByteArray bitmapClaimingHugeSize() {
+    QByteArray bmp = encoded(pattern(), "BMP");
+    const qint32 side = 2500;
+    bmp.replace(18, 4, reinterpret_cast<const char*>(&side), 4);
+    bmp.replace(22, 4, reinterpret_cast<const char*>(&side), 4);
+    return bmp;
+}
+
+class LogoImageTest : public ::testing::Test {
+protected:
+    QString write(const QByteArray& data) const {
+        const QString file = dir_.filePath(QStringLiteral("logo"));
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(data);
+        return file;
+    }
+
+    QTemporaryDir dir_;
+};
+
 class LogoFormatTest : public LogoImageTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(LogoFormatTest, PacksDotsMostSignificantBitFirstWithRowsPaddedToBytes) {
-    const LogoImage logo = readLogoImage(save(pattern(), QStringLiteral("logo"), GetParam()));
+    const LogoImage logo = readLogoImage(write(encoded(pattern(), GetParam())));
     EXPECT_EQ(logo.width, 10);
     EXPECT_EQ(logo.height, 2);
     EXPECT_EQ(logo.bits.toHex(), "81c04000");
@@ -73,12 +89,14 @@ struct ShadeCase {
     bool black;
 };
 
+void PrintTo(const ShadeCase& row, std::ostream* out) { *out << row.name; }
+
 class LogoShadeTest : public LogoImageTest, public ::testing::WithParamInterface<ShadeCase> {};
 
 TEST_P(LogoShadeTest, DarkOpaquePixelsPrintAndTransparentOnesDoNot) {
     QImage image(1, 1, QImage::Format_ARGB32);
     image.setPixel(0, 0, GetParam().pixel);
-    const LogoImage logo = readLogoImage(save(image, QStringLiteral("shade.png"), "PNG"));
+    const LogoImage logo = readLogoImage(write(encoded(image, "PNG")));
     EXPECT_EQ(logo.bits, QByteArray(1, GetParam().black ? '\x80' : '\0'));
 }
 
@@ -94,78 +112,64 @@ INSTANTIATE_TEST_SUITE_P(, LogoShadeTest,
 TEST_F(LogoImageTest, WidePictureIsScaledToPaperKeepingItsShape) {
     QImage image(1152, 300, QImage::Format_RGB32);
     image.fill(Qt::black);
-    const LogoImage logo = readLogoImage(save(image, QStringLiteral("wide.png"), "PNG"));
+    const LogoImage logo = readLogoImage(write(encoded(image, "PNG")));
     EXPECT_EQ(logo.width, 576);
     EXPECT_EQ(logo.height, 150);
     EXPECT_EQ(logo.bits, QByteArray(72 * 150, '\xff'));
 }
 
-TEST_F(LogoImageTest, LargestAcceptedPictureIsRead) {
-    QImage image(2000, 2000, QImage::Format_Mono);
-    image.fill(1);
-    const LogoImage logo = readLogoImage(save(image, QStringLiteral("largest.png"), "PNG"));
+TEST_F(LogoImageTest, LargestAcceptedFileAndPictureAreRead) {
+    EXPECT_EQ(readLogoImage(write(pngOfSize(kMebibyte))).width, 10);
+    const LogoImage logo = readLogoImage(write(encoded(blank(2000, 2000), "PNG")));
     EXPECT_EQ(logo.width, 576);
     EXPECT_EQ(logo.height, 576);
 }
 
-TEST_F(LogoImageTest, MissingFileOrFolderIsRefused) {
-    expectRefused(path(QStringLiteral("nothing.bmp")), QStringLiteral("No se encuentra"));
-    expectRefused(dir_.path(), QStringLiteral("No se encuentra"));
-}
-
-TEST_F(LogoImageTest, FileOverOneMebibyteIsRefused) {
-    expectRefused(write(QStringLiteral("big.bmp"), QByteArray(1024 * 1024 + 1, 'x')),
-                  QStringLiteral("más de 1 MiB"));
-}
-
-TEST_F(LogoImageTest, WhatIsNotAnImageIsRefused) {
-    expectRefused(write(QStringLiteral("empty.bmp"), QByteArray()), QStringLiteral("no es una imagen"));
-    expectRefused(write(QStringLiteral("text.png"), "no soy una imagen\n"), QStringLiteral("no es una imagen"));
-}
-
-struct OversizeCase {
+struct RefusalCase {
     const char* name;
-    int width, height;
+    QByteArray (*contents)();  // null: no file at all
+    const char* words;
 };
 
-class LogoOversizeTest : public LogoImageTest, public ::testing::WithParamInterface<OversizeCase> {};
+void PrintTo(const RefusalCase& row, std::ostream* out) { *out << row.name; }
 
-TEST_P(LogoOversizeTest, PictureOverTwoThousandDotsIsRefused) {
-    QImage image(GetParam().width, GetParam().height, QImage::Format_Mono);
-    image.fill(0);
-    expectRefused(save(image, QStringLiteral("oversize.png"), "PNG"), QStringLiteral("2000 x 2000"));
+class LogoRefusalTest : public LogoImageTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(LogoRefusalTest, IsALogoErrorNamingTheFile) {
+    const RefusalCase& row = GetParam();
+    const QString file = row.contents ? write(row.contents()) : dir_.filePath(QStringLiteral("nada.bmp"));
+    try {
+        readLogoImage(file);
+        ADD_FAILURE() << "accepted";
+    } catch (const DriverError& error) {
+        EXPECT_EQ(error.number(), error_number::kLogoFile);
+        EXPECT_TRUE(error.description().contains(QStringLiteral("\"%1\"").arg(file))) << error.what();
+        EXPECT_TRUE(error.description().contains(QString::fromUtf8(row.words))) << error.what();
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(, LogoOversizeTest,
-    ::testing::Values(OversizeCase{"TooWide", 2001, 1}, OversizeCase{"TooTall", 1, 2001}),
+INSTANTIATE_TEST_SUITE_P(, LogoRefusalTest,
+    ::testing::Values(
+        RefusalCase{"Missing", nullptr, "No se encuentra"},
+        RefusalCase{"OverOneMebibyte", [] { return pngOfSize(kMebibyte + 1); }, "más de 1 MiB"},
+        RefusalCase{"Empty", [] { return QByteArray(); }, "no es una imagen"},
+        RefusalCase{"Text", [] { return QByteArray("no soy una imagen\n"); }, "no es una imagen"},
+        RefusalCase{"TooWide", [] { return encoded(blank(2001, 1), "PNG"); }, "mide 2001 x 1"},
+        RefusalCase{"TooTall", [] { return encoded(blank(1, 2001), "PNG"); }, "mide 1 x 2001"},
+        RefusalCase{"HugeSizeInTheHeader", bitmapClaimingHugeSize, "mide 2500 x 2500"},
+        RefusalCase{"CutShortBitmap", [] { return encoded(noise(), "BMP").chopped(600); }, "dañada"},
+        RefusalCase{"CutShortPng", [] { QByteArray png = encoded(noise(), "PNG"); return png.left(png.size() / 2); },
+                    "dañada"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A bitmap header can claim any size; the claim alone must be refused, without decoding.
-TEST_F(LogoImageTest, HugeSizeClaimedByTheHeaderIsRefused) {
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(pattern().save(&buffer, "BMP"));
-    const qint32 side = 2500;
-    bmp.replace(18, 4, reinterpret_cast<const char*>(&side), 4);
-    bmp.replace(22, 4, reinterpret_cast<const char*>(&side), 4);
-    expectRefused(write(QStringLiteral("claim.bmp"), bmp), QStringLiteral("2500 x 2500"));
+TEST_F(LogoImageTest, AFolderIsRefused) {
+    try {
+        readLogoImage(dir_.path());
+        ADD_FAILURE() << "accepted";
+    } catch (const DriverError& error) {
+        EXPECT_EQ(error.number(), error_number::kLogoFile);
+        EXPECT_TRUE(error.description().contains(QStringLiteral("no es un archivo"))) << error.what();
+    }
 }
-
-class LogoTruncatedTest : public LogoImageTest, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(LogoTruncatedTest, TruncatedFileIsRefused) {
-    QImage image(200, 200, QImage::Format_RGB32);
-    for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 200; ++x) image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(image.save(&buffer, GetParam()));
-    expectRefused(write(QStringLiteral("cut"), data.left(data.size() / 2)), QStringLiteral("dañada"));
-}
-
-INSTANTIATE_TEST_SUITE_P(, LogoTruncatedTest, ::testing::Values("BMP", "PNG"),
-                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace

@@ -16,6 +16,8 @@ struct RecordsCase {
     QList<int> hexPerRecord;  // after the "I" record
 };
 
+void PrintTo(const RecordsCase& row, std::ostream* out) { *out << row.name; }
+
 class LogoRecordsTest : public ::testing::TestWithParam<RecordsCase> {};
 
 TEST_P(LogoRecordsTest, SplitsIntoContinuedRecordsEndingInAFinalOne) {

@@ -30,6 +30,8 @@ struct AnswerCase {
     QStringList expected;
 };
 
+void PrintTo(const AnswerCase& row, std::ostream* out) { *out << row.name; }
+
 class DateTimeAnswers : public DateTime, public ::testing::WithParamInterface<AnswerCase> {};
 
 // The model entry is not the first so that a stray Model(...) would show.

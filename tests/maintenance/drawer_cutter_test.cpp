@@ -30,6 +30,8 @@ struct CutCase {
     int cuts;
 };
 
+void PrintTo(const CutCase& row, std::ostream* out) { *out << row.name; }
+
 class CutterCounts : public DrawerCutter, public ::testing::WithParamInterface<CutCase> {};
 
 TEST_P(CutterCounts, CutsTheWholePartOfTheCountOnBothBrands) {

@@ -33,8 +33,9 @@ QString quoted(const QString& path) {
 // refused without reading it whole.
 QByteArray readBounded(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
-        fail(QStringLiteral("No se encuentra el archivo de logo %1").arg(quoted(path)));
+    if (!info.exists()) fail(QStringLiteral("No se encuentra el archivo de logo %1").arg(quoted(path)));
+    // A folder, a device or a pipe could not be measured, and a pipe could block the read.
+    if (!info.isFile()) fail(QStringLiteral("El logo %1 no es un archivo").arg(quoted(path)));
     if (info.size() > kMaxFileBytes)
         fail(QStringLiteral("El archivo de logo %1 ocupa más de 1 MiB").arg(quoted(path)));
     QFile file(path);
