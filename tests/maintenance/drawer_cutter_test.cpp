@@ -51,17 +51,6 @@ INSTANTIATE_TEST_SUITE_P(, CutterCounts,
                       CutCase{"Fraction", "1.9", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(DrawerCutter, AFailedCutDropsTheRestAndLeavesTheSessionOpen) {
-    type(w().txtCant, QStringLiteral("3"));
-    selectModel(kHasarEntry);
-    trace.failAt(QStringLiteral("CutPaper"), 2, 8042, QStringLiteral("Sin papel"));
-    click(w().btnPruebaCuchilla);
-    QStringList expected = hasarCuts(2).mid(0, 8);
-    expected << QStringLiteral("Msg(16,\"El sistema detectó el error Nº 8042 ''Sin papel''\")");
-    EXPECT_EQ(calls(), expected);
-    EXPECT_TRUE(disabledInputs().isEmpty());
-}
-
 TEST_F(DrawerCutter, TheDrawerOpensOnceWhateverTheCount) {
     type(w().txtCant, QStringLiteral("3"));
     selectModel(kHasarEntry);

@@ -22,24 +22,29 @@ TEST_F(LogoLoading, HasarCancelsThenLoadsTheChosenFile) {
     EXPECT_TRUE(disabledInputs().isEmpty());
 }
 
-TEST_F(LogoLoading, ACancelledDialogCallsNoDriverOnEitherBrand) {
-    for (const QString& entry : {QStringLiteral("3 - Hasar PR4"), QStringLiteral("10 - Epson")}) {
-        trace.clear();
-        selectModel(entry);
-        prompts.chooseFile(QString());
-        click(w().btnCargaLogo);
-        EXPECT_EQ(calls(), QStringList{QStringLiteral("File()")}) << entry.toStdString();
-        EXPECT_TRUE(disabledInputs().isEmpty());
-    }
-}
+struct NothingSentCase {
+    const char* name;
+    QString entry;
+    QString chosen;
+};
 
-TEST_F(LogoLoading, EpsonDropsTheChosenFileSilently) {
-    selectModel(QStringLiteral("10 - Epson"));
-    prompts.chooseFile(kLogoPath);
+void PrintTo(const NothingSentCase& row, std::ostream* out) { *out << row.name; }
+
+class LogoNothingSent : public LogoLoading, public ::testing::WithParamInterface<NothingSentCase> {};
+
+TEST_P(LogoNothingSent, OnlyTheDialogOpensAndTheControlsEndEnabled) {
+    selectModel(GetParam().entry);
+    prompts.chooseFile(GetParam().chosen);
     click(w().btnCargaLogo);
     EXPECT_EQ(calls(), QStringList{QStringLiteral("File()")});
     EXPECT_TRUE(disabledInputs().isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(, LogoNothingSent,
+    ::testing::Values(NothingSentCase{"HasarDialogCancelled", QStringLiteral("3 - Hasar PR4"), QString()},
+                      NothingSentCase{"EpsonDialogCancelled", QStringLiteral("10 - Epson"), QString()},
+                      NothingSentCase{"EpsonFileChosen", QStringLiteral("10 - Epson"), kLogoPath}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LogoLoading, AFileTheDriverRefusesEndsInTheErrorPath) {
     prompts.chooseFile(kLogoPath);
