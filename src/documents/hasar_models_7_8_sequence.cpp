@@ -16,8 +16,8 @@ namespace {
 constexpr int kTicketInvoiceA = 48;  // '0'
 constexpr int kTicketInvoiceB = 49;  // '1'
 // Homologated documents.
-constexpr int kCreditNoteA = 82;   // R
-constexpr int kCreditNoteB = 83;   // S
+constexpr int kCreditNoteA = 82;    // R
+constexpr int kCreditNoteB = 83;    // S
 constexpr int kDeliveryNote = 114;  // r
 constexpr int kReceipt = 120;       // x
 constexpr qint16 kReceiptCopies = 1;

@@ -7,7 +7,7 @@ namespace hasar_test {
 
 inline const QString kCustomer = QStringLiteral("Cliente de Prueba");
 inline const QString kCustomerCuit = QStringLiteral("99999999995");
-constexpr int kCuitDocument = 67;         // C
+constexpr int kCuitDocument = 67;           // C
 constexpr int kRegisteredResponsible = 73;  // I
 inline const QString kAddress = QStringLiteral("Direccion");
 

@@ -29,7 +29,7 @@ private:
 }  // namespace
 
 void chooseDocument(FrmOrbelo& w, const QString& code) {
-    // A driver wait keeps the event loop running; a click queued meanwhile must not reopen the prompt.
+    // A driver wait keeps the event loop running; a click queued meanwhile must not change the print.
     if (w.busy()) return;
     w.DocumentKind = code;
     SetControlsEnabled(w, false);
