@@ -1,0 +1,41 @@
+#pragma once
+
+#include "support/recording_prompts.h"
+#include "support/trace.h"
+#include "virtual_printer_process.h"
+
+#include "app/frm_orbelo.h"
+#include "drivers/epson/epson_driver.h"
+#include "drivers/hasar/hasar_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class QAbstractButton;
+
+// The real window on the real drivers, talking over pseudo-terminals to virtual printers:
+// a Hasar printer on COM1 and an Epson printer on COM2.
+class EndToEnd : public ::testing::Test {
+protected:
+    // Starts the printers (extra arguments go to the Hasar one) and opens the window.
+    void start(const QStringList& hasarArguments = {});
+    void TearDown() override;
+
+    FrmOrbelo& w() { return *window_; }
+    void click(QAbstractButton* button);
+    void selectModel(const QString& entry);
+    // Lines of the paper roll that open a document or report ("== ... ==", not the closing ones).
+    static QStringList titles(const QStringList& paper);
+
+    Trace trace;  // the prompts only: messages shown and dialogs opened
+    RecordingPrompts prompts{trace};
+    FixedClock clock;
+    std::unique_ptr<VirtualPrinterProcess> hasarPrinter;
+    std::unique_ptr<VirtualPrinterProcess> epsonPrinter;
+
+private:
+    HasarDriver hasar_;
+    EpsonDriver epson_;
+    std::unique_ptr<FrmOrbelo> window_;
+};
