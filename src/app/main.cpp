@@ -1,5 +1,6 @@
 #include "clock.h"
-#include "drivers/unavailable_drivers.h"
+#include "drivers/epson/epson_driver.h"
+#include "drivers/hasar/hasar_driver.h"
 #include "frm_orbelo.h"
 #include "qt_prompts.h"
 
@@ -9,12 +10,17 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbelo"));
 
-    UnavailableHasar hasar;
-    UnavailableEpson epson;
+    HasarDriver hasar;
+    EpsonDriver epson;
     QtPrompts prompts;
     SystemClock clock;
     FrmOrbelo window(hasar, epson, prompts, clock);
     prompts.setParent(&window);
+    // Closing the window mid-operation ends the printer's wait at once; nothing more is sent.
+    window.setAbortHandler([&] {
+        hasar.abort();
+        epson.abort();
+    });
     window.show();
     return QApplication::exec();
 }

@@ -9,9 +9,6 @@ constexpr int kTypeMismatch = 13;
 // An unexpected failure inside the program itself.
 constexpr int kInternal = 51;
 
-// Drivers.
-constexpr int kDriverUnavailable = 8000;
-
 // Serial link shared by both brands, and the Hasar driver.
 constexpr int kPortInvalid = 8001;       // port number 0 or out of range
 constexpr int kPortMissing = 8002;       // no such device
