@@ -1,0 +1,303 @@
+// Documents on the virtual Hasar printer: what is printed, how it is numbered and counted, and
+// what the printer refuses.
+
+#include "hasar_harness.h"
+
+#include <sim/hasar_status.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using namespace sim::hasar;
+
+const QList<QByteArray> kItem{"Item de Prueba ", "1.0", "0.01", "0.0", "M", "0.0", "0", "T"};
+const QList<QByteArray> kCustomerA{"Cliente de Prueba", "99999999995", "I", "C", "Direccion"};
+const QList<QByteArray> kCustomerB{"Cliente de Prueba", " ", "C", " ", "Direccion"};
+
+QByteArray raw(char command, const QList<QByteArray>& fields = {}) {
+    QByteArray out(1, command);
+    for (const QByteArray& f : fields) out += frame::FS + f;
+    return out;
+}
+
+using Steps = std::function<void(HasarHarness&)>;
+
+void ticket(HasarHarness& h) {
+    h.send(0x40, {"T", "T"});
+    h.send(0x42, kItem);
+    h.send(0x44, {"", "1.0", "T", "0"});
+    h.send(0x45);
+}
+
+void invoiceA(HasarHarness& h) {
+    h.send(0x62, kCustomerA);
+    h.send(0x40, {"A", "T"});
+    h.send(0x42, kItem);
+    h.send(0x45);
+}
+
+void invoiceBOnSlip(HasarHarness& h) {
+    h.send(0x62, kCustomerB);
+    h.send(0x40, {"B", "S"});
+    h.send(0x42, kItem);
+    h.send(0x44, {"", "1.0", "T", "0"});
+    h.send(0x45);
+}
+
+// Exactly the raw commands the window sends for a credit note A.
+void creditNoteAByRawCommands(HasarHarness& h) {
+    h.sendRaw(raw(char(0x93), {"1", "A-0001-00000001"}));
+    h.sendRaw(raw(char(0x62), {"Cliente de Prueba", "99999999995", "I", "C", "Domicilio"}));
+    h.sendRaw(raw(char(0x80), {"R", "T"}));
+    h.send(0x42, kItem);
+    h.sendRaw(raw(char(0x81)));
+}
+
+void creditNoteB(HasarHarness& h) {
+    h.send(0x93, {"1", "B-0001-00000001"});
+    h.send(0x62, {"Cliente de Prueba", " ", "C", " ", "."});
+    h.send(0x80, {"S", "S"});
+    h.send(0x42, kItem);
+    h.send(0x81);
+}
+
+void deliveryNote(HasarHarness& h) {
+    h.send(0x62, kCustomerA);
+    h.send(0x80, {"r", "S"});
+    h.send(0x82, {"Remito de Prueba", "1.0", "0"});
+    h.send(0x81);
+}
+
+void receiptX(HasarHarness& h) {
+    h.send(0x62, kCustomerA);
+    h.send(0x80, {"x", "S", "1"});
+    h.send(0x42, {"Importe Pagado", "1.0", "0.01", "0.0", "M", "0.0", "0", "T"});
+    h.send(0x97, {"Detalle Recibo Linea 1"});
+    h.send(0x81);
+}
+
+void nonFiscal(HasarHarness& h) {
+    h.send(0x48);
+    h.send(0x49, {"Prueba de Cuchilla", "0"});
+    h.send(0x4A);
+}
+
+struct DocumentCase {
+    const char* name;
+    Steps print;
+    const char* firstTitle;
+    const char* secondTitle;
+    int statusField;  // QueryStatus field holding its last number; 0 when none does
+    const char* mustPrint;
+};
+
+class DocumentTest : public ::testing::TestWithParam<DocumentCase> {};
+
+TEST_P(DocumentTest, PrintsNumbersAndCountsOncePerDocument) {
+    const DocumentCase& c = GetParam();
+    HasarHarness h;
+    c.print(h);
+    c.print(h);
+    const QStringList paper = h.newPaper();
+    EXPECT_TRUE(paper.contains(QStringLiteral("== %1 ==").arg(QLatin1String(c.firstTitle)))) << paper.join('\n').toStdString();
+    EXPECT_TRUE(paper.contains(QStringLiteral("== FIN %1 ==").arg(QLatin1String(c.secondTitle))))
+        << paper.join('\n').toStdString();
+    EXPECT_TRUE(paper.contains(QLatin1String(c.mustPrint))) << paper.join('\n').toStdString();
+    EXPECT_FALSE(h.memory().open.has_value());
+
+    if (c.statusField) {
+        EXPECT_EQ(h.send(0x2A).field(c.statusField), "00000002");
+    }
+    const auto day = h.send(0x67);
+    EXPECT_EQ(day.field(3).toInt() + day.field(4).toInt() + day.field(5).toInt(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DocumentTest,
+    ::testing::Values(
+        DocumentCase{"Ticket", ticket, "TIQUE Nro 0001-00000001", "TIQUE Nro 0001-00000002", 3, "VUELTO 0.99"},
+        DocumentCase{"InvoiceA", invoiceA, "FACTURA A Nro 0001-00000001", "FACTURA A Nro 0001-00000002", 5,
+                     "CUIT 99999999995 RESP I"},
+        DocumentCase{"InvoiceBOnSlip", invoiceBOnSlip, "FACTURA B Nro 0001-00000001", "FACTURA B Nro 0001-00000002", 3,
+                     "ITEM Item de Prueba  | 1 x 0.01 | IVA 0.00% | 0.01"},
+        DocumentCase{"CreditNoteAByRawCommands", creditNoteAByRawCommands, "NOTA DE CREDITO A Nro 0001-00000001",
+                     "NOTA DE CREDITO A Nro 0001-00000002", 8, "DOC ASOCIADO 1 A-0001-00000001"},
+        DocumentCase{"CreditNoteB", creditNoteB, "NOTA DE CREDITO B Nro 0001-00000001",
+                     "NOTA DE CREDITO B Nro 0001-00000002", 7, "DOC ASOCIADO 1 B-0001-00000001"},
+        DocumentCase{"DeliveryNote", deliveryNote, "REMITO Nro 0001-00000001", "REMITO Nro 0001-00000002", 9,
+                     "ITEM Remito de Prueba | 1"},
+        DocumentCase{"ReceiptX", receiptX, "RECIBO X 1", "RECIBO X 1", 0, "Detalle Recibo Linea 1"},
+        DocumentCase{"NonFiscal", nonFiscal, "DOCUMENTO NO FISCAL Nro 00000001", "DOCUMENTO NO FISCAL Nro 00000002", 0,
+                     "Prueba de Cuchilla"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HasarDocuments, CloseRepliesCarryTheNumberIssued) {
+    HasarHarness h;
+    ticket(h);
+    h.send(0x40, {"T", "T"});
+    h.send(0x42, kItem);
+    EXPECT_EQ(h.send(0x45).field(3), "00000002");
+    deliveryNote(h);
+    h.send(0x62, kCustomerA);
+    h.send(0x80, {"r", "S"});
+    EXPECT_EQ(h.send(0x81).field(3), "00000002");
+}
+
+TEST(HasarDocuments, RetriedCloseWithTheSameSeqPrintsAndCountsOnce) {
+    HasarHarness h;
+    h.send(0x40, {"T", "T"});
+    h.send(0x42, kItem);
+    const auto first = h.send(0x45);
+    const auto again = h.resend(0x45);
+    EXPECT_EQ(again.frame, first.frame);
+    EXPECT_EQ(h.paper.filter(QStringLiteral("== FIN TIQUE")).size(), 1);
+    EXPECT_EQ(h.memory().last.b, 1u);
+    EXPECT_EQ(h.memory().day.fiscal, 1);
+}
+
+TEST(HasarDocuments, CancelledTicketUsesItsNumberAndCountsAsCancelled) {
+    HasarHarness h;
+    h.send(0x40, {"T", "T"});
+    h.send(0x42, kItem);
+    EXPECT_TRUE(h.send(0x98).accepted());
+    EXPECT_TRUE(h.paper.contains(QStringLiteral("== CANCELADO TIQUE Nro 0001-00000001 ==")));
+    const auto day = h.send(0x67);
+    EXPECT_EQ(day.field(3), "1");
+    EXPECT_EQ(day.field(5), "0");
+    EXPECT_EQ(h.send(0x2A).field(3), "00000001");
+}
+
+TEST(HasarDocuments, CutterTestCutsInsideANonFiscalDocument) {
+    HasarHarness h;
+    h.send(0x48);
+    for (int i = 0; i < 2; ++i) {
+        h.send(0x49, {"Prueba de Cuchilla", "0"});
+        EXPECT_TRUE(h.send(0x4B).accepted());
+    }
+    h.send(0x98);
+    EXPECT_EQ(h.memory().cuts, 2);
+    EXPECT_EQ(h.paper.filter(QStringLiteral("-- CORTE --")).size(), 2);
+}
+
+TEST(HasarDocuments, OpenDocumentShowsInTheFiscalStatus) {
+    HasarHarness h;
+    EXPECT_EQ(h.send(0x2A).field(2), "0600");
+    h.send(0x40, {"T", "T"});
+    EXPECT_EQ(h.send(0x2A).field(2), "3600");
+    h.send(0x98);
+    h.send(0x48);
+    EXPECT_EQ(h.send(0x2A).field(2), "2600");
+}
+
+// One row per rule: what happens first, then the command the printer must refuse.
+struct RefusalCase {
+    const char* name;
+    Steps before;
+    quint8 command;
+    QList<QByteArray> fields;
+    quint16 bits;
+};
+
+class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusalTest, IsRefusedAndChangesNothing) {
+    const RefusalCase& c = GetParam();
+    HasarHarness h;
+    c.before(h);
+    const sim::FiscalMemory before = h.memory();
+    h.newPaper();
+    const auto reply = h.send(c.command, c.fields);
+    EXPECT_TRUE(reply.acknowledged);
+    EXPECT_TRUE(reply.refused(c.bits | kErrorSummary)) << std::hex << reply.fiscalStatus();
+    EXPECT_EQ(reply.frame->fields.size(), 2) << "a refusal carries the status words only";
+    EXPECT_TRUE(h.newPaper().isEmpty());
+    EXPECT_TRUE(h.memory() == before);
+}
+
+void nothing(HasarHarness&) {}
+void openTicket(HasarHarness& h) {
+    h.send(0x40, {"T", "T"});
+}
+void ticketWithItem(HasarHarness& h) {
+    openTicket(h);
+    h.send(0x42, kItem);
+}
+void ticketPaid(HasarHarness& h) {
+    ticketWithItem(h);
+    h.send(0x44, {"", "1.0", "T", "0"});
+}
+void ticketPaidFourTimes(HasarHarness& h) {
+    ticketWithItem(h);
+    for (int i = 0; i < 4; ++i) h.send(0x44, {"", "0.01", "T", "0"});
+}
+void fourFiscalTexts(HasarHarness& h) {
+    openTicket(h);
+    for (int i = 0; i < 4; ++i) h.send(0x41, {"Texto", "0"});
+}
+void customerOnly(HasarHarness& h) {
+    h.send(0x62, kCustomerA);
+}
+void embarkOnly(HasarHarness& h) {
+    h.send(0x93, {"1", "A-0001-00000001"});
+}
+void receiptWithoutText(HasarHarness& h) {
+    h.send(0x62, kCustomerA);
+    h.send(0x80, {"x", "T", "1"});
+}
+void notInitialised(HasarHarness& h) {
+    h.memory().initialised = false;
+}
+void moduleClosed(HasarHarness& h) {
+    h.memory().moduleOpen = false;
+}
+void memoryFull(HasarHarness& h) {
+    h.memory().zCapacity = 1;
+    h.send(0x39, {"Z"});
+}
+void aTicketToday(HasarHarness& h) {
+    ticket(h);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, RefusalTest,
+    ::testing::Values(
+        RefusalCase{"CustomerWhileDocumentOpen", openTicket, 0x62, kCustomerA, kInvalidInState},
+        RefusalCase{"EmbarkWhileDocumentOpen", openTicket, 0x93, {"1", "A-0001-00000001"}, kInvalidInState},
+        RefusalCase{"CreditNoteWithoutEmbarkLine", customerOnly, 0x80, {"R", "T"}, kInvalidInState},
+        RefusalCase{"CreditNoteWithoutCustomer", embarkOnly, 0x80, {"R", "T"}, kInvalidInState},
+        RefusalCase{"InvoiceAWithoutCustomer", nothing, 0x40, {"A", "T"}, kInvalidInState},
+        RefusalCase{"FifthFiscalText", fourFiscalTexts, 0x41, {"Texto", "0"}, kInvalidInState},
+        RefusalCase{"FifthPayment", ticketPaidFourTimes, 0x44, {"", "0.01", "T", "0"}, kInvalidInState},
+        RefusalCase{"CancelAfterPayment", ticketPaid, 0x98, {}, kInvalidInState},
+        RefusalCase{"CancelWithNothingOpen", nothing, 0x98, {}, kInvalidInState},
+        RefusalCase{"ItemWithNothingOpen", nothing, 0x42, kItem, kInvalidInState},
+        RefusalCase{"ItemAfterPayment", ticketPaid, 0x42, kItem, kInvalidInState},
+        RefusalCase{"SecondDocument", openTicket, 0x48, {}, kInvalidInState},
+        RefusalCase{"CloseHomologatedOnATicket", ticketWithItem, 0x81, {}, kInvalidInState},
+        RefusalCase{"ReceiptWithoutTextLines", receiptWithoutText, 0x81, {}, kInvalidInState},
+        RefusalCase{"DeliveryItemOnATicket", openTicket, 0x82, {"Remito", "1.0", "0"}, kInvalidInState},
+        RefusalCase{"ZWithDocumentOpen", openTicket, 0x39, {"Z"}, kInvalidInState},
+        RefusalCase{"CutInsideATicket", openTicket, 0x4B, {}, kInvalidInState},
+        RefusalCase{"DateChangeAfterADocument", aTicketToday, 0x58, {"261208", "120000"}, kInvalidInState},
+        RefusalCase{"TicketNotInitialised", notInitialised, 0x40, {"T", "T"}, kInvalidInState},
+        RefusalCase{"ZNotInitialised", notInitialised, 0x39, {"Z"}, kInvalidInState},
+        RefusalCase{"TicketModuleClosed", moduleClosed, 0x40, {"T", "T"}, kMemoryFullOrClosed},
+        RefusalCase{"ZMemoryFull", memoryFull, 0x39, {"Z"}, kMemoryFullOrClosed},
+        RefusalCase{"UnknownCommand", nothing, 0x77, {}, kUnknownCommand},
+        RefusalCase{"QuantityNotANumber", openTicket, 0x42, {"Item", "uno", "0.01", "0.0", "M", "0", "0", "T"}, kInvalidField},
+        RefusalCase{"NegativePrice", openTicket, 0x42, {"Item", "1", "-0.01", "0.0", "M", "0", "0", "T"}, kInvalidField},
+        RefusalCase{"ReturnMoreThanSold", ticketWithItem, 0x42, {"Item", "2", "0.01", "0.0", "m", "0", "0", "T"}, kInvalidInState},
+        RefusalCase{"HugeAmountOverflows", openTicket, 0x42, {"Item", "99999", "99999999999", "0.0", "M", "0", "0", "T"}, kOverflow},
+        RefusalCase{"CuitWithWrongCheckDigit", nothing, 0x62, {"Cliente", "99999999994", "I", "C"}, kInvalidField},
+        RefusalCase{"CustomerMissingFields", nothing, 0x62, {"Cliente", "99999999995"}, kInvalidField},
+        RefusalCase{"UnknownFiscalDocument", nothing, 0x40, {"Q", "T"}, kInvalidField},
+        RefusalCase{"UnknownStation", nothing, 0x40, {"T", "X"}, kInvalidField},
+        RefusalCase{"ReceiptXWithoutIdentification", customerOnly, 0x80, {"x", "T"}, kInvalidField},
+        RefusalCase{"ImpossibleDate", nothing, 0x58, {"261332", "120000"}, kInvalidField},
+        RefusalCase{"GlobalRangeBackwards", nothing, 0x3B, {"0012", "0001", "T"}, kInvalidField}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,187 @@
+// The link rules both brands share, against a command set that only counts what it runs.
+
+#include <sim/link_session.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CountingCommands : sim::CommandSet {
+    int executed = 0;
+    QList<QByteArray> execute(const frame::Frame&, qint64) override {
+        ++executed;
+        return {"0080", "0600", QByteArray::number(executed)};
+    }
+};
+
+QByteArray request(quint8 seq, quint8 command = 0x2A) {
+    return frame::encode(frame::make(seq, command));
+}
+
+QByteArray reply(quint8 seq, int run, quint8 command = 0x2A) {
+    return frame::encode(frame::make(seq, command, {"0080", "0600", QByteArray::number(run)}));
+}
+
+const QByteArray kAck(1, frame::ACK);
+const QByteArray kNak(1, frame::NAK);
+
+struct LinkTest : ::testing::Test {
+    CountingCommands commands;
+    sim::LinkSession link{commands, sim::LinkOptions{}};
+
+    QByteArray drain(qint64 now) {
+        QByteArray out;
+        for (const sim::Output& o : link.takeDue(now)) out += o.bytes;
+        return out;
+    }
+};
+
+TEST_F(LinkTest, AcknowledgesRunsAndEchoesSeqAndCommand) {
+    link.receive(request(0x21), 0);
+    EXPECT_EQ(drain(0), kAck + reply(0x21, 1));
+}
+
+TEST_F(LinkTest, BadChecksumIsNakedAndNotRun) {
+    QByteArray damaged = request(0x21);
+    damaged[damaged.size() - 1] = damaged.endsWith('0') ? '1' : '0';
+    link.receive(damaged, 0);
+    EXPECT_EQ(drain(0), kNak);
+    EXPECT_EQ(commands.executed, 0);
+}
+
+TEST_F(LinkTest, SameSeqAgainGetsTheStoredReplyWithoutRunning) {
+    link.receive(request(0x21), 0);
+    drain(0);
+    link.receive(request(0x21), 5);
+    EXPECT_EQ(drain(5), kAck + reply(0x21, 1));
+    EXPECT_EQ(commands.executed, 1);
+    link.receive(request(0x22), 6);
+    EXPECT_EQ(drain(6), kAck + reply(0x22, 2));
+}
+
+TEST_F(LinkTest, NakFromHostResendsTheLastReplyAndStrayAckIsIgnored) {
+    link.receive(request(0x21), 0);
+    drain(0);
+    link.receive(kAck + kNak, 1);
+    EXPECT_EQ(drain(1), reply(0x21, 1));
+    EXPECT_EQ(commands.executed, 1);
+}
+
+TEST_F(LinkTest, FrameSplitAcrossReadsIsOneCommand) {
+    const QByteArray bytes = request(0x21);
+    link.receive(bytes.left(3), 0);
+    EXPECT_TRUE(drain(0).isEmpty());
+    link.receive(bytes.mid(3), 1);
+    EXPECT_EQ(drain(1), kAck + reply(0x21, 1));
+}
+
+TEST(LinkWithoutAck, TheReplyIsTheAcknowledgement) {
+    CountingCommands commands;
+    sim::LinkSession link(commands, sim::LinkOptions{.acknowledgeFrames = false});
+    link.receive(request(0x21), 0);
+    QByteArray out;
+    for (const sim::Output& o : link.takeDue(0)) out += o.bytes;
+    EXPECT_EQ(out, reply(0x21, 1));
+}
+
+TEST_F(LinkTest, BusyPrinterSendsDc2UntilTheReplyAndHoldsTheNextFrame) {
+    sim::FaultPlan plan;
+    plan.add(*sim::Fault::parse(QStringLiteral("busy,seconds=2"), nullptr));
+    link.setFaults(plan);
+    link.receive(request(0x21), 1000);
+    EXPECT_EQ(commands.executed, 1);  // runs at once, answers late
+    EXPECT_EQ(drain(1000), kAck + QByteArray(1, frame::DC2));
+    link.receive(kNak + request(0x22), 1600);  // a NAK before any reply resends nothing
+    EXPECT_EQ(drain(2999), QByteArray(3, frame::DC2));
+    EXPECT_EQ(commands.executed, 1);
+    EXPECT_EQ(drain(3000), reply(0x21, 1) + kAck + reply(0x22, 2));
+    EXPECT_FALSE(link.nextDue().has_value());
+}
+
+// One row per fault: what the host sees for the first frame, and for the same frame sent again.
+struct FaultCase {
+    const char* name;
+    const char* fault;
+    QByteArray first;
+    QByteArray retry;
+    int executed;
+};
+
+class FaultTest : public LinkTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(FaultTest, FirstFrameHitRetryRecovers) {
+    const FaultCase& c = GetParam();
+    QString error;
+    const auto fault = sim::Fault::parse(QString::fromLatin1(c.fault), &error);
+    ASSERT_TRUE(fault) << error.toStdString();
+    sim::FaultPlan plan;
+    plan.add(*fault);
+    link.setFaults(plan);
+    link.receive(request(0x21), 0);
+    EXPECT_EQ(drain(10'000), c.first);
+    link.receive(request(0x21), 20'000);
+    EXPECT_EQ(drain(20'000), c.retry);
+    EXPECT_EQ(commands.executed, c.executed);
+}
+
+const QByteArray kReply = reply(0x21, 1);
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FaultTest,
+    ::testing::Values(
+        FaultCase{"DropReply", "drop-reply", kAck, kAck + kReply, 1},
+        FaultCase{"CorruptReply", "corrupt-reply", kAck + kReply.left(kReply.size() - 1) + (kReply.endsWith('0') ? "1" : "0"),
+                  kAck + kReply, 1},
+        FaultCase{"NakRequest", "nak-request", kNak, kAck + kReply, 1},
+        FaultCase{"Silent", "silent", {}, kAck + kReply, 1},
+        FaultCase{"SilentTwice", "silent,times=2", {}, {}, 0},
+        FaultCase{"PaperOut", "paper-out,seconds=1", kAck + QByteArray(2, frame::DC4) + kReply, kAck + kReply, 1},
+        FaultCase{"OtherCommandOnly", "drop-reply,cmd=39", kAck + kReply, kAck + kReply, 1},
+        FaultCase{"AfterOneFrame", "nak-request,after=1", kAck + kReply, kNak, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LinkTest, CorruptedReplyIsRepairedOnNak) {
+    sim::FaultPlan plan;
+    plan.add(*sim::Fault::parse(QStringLiteral("corrupt-reply"), nullptr));
+    link.setFaults(plan);
+    link.receive(request(0x21), 0);
+    drain(0);
+    link.receive(kNak, 1);
+    EXPECT_EQ(drain(1), reply(0x21, 1));
+}
+
+TEST_F(LinkTest, DisconnectHangsUpAndIgnoresEverythingAfter) {
+    sim::FaultPlan plan;
+    plan.add(*sim::Fault::parse(QStringLiteral("disconnect,after=1"), nullptr));
+    link.setFaults(plan);
+    link.receive(request(0x21) + request(0x22) + request(0x23), 0);
+    const QList<sim::Output> out = link.takeDue(0);
+    ASSERT_EQ(out.size(), 3);
+    EXPECT_TRUE(out.last().hangUp);
+    EXPECT_TRUE(link.hungUp());
+    EXPECT_EQ(commands.executed, 1);
+}
+
+struct BadFaultCase {
+    const char* name;
+    const char* text;
+};
+
+class BadFaultText : public ::testing::TestWithParam<BadFaultCase> {};
+
+TEST_P(BadFaultText, IsRefusedWithAReason) {
+    QString error;
+    EXPECT_FALSE(sim::Fault::parse(QString::fromLatin1(GetParam().text), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, BadFaultText,
+                         ::testing::Values(BadFaultCase{"UnknownKind", "explode"},
+                                           BadFaultCase{"UnknownSetting", "busy,colour=red"},
+                                           BadFaultCase{"CommandNotHex", "busy,cmd=zz"},
+                                           BadFaultCase{"CommandTooBig", "busy,cmd=100"},
+                                           BadFaultCase{"NegativeTimes", "silent,times=-1"},
+                                           BadFaultCase{"EndlessBusy", "busy,seconds=99999"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,138 @@
+// The fiscal memory on disk: a round trip keeps everything; anything damaged is refused whole.
+
+#include "hasar_harness.h"
+
+#include <sim/state_file.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A memory that has seen a bit of everything, with a document left open.
+sim::FiscalMemory usedMemory() {
+    HasarHarness h;
+    h.send(0x91);
+    h.send(0x90, {"I", "00080001"});
+    h.send(0x90, {"F", "81"});
+    h.send(0x40, {"T", "T"});
+    h.send(0x42, {"Item", "1.5", "2.25", "21.00", "M", "0", "0", "T"});
+    h.send(0x45);
+    h.send(0x39, {"Z"});
+    h.send(0x58, {"270101", "080000"});
+    h.send(0x7B);
+    h.send(0x93, {"1", "A-0001-00000001"});
+    h.send(0x62, {"Cliente de Prueba", "99999999995", "I", "C", "Domicilio"});
+    h.send(0x80, {"R", "T"});
+    h.send(0x42, {"Item", "1", "0.01", "0.0", "M", "0", "0", "T"});
+    return h.memory();
+}
+
+TEST(StateFile, RoundTripKeepsTheWholeMemory) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state.json"));
+    const sim::FiscalMemory original = usedMemory();
+    ASSERT_TRUE(original.open.has_value());
+    QString error;
+    ASSERT_TRUE(sim::state_file::save(original, path, &error)) << error.toStdString();
+    const auto loaded = sim::state_file::load(path, &error);
+    ASSERT_TRUE(loaded) << error.toStdString();
+    EXPECT_TRUE(*loaded == original);
+
+    // The document left open can be finished after the restart.
+    HasarHarness h(*loaded);
+    EXPECT_EQ(h.send(0x81).field(3), "00000001");
+}
+
+TEST(StateFile, SaveReplacesTheFileAndLeavesNothingBehind) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state.json"));
+    QString error;
+    ASSERT_TRUE(sim::state_file::save(sim::FiscalMemory{}, path, &error));
+    ASSERT_TRUE(sim::state_file::save(usedMemory(), path, &error));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("state.json")});
+    EXPECT_EQ(sim::state_file::load(path, &error)->lastZ, 1);
+}
+
+using Damage = std::function<void(QJsonObject&)>;
+
+struct CorruptCase {
+    const char* name;
+    Damage damage;
+};
+
+class CorruptState : public ::testing::TestWithParam<CorruptCase> {};
+
+TEST_P(CorruptState, IsRefusedWithAReason) {
+    QJsonObject json = sim::state_file::toJson(usedMemory());
+    GetParam().damage(json);
+    QString error;
+    EXPECT_FALSE(sim::state_file::fromJson(json, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+void set(QJsonObject& json, const char* key, const QJsonValue& value) {
+    json[QLatin1String(key)] = value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damages, CorruptState,
+    ::testing::Values(
+        CorruptCase{"WrongFormat", [](QJsonObject& j) { set(j, "format", "something-else"); }},
+        CorruptCase{"FutureVersion", [](QJsonObject& j) { set(j, "version", 2); }},
+        CorruptCase{"MissingKey", [](QJsonObject& j) { j.remove(QStringLiteral("last_numbers")); }},
+        CorruptCase{"NegativeCount", [](QJsonObject& j) { set(j, "cuts", -1); }},
+        CorruptCase{"FractionalCount", [](QJsonObject& j) { set(j, "drawer_openings", 1.5); }},
+        CorruptCase{"CountAsText", [](QJsonObject& j) { set(j, "last_z", "1"); }},
+        CorruptCase{"LastZWithoutItsRecord", [](QJsonObject& j) { set(j, "last_z", 2); }},
+        CorruptCase{"ZBeyondCapacity", [](QJsonObject& j) { set(j, "z_capacity", 0); }},
+        CorruptCase{"ControlCharacterInName",
+                    [](QJsonObject& j) {
+                        QJsonObject id = j[QStringLiteral("identity")].toObject();
+                        id[QStringLiteral("business_name")] = QStringLiteral("A\x03" "B");
+                        set(j, "identity", id);
+                    }},
+        CorruptCase{"LogoShorterThanItsSize",
+                    [](QJsonObject& j) {
+                        QJsonObject logo = j[QStringLiteral("logo")].toObject();
+                        logo[QStringLiteral("height")] = 2;
+                        set(j, "logo", logo);
+                    }},
+        CorruptCase{"UnknownOpenDocument",
+                    [](QJsonObject& j) {
+                        QJsonObject doc = j[QStringLiteral("open_document")].toObject();
+                        doc[QStringLiteral("kind")] = QStringLiteral("lottery_ticket");
+                        set(j, "open_document", doc);
+                    }},
+        CorruptCase{"AmountNotANumber",
+                    [](QJsonObject& j) {
+                        QJsonObject day = j[QStringLiteral("day")].toObject();
+                        day[QStringLiteral("sold")] = QStringLiteral("lots");
+                        set(j, "day", day);
+                    }},
+        CorruptCase{"ThreeEmbarkLines", [](QJsonObject& j) { set(j, "embark", QJsonArray{"", "", ""}); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StateFile, FilesThatAreNotJsonAreRefused) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state.json"));
+    QString error;
+    ASSERT_TRUE(sim::state_file::save(usedMemory(), path, &error));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray whole = file.readAll();
+    file.resize(whole.size() / 2);  // as if the disk filled up mid-write
+    file.close();
+    EXPECT_FALSE(sim::state_file::load(path, &error));
+    EXPECT_TRUE(error.contains(path));
+    EXPECT_FALSE(sim::state_file::load(dir.filePath(QStringLiteral("missing.json")), &error));
+}
+
+}  // namespace
