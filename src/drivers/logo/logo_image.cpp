@@ -60,8 +60,10 @@ QImage decodeBounded(const QString& path, QByteArray data) {
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) fail(notImage);
     if (size.width() > kMaxSourceSide || size.height() > kMaxSourceSide)
+        // One pass, so a "%2" in the file's name is not taken for a place marker.
         fail(QStringLiteral("La imagen del archivo de logo %1 mide %2 x %3 puntos; el máximo es %4 x %4")
-                 .arg(quoted(path)).arg(size.width()).arg(size.height()).arg(kMaxSourceSide));
+                 .arg(quoted(path), QString::number(size.width()), QString::number(size.height()),
+                      QString::number(kMaxSourceSide)));
     QImage image = reader.read();
     if (image.isNull() || image.size() != size || isCutShortBitmap(data))
         fail(QStringLiteral("La imagen del archivo de logo %1 está dañada o incompleta").arg(quoted(path)));
