@@ -25,6 +25,7 @@ constexpr int kBadReply = 8012;          // a reply without readable status word
 constexpr int kPrinterRefused = 8013;    // fiscal status reports the command refused
 constexpr int kPrinterFault = 8014;      // printer status reports a mechanical fault
 constexpr int kBadArgument = 8015;       // a value the protocol cannot express
+constexpr int kPrinterStuck = 8016;      // busy bytes without end
 // A logo file that is missing, unreadable, not an image or too large.
 constexpr int kLogoFile = 8300;
 

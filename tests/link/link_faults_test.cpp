@@ -96,6 +96,23 @@ TEST_P(LinkFaults, BusyBytesLongerThanTheTimeLimitDoNotCountAsSilence) {
     EXPECT_GT(ticks, 10);
 }
 
+TEST_P(LinkFaults, BusyBytesWithoutEndStopAtTheCommandLimit) {
+    Link limited{printer, [this] {
+        LinkOptions o = options;
+        o.commandLimitMs = options.replyTimeoutMs * 3;
+        return o;
+    }()};
+    printer.busyMs = options.replyTimeoutMs * 20;
+    printer.busyIntervalMs = options.replyTimeoutMs / 4;
+    printer.inject(Fault::Busy);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(errorNumberOf([&] { limited.exchange(0x39, {"Z"}); }), error_number::kPrinterStuck);
+    EXPECT_GE(clock.elapsed(), options.replyTimeoutMs * 3 - 5);
+    EXPECT_LT(clock.elapsed(), options.replyTimeoutMs * 5);
+    EXPECT_EQ(printer.seen.size(), 1);
+}
+
 TEST_P(LinkFaults, SilenceEndsInAnErrorAfterEverySendHasTimedOut) {
     for (int i = 0; i < options.maxSends; ++i) printer.inject(Fault::Silent);
     QElapsedTimer clock;

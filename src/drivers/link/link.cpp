@@ -29,6 +29,12 @@ Link::Link(Transport& transport, LinkOptions options, QObject* parent)
         timedOut_ = true;
         stopWaiting();
     });
+    commandTimer_.setSingleShot(true);
+    commandTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&commandTimer_, &QTimer::timeout, this, [this] {
+        overLimit_ = true;
+        stopWaiting();
+    });
     connect(&transport_, &Transport::received, this, &Link::onReceived);
     connect(&transport_, &Transport::failed, this, &Link::onFailed);
 }
@@ -66,13 +72,18 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
 
     inExchange_ = true;
     struct Leave {
-        bool& flag;
-        ~Leave() { flag = false; }
-    } leave{inExchange_};
+        Link& link;
+        ~Leave() {
+            link.inExchange_ = false;
+            link.commandTimer_.stop();
+        }
+    } leave{*this};
 
     // Anything that came before this command belongs to an earlier one.
     decoder_.reset();
     inbox_.clear();
+    overLimit_ = false;
+    commandTimer_.start(options_.commandLimitMs);
     int sends = 0;
     int damaged = 0;
     send(bytes);
@@ -117,6 +128,8 @@ void Link::abort() {
 Link::Wait Link::waitForItem() {
     if (aborted_) throw link_error::aborted();
     if (!failure_.isEmpty()) failAndClose(link_error::portLost(transport_.label(), failure_));
+    // Checked before the inbox: busy bytes keep arriving from a stuck printer.
+    if (overLimit_) failAndClose(link_error::stuck(comPort_, options_.commandLimitMs / 1000));
     if (!inbox_.empty()) return Wait::Item;
     timedOut_ = false;
     replyTimer_.start(options_.replyTimeoutMs);
@@ -127,6 +140,7 @@ Link::Wait Link::waitForItem() {
     replyTimer_.stop();
     if (aborted_) throw link_error::aborted();
     if (!failure_.isEmpty()) failAndClose(link_error::portLost(transport_.label(), failure_));
+    if (overLimit_) failAndClose(link_error::stuck(comPort_, options_.commandLimitMs / 1000));
     if (!inbox_.empty()) return Wait::Item;
     return Wait::Timeout;
 }

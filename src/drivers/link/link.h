@@ -56,6 +56,8 @@ private:
     frame::Decoder decoder_;
     std::deque<frame::Received> inbox_;
     QTimer replyTimer_;
+    QTimer commandTimer_;
+    bool overLimit_ = false;
     QEventLoop* loop_ = nullptr;
     bool timedOut_ = false;
     bool inExchange_ = false;

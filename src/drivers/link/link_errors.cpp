@@ -52,6 +52,13 @@ DriverError garbled(int comPort) {
                            .arg(comPort));
 }
 
+DriverError stuck(int comPort, int seconds) {
+    return DriverError(error_number::kPrinterStuck,
+                       QStringLiteral("El impresor fiscal en COM%1 sigue ocupado después de %2 s: revise el papel y la tapa")
+                           .arg(comPort)
+                           .arg(seconds));
+}
+
 DriverError fieldNotSendable(quint8 command, const QString& problem) {
     return DriverError(error_number::kFieldNotSendable,
                        QStringLiteral("No se puede enviar el comando %1: %2").arg(commandCode(command), problem));

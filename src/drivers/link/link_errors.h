@@ -18,6 +18,7 @@ DriverError portLost(const QString& label, const QString& reason);
 DriverError portNotOpen();
 DriverError noAnswer(int comPort);
 DriverError garbled(int comPort);
+DriverError stuck(int comPort, int seconds);
 DriverError fieldNotSendable(quint8 command, const QString& problem);
 DriverError aborted();
 DriverError busy();

@@ -12,6 +12,9 @@ struct LinkOptions {
     bool printerAcks = true;
     // Silence after the last byte seen before a frame is sent again.
     int replyTimeoutMs = 2000;
+    // Longest a command may keep the printer busy (DC2/DC4) before the link gives up: a printer
+    // stuck sending busy bytes must not hold the window for ever.
+    int commandLimitMs = 5 * 60 * 1000;
     // Sends of one frame (the first and its resends) before the printer counts as silent;
     // also how many damaged replies in a row are tolerated.
     int maxSends = 3;

@@ -49,7 +49,7 @@ void SerialTransport::open(int comPort) {
         port_->clearError();
         if (error == QSerialPort::DeviceNotFoundError) throw link_error::portMissing(label_);
         if (error == QSerialPort::PermissionError) throw link_error::portBusy(label_);
-        throw link_error::portOpenFailed(label_, reason);
+        throw link_error::portOpenFailed(label_, QStringLiteral("no es un puerto serie utilizable (%1)").arg(reason));
     }
     // Modem lines cannot be set on a pseudo-terminal; the printer does not need them there.
     port_->setDataTerminalReady(true);
