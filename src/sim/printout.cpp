@@ -69,7 +69,8 @@ void documentHead(PaperRoll& paper, const FiscalMemory& memory, const QDateTime&
     if (info(memory.open->kind).documentClass == DocumentClass::NonFiscal) return;
     if (const auto& c = memory.customer) {
         paper.print(QStringLiteral("CLIENTE %1").arg(c->name));
-        paper.print(QStringLiteral("%1 %2 RESP %3").arg(idLabel(c->idType), c->id, c->responsibility));
+        const QString id = c->id.isEmpty() ? QString() : idLabel(c->idType) + QLatin1Char(' ') + c->id + QLatin1Char(' ');
+        paper.print(id + QStringLiteral("RESP ") + c->responsibility);
         if (!c->address.isEmpty()) paper.print(QStringLiteral("DOMICILIO %1").arg(c->address));
     }
     for (int i = 0; i < FiscalMemory::kEmbarkLines; ++i)

@@ -66,7 +66,7 @@ public:
         const QJsonValue v = value(o, key);
         const QString s = v.toString();
         bool printable = v.isString() && s.size() <= maxLength;
-        for (QChar c : s) printable = printable && c.unicode() >= 0x20 && c.unicode() <= 0xFF && c.unicode() != 0x7F;
+        for (QChar c : s) printable = printable && c.unicode() >= 0x20 && c.unicode() <= 0xFF;
         if (!printable) fail(QStringLiteral("'%1' no es un texto imprimible de hasta %2 caracteres").arg(QLatin1String(key)).arg(maxLength));
         return s;
     }

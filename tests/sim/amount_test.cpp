@@ -10,6 +10,11 @@ struct ParseCase {
     std::optional<qint64> units;
 };
 
+// Failures name the row, not its bytes.
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class AmountParse : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(AmountParse, ReadsWhatThePrinterReads) {

@@ -94,6 +94,11 @@ struct DocumentCase {
     const char* mustPrint;
 };
 
+// Failures name the row, not its bytes.
+void PrintTo(const DocumentCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DocumentTest : public ::testing::TestWithParam<DocumentCase> {};
 
 TEST_P(DocumentTest, PrintsNumbersAndCountsOncePerDocument) {
@@ -200,6 +205,11 @@ struct RefusalCase {
     QList<QByteArray> fields;
     quint16 bits;
 };
+
+// Failures name the row, not its bytes.
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 

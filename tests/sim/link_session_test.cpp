@@ -107,6 +107,11 @@ struct FaultCase {
     int executed;
 };
 
+// Failures name the row, not its bytes.
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FaultTest : public LinkTest, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(FaultTest, FirstFrameHitRetryRecovers) {
@@ -166,6 +171,11 @@ struct BadFaultCase {
     const char* name;
     const char* text;
 };
+
+// Failures name the row, not its bytes.
+void PrintTo(const BadFaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BadFaultText : public ::testing::TestWithParam<BadFaultCase> {};
 

@@ -56,6 +56,11 @@ struct MalformedCase {
     Records records;
 };
 
+// Failures name the row, not its bytes.
+void PrintTo(const MalformedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class MalformedLogo : public ::testing::TestWithParam<MalformedCase> {};
 
 TEST_P(MalformedLogo, IsRefusedAndThePreviousLogoStays) {

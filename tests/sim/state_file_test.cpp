@@ -68,6 +68,11 @@ struct CorruptCase {
     Damage damage;
 };
 
+// Failures name the row, not its bytes.
+void PrintTo(const CorruptCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class CorruptState : public ::testing::TestWithParam<CorruptCase> {};
 
 TEST_P(CorruptState, IsRefusedWithAReason) {

@@ -13,6 +13,7 @@ public:
     void push(const QByteArray& bytes, qint64 nowMs);
     QByteArray release(qint64 nowMs);
     std::optional<qint64> nextRelease() const;
+    qsizetype queued() const { return queued_.size(); }
 
 private:
     // Microseconds after `start_` at which byte i of `queued_` has fully left the line.

@@ -15,6 +15,8 @@ qint64 now() {
 }
 
 constexpr int kSaveDelayMs = 500;  // state is saved shortly after the last command, not per byte
+// Replies for a client that never reads are dropped past this, as on a line nobody listens to.
+constexpr qsizetype kMaxUnsentBytes = 64 * 1024;
 
 }  // namespace
 
@@ -75,7 +77,7 @@ void PrinterHost::pump() {
             emit hungUp();
             return;
         }
-        pacer_.push(out.bytes, t);
+        if (pacer_.queued() + unwritten_.size() < kMaxUnsentBytes) pacer_.push(out.bytes, t);
     }
     keepPaper();  // frames that waited for a busy printer may have printed just now
     unwritten_.append(pacer_.release(t));
