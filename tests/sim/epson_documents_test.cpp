@@ -110,7 +110,7 @@ TEST_F(EpsonDocumentRules, LetterAPricesAreNetAndGetTheirIvaAdded) {
     driver.TicketInvoiceItem({"Articulo", "2000", "1000", "2100", "M", "0", "0", "", "", "", "0"});
     driver.CloseTicketInvoice("T", "A", "");
     const QStringList paper = newPaper();
-    EXPECT_TRUE(paper.contains(QStringLiteral("ITEM Articulo | 2 x 10.00 | IVA 21.00% | 24.20"))) << paper.join('\n').toStdString();
+    EXPECT_TRUE(paper.contains(QStringLiteral("ITEM Articulo | 2 x 10 | IVA 21.00% | 24.20"))) << paper.join('\n').toStdString();
     EXPECT_TRUE(paper.contains(QStringLiteral("TOTAL 24.20")));
 }
 

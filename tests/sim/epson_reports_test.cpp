@@ -60,7 +60,7 @@ TEST_F(EpsonReports, AGlobalReportByDateListsEachDay) {
     sellTicket(driver);
     driver.DailyReport("Z", "P");
     newPaper();
-    driver.GlobalReport("D", "F", "000101", "991231");
+    driver.GlobalReport("D", "F", "970101", "261231");
     const QStringList paper = newPaper();
     ASSERT_EQ(paper.filter(QRegularExpression(QStringLiteral("^Z 0001 "))).size(), 1) << paper.join('\n').toStdString();
 }
