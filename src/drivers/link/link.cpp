@@ -25,10 +25,7 @@ Link::Link(Transport& transport, LinkOptions options, QObject* parent)
       trace_(options_.trace || traceRequested()) {
     replyTimer_.setSingleShot(true);
     replyTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&replyTimer_, &QTimer::timeout, this, [this] {
-        timedOut_ = true;
-        stopWaiting();
-    });
+    connect(&replyTimer_, &QTimer::timeout, this, &Link::stopWaiting);
     commandTimer_.setSingleShot(true);
     commandTimer_.setTimerType(Qt::PreciseTimer);
     connect(&commandTimer_, &QTimer::timeout, this, [this] {
@@ -131,7 +128,6 @@ Link::Wait Link::waitForItem() {
     // Checked before the inbox: busy bytes keep arriving from a stuck printer.
     if (overLimit_) failAndClose(link_error::stuck(comPort_, options_.commandLimitMs / 1000));
     if (!inbox_.empty()) return Wait::Item;
-    timedOut_ = false;
     replyTimer_.start(options_.replyTimeoutMs);
     QEventLoop loop;
     loop_ = &loop;

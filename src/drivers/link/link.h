@@ -59,7 +59,6 @@ private:
     QTimer commandTimer_;
     bool overLimit_ = false;
     QEventLoop* loop_ = nullptr;
-    bool timedOut_ = false;
     bool inExchange_ = false;
     bool aborted_ = false;
     QString failure_;
