@@ -61,6 +61,19 @@ TEST(StateFile, SaveReplacesTheFileAndLeavesNothingBehind) {
     EXPECT_EQ(sim::state_file::load(path, &error)->lastZ, 1);
 }
 
+TEST(StateFile, AnyTextAPeerCanSendLoadsBack) {
+    // Frames carry any byte from 0x20 up, DEL and Latin-1 letters included.
+    HasarHarness h;
+    h.send(0x62, {QByteArray("Pe\xF1" "a \x7F Hnos"), "99999999995", "I", "C", QByteArray(200, 'd')});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state.json"));
+    QString error;
+    ASSERT_TRUE(sim::state_file::save(h.memory(), path, &error));
+    const auto loaded = sim::state_file::load(path, &error);
+    ASSERT_TRUE(loaded) << error.toStdString();
+    EXPECT_EQ(loaded->customer->name, QStringLiteral("Pe\u00F1a \u007F Hnos"));
+}
+
 using Damage = std::function<void(QJsonObject&)>;
 
 struct CorruptCase {

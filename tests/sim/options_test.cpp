@@ -1,0 +1,55 @@
+#include "options.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Options, EveryOptionIsRead) {
+    QString error;
+    const auto o = parseOptions({"--brand", "hasar", "--model", "7", "--link", "/tmp/com1", "--paper", "p.txt", "--state",
+                                 "s.json", "--not-initialised", "--module-closed", "--baud", "9600", "--fault",
+                                 "busy,cmd=39,seconds=2.5,after=1,times=0", "--fault", "silent"},
+                                &error);
+    ASSERT_TRUE(o) << error.toStdString();
+    EXPECT_EQ(o->model, 7);
+    EXPECT_EQ(o->link, "/tmp/com1");
+    EXPECT_EQ(o->paper, "p.txt");
+    EXPECT_EQ(o->state, "s.json");
+    EXPECT_TRUE(o->notInitialised);
+    EXPECT_TRUE(o->moduleClosed);
+    EXPECT_EQ(o->baud, 9600);
+    ASSERT_EQ(o->faults.size(), 2);
+    EXPECT_EQ(o->faults[0].kind, sim::Fault::Kind::Busy);
+    EXPECT_EQ(o->faults[0].command, 0x39);
+    EXPECT_EQ(o->faults[0].milliseconds, 2500);
+    EXPECT_EQ(o->faults[0].after, 1);
+    EXPECT_EQ(o->faults[0].times, 0);
+    EXPECT_EQ(o->faults[1].kind, sim::Fault::Kind::Silent);
+}
+
+struct BadCase {
+    const char* name;
+    QStringList arguments;
+};
+
+void PrintTo(const BadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BadOptions : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(BadOptions, AreRefusedWithAReason) {
+    QString error;
+    EXPECT_FALSE(parseOptions(GetParam().arguments, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, BadOptions,
+    ::testing::Values(BadCase{"UnknownOption", {"--colour"}}, BadCase{"MissingValue", {"--state"}},
+                      BadCase{"UnknownBrand", {"--brand", "olivetti"}}, BadCase{"ModelZero", {"--model", "0"}},
+                      BadCase{"ModelTen", {"--model", "10"}}, BadCase{"BaudNotANumber", {"--baud", "fast"}},
+                      BadCase{"EmptyPath", {"--paper", ""}}, BadCase{"BadFault", {"--fault", "busy,seconds=-1"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
