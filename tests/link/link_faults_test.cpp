@@ -1,3 +1,4 @@
+#include "drivers/epson/epson_link.h"
 #include "drivers/error_numbers.h"
 #include "drivers/hasar/hasar_choices.h"
 #include "drivers/link/link.h"
@@ -12,16 +13,13 @@ namespace {
 
 using Fault = ScriptedPrinter::Fault;
 
-LinkOptions hasarFast() {
-    LinkOptions o = hasar_choice::linkOptions();
-    const LinkOptions fast = fastLinkOptions(o.printerAcks);
-    o.replyTimeoutMs = fast.replyTimeoutMs;
-    o.firstSeq = fast.firstSeq;
+// A brand's own link settings with the short time limits of the tests.
+LinkOptions fast(LinkOptions o) {
+    const LinkOptions quick = fastLinkOptions(o.printerAcks);
+    o.replyTimeoutMs = quick.replyTimeoutMs;
+    o.firstSeq = quick.firstSeq;
     return o;
 }
-
-// Epson differs only in its options: no ACK from the printer and none for its reply.
-LinkOptions epsonLike() { return fastLinkOptions(false); }
 
 class LinkFaults : public ::testing::TestWithParam<LinkBrand> {
 protected:
@@ -187,7 +185,8 @@ TEST_P(LinkFaults, AControlByteInAFieldIsRefusedBeforeAnythingIsSent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Brands, LinkFaults,
-                         ::testing::Values(LinkBrand{"Hasar", hasarFast()}, LinkBrand{"Epson", epsonLike()}),
+                         ::testing::Values(LinkBrand{"Hasar", fast(hasar_choice::linkOptions())},
+                                           LinkBrand{"Epson", fast(epsonLinkOptions())}),
                          [](const auto& info) { return info.param.name; });
 
 class LinkOpening : public ::testing::Test {
