@@ -57,7 +57,7 @@ QList<QByteArray> EpsonCommandSet::execute(const frame::Frame& request, qint64 n
     const Handler handler = handlerFor(request.command);
     const Answer answer = handler ? (this->*handler)(request.fields, nowMs) : refuse(kUnknownCommand);
     quint16 fiscal = fiscalStatus() | answer.refusal;
-    if (fiscal & (0x01FF | kZRequired)) fiscal |= kFiscalSummary;
+    if (fiscal & (kFiscalErrors | kFiscalMemoryAlmostFull)) fiscal |= kFiscalSummary;
     QList<QByteArray> reply{hex4(kBufferEmpty), hex4(fiscal)};
     if (!answer.refusal) reply += answer.data;
     return reply;

@@ -8,12 +8,9 @@ namespace epson_bit {
 // Printer status word.
 constexpr quint16 kMechanismError = 1u << 2;
 constexpr quint16 kOffline = 1u << 3;
-constexpr quint16 kLowPaper = 1u << 5;
 constexpr quint16 kBufferFull = 1u << 6;
 constexpr quint16 kBufferEmpty = 1u << 7;
-constexpr quint16 kDrawerOpen = 1u << 12;
 constexpr quint16 kOutOfPaper = 1u << 14;
-constexpr quint16 kPrinterSummary = 1u << 15;
 
 // Fiscal status word.
 constexpr quint16 kFiscalMemoryFailed = 1u << 0;
@@ -30,7 +27,6 @@ constexpr quint16 kFiscalized = 1u << 10;
 constexpr quint16 kZRequired = 1u << 11;
 constexpr quint16 kFiscalDocumentOpen = 1u << 12;
 constexpr quint16 kRollDocumentOpen = 1u << 13;
-constexpr quint16 kSlipDocumentOpen = 1u << 14;
 constexpr quint16 kFiscalSummary = 1u << 15;
 
 // What makes an answer a failure: the printer could not or would not carry out the command.
