@@ -40,7 +40,6 @@ public:
     LinkSession(CommandSet& commands, LinkOptions options) : commands_(commands), options_(options) {}
 
     void setFaults(FaultPlan plan) { faults_ = std::move(plan); }
-    FaultPlan& faults() { return faults_; }
 
     void receive(QByteArrayView bytes, qint64 nowMs);
     // The outputs due by `nowMs`, in order. Frames that waited for a busy printer run here.

@@ -11,8 +11,7 @@ class PaperRoll {
 public:
     explicit PaperRoll(int columns = 40) : columns_(columns) {}
 
-    // Columns of the station: texts from the host are cut to this width, as the mechanism does.
-    int columns() const { return columns_; }
+    // Texts from the host are cut to the width of the station, as the mechanism does.
     QString fit(const QString& text) const { return text.left(columns_); }
 
     void print(const QString& line) { pending_.append(line); }
