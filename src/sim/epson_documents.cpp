@@ -4,6 +4,7 @@
 #include "ledger.h"
 #include "printout.h"
 
+#include <drivers/epson/epson_readings.h>
 #include <drivers/epson/epson_status_bits.h>
 
 namespace sim {
@@ -52,7 +53,12 @@ EpsonCommandSet::Answer EpsonCommandSet::openTicket(const Fields& f, qint64 nowM
 
 EpsonCommandSet::Answer EpsonCommandSet::ticketItem(const Fields& f, qint64) { return item(openTicket(), f, true); }
 
-EpsonCommandSet::Answer EpsonCommandSet::ticketPayment(const Fields& f, qint64) { return payment(openTicket(), f); }
+EpsonCommandSet::Answer EpsonCommandSet::ticketPayment(const Fields& f, qint64) {
+    OpenDocument* doc = openTicket();
+    if (!doc && kEpsonReadings.ticketCancelCoversTicketInvoice && f.size() >= 3 && f[2] == "C")
+        doc = openTicketInvoice();
+    return payment(doc, f);
+}
 
 EpsonCommandSet::Answer EpsonCommandSet::closeTicket(const Fields& f, qint64) {
     if (!f.isEmpty() && !hasar::letter(f, 1, "TP")) return refuse(kInvalidField);

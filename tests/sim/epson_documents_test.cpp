@@ -131,10 +131,20 @@ TEST_F(EpsonDocumentRules, TheCancellingPaymentCancelsAnOpenTicketAndUsesItsNumb
     EXPECT_TRUE(titles().contains(QStringLiteral("== TIQUE Nro 0001-00000002 ==")));
 }
 
-TEST_F(EpsonDocumentRules, TheTicketCancelLeavesAnOpenTicketInvoiceAndSaysSo) {
+TEST_F(EpsonDocumentRules, TheTicketCancelAlsoClearsATicketInvoiceLeftOpen) {
     driver.OpenTicketInvoice(invoiceOpen("T", "A"));
-    EXPECT_EQ(errorOf([&] { driver.TicketPayment("", "0", "C"); }), error_number::kPrinterRefused);
-    EXPECT_TRUE(memory().open.has_value());
+    driver.TicketInvoiceItem(kInvoiceItem);
+    driver.TicketPayment("", "0", "C");
+    EXPECT_FALSE(memory().open.has_value());
+    EXPECT_TRUE(newPaper().contains(QStringLiteral("== CANCELADO FACTURA A Nro 0001-00000001 ==")));
+    EXPECT_EQ(memory().day.cancelled, 1);
+}
+
+TEST_F(EpsonDocumentRules, APaymentOnTheTicketDoesNotReachATicketInvoice) {
+    driver.OpenTicketInvoice(invoiceOpen("T", "A"));
+    driver.TicketInvoiceItem(kInvoiceItem);
+    EXPECT_EQ(errorOf([&] { driver.TicketPayment("EFECTIVO", "1", "T"); }), error_number::kPrinterRefused);
+    EXPECT_EQ(memory().open->payments, 0);
 }
 
 TEST_F(EpsonDocumentRules, SwitchingOnAgainCancelsADocumentLeftOpen) {

@@ -34,6 +34,9 @@ struct EpsonReadings {
     // A cancelling payment refused with only these fiscal bits, while no fiscal document is open,
     // found nothing to cancel: it is not an error.
     quint16 cancelNothingOpen;
+    // The ticket's cancelling payment (0x44 "C") also cancels a ticket-invoice left open, so a run
+    // cut short is cleared by the next run's cancel.
+    bool ticketCancelCoversTicketInvoice;
 
     // Answer properties: the field (1 = printer status, 2 = fiscal status, 3 = first data field)
     // each one reads, after the "C" request and after any other request letter.
@@ -58,6 +61,7 @@ inline constexpr EpsonReadings kEpsonReadings{
     .statusRequestRefusal = epson_bit::kFiscalMemoryFailed | epson_bit::kWorkingMemoryFailed |
                             epson_bit::kUnknownCommand | epson_bit::kInvalidField | epson_bit::kInvalidState,
     .cancelNothingOpen = epson_bit::kInvalidState | epson_bit::kZRequired,
+    .ticketCancelCoversTicketInvoice = true,
     .taxpayerLetter = 'C',
     .afterTaxpayer = {.answer0B = 8, .answer0E = 6, .answer10 = 4, .answer11 = 3},
     .afterOther = {.answer0B = 9, .answer0E = 6, .answer10 = 4, .answer11 = 3},
