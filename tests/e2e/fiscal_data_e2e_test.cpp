@@ -1,0 +1,267 @@
+#include "e2e_fixture.h"
+
+#include <QComboBox>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+const QString kP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
+const QString kEpson = QStringLiteral("10 - Epson");
+// The printers decode every byte as Latin-1 and keep the roll in UTF-8, so 0xF4 shows as this.
+const QString kF4 = QString(QChar(0xF4));
+const QString kRule = QStringLiteral("___________________");
+
+// What the fiscal page shows, label by label.
+struct Page {
+    QString printerNumber, businessName, cuit, pointOfSale, lastZ, lastA, lastB, lastCreditA, lastCreditB;
+};
+
+// The counters and identity the printer's own fiscal memory holds, in the page's formats.
+struct Memory {
+    QString registration, businessName, cuit;
+    int pointOfSale = 0, lastZ = 0;
+    qint64 a = 0, b = 0, creditNoteA = 0, creditNoteB = 0;
+
+    static Memory from(const QJsonObject& state) {
+        const QJsonObject id = state.value(QStringLiteral("identity")).toObject();
+        const QJsonObject last = state.value(QStringLiteral("last_numbers")).toObject();
+        return {id.value(QStringLiteral("registration")).toString(),
+                id.value(QStringLiteral("business_name")).toString(),
+                id.value(QStringLiteral("cuit")).toString(),
+                id.value(QStringLiteral("point_of_sale")).toInt(),
+                state.value(QStringLiteral("last_z")).toInt(),
+                last.value(QStringLiteral("a")).toInteger(),
+                last.value(QStringLiteral("b")).toInteger(),
+                last.value(QStringLiteral("credit_note_a")).toInteger(),
+                last.value(QStringLiteral("credit_note_b")).toInteger()};
+    }
+};
+
+QString digits(qint64 n, int width) { return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0')); }
+
+// The 18 lines the fiscal-data printout must leave on the roll for this page and seal number.
+QStringList expectedPrintout(const Page& p, const QString& seal) {
+    return {kF4 + QStringLiteral("Nro. Impresor:"),
+            kF4 + p.printerNumber,
+            kRule,
+            QStringLiteral("Razon Social:"),
+            p.businessName,
+            QStringLiteral("C.U.I.T.: ") + p.cuit,
+            kRule,
+            kF4 + QStringLiteral("Pto. de Venta: ") + p.pointOfSale,
+            kRule,
+            kF4 + QStringLiteral("Ultima Zeta: ") + p.lastZ,
+            kRule,
+            QStringLiteral("Ultimo Ticket/Fact. A.....") + p.lastA,
+            QStringLiteral("Ultimo Ticket/Fact. B.....") + p.lastB,
+            QStringLiteral("Ultima  N. de Cred. A.....") + p.lastCreditA,
+            QStringLiteral("Ultima  N. de Cred. B.....") + p.lastCreditB,
+            kRule,
+            kF4 + QStringLiteral("Nro. Precinto: "),
+            kF4 + seal};
+}
+
+void expectSamePage(const Page& shown, const Page& expected) {
+    EXPECT_EQ(shown.printerNumber, expected.printerNumber);
+    EXPECT_EQ(shown.businessName, expected.businessName);
+    EXPECT_EQ(shown.cuit, expected.cuit);
+    EXPECT_EQ(shown.pointOfSale, expected.pointOfSale);
+    EXPECT_EQ(shown.lastZ, expected.lastZ);
+    EXPECT_EQ(shown.lastA, expected.lastA);
+    EXPECT_EQ(shown.lastB, expected.lastB);
+    EXPECT_EQ(shown.lastCreditA, expected.lastCreditA);
+    EXPECT_EQ(shown.lastCreditB, expected.lastCreditB);
+}
+
+// The printed lines of each non-fiscal document on the roll, without its title and date lines.
+QList<QStringList> nonFiscalDocuments(const QStringList& paper) {
+    static const QRegularExpression kOpen(QStringLiteral("^== DOCUMENTO NO FISCAL Nro \\d{8} ==$"));
+    QList<QStringList> out;
+    bool inside = false;
+    for (const QString& line : paper) {
+        if (kOpen.match(line).hasMatch()) {
+            out.append(QStringList{});
+            inside = true;
+        } else if (inside && line.startsWith(QStringLiteral("== FIN DOCUMENTO NO FISCAL "))) {
+            inside = false;
+        } else if (inside && !(out.last().isEmpty() && line.startsWith(QStringLiteral("FECHA ")))) {
+            out.last().append(line);
+        }
+    }
+    return out;
+}
+
+// The highest number among the roll's titles "== <title> Nro PPPP-NNNNNNNN ==", 0 if none.
+qint64 lastPrinted(const QStringList& paper, const QString& title) {
+    const QRegularExpression pattern(QStringLiteral("^== %1 Nro \\d{4}-(\\d{8}) ==$").arg(QRegularExpression::escape(title)));
+    qint64 last = 0;
+    for (const QString& line : paper)
+        if (const auto m = pattern.match(line); m.hasMatch()) last = std::max(last, m.captured(1).toLongLong());
+    return last;
+}
+
+class FiscalDataEndToEnd : public EndToEnd {
+protected:
+    void onTestsPage() { w().Tab->setCurrentIndex(0); }
+    void onFiscalPage() { w().Tab->setCurrentIndex(1); }
+
+    void choose(const QString& model, int portIndex) {
+        onTestsPage();
+        selectModel(model);
+        w().cboPuerto->setCurrentIndex(portIndex);
+    }
+
+    // A test document as the technician prints it: count, document button, then Aceptar.
+    void printDocuments(QPushButton* kind, int count) {
+        onTestsPage();
+        w().txtCant->setText(QString::number(count));
+        click(kind);
+        click(w().btnAceptar);
+    }
+
+    void dailyClose() {
+        onTestsPage();
+        w().txtCant->setText(QStringLiteral("1"));
+        click(w().btnZ);
+    }
+
+    void query() {
+        onFiscalPage();
+        click(w().btnTraeInfo);
+    }
+
+    void printInformation(const QString& seal) {
+        onFiscalPage();
+        w().txtPrecinto->clear();
+        QTest::keyClicks(w().txtPrecinto, seal);
+        click(w().btnImprimir);
+    }
+
+    Page shown() {
+        return {w().lblNroImpresor->text(), w().lblRazSoc->text(),    w().lblCUIT->text(),
+                w().lblPtoVta->text(),      w().lblUltimaZ->text(),   w().lblUltimaFacA->text(),
+                w().lblUltimaFacB->text(),  w().lblUltimaNCA->text(), w().lblUltimaNCB->text()};
+    }
+
+    void expectNoMessages() { EXPECT_TRUE(trace.lines().isEmpty()) << trace.lines().join(QLatin1Char('\n')).toStdString(); }
+};
+
+TEST_F(FiscalDataEndToEnd, HasarP320ShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
+    start({QStringLiteral("--model"), QStringLiteral("8")});
+    choose(kP320, 0);
+    // Distinct counters, so that a field read from the wrong place cannot pass.
+    printDocuments(w().btnFacA, 2);
+    printDocuments(w().btnNCA, 1);
+    printDocuments(w().btnFacB, 3);
+    printDocuments(w().btnNCB, 4);
+    dailyClose();
+    query();
+    const Page page = shown();
+    printInformation(QStringLiteral("0047115"));
+    expectNoMessages();
+
+    const QStringList paper = hasarPrinter->paper();
+    const Memory m = Memory::from(hasarPrinter->state());
+    // The roll and the fiscal memory agree on what was printed...
+    EXPECT_EQ(lastPrinted(paper, QStringLiteral("FACTURA A")), 2);
+    EXPECT_EQ(m.a, 2);
+    EXPECT_EQ(lastPrinted(paper, QStringLiteral("NOTA DE CREDITO A")), 1);
+    EXPECT_EQ(m.creditNoteA, 1);
+    EXPECT_EQ(lastPrinted(paper, QStringLiteral("FACTURA B")), 3);
+    EXPECT_EQ(m.b, 3);
+    EXPECT_EQ(lastPrinted(paper, QStringLiteral("NOTA DE CREDITO B")), 4);
+    EXPECT_EQ(m.creditNoteB, 4);
+    // ...and the page shows exactly that memory.
+    const Page expected{m.registration.trimmed(), m.businessName.trimmed(), m.cuit,
+                        digits(m.pointOfSale, 4), digits(m.lastZ, 4),      digits(m.a, 8),
+                        digits(m.b, 8),           digits(m.creditNoteA, 8), digits(m.creditNoteB, 8)};
+    expectSamePage(page, expected);
+    EXPECT_EQ(m.lastZ, 1);
+
+    const QList<QStringList> documents = nonFiscalDocuments(paper);
+    ASSERT_EQ(documents.size(), 1) << paper.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(documents[0], expectedPrintout(expected, QStringLiteral("0047115")));
+}
+
+TEST_F(FiscalDataEndToEnd, EpsonShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
+    start();
+    choose(kEpson, 1);
+    printDocuments(w().btnFacA, 3);
+    printDocuments(w().btnFacB, 1);
+    printDocuments(w().btnFacB, 1);
+    dailyClose();
+    query();
+    const Page page = shown();
+    printInformation(QStringLiteral("815"));
+    expectNoMessages();
+
+    const QStringList paper = epsonPrinter->paper();
+    const Memory m = Memory::from(epsonPrinter->state());
+    EXPECT_EQ(lastPrinted(paper, QStringLiteral("FACTURA A")), 3);
+    EXPECT_EQ(m.a, 3);
+    EXPECT_EQ(lastPrinted(paper, QStringLiteral("TIQUE")), 2);
+    EXPECT_EQ(m.b, 2);
+    EXPECT_EQ(m.lastZ, 1);
+    const QString taxId = m.cuit.left(2) + QLatin1Char('-') + m.cuit.mid(2, 8) + QLatin1Char('-') + m.cuit.mid(10, 1);
+    const Page expected{m.registration.trimmed(), m.businessName.trimmed(), taxId,
+                        digits(m.pointOfSale, 4), digits(m.lastZ, 4),      digits(m.a, 8),
+                        digits(m.b, 8),           QStringLiteral("00000000"), QStringLiteral("00000000")};
+    expectSamePage(page, expected);
+
+    const QList<QStringList> documents = nonFiscalDocuments(paper);
+    ASSERT_EQ(documents.size(), 1) << paper.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(documents[0], expectedPrintout(expected, QStringLiteral("815")));
+    // The Hasar printer on COM1 was never addressed.
+    EXPECT_TRUE(hasarPrinter->paper().isEmpty());
+}
+
+TEST_F(FiscalDataEndToEnd, HasarNotInitialisedShowsItsFixedTextsAndPrintsThem) {
+    start({QStringLiteral("--not-initialised"), QStringLiteral("--model"), QStringLiteral("8")});
+    choose(kP320, 0);
+    query();
+    const Page page = shown();
+    printInformation(QStringLiteral("12"));
+    expectNoMessages();
+
+    EXPECT_EQ(page.businessName, QStringLiteral("Impresor No Inicializado"));
+    EXPECT_EQ(page.cuit, QStringLiteral("00-00000000-0"));
+    EXPECT_EQ(page.pointOfSale, QStringLiteral("0000"));
+    EXPECT_EQ(page.printerNumber, QString());
+    const Memory m = Memory::from(hasarPrinter->state());
+    EXPECT_EQ(page.lastZ, digits(m.lastZ, 4));
+    EXPECT_EQ(page.lastA, digits(m.a, 8));
+
+    const QList<QStringList> documents = nonFiscalDocuments(hasarPrinter->paper());
+    ASSERT_EQ(documents.size(), 1);
+    EXPECT_EQ(documents[0], expectedPrintout(page, QStringLiteral("12")));
+}
+
+TEST_F(FiscalDataEndToEnd, HasarModuleClosedShowsItsFixedTextsAndPrintsThemInLatin1) {
+    start({QStringLiteral("--module-closed"), QStringLiteral("--model"), QStringLiteral("8")});
+    choose(kP320, 0);
+    query();
+    const Page page = shown();
+    printInformation(QStringLiteral("7"));
+    expectNoMessages();
+
+    EXPECT_EQ(page.pointOfSale, QStringLiteral("MÓDULO CERRADO"));
+    EXPECT_EQ(page.lastZ, QStringLiteral("----"));
+    const Memory m = Memory::from(hasarPrinter->state());
+    // The rest of the page still comes from the initialisation data.
+    EXPECT_EQ(page.cuit, m.cuit);
+    EXPECT_EQ(page.businessName, m.businessName.trimmed());
+    EXPECT_EQ(page.printerNumber, m.registration.trimmed());
+
+    // "Ó" travels as one Latin-1 byte and comes back on the roll unchanged.
+    const QList<QStringList> documents = nonFiscalDocuments(hasarPrinter->paper());
+    ASSERT_EQ(documents.size(), 1);
+    EXPECT_EQ(documents[0], expectedPrintout(page, QStringLiteral("7")));
+}
+
+}  // namespace
