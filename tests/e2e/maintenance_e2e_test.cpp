@@ -1,0 +1,287 @@
+#include "e2e_fixture.h"
+
+#include "app/prompts.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QImage>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kHasar615 = QStringLiteral("2 - Hasar 615");
+const QString kEpson = QStringLiteral("10 - Epson");
+const QString kCut = QStringLiteral("-- CORTE --");
+const QString kDrawerOpened = QStringLiteral("-- CAJON ABIERTO --");
+const QString kCutterText = QStringLiteral("Prueba de Cuchilla");
+const QString kTakeZFirst = QStringLiteral("Debe sacar zeta para poder cambiar la FECHA y HORA");
+const QString kEpsonCancel =
+    QStringLiteral("Para cancelar un comprobante en un impresor fiscal Epson apague y vuelva a prender el impresor fiscal");
+
+// An instant far from the real clock, so a printer that kept its own time is told apart at once.
+const QDateTime kTechnicianClock(QDate(2031, 5, 20), QTime(9, 15, 0));
+
+QString joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')); }
+
+// The printer's clock reading the paper shows in a "FECHA dd/MM/yy HORA HH:mm:ss" line.
+QDateTime printedTime(const QString& line) {
+    static const QRegularExpression pattern(QStringLiteral("^FECHA (\\d\\d/\\d\\d/\\d\\d) HORA (\\d\\d:\\d\\d:\\d\\d)$"));
+    const auto m = pattern.match(line);
+    if (!m.hasMatch()) return {};
+    return QDateTime(QDate::fromString(QStringLiteral("20") + m.captured(1).right(2) + m.captured(1).left(5),
+                                       QStringLiteral("yyyydd/MM")),
+                     QTime::fromString(m.captured(2), QStringLiteral("HH:mm:ss")));
+}
+
+// The first date line printed after the first line that starts with `title`.
+QDateTime printedTimeAfter(const QStringList& paper, const QString& title) {
+    bool inside = false;
+    for (const QString& line : paper) {
+        if (line.startsWith(title)) inside = true;
+        else if (inside && line.startsWith(QStringLiteral("FECHA "))) return printedTime(line);
+    }
+    return {};
+}
+
+// The test logo: a one-dot frame with a staircase across it, four dots right per row, so a
+// mirrored, flipped or byte-swapped copy never looks the same.
+constexpr int kLogoWidth = 64;
+constexpr int kLogoHeight = 16;
+bool logoDot(int x, int y) {
+    return x == 0 || y == 0 || x == kLogoWidth - 1 || y == kLogoHeight - 1 || x / 4 == y;
+}
+
+QString writeLogo(const QTemporaryDir& dir) {
+    QImage image(kLogoWidth, kLogoHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kLogoHeight; ++y)
+        for (int x = 0; x < kLogoWidth; ++x) image.setPixel(x, y, logoDot(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    const QString path = dir.filePath(QStringLiteral("logo.png"));
+    return image.save(path, "PNG") ? path : QString();
+}
+
+// The logo as the paper roll shows it: one row of '#' and ' ' per dot row.
+QStringList logoRows() {
+    QStringList rows;
+    for (int y = 0; y < kLogoHeight; ++y) {
+        QString row;
+        for (int x = 0; x < kLogoWidth; ++x) row += logoDot(x, y) ? QLatin1Char('#') : QLatin1Char(' ');
+        rows << row;
+    }
+    return rows;
+}
+
+class MaintenanceEndToEnd : public EndToEnd {
+protected:
+    void useHasar() { selectModel(kHasar615); }
+    void useEpson() {
+        selectModel(kEpson);
+        w().cboPuerto->setCurrentIndex(w().cboPuerto->findText(QStringLiteral(" 2")));
+    }
+
+    // The invoice A test document with one item, as the technician prints it.
+    void printInvoiceA() {
+        w().txtCant->setText(QStringLiteral("1"));
+        click(w().btnFacA);
+        click(w().btnAceptar);
+    }
+
+    void expectNoMessage() { EXPECT_TRUE(trace.lines().isEmpty()) << joined(trace.lines()).toStdString(); }
+
+    static QString message(int style, const QString& text) {
+        return QStringLiteral("Msg(%1,%2)").arg(style).arg(arg::q(text));
+    }
+
+    // The printer's clock offset must be what setting `wall` somewhere between the two instants
+    // (milliseconds since the epoch) gives: wall time read as UTC minus the moment it arrived.
+    static void expectClockSetTo(const QJsonObject& state, const QDateTime& wall, qint64 beforeMs, qint64 afterMs) {
+        const qint64 wallMs = QDateTime(wall.date(), wall.time(), Qt::UTC).toMSecsSinceEpoch();
+        const qint64 offset = state.value(QStringLiteral("clock_offset_ms")).toInteger();
+        EXPECT_GE(offset, wallMs - afterMs);
+        EXPECT_LE(offset, wallMs - beforeMs);
+    }
+};
+
+// --- Cutter and drawer ---
+
+TEST_F(MaintenanceEndToEnd, HasarCutterPrintsAndCutsThreeTimesInsideOneNonFiscalDocumentItThenCancels) {
+    start();
+    useHasar();
+    w().txtCant->setText(QStringLiteral("3"));
+    click(w().btnPruebaCuchilla);
+    expectNoMessage();
+
+    const QStringList paper = hasarPrinter->paper();
+    ASSERT_FALSE(paper.isEmpty());
+    EXPECT_TRUE(paper.first().startsWith(QStringLiteral("== DOCUMENTO NO FISCAL Nro "))) << joined(paper).toStdString();
+    QStringList texts;
+    for (const QString& line : paper)
+        if (line == kCutterText || line == kCut) texts << line;
+    EXPECT_EQ(texts, QStringList({kCutterText, kCut, kCutterText, kCut, kCutterText, kCut}));
+    EXPECT_TRUE(paper.last().startsWith(QStringLiteral("== CANCELADO DOCUMENTO NO FISCAL Nro "))) << joined(paper).toStdString();
+
+    const QJsonObject state = hasarPrinter->state();
+    EXPECT_EQ(state.value(QStringLiteral("cuts")).toInt(), 3);
+    EXPECT_TRUE(state.value(QStringLiteral("open_document")).isNull());
+}
+
+TEST_F(MaintenanceEndToEnd, EpsonCutterFeedsAndCutsThreeTimesOnPortTwo) {
+    start();
+    useEpson();
+    ASSERT_EQ(w().cboPuerto->currentText(), QStringLiteral(" 2"));
+    w().txtCant->setText(QStringLiteral("3"));
+    click(w().btnPruebaCuchilla);
+    expectNoMessage();
+
+    EXPECT_EQ(epsonPrinter->paper(), QStringList({kCut, kCut, kCut}));
+    EXPECT_EQ(epsonPrinter->state().value(QStringLiteral("cuts")).toInt(), 3);
+    EXPECT_TRUE(hasarPrinter->paper().isEmpty());
+}
+
+TEST_F(MaintenanceEndToEnd, DrawerOpensOnceOnEachBrandWhateverTheCount) {
+    start();
+    w().txtCant->setText(QStringLiteral("3"));
+    useHasar();
+    click(w().btnAperturaCajon);
+    useEpson();
+    click(w().btnAperturaCajon);
+    expectNoMessage();
+
+    EXPECT_EQ(hasarPrinter->paper(), QStringList({kDrawerOpened}));
+    EXPECT_EQ(hasarPrinter->state().value(QStringLiteral("drawer_openings")).toInt(), 1);
+    EXPECT_EQ(epsonPrinter->paper(), QStringList({kDrawerOpened}));
+    EXPECT_EQ(epsonPrinter->state().value(QStringLiteral("drawer_openings")).toInt(), 1);
+}
+
+// --- Date and time ---
+
+TEST_F(MaintenanceEndToEnd, HasarClockChangeIsRefusedAfterADocumentAndTakenAfterTheZ) {
+    start();
+    useHasar();
+    printInvoiceA();
+    ASSERT_TRUE(trace.lines().isEmpty()) << joined(trace.lines()).toStdString();
+
+    clock.set(kTechnicianClock);
+    const QDateTime refusedAt = QDateTime::currentDateTime();
+    click(w().btnCambioFechaHora);
+    EXPECT_EQ(trace.lines(), QStringList({message(Prompts::kExclamation, kTakeZFirst)}));
+    trace.clear();
+
+    w().txtCant->setText(QStringLiteral("1"));
+    click(w().btnZ);
+    const QDateTime zDone = QDateTime::currentDateTime();
+    const qint64 beforeMs = QDateTime::currentMSecsSinceEpoch();
+    click(w().btnCambioFechaHora);
+    const qint64 afterMs = QDateTime::currentMSecsSinceEpoch();
+    expectNoMessage();
+    printInvoiceA();
+    const QDateTime printedBy = kTechnicianClock.addMSecs(QDateTime::currentMSecsSinceEpoch() - beforeMs + 1000);
+    expectNoMessage();
+
+    const QStringList paper = hasarPrinter->paper();
+    // The refused change left the printer on its own time: the Z shows the real local time.
+    const QDateTime zTime = printedTimeAfter(paper, QStringLiteral("== INFORME Z "));
+    EXPECT_GE(zTime, refusedAt.addSecs(-1)) << joined(paper).toStdString();
+    EXPECT_LE(zTime, zDone.addSecs(1)) << joined(paper).toStdString();
+    // The documents printed after the change carry the technician's clock.
+    const QStringList printed = titles(paper);
+    ASSERT_FALSE(printed.isEmpty());
+    ASSERT_FALSE(printed.last().startsWith(QStringLiteral("== INFORME"))) << joined(printed).toStdString();
+    const QDateTime invoiceTime = printedTimeAfter(paper, printed.last());
+    EXPECT_GE(invoiceTime, kTechnicianClock) << joined(paper).toStdString();
+    EXPECT_LE(invoiceTime, printedBy) << joined(paper).toStdString();
+    expectClockSetTo(hasarPrinter->state(), kTechnicianClock, beforeMs, afterMs);
+}
+
+TEST_F(MaintenanceEndToEnd, EpsonClockChangeGoesThroughWithoutAsking) {
+    start();
+    useEpson();
+    clock.set(kTechnicianClock);
+    const qint64 beforeMs = QDateTime::currentMSecsSinceEpoch();
+    click(w().btnCambioFechaHora);
+    const qint64 afterMs = QDateTime::currentMSecsSinceEpoch();
+    expectNoMessage();
+    expectClockSetTo(epsonPrinter->state(), kTechnicianClock, beforeMs, afterMs);
+}
+
+// --- Logo ---
+
+TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
+    QTemporaryDir dir;
+    const QString logo = writeLogo(dir);
+    ASSERT_FALSE(logo.isEmpty());
+    start();
+    useHasar();
+    prompts.chooseFile(logo);
+    click(w().btnCargaLogo);
+    EXPECT_EQ(trace.lines(), QStringList({QStringLiteral("File()")}));
+    trace.clear();
+    printInvoiceA();
+    expectNoMessage();
+
+    const QStringList paper = hasarPrinter->paper();
+    ASSERT_FALSE(paper.isEmpty());
+    EXPECT_TRUE(paper.first().startsWith(QStringLiteral("== "))) << joined(paper).toStdString();
+    const QStringList rows = logoRows();
+    EXPECT_EQ(paper.mid(1, rows.size()), rows) << joined(paper).toStdString();
+    ASSERT_GT(paper.size(), rows.size() + 1);
+    EXPECT_TRUE(paper[rows.size() + 1].startsWith(QStringLiteral("FECHA "))) << paper[rows.size() + 1].toStdString();
+
+    const QJsonObject stored = hasarPrinter->state().value(QStringLiteral("logo")).toObject();
+    EXPECT_EQ(stored.value(QStringLiteral("width")).toInt(), kLogoWidth);
+    EXPECT_EQ(stored.value(QStringLiteral("height")).toInt(), kLogoHeight);
+}
+
+// --- Cancel ---
+
+// A Hasar press of CANCELAR COMPROBANTE after an operation failed halfway and left its document
+// open: the document is cancelled on paper and the printer is idle again.
+class MaintenanceCancelEndToEnd : public MaintenanceEndToEnd {
+protected:
+    void cancelLeftOpen(const QString& openTitle) {
+        const QStringList failure = trace.lines();
+        ASSERT_EQ(failure.size(), 1);
+        EXPECT_TRUE(failure[0].contains(QStringLiteral("El sistema detect"))) << failure[0].toStdString();
+        trace.clear();
+
+        click(w().btnCancelarTodo);
+        expectNoMessage();
+
+        const QStringList paper = hasarPrinter->paper();
+        const QStringList printed = titles(paper);
+        ASSERT_EQ(printed.size(), 1) << joined(paper).toStdString();
+        EXPECT_TRUE(printed[0].startsWith(QStringLiteral("== ") + openTitle)) << printed[0].toStdString();
+        EXPECT_EQ(paper.last(), QStringLiteral("== CANCELADO ") + printed[0].mid(3)) << joined(paper).toStdString();
+        EXPECT_TRUE(hasarPrinter->state().value(QStringLiteral("open_document")).isNull());
+    }
+};
+
+TEST_F(MaintenanceCancelEndToEnd, HasarCancelsAnInvoiceWhoseCloseNeverGotThrough) {
+    start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=0")});
+    useHasar();
+    printInvoiceA();
+    cancelLeftOpen(QStringLiteral("FACTURA A "));
+}
+
+TEST_F(MaintenanceCancelEndToEnd, HasarCancelsTheNonFiscalDocumentOfACutterTestThatFailedAtTheSecondCut) {
+    start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=4B,after=1,times=0")});
+    useHasar();
+    w().txtCant->setText(QStringLiteral("3"));
+    click(w().btnPruebaCuchilla);
+    cancelLeftOpen(QStringLiteral("DOCUMENTO NO FISCAL "));
+}
+
+TEST_F(MaintenanceEndToEnd, EpsonCancelOnlyTellsTheTechnicianAndSendsNothing) {
+    start();
+    useEpson();
+    // A stopped printer turns any attempt to reach it into an error message.
+    epsonPrinter->stop();
+    click(w().btnCancelarTodo);
+    EXPECT_EQ(trace.lines(), QStringList({message(Prompts::kInformation, kEpsonCancel)}));
+    EXPECT_TRUE(w().btnCancelarTodo->isEnabled());
+}
+
+}  // namespace
