@@ -264,4 +264,51 @@ TEST_F(FiscalDataEndToEnd, HasarModuleClosedShowsItsFixedTextsAndPrintsThemInLat
     EXPECT_EQ(documents[0], expectedPrintout(page, QStringLiteral("7")));
 }
 
+TEST_F(FiscalDataEndToEnd, EpsonRefusingTheTaxpayerRequestKeepsThoseLabelsFromThePreviousPrinter) {
+    start({QStringLiteral("--model"), QStringLiteral("8")});
+    // A second Epson printer, never initialised, on COM3: it refuses the "C" request.
+    VirtualPrinterProcess blank(QStringLiteral("epson"), {QStringLiteral("--not-initialised")});
+    ASSERT_TRUE(blank.started());
+    qputenv("ORBELO_COM3", blank.device().toLocal8Bit());
+    choose(kP320, 0);
+    printDocuments(w().btnFacA, 2);
+    query();
+    const Page hasar = shown();
+    choose(kEpson, 2);
+    query();
+    const Page epson = shown();
+    qunsetenv("ORBELO_COM3");
+    expectNoMessages();
+
+    const Memory m = Memory::from(blank.state());
+    EXPECT_EQ(epson.printerNumber, m.registration.trimmed());
+    EXPECT_EQ(epson.lastA, digits(m.a, 8));
+    EXPECT_NE(epson.lastA, hasar.lastA);
+    EXPECT_EQ(epson.lastZ, digits(m.lastZ, 4));
+    EXPECT_EQ(epson.lastCreditA, QStringLiteral("00000000"));
+    EXPECT_EQ(epson.lastCreditB, QStringLiteral("00000000"));
+    EXPECT_EQ(epson.businessName, hasar.businessName);
+    EXPECT_EQ(epson.cuit, hasar.cuit);
+    EXPECT_EQ(epson.pointOfSale, hasar.pointOfSale);
+}
+
+TEST_F(FiscalDataEndToEnd, HasarLineCutDuringTheQueryShowsTheErrorAndKeepsWhatWasRead) {
+    // The first status request is the driver's synchronisation at BeginSession; the second is QueryStatus.
+    start({QStringLiteral("--model"), QStringLiteral("8"), QStringLiteral("--fault"), QStringLiteral("disconnect,cmd=2A,after=1")});
+    choose(kP320, 0);
+    onFiscalPage();
+    w().lblUltimaFacA->setText(QStringLiteral("antes"));
+    query();
+    const Page page = shown();
+    ASSERT_EQ(trace.lines().size(), 1);
+    EXPECT_TRUE(trace.lines()[0].contains(QStringLiteral("El sistema detectó el error Nº ")) &&
+                trace.lines()[0].contains(QStringLiteral("COM1")))
+        << trace.lines()[0].toStdString();
+    const Memory m = Memory::from(hasarPrinter->state());
+    EXPECT_EQ(page.businessName, m.businessName.trimmed());
+    EXPECT_EQ(page.lastZ, digits(m.lastZ, 4));
+    EXPECT_EQ(page.lastA, QStringLiteral("antes"));
+    EXPECT_TRUE(w().btnTraeInfo->isEnabled());
+}
+
 }  // namespace
