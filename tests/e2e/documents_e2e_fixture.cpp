@@ -1,0 +1,80 @@
+#include "documents_e2e_fixture.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int kEpsonPortIndex = 1;  // " 2", where the fixture's Epson printer listens
+}  // namespace
+
+const QString DocumentsEndToEnd::kPr4 = QStringLiteral("3 - Hasar PR4");
+const QString DocumentsEndToEnd::kPj20 = QStringLiteral("7 - Hasar PJ20");
+const QString DocumentsEndToEnd::kP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
+
+void DocumentsEndToEnd::print(QPushButton* document, const QString& documents, const QString& items) {
+    w().txtCant->setText(documents);
+    click(document);
+    w().txtCantItems->setText(items);
+    click(w().btnAceptar);
+}
+
+void DocumentsEndToEnd::selectEpson() {
+    selectModel(QStringLiteral("10 - Epson"));
+    w().cboPuerto->setCurrentIndex(kEpsonPortIndex);
+}
+
+QString DocumentsEndToEnd::shown() const { return trace.lines().join(QLatin1Char('\n')); }
+
+void DocumentsEndToEnd::expectOneDriverError() {
+    ASSERT_EQ(trace.lines().size(), 1) << shown().toStdString();
+    EXPECT_TRUE(trace.lines()[0].startsWith(QStringLiteral("Msg(16,"))) << shown().toStdString();
+    EXPECT_TRUE(w().fmeCantItems->isEnabled());
+    trace.clear();
+}
+
+void DocumentsEndToEnd::expectCleanEnd() {
+    EXPECT_TRUE(trace.lines().isEmpty()) << shown().toStdString();
+    EXPECT_FALSE(w().fmeCantItems->isEnabled());
+    EXPECT_EQ(w().txtCantItems->text(), QStringLiteral("1"));
+}
+
+qint64 DocumentsEndToEnd::last(const QJsonObject& state, const char* series) {
+    return state.value(QStringLiteral("last_numbers")).toObject().value(QLatin1String(series)).toInteger(-1);
+}
+
+qint64 DocumentsEndToEnd::day(const QJsonObject& state, const char* counter) {
+    return state.value(QStringLiteral("day")).toObject().value(QLatin1String(counter)).toInteger(-1);
+}
+
+bool DocumentsEndToEnd::nothingOpen(const QJsonObject& state) {
+    return state.value(QStringLiteral("open_document")).isNull();
+}
+
+namespace {
+
+QString endName(PrintedDocument::End end) {
+    switch (end) {
+    case PrintedDocument::End::Completed: return QStringLiteral("fin");
+    case PrintedDocument::End::Cancelled: return QStringLiteral("cancelado");
+    case PrintedDocument::End::LeftOpen: break;
+    }
+    return QStringLiteral("abierto");
+}
+
+}  // namespace
+
+std::string DocumentsEndToEnd::outline(const QList<PrintedDocument>& documents) {
+    QStringList out;
+    for (const PrintedDocument& d : documents)
+        out << QStringLiteral("%1 %2 %3 items").arg(d.title, endName(d.end)).arg(d.linesStartingWith(QStringLiteral("ITEM ")).size());
+    return out.join(QLatin1Char('\n')).toStdString();
+}
+
+std::string DocumentsEndToEnd::describe(const QList<PrintedDocument>& documents) {
+    QStringList out;
+    for (const PrintedDocument& d : documents)
+        out << QStringLiteral("%1 [%2]\n  %3").arg(d.title, endName(d.end), d.body.join(QStringLiteral("\n  ")));
+    return out.join(QLatin1Char('\n')).toStdString();
+}

@@ -1,0 +1,114 @@
+#include "documents_e2e_fixture.h"
+
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using End = PrintedDocument::End;
+
+TEST_F(DocumentsEndToEnd, HasarPj20PrintsTwoInvoicesAEachWithItsItemsAndPaymentNumberedInTurn) {
+    start({QStringLiteral("--model"), QStringLiteral("7")});
+    selectModel(kPj20);
+    print(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"));
+    expectCleanEnd();
+
+    const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
+    ASSERT_EQ(docs.size(), 2) << describe(docs);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(docs[i].title, QStringLiteral("FACTURA A Nro 0001-0000000%1").arg(i + 1));
+        EXPECT_EQ(docs[i].end, End::Completed);
+        EXPECT_TRUE(docs[i].body.contains(QStringLiteral("CLIENTE Cliente de Prueba"))) << describe(docs);
+        EXPECT_TRUE(docs[i].body.contains(QStringLiteral("DOMICILIO Direccion"))) << describe(docs);
+        const QStringList items = docs[i].linesStartingWith(QStringLiteral("ITEM "));
+        ASSERT_EQ(items.size(), 3) << describe(docs);
+        for (const QString& item : items) EXPECT_TRUE(item.startsWith(QStringLiteral("ITEM Item de Prueba"))) << item.toStdString();
+        EXPECT_EQ(docs[i].linesStartingWith(QStringLiteral("PAGO ")).size(), 1) << describe(docs);
+        EXPECT_TRUE(docs[i].body.contains(QStringLiteral("TOTAL 0.03"))) << describe(docs);
+    }
+
+    const QJsonObject state = hasarPrinter->state();
+    EXPECT_EQ(last(state, "a"), 2);
+    EXPECT_EQ(last(state, "b"), 0);
+    EXPECT_EQ(day(state, "fiscal"), 2);
+    EXPECT_EQ(day(state, "cancelled"), 0);
+    EXPECT_TRUE(nothingOpen(state));
+}
+
+TEST_F(DocumentsEndToEnd, HasarPr4PrintsOneCreditNoteAFromItsRawCommandsWhateverTheDocumentCount) {
+    start({QStringLiteral("--model"), QStringLiteral("3")});
+    selectModel(kPr4);
+    print(w().btnNCA, QStringLiteral("3"), QStringLiteral("2"));
+    expectCleanEnd();
+
+    const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
+    ASSERT_EQ(docs.size(), 1) << describe(docs);
+    EXPECT_EQ(docs[0].title, QStringLiteral("NOTA DE CREDITO A Nro 0001-00000001"));
+    EXPECT_EQ(docs[0].end, End::Completed);
+    // The fields of the raw customer and referenced-document commands arrived intact.
+    EXPECT_TRUE(docs[0].body.contains(QStringLiteral("DOC ASOCIADO 1 A-0001-00000001"))) << describe(docs);
+    EXPECT_TRUE(docs[0].body.contains(QStringLiteral("CLIENTE Cliente de Prueba"))) << describe(docs);
+    EXPECT_TRUE(docs[0].body.contains(QStringLiteral("DOMICILIO Domicilio"))) << describe(docs);
+    EXPECT_EQ(docs[0].linesStartingWith(QStringLiteral("ITEM Item de Prueba")).size(), 2) << describe(docs);
+
+    const QJsonObject state = hasarPrinter->state();
+    EXPECT_EQ(last(state, "credit_note_a"), 1);
+    EXPECT_EQ(last(state, "a"), 0);
+    EXPECT_EQ(day(state, "homologated"), 1);
+    EXPECT_TRUE(nothingOpen(state));
+}
+
+TEST_F(DocumentsEndToEnd, HasarP320PrintsTheReceiptWithOneDetailLinePerItem) {
+    start({QStringLiteral("--model"), QStringLiteral("8")});
+    selectModel(kP320);
+    print(w().btnRecibo, QStringLiteral("1"), QStringLiteral("2"));
+    expectCleanEnd();
+
+    const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
+    ASSERT_EQ(docs.size(), 1) << describe(docs);
+    EXPECT_TRUE(docs[0].title.startsWith(QStringLiteral("RECIBO X "))) << docs[0].title.toStdString();
+    EXPECT_EQ(docs[0].end, End::Completed);
+    EXPECT_EQ(docs[0].linesStartingWith(QStringLiteral("Detalle Recibo")),
+              (QStringList{QStringLiteral("Detalle Recibo Linea 1"), QStringLiteral("Detalle Recibo Linea 2")}))
+        << describe(docs);
+    // The "Importe Pagado" amount is what the receipt totals.
+    EXPECT_TRUE(docs[0].body.contains(QStringLiteral("TOTAL 0.01"))) << describe(docs);
+
+    const QJsonObject state = hasarPrinter->state();
+    EXPECT_EQ(day(state, "homologated"), 1);
+    EXPECT_EQ(day(state, "fiscal"), 0);
+    EXPECT_TRUE(nothingOpen(state));
+}
+
+TEST_F(DocumentsEndToEnd, EpsonPrintsTicketInvoicesAThenOneTicketAndEachSeriesAdvancesByItsDocuments) {
+    start();
+    selectEpson();
+    print(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"));
+    expectCleanEnd();
+    // The ticket ignores the document count: one per click.
+    print(w().btnFacB, QStringLiteral("5"), QStringLiteral("2"));
+    expectCleanEnd();
+
+    const QList<PrintedDocument> docs = printedDocuments(epsonPrinter->paper());
+    ASSERT_EQ(outline(docs),
+              "FACTURA A Nro 0001-00000001 fin 3 items\n"
+              "FACTURA A Nro 0001-00000002 fin 3 items\n"
+              "TIQUE Nro 0001-00000001 fin 2 items");
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_TRUE(docs[i].body.contains(QStringLiteral("CLIENTE CLIENTE DE PRUEBA"))) << describe(docs);
+        EXPECT_EQ(docs[i].linesStartingWith(QStringLiteral("ITEM Item de Prueba")).size(), 3) << describe(docs);
+    }
+    for (const PrintedDocument& d : docs) EXPECT_EQ(d.linesStartingWith(QStringLiteral("PAGO EFECTIVO")).size(), 1) << describe(docs);
+
+    const QJsonObject state = epsonPrinter->state();
+    EXPECT_EQ(last(state, "a"), 2);
+    EXPECT_EQ(last(state, "b"), 1);
+    EXPECT_EQ(day(state, "fiscal"), 3);
+    EXPECT_EQ(day(state, "cancelled"), 0);
+    EXPECT_TRUE(nothingOpen(state));
+}
+
+}  // namespace
