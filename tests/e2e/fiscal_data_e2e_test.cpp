@@ -1,6 +1,9 @@
 #include "e2e_fixture.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,6 +100,17 @@ QList<QStringList> nonFiscalDocuments(const QStringList& paper) {
     return out;
 }
 
+// The whole roll, blank lines included (the harness's paper() drops them). The printer keeps
+// its roll as papel.txt next to its state file.
+QStringList roll(VirtualPrinterProcess& printer) {
+    printer.stop();
+    QFile file(QFileInfo(printer.stateFile()).dir().filePath(QStringLiteral("papel.txt")));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // after the last newline
+    return lines;
+}
+
 // The highest number among the roll's titles "== <title> Nro PPPP-NNNNNNNN ==", 0 if none.
 qint64 lastPrinted(const QStringList& paper, const QString& title) {
     const QRegularExpression pattern(QStringLiteral("^== %1 Nro \\d{4}-(\\d{8}) ==$").arg(QRegularExpression::escape(title)));
@@ -166,7 +180,7 @@ TEST_F(FiscalDataEndToEnd, HasarP320ShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
     printInformation(QStringLiteral("0047115"));
     expectNoMessages();
 
-    const QStringList paper = hasarPrinter->paper();
+    const QStringList paper = roll(*hasarPrinter);
     const Memory m = Memory::from(hasarPrinter->state());
     // The roll and the fiscal memory agree on what was printed...
     EXPECT_EQ(lastPrinted(paper, QStringLiteral("FACTURA A")), 2);
@@ -201,7 +215,7 @@ TEST_F(FiscalDataEndToEnd, EpsonShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
     printInformation(QStringLiteral("815"));
     expectNoMessages();
 
-    const QStringList paper = epsonPrinter->paper();
+    const QStringList paper = roll(*epsonPrinter);
     const Memory m = Memory::from(epsonPrinter->state());
     EXPECT_EQ(lastPrinted(paper, QStringLiteral("FACTURA A")), 3);
     EXPECT_EQ(m.a, 3);
@@ -218,7 +232,7 @@ TEST_F(FiscalDataEndToEnd, EpsonShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
     ASSERT_EQ(documents.size(), 1) << paper.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(documents[0], expectedPrintout(expected, QStringLiteral("815")));
     // The Hasar printer on COM1 was never addressed.
-    EXPECT_TRUE(hasarPrinter->paper().isEmpty());
+    EXPECT_TRUE(roll(*hasarPrinter).isEmpty());
 }
 
 TEST_F(FiscalDataEndToEnd, HasarNotInitialisedShowsItsFixedTextsAndPrintsThem) {
@@ -237,7 +251,7 @@ TEST_F(FiscalDataEndToEnd, HasarNotInitialisedShowsItsFixedTextsAndPrintsThem) {
     EXPECT_EQ(page.lastZ, digits(m.lastZ, 4));
     EXPECT_EQ(page.lastA, digits(m.a, 8));
 
-    const QList<QStringList> documents = nonFiscalDocuments(hasarPrinter->paper());
+    const QList<QStringList> documents = nonFiscalDocuments(roll(*hasarPrinter));
     ASSERT_EQ(documents.size(), 1);
     EXPECT_EQ(documents[0], expectedPrintout(page, QStringLiteral("12")));
 }
@@ -259,7 +273,7 @@ TEST_F(FiscalDataEndToEnd, HasarModuleClosedShowsItsFixedTextsAndPrintsThemInLat
     EXPECT_EQ(page.printerNumber, m.registration.trimmed());
 
     // "Ó" travels as one Latin-1 byte and comes back on the roll unchanged.
-    const QList<QStringList> documents = nonFiscalDocuments(hasarPrinter->paper());
+    const QList<QStringList> documents = nonFiscalDocuments(roll(*hasarPrinter));
     ASSERT_EQ(documents.size(), 1);
     EXPECT_EQ(documents[0], expectedPrintout(page, QStringLiteral("7")));
 }
@@ -309,6 +323,21 @@ TEST_F(FiscalDataEndToEnd, HasarLineCutDuringTheQueryShowsTheErrorAndKeepsWhatWa
     EXPECT_EQ(page.lastZ, digits(m.lastZ, 4));
     EXPECT_EQ(page.lastA, QStringLiteral("antes"));
     EXPECT_TRUE(w().btnTraeInfo->isEnabled());
+}
+
+TEST_F(FiscalDataEndToEnd, PrintingBeforeAnyQuerySendsAllLinesOnBothBrands) {
+    start({QStringLiteral("--model"), QStringLiteral("8")});
+    choose(kP320, 0);
+    printInformation(QString());
+    choose(kEpson, 1);
+    printInformation(QString());
+    expectNoMessages();
+
+    for (VirtualPrinterProcess* printer : {hasarPrinter.get(), epsonPrinter.get()}) {
+        const QList<QStringList> documents = nonFiscalDocuments(roll(*printer));
+        ASSERT_EQ(documents.size(), 1);
+        EXPECT_EQ(documents[0], expectedPrintout(Page{}, QString()));
+    }
 }
 
 }  // namespace
