@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QFile>
 #include <QImage>
 #include <QJsonObject>
 #include <QLineEdit>
@@ -90,6 +91,19 @@ protected:
     }
 
     void expectNoMessage() { EXPECT_TRUE(trace.lines().isEmpty()) << joined(trace.lines()).toStdString(); }
+
+    // COM2 names a device that does not exist, so any attempt to reach the Epson printer ends in
+    // an error message.
+    static void leadComTwoNowhere(const QTemporaryDir& dir) {
+        qputenv("ORBELO_COM2", dir.filePath(QStringLiteral("sin-impresor")).toLocal8Bit());
+    }
+    // Proves the point above with an operation that does reach the printer.
+    void expectComTwoLeadsNowhere() {
+        trace.clear();
+        click(w().btnAperturaCajon);
+        ASSERT_EQ(trace.lines().size(), 1);
+        EXPECT_TRUE(trace.lines()[0].contains(QStringLiteral("sin-impresor"))) << trace.lines()[0].toStdString();
+    }
 
     static QString message(int style, const QString& text) {
         return QStringLiteral("Msg(%1,%2)").arg(style).arg(arg::q(text));
@@ -235,6 +249,66 @@ TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
     EXPECT_EQ(stored.value(QStringLiteral("height")).toInt(), kLogoHeight);
 }
 
+TEST_F(MaintenanceEndToEnd, HasarLogoLoadsOverADocumentLeftOpenByCancellingItFirst) {
+    QTemporaryDir dir;
+    const QString logo = writeLogo(dir);
+    ASSERT_FALSE(logo.isEmpty());
+    start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=4B,times=0")});
+    useHasar();
+    w().txtCant->setText(QStringLiteral("1"));
+    click(w().btnPruebaCuchilla);
+    ASSERT_EQ(trace.lines().size(), 1);  // the cut failed, its non-fiscal document stays open
+    trace.clear();
+
+    prompts.chooseFile(logo);
+    click(w().btnCargaLogo);
+    EXPECT_EQ(trace.lines(), QStringList({QStringLiteral("File()")}));
+
+    const QStringList paper = hasarPrinter->paper();
+    EXPECT_TRUE(paper.last().startsWith(QStringLiteral("== CANCELADO DOCUMENTO NO FISCAL "))) << joined(paper).toStdString();
+    EXPECT_EQ(hasarPrinter->state().value(QStringLiteral("logo")).toObject().value(QStringLiteral("width")).toInt(), kLogoWidth);
+}
+
+TEST_F(MaintenanceEndToEnd, HasarKeepsItsLogoWhenTheNextFileIsNoImage) {
+    QTemporaryDir dir;
+    const QString logo = writeLogo(dir);
+    ASSERT_FALSE(logo.isEmpty());
+    const QString notImage = dir.filePath(QStringLiteral("otro logo.png"));
+    QFile text(notImage);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("no es una imagen\n") > 0);
+    text.close();
+    start();
+    useHasar();
+    prompts.chooseFile(logo);
+    click(w().btnCargaLogo);
+    trace.clear();
+
+    prompts.chooseFile(notImage);
+    click(w().btnCargaLogo);
+    const QStringList shown = trace.lines();
+    ASSERT_EQ(shown.size(), 2) << joined(shown).toStdString();
+    EXPECT_TRUE(shown[1].contains(notImage)) << shown[1].toStdString();
+    trace.clear();
+    printInvoiceA();
+    expectNoMessage();
+
+    const QStringList paper = hasarPrinter->paper();
+    EXPECT_EQ(paper.mid(1, kLogoHeight), logoRows()) << joined(paper).toStdString();
+}
+
+TEST_F(MaintenanceEndToEnd, EpsonLogoChoiceSendsNothing) {
+    QTemporaryDir dir;
+    const QString logo = writeLogo(dir);
+    ASSERT_FALSE(logo.isEmpty());
+    start();
+    useEpson();
+    leadComTwoNowhere(dir);
+    prompts.chooseFile(logo);
+    click(w().btnCargaLogo);
+    EXPECT_EQ(trace.lines(), QStringList({QStringLiteral("File()")}));
+    expectComTwoLeadsNowhere();
+}
+
 // --- Cancel ---
 
 // A Hasar press of CANCELAR COMPROBANTE after an operation failed halfway and left its document
@@ -275,13 +349,14 @@ TEST_F(MaintenanceCancelEndToEnd, HasarCancelsTheNonFiscalDocumentOfACutterTestT
 }
 
 TEST_F(MaintenanceEndToEnd, EpsonCancelOnlyTellsTheTechnicianAndSendsNothing) {
+    QTemporaryDir dir;
     start();
     useEpson();
-    // A stopped printer turns any attempt to reach it into an error message.
-    epsonPrinter->stop();
+    leadComTwoNowhere(dir);
     click(w().btnCancelarTodo);
     EXPECT_EQ(trace.lines(), QStringList({message(Prompts::kInformation, kEpsonCancel)}));
     EXPECT_TRUE(w().btnCancelarTodo->isEnabled());
+    expectComTwoLeadsNowhere();
 }
 
 }  // namespace
