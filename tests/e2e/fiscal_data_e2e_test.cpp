@@ -340,4 +340,30 @@ TEST_F(FiscalDataEndToEnd, PrintingBeforeAnyQuerySendsAllLinesOnBothBrands) {
     }
 }
 
+TEST_F(FiscalDataEndToEnd, LinesWhoseReplyWasLostOrDamagedArePrintedOnceOnBothBrands) {
+    const QStringList faults{QStringLiteral("--fault"), QStringLiteral("drop-reply,cmd=49,after=5"),
+                             QStringLiteral("--fault"), QStringLiteral("corrupt-reply,cmd=49,after=10")};
+    start(QStringList{QStringLiteral("--model"), QStringLiteral("8")} + faults);
+    VirtualPrinterProcess epson(QStringLiteral("epson"), faults);
+    ASSERT_TRUE(epson.started());
+    qputenv("ORBELO_COM3", epson.device().toLocal8Bit());
+    choose(kP320, 0);
+    query();
+    printInformation(QStringLiteral("31"));
+    const Page hasarPage = shown();
+    choose(kEpson, 2);
+    query();
+    printInformation(QStringLiteral("32"));
+    const Page epsonPage = shown();
+    qunsetenv("ORBELO_COM3");
+    expectNoMessages();
+
+    const QList<QStringList> hasarDocuments = nonFiscalDocuments(roll(*hasarPrinter));
+    ASSERT_EQ(hasarDocuments.size(), 1);
+    EXPECT_EQ(hasarDocuments[0], expectedPrintout(hasarPage, QStringLiteral("31")));
+    const QList<QStringList> epsonDocuments = nonFiscalDocuments(roll(epson));
+    ASSERT_EQ(epsonDocuments.size(), 1);
+    EXPECT_EQ(epsonDocuments[0], expectedPrintout(epsonPage, QStringLiteral("32")));
+}
+
 }  // namespace
