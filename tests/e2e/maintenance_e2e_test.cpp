@@ -155,6 +155,34 @@ TEST_F(MaintenanceEndToEnd, EpsonCutterFeedsAndCutsThreeTimesOnPortTwo) {
     EXPECT_TRUE(hasarPrinter->paper().isEmpty());
 }
 
+TEST_F(MaintenanceEndToEnd, EpsonCutterFirstCancelsATicketLeftOpen) {
+    start();
+    // An Epson printer that never takes the close of a ticket, in place of the plain one.
+    epsonPrinter = std::make_unique<VirtualPrinterProcess>(
+        QStringLiteral("epson"), QStringList{QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=0")});
+    ASSERT_TRUE(epsonPrinter->started());
+    qputenv("ORBELO_COM2", epsonPrinter->device().toLocal8Bit());
+    useEpson();
+    w().txtCant->setText(QStringLiteral("1"));
+    click(w().btnFacB);
+    click(w().btnAceptar);
+    ASSERT_EQ(trace.lines().size(), 1);  // the close failed: the ticket stays open, paid
+    trace.clear();
+
+    w().txtCant->setText(QStringLiteral("2"));
+    click(w().btnPruebaCuchilla);
+    expectNoMessage();
+
+    const QStringList paper = epsonPrinter->paper();
+    ASSERT_GE(paper.size(), 3);
+    EXPECT_TRUE(paper.first().startsWith(QStringLiteral("== TIQUE "))) << joined(paper).toStdString();
+    EXPECT_EQ(paper.mid(paper.size() - 3), QStringList({QStringLiteral("== CANCELADO ") + paper.first().mid(3), kCut, kCut}))
+        << joined(paper).toStdString();
+    const QJsonObject state = epsonPrinter->state();
+    EXPECT_EQ(state.value(QStringLiteral("cuts")).toInt(), 2);
+    EXPECT_TRUE(state.value(QStringLiteral("open_document")).isNull());
+}
+
 TEST_F(MaintenanceEndToEnd, DrawerOpensOnceOnEachBrandWhateverTheCount) {
     start();
     w().txtCant->setText(QStringLiteral("3"));
