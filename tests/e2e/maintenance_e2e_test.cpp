@@ -340,10 +340,10 @@ TEST_F(MaintenanceEndToEnd, EpsonLogoChoiceSendsNothing) {
 // --- Cancel ---
 
 // A Hasar press of CANCELAR COMPROBANTE after an operation failed halfway and left its document
-// open: the document is cancelled on paper and the printer is idle again.
+// open: the document ends on paper (cancelled, or closed once paid) and the printer is idle again.
 class MaintenanceCancelEndToEnd : public MaintenanceEndToEnd {
 protected:
-    void cancelLeftOpen(const QString& openTitle) {
+    void cancelLeftOpen(const QString& openTitle, const QString& ending = QStringLiteral("== CANCELADO ")) {
         const QStringList failure = trace.lines();
         ASSERT_EQ(failure.size(), 1);
         EXPECT_TRUE(failure[0].contains(QStringLiteral("El sistema detect"))) << failure[0].toStdString();
@@ -356,7 +356,7 @@ protected:
         const QStringList printed = titles(paper);
         ASSERT_EQ(printed.size(), 1) << joined(paper).toStdString();
         EXPECT_TRUE(printed[0].startsWith(QStringLiteral("== ") + openTitle)) << printed[0].toStdString();
-        EXPECT_EQ(paper.last(), QStringLiteral("== CANCELADO ") + printed[0].mid(3)) << joined(paper).toStdString();
+        EXPECT_EQ(paper.last(), ending + printed[0].mid(3)) << joined(paper).toStdString();
         EXPECT_TRUE(hasarPrinter->state().value(QStringLiteral("open_document")).isNull());
     }
 };
@@ -366,6 +366,14 @@ TEST_F(MaintenanceCancelEndToEnd, HasarCancelsAnInvoiceWhoseCloseNeverGotThrough
     useHasar();
     printInvoiceA();
     cancelLeftOpen(QStringLiteral("FACTURA A "));
+}
+
+TEST_F(MaintenanceCancelEndToEnd, HasarClosesAPaidInvoiceItCannotCancel) {
+    // The three sends of the window's close are lost; the close that CancelAll falls back on is not.
+    start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=3")});
+    selectModel(QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008"));
+    printInvoiceA();
+    cancelLeftOpen(QStringLiteral("FACTURA A "), QStringLiteral("== FIN "));
 }
 
 TEST_F(MaintenanceCancelEndToEnd, HasarCancelsTheNonFiscalDocumentOfACutterTestThatFailedAtTheSecondCut) {
