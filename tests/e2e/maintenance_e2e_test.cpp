@@ -277,6 +277,36 @@ TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
     EXPECT_EQ(stored.value(QStringLiteral("height")).toInt(), kLogoHeight);
 }
 
+TEST_F(MaintenanceEndToEnd, HasarLogoWiderThanThePaperIsNarrowedToItsDots) {
+    QTemporaryDir dir;
+    // Twice the widest logo the printer keeps: black on the left half, white on the right.
+    QImage wide(1152, 8, QImage::Format_RGB32);
+    wide.fill(Qt::white);
+    for (int y = 0; y < wide.height(); ++y)
+        for (int x = 0; x < wide.width() / 2; ++x) wide.setPixel(x, y, qRgb(0, 0, 0));
+    const QString path = dir.filePath(QStringLiteral("ancho.png"));
+    ASSERT_TRUE(wide.save(path, "PNG"));
+    start();
+    useHasar();
+    prompts.chooseFile(path);
+    click(w().btnCargaLogo);
+    trace.clear();
+    printInvoiceA();
+    expectNoMessage();
+
+    const QStringList head = hasarPrinter->paper().mid(1, 4);
+    ASSERT_EQ(head.size(), 4);
+    for (const QString& row : head) {
+        ASSERT_EQ(row.size(), 576);
+        // One dot either side of the middle may be grey after the narrowing.
+        EXPECT_EQ(row.left(287), QString(287, QLatin1Char('#')));
+        EXPECT_EQ(row.mid(289), QString(287, QLatin1Char(' ')));
+    }
+    const QJsonObject stored = hasarPrinter->state().value(QStringLiteral("logo")).toObject();
+    EXPECT_EQ(stored.value(QStringLiteral("width")).toInt(), 576);
+    EXPECT_EQ(stored.value(QStringLiteral("height")).toInt(), 4);
+}
+
 TEST_F(MaintenanceEndToEnd, HasarLogoLoadsOverADocumentLeftOpenByCancellingItFirst) {
     QTemporaryDir dir;
     const QString logo = writeLogo(dir);
