@@ -42,10 +42,11 @@ namespace {
 
 void endDocument(FiscalMemory& memory) {
     if (quint32* slot = numberSlot(memory, info(memory.open->kind).series)) *slot = memory.open->number;
-    const bool nonFiscal = info(memory.open->kind).documentClass == DocumentClass::NonFiscal;
+    const DocumentKind kind = memory.open->kind;
     memory.open.reset();
-    // Customer and associated-document data belong to the next fiscal or homologated document.
-    if (nonFiscal) return;
+    // Customer and associated-document data belong to the next document that names a buyer; a
+    // ticket names none, so they stay for the invoice that may follow it.
+    if (info(kind).documentClass == DocumentClass::NonFiscal || kind == DocumentKind::Ticket) return;
     memory.customer.reset();
     for (QString& line : memory.embark) line.clear();
 }

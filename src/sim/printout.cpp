@@ -66,7 +66,8 @@ void documentHead(PaperRoll& paper, const FiscalMemory& memory, const QDateTime&
     paper.print(QStringLiteral("== %1 ==").arg(documentTitle(memory, *memory.open)));
     if (memory.logo) paper.print(memory.logo->render());
     paper.print(dateTimeLine(time));
-    if (info(memory.open->kind).documentClass == DocumentClass::NonFiscal) return;
+    // Neither a non-fiscal document nor a ticket names a buyer.
+    if (info(memory.open->kind).documentClass == DocumentClass::NonFiscal || memory.open->kind == DocumentKind::Ticket) return;
     if (const auto& c = memory.customer) {
         paper.print(QStringLiteral("CLIENTE %1").arg(c->name));
         const QString id = c->id.isEmpty() ? QString() : idLabel(c->idType) + QLatin1Char(' ') + c->id + QLatin1Char(' ');

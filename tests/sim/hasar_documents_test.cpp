@@ -163,6 +163,19 @@ TEST(HasarDocuments, RetriedCloseWithTheSameSeqPrintsAndCountsOnce) {
     EXPECT_EQ(h.memory().day.fiscal, 1);
 }
 
+TEST(HasarDocuments, ATicketLeavesTheCustomerForTheInvoiceAThatFollowsIt) {
+    // The window's "FB" on the ticket models: one customer, a ticket, then an invoice A.
+    HasarHarness h;
+    h.send(0x62, kCustomerA);
+    ticket(h);
+    EXPECT_TRUE(h.send(0x40, {"A", "T"}).accepted());
+    h.send(0x42, kItem);
+    EXPECT_TRUE(h.send(0x45).accepted());
+    EXPECT_EQ(h.paper.filter(QStringLiteral("CLIENTE Cliente de Prueba")).size(), 1);
+    // The invoice took it: the next one needs its own.
+    EXPECT_FALSE(h.send(0x40, {"A", "T"}).accepted());
+}
+
 TEST(HasarDocuments, CancelledTicketUsesItsNumberAndCountsAsCancelled) {
     HasarHarness h;
     h.send(0x40, {"T", "T"});
