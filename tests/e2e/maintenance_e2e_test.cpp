@@ -125,6 +125,54 @@ TEST_F(MaintenanceEndToEnd, HasarClockChangeIsRefusedAfterADocumentAndTakenAfter
     expectClockSetTo(hasarPrinter->state(), kTechnicianClock, beforeMs, afterMs);
 }
 
+// Each kind of document the day can hold since the last Z keeps the Hasar clock where it is.
+enum class DayActivity { FiscalInvoice, NonFiscalDocument, CancelledInvoice };
+
+class MaintenanceClockRefusalEndToEnd : public MaintenanceEndToEnd, public ::testing::WithParamInterface<DayActivity> {};
+
+TEST_P(MaintenanceClockRefusalEndToEnd, HasarRefusesTheChangeAndKeepsItsClock) {
+    switch (GetParam()) {
+    case DayActivity::FiscalInvoice:
+        start();
+        useHasar();
+        printInvoiceA();
+        break;
+    case DayActivity::NonFiscalDocument:
+        start();
+        useHasar();
+        w().txtCant->setText(QStringLiteral("1"));
+        click(w().btnPruebaCuchilla);
+        break;
+    case DayActivity::CancelledInvoice:
+        start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=0")});
+        useHasar();
+        printInvoiceA();
+        click(w().btnCancelarTodo);
+        trace.clear();  // the failed close
+        break;
+    }
+    ASSERT_TRUE(trace.lines().isEmpty()) << joined(trace.lines()).toStdString();
+
+    clock.set(kTechnicianClock);
+    click(w().btnCambioFechaHora);
+    EXPECT_EQ(trace.lines(), QStringList({message(Prompts::kExclamation, kTakeZFirst)}));
+    // A new virtual printer keeps local time, which is UTC plus the zone's offset.
+    EXPECT_EQ(hasarPrinter->state().value(QStringLiteral("clock_offset_ms")).toInteger(),
+              qint64{QDateTime::currentDateTime().offsetFromUtc()} * 1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Maintenance, MaintenanceClockRefusalEndToEnd,
+                         ::testing::Values(DayActivity::FiscalInvoice, DayActivity::NonFiscalDocument,
+                                           DayActivity::CancelledInvoice),
+                         [](const auto& info) {
+                             switch (info.param) {
+                             case DayActivity::FiscalInvoice: return "FiscalInvoice";
+                             case DayActivity::NonFiscalDocument: return "NonFiscalDocument";
+                             case DayActivity::CancelledInvoice: return "CancelledInvoice";
+                             }
+                             return "";
+                         });
+
 TEST_F(MaintenanceEndToEnd, EpsonClockChangeGoesThroughWithoutAsking) {
     start();
     useEpson();
