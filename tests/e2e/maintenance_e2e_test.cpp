@@ -212,6 +212,22 @@ TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
     EXPECT_EQ(stored.value(QStringLiteral("height")).toInt(), kLogoHeight);
 }
 
+TEST_F(MaintenanceEndToEnd, HasarLogoRecordWhoseReplyIsLostIsStoredOnce) {
+    QTemporaryDir dir;
+    const QString logo = writeLogo(dir);
+    ASSERT_FALSE(logo.isEmpty());
+    // The first data record is taken but its reply never comes back, so the driver sends it again.
+    start({QStringLiteral("--fault"), QStringLiteral("drop-reply,cmd=90,after=1")});
+    useHasar();
+    prompts.chooseFile(logo);
+    click(w().btnCargaLogo);
+    EXPECT_EQ(trace.lines(), QStringList({QStringLiteral("File()")}));
+    trace.clear();
+    printInvoiceA();
+    expectNoMessage();
+    EXPECT_EQ(hasarPrinter->paper().mid(1, kLogoHeight), logoRows());
+}
+
 TEST_F(MaintenanceEndToEnd, HasarLogoWiderThanThePaperIsNarrowedToItsDots) {
     QTemporaryDir dir;
     // Twice the widest logo the printer keeps: black on the left half, white on the right.
