@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Maintenance, MaintenanceClockRefusalEndToEnd,
                              return "";
                          });
 
-TEST_F(MaintenanceEndToEnd, EpsonClockChangeGoesThroughWithoutAsking) {
+TEST_F(MaintenanceEndToEnd, EpsonClockChangeGoesThroughWithoutAskingAndTheNextTicketCarriesIt) {
     start();
     useEpson();
     clock.set(kTechnicianClock);
@@ -181,6 +181,17 @@ TEST_F(MaintenanceEndToEnd, EpsonClockChangeGoesThroughWithoutAsking) {
     click(w().btnCambioFechaHora);
     const qint64 afterMs = QDateTime::currentMSecsSinceEpoch();
     expectNoMessage();
+    w().txtCant->setText(QStringLiteral("1"));
+    click(w().btnFacB);
+    click(w().btnAceptar);
+    const QDateTime printedBy = kTechnicianClock.addMSecs(QDateTime::currentMSecsSinceEpoch() - beforeMs + 1000);
+    expectNoMessage();
+
+    // The ticket printed next carries the technician's clock.
+    const QStringList paper = epsonPrinter->paper();
+    const QDateTime ticketTime = printedTimeAfter(paper, QStringLiteral("== TIQUE "));
+    EXPECT_GE(ticketTime, kTechnicianClock) << joined(paper).toStdString();
+    EXPECT_LE(ticketTime, printedBy) << joined(paper).toStdString();
     expectClockSetTo(epsonPrinter->state(), kTechnicianClock, beforeMs, afterMs);
 }
 
