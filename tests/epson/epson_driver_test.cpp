@@ -109,6 +109,29 @@ INSTANTIATE_TEST_SUITE_P(
                       CancelCase{"OutOfPaper", "C080", "8620", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(EpsonDriverTest, ACancelRefusedByAnOpenTicketInvoiceCancelsItWithTheInvoicePayment) {
+    QList<quint8> commands;
+    printer.answer = [&](const frame::Frame& f) -> QList<QByteArray> {
+        commands << f.command;
+        if (f.command == 0x44) return {"0080", "B620"};  // a ticket-invoice is open
+        return {"0080", "0600"};
+    };
+    EXPECT_EQ(errorOf([&] { driver.TicketPayment("", "0", "C"); }), 0) << description.toStdString();
+    ASSERT_GE(commands.size(), 2);
+    EXPECT_EQ(commands.mid(commands.size() - 2), (QList<quint8>{0x44, 0x64}));
+}
+
+TEST_F(EpsonDriverTest, ACancelRefusedByBothPaymentCommandsReportsTheTicketCancel) {
+    QList<quint8> commands;
+    printer.answer = [&](const frame::Frame& f) -> QList<QByteArray> {
+        commands << f.command;
+        return {"0080", f.command == 0x2A ? QByteArray("0600") : QByteArray("B620")};
+    };
+    EXPECT_EQ(errorOf([&] { driver.TicketPayment("", "0", "C"); }), error_number::kPrinterRefused);
+    EXPECT_TRUE(description.contains(QStringLiteral("0x44"))) << description.toStdString();
+    EXPECT_EQ(commands.last(), 0x64);
+}
+
 TEST_F(EpsonDriverTest, APaymentRefusedForTheStateIsAnErrorWhenItIsNotTheCancel) {
     answerWith({"0080", "8620"});
     EXPECT_EQ(errorOf([&] { driver.TicketPayment("EFECTIVO", "1", "T"); }), error_number::kPrinterRefused);

@@ -115,8 +115,15 @@ void EpsonDriver::TicketPayment(const QString& description, const QString& amoun
     const EpsonRequest request = epson_request::ticketPayment(description, amount, qualifier);
     const Reply reply = readable(request);
     if (!isFailure(reply.status)) return;
-    // Cancelling when no ticket is open has nothing to do; the caller only wanted none open.
-    if (epson_request::isCancel(request) && cancelFoundNothing(reply.status)) return;
+    if (epson_request::isCancel(request)) {
+        // Cancelling when no ticket is open has nothing to do; the caller only wanted none open.
+        if (cancelFoundNothing(reply.status)) return;
+        // A ticket-invoice left open may refuse the ticket's cancel: cancel it with its own
+        // payment command, or the printer stays blocked until it is switched off.
+        if (cancelMetAnOpenDocument(reply.status) &&
+            !isFailure(readable(epson_request::ticketInvoicePayment(description, amount, qualifier)).status))
+            return;
+    }
     throw failureError(request.command, reply.status);
 }
 

@@ -72,6 +72,10 @@ bool cancelFoundNothing(EpsonStatus s) {
            fiscalErrors != 0 && (fiscalErrors & ~kEpsonReadings.cancelNothingOpen) == 0;
 }
 
+bool cancelMetAnOpenDocument(EpsonStatus s) {
+    return (s.printer & epson_bit::kPrinterErrors) == 0 && (s.fiscal & epson_bit::kFiscalDocumentOpen) != 0;
+}
+
 DriverError failureError(quint8 command, EpsonStatus s) {
     QStringList reasons;
     for (const BitText& t : kFiscalTexts)

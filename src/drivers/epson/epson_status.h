@@ -26,6 +26,9 @@ bool refusesStatusRequest(EpsonStatus s);
 
 // True when a cancelling payment was refused only because there was nothing open to cancel.
 bool cancelFoundNothing(EpsonStatus s);
+// True when a cancelling payment was refused while a fiscal document is open: a ticket-invoice,
+// which only its own payment command may cancel.
+bool cancelMetAnOpenDocument(EpsonStatus s);
 
 // The error for a failed command: "El impresor rechazó el comando 0x40: ...", naming every
 // failure the words report; numbered as a refusal when the fiscal word reports one, else as a fault.
