@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -43,6 +44,46 @@ TEST_F(ErrorPath, ASecondOperationDoesNotStartWhileOneRuns) {
     int inner = 0;
     runOperation(w(), [&] { runOperation(w(), [&] { ++inner; }); });
     EXPECT_EQ(inner, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A driver whose X report is where the technician closes the window, as if during its wait.
+class ClosingHasar : public RecordingHasar {
+public:
+    using RecordingHasar::RecordingHasar;
+    std::function<void()> duringReport;
+    bool aborted = false;
+    void PrintXReport() override {
+        RecordingHasar::PrintXReport();
+        duringReport();
+        if (aborted) throw DriverError(8010, QStringLiteral("Operación interrumpida: se cerró la ventana"));
+    }
+};
+
+TEST(ClosingMidOperation, AbortsTheWaitSendsNothingMoreAndThenCloses) {
+    Trace trace;
+    ClosingHasar hasar(trace);
+    RecordingEpson epson(trace);
+    RecordingPrompts prompts(trace);
+    FixedClock clock;
+    FrmOrbelo window(hasar, epson, prompts, clock);
+    window.setAbortHandler([&] { hasar.aborted = true; });
+    window.txtCant->setText(QStringLiteral("3"));
+    window.show();
+    hasar.duringReport = [&] {
+        window.close();
+        EXPECT_TRUE(window.isVisible());  // not while the operation unwinds
+    };
+    QTest::mouseClick(window.btnX, Qt::LeftButton);
+    QStringList expected = hasarPreamble(1, 1);
+    expected << QStringLiteral("CancelAll()") << QStringLiteral("PrintXReport()")
+             << QStringLiteral("Msg(16,\"El sistema detectó el error Nº 8010 ''Operación interrumpida: se cerró la ventana''\")");
+    EXPECT_EQ(trace.lines(), expected);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace
