@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/driver_error_of.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/error_numbers.h"
 #include "link/link_test_support.h"
@@ -28,13 +29,7 @@ protected:
 
     // The error number a call raises, 0 when it raises none; the description is kept.
     int errorOf(const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const DriverError& e) {
-            description = e.description();
-            return e.number();
-        }
-        return 0;
+        return driverErrorOf(call, &description);
     }
 
     ScriptedPrinter printer{false};

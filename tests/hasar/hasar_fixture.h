@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/driver_error_of.h"
 #include "drivers/hasar/hasar_driver.h"
 #include "link/link_test_support.h"
 #include "link/scripted_printer.h"
@@ -40,13 +41,7 @@ protected:
 
     // The error number a call raises, 0 when it raises none.
     int errorOf(const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const DriverError& e) {
-            lastError = e.description();
-            return e.number();
-        }
-        return 0;
+        return driverErrorOf(call, &lastError);
     }
 
     ScriptedPrinter* printer = nullptr;

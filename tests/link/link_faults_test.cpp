@@ -1,3 +1,4 @@
+#include "support/driver_error_of.h"
 #include "drivers/epson/epson_link.h"
 #include "drivers/error_numbers.h"
 #include "drivers/hasar/hasar_choices.h"
@@ -35,13 +36,7 @@ protected:
     }
 
     int errorNumberOf(const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const DriverError& e) {
-            lastError = e.description();
-            return e.number();
-        }
-        return 0;
+        return driverErrorOf(call, &lastError);
     }
 
     QString lastError;

@@ -1,3 +1,4 @@
+#include "support/driver_error_of.h"
 #include "epson_printer_fixture.h"
 
 InProcessPrinter::InProcessPrinter(sim::FiscalMemory memory) : printer(sim::Brand::Epson, 0, std::move(memory)) {
@@ -55,12 +56,4 @@ QStringList VirtualEpsonTest::titles() {
     return out;
 }
 
-int VirtualEpsonTest::errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const DriverError& e) {
-        description = e.description();
-        return e.number();
-    }
-    return 0;
-}
+int VirtualEpsonTest::errorOf(const std::function<void()>& call) { return driverErrorOf(call, &description); }
