@@ -81,6 +81,11 @@ inline QStringList logoRows() {
 class MaintenanceEndToEnd : public EndToEnd {
 protected:
     void useHasar() { selectModel(kHasar615); }
+    // Presses "CARGAR LOGO" and picks this file in the dialog.
+    void loadLogo(const QString& path) {
+        prompts.chooseFile(path);
+        click(w().btnCargaLogo);
+    }
     void useEpson() {
         selectModel(kEpson);
         w().cboPuerto->setCurrentIndex(w().cboPuerto->findText(QStringLiteral(" 2")));

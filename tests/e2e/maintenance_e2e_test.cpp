@@ -203,8 +203,7 @@ TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
     ASSERT_FALSE(logo.isEmpty());
     start();
     useHasar();
-    prompts.chooseFile(logo);
-    click(w().btnCargaLogo);
+    loadLogo(logo);
     EXPECT_EQ(trace.lines(), QStringList({QStringLiteral("File()")}));
     trace.clear();
     printInvoiceA();
@@ -230,8 +229,7 @@ TEST_F(MaintenanceEndToEnd, HasarLogoRecordWhoseReplyIsLostIsStoredOnce) {
     // The first data record is taken but its reply never comes back, so the driver sends it again.
     start({QStringLiteral("--fault"), QStringLiteral("drop-reply,cmd=90,after=1")});
     useHasar();
-    prompts.chooseFile(logo);
-    click(w().btnCargaLogo);
+    loadLogo(logo);
     EXPECT_EQ(trace.lines(), QStringList({QStringLiteral("File()")}));
     trace.clear();
     printInvoiceA();
@@ -250,8 +248,7 @@ TEST_F(MaintenanceEndToEnd, HasarLogoWiderThanThePaperIsNarrowedToItsDots) {
     ASSERT_TRUE(wide.save(path, "PNG"));
     start();
     useHasar();
-    prompts.chooseFile(path);
-    click(w().btnCargaLogo);
+    loadLogo(path);
     trace.clear();
     printInvoiceA();
     expectNoMessage();
@@ -280,8 +277,7 @@ TEST_F(MaintenanceEndToEnd, HasarLogoLoadsOverADocumentLeftOpenByCancellingItFir
     ASSERT_EQ(trace.lines().size(), 1);  // the cut failed, its non-fiscal document stays open
     trace.clear();
 
-    prompts.chooseFile(logo);
-    click(w().btnCargaLogo);
+    loadLogo(logo);
     EXPECT_EQ(trace.lines(), QStringList({QStringLiteral("File()")}));
 
     const QStringList paper = hasarPrinter->paper();
@@ -299,12 +295,10 @@ TEST_F(MaintenanceEndToEnd, HasarKeepsItsLogoWhenTheNextFileIsNoImage) {
     text.close();
     start();
     useHasar();
-    prompts.chooseFile(logo);
-    click(w().btnCargaLogo);
+    loadLogo(logo);
     trace.clear();
 
-    prompts.chooseFile(notImage);
-    click(w().btnCargaLogo);
+    loadLogo(notImage);
     const QStringList shown = trace.lines();
     ASSERT_EQ(shown.size(), 2) << joined(shown).toStdString();
     EXPECT_TRUE(shown[1].contains(notImage)) << shown[1].toStdString();
@@ -323,8 +317,7 @@ TEST_F(MaintenanceEndToEnd, EpsonLogoChoiceSendsNothing) {
     start();
     useEpson();
     leadComTwoNowhere(dir);
-    prompts.chooseFile(logo);
-    click(w().btnCargaLogo);
+    loadLogo(logo);
     EXPECT_EQ(trace.lines(), QStringList({QStringLiteral("File()")}));
     expectComTwoLeadsNowhere();
 }
