@@ -18,6 +18,7 @@ inline LinkOptions linkOptions() {
     o.maxSends = 3;
     o.seqStep = 1;
     o.syncCommand = 0x2A;
+    o.brand = QStringLiteral("Hasar");
     return o;
 }
 
