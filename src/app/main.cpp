@@ -6,6 +6,7 @@
 #include "qt_prompts.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     CommandLine command;
@@ -18,6 +19,11 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbelo"));
+    // The desktop matches the window to its menu entry and icon by this name.
+    QApplication::setDesktopFileName(QStringLiteral("ar.orbelo.Orbelo"));
+    QIcon icon;
+    for (const int size : {48, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     HasarDriver hasar;
     EpsonDriver epson;
