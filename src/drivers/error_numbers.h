@@ -26,6 +26,9 @@ constexpr int kPrinterRefused = 8013;    // fiscal status reports the command re
 constexpr int kPrinterFault = 8014;      // printer status reports a mechanical fault
 constexpr int kBadArgument = 8015;       // a value the protocol cannot express
 constexpr int kPrinterStuck = 8016;      // busy bytes without end
+// What each printer understands, as its maker documents it.
+constexpr int kUnprintableCharacter = 8050;  // a character outside the printer's character set
+constexpr int kCancelRefused = 8051;         // the printer would not cancel the open document
 // A logo file that is missing, unreadable, not an image or too large.
 constexpr int kLogoFile = 8300;
 

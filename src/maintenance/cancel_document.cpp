@@ -17,8 +17,10 @@ void cancelOpenDocument(FrmOrbelo& w) {
         }
         SetControlsEnabled(w, false);
         beginHasarSession(w, WriteModel::No);
-        w.hasar().CancelAll();
+        const QString issued = w.hasar().CancelAll();
         w.hasar().Finalizar();
         SetControlsEnabled(w, true);
+        // A document that could only be closed was issued: the technician must know which.
+        if (!issued.isEmpty()) w.prompts().message(Prompts::kInformation, issued);
     });
 }
