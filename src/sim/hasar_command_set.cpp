@@ -14,6 +14,8 @@ using namespace hasar;
 
 namespace {
 
+constexpr quint8 kLastCommandSeq = 0x7D;
+
 QByteArray hex4(quint16 word) {
     return QByteArray::number(word, 16).toUpper().rightJustified(4, '0');
 }
@@ -89,6 +91,8 @@ HasarCommandSet::Handler HasarCommandSet::handlerFor(quint8 command) {
 QList<QByteArray> HasarCommandSet::execute(const frame::Frame& request, qint64 nowMs) {
     Handler handler = handlerFor(request.command);
     if (ticketFamily_ && request.command == 0x98) handler = nullptr;
+    // 0x7E and 0x7F number the extended protocol's anomaly packets, never a command of the host's.
+    if (request.seq > kLastCommandSeq) handler = nullptr;
     const quint16 badText = textRefusal(request);
     const Answer answer = !handler ? refuse(kUnknownCommand)
                           : badText ? refuse(badText)

@@ -46,7 +46,7 @@ constexpr int kFiscalDocumentOpenBit = 12;
 
 // StatusRequest: the auxiliary status is field 4; its parser states that say a payment was made
 // (at least one, or the whole amount), after which a fiscal document can only be closed, and the
-// state of a non-fiscal document open.
+// state of a non-fiscal document open, which the models without Cancel can only close.
 constexpr int kAuxiliaryField = 4;
 constexpr std::array<int, 2> kPaymentMadeStates{6, 7};
 constexpr int kNonFiscalOpenState = 5;

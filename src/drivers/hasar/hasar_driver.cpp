@@ -133,19 +133,20 @@ QString HasarDriver::CancelAll() {
         return issued(kCloseFiscalReceipt,
                       QStringLiteral("El comprobante fiscal abierto ya tenía un pago y no podía cancelarse: se cerró y "
                                      "se emitió"));
-    if (state == hasar_choice::kNonFiscalOpenState) {
-        command(kCloseNonFiscal);
-        return {};
-    }
-    if (!fiscalDocumentOpen(status))
-        return issued(kCloseHomologated,
-                      QStringLiteral("Había un documento no fiscal homologado abierto, que no se cancela: se cerró y "
-                                     "se emitió"));
 
-    HasarStatus answer = readStatus(kCancel, link_.exchange(kCancel));
     quint8 sent = kCancel;
+    HasarStatus answer = readStatus(kCancel, link_.exchange(kCancel));
     if (unknownCommand(answer)) {
-        // The ticket models know no Cancel: they cancel with TotalTender "C".
+        // The ticket models know no Cancel: a fiscal document is cancelled with TotalTender "C",
+        // anything else can only be closed.
+        if (state == hasar_choice::kNonFiscalOpenState) {
+            command(kCloseNonFiscal);
+            return {};
+        }
+        if (!fiscalDocumentOpen(status))
+            return issued(kCloseHomologated,
+                          QStringLiteral("El documento no fiscal homologado abierto no puede cancelarse en este "
+                                         "modelo: se cerró y se emitió"));
         sent = kTotalTender;
         answer = readStatus(kTotalTender, link_.exchange(kTotalTender, hasar_choice::kCancelByTender));
     }
