@@ -91,6 +91,8 @@ HasarCommandSet::Handler HasarCommandSet::handlerFor(quint8 command) {
 QList<QByteArray> HasarCommandSet::execute(const frame::Frame& request, qint64 nowMs) {
     Handler handler = handlerFor(request.command);
     if (ticketFamily_ && request.command == 0x98) handler = nullptr;
+    // The 614 (entry 1, with the 950) keeps no initialisation data to show.
+    if (model_ == 1 && request.command == 0x73) handler = nullptr;
     // 0x7E and 0x7F number the extended protocol's anomaly packets, never a command of the host's.
     if (request.seq > kLastCommandSeq) handler = nullptr;
     const quint16 badText = textRefusal(request);
@@ -159,10 +161,12 @@ HasarCommandSet::Answer HasarCommandSet::statusRequest(const Fields&, qint64) {
 HasarCommandSet::Answer HasarCommandSet::initData(const Fields&, qint64) {
     if (!memory_.initialised) return {};
     const FiscalIdentity& id = memory_.identity;
-    return Answer{0,
-                  {id.cuit.toLatin1(), encodeText(id.businessName), encodeText(id.registration),
-                   dateField(id.initialisedOn), printout::number4(id.pointOfSale).toLatin1(),
-                   dateField(id.activitiesSince), id.grossIncome.toLatin1(), id.ivaResponsibility.toLatin1()}};
+    QList<QByteArray> data{id.cuit.toLatin1(), encodeText(id.businessName), encodeText(id.registration),
+                           dateField(id.initialisedOn), printout::number4(id.pointOfSale).toLatin1(),
+                           dateField(id.activitiesSince), encodeText(id.grossIncome), id.ivaResponsibility.toLatin1()};
+    // The ticket models give the gross-income number before the start of activities.
+    if (ticketFamily_) data.swapItemsAt(5, 6);
+    return Answer{0, data};
 }
 
 HasarCommandSet::Answer HasarCommandSet::historyCapacity(const Fields&, qint64) {

@@ -11,7 +11,7 @@ namespace sim {
 class HasarCommandSet : public CommandSet {
 public:
     HasarCommandSet(FiscalMemory& memory, PaperRoll& paper, int model = 9)
-        : memory_(memory), paper_(paper), ticketFamily_(isTicketFamily(model)) {}
+        : memory_(memory), paper_(paper), model_(model), ticketFamily_(isTicketFamily(model)) {}
 
     QList<QByteArray> execute(const frame::Frame& request, qint64 nowMs) override;
 
@@ -78,6 +78,7 @@ private:
 
     FiscalMemory& memory_;
     PaperRoll& paper_;
+    int model_;
     bool ticketFamily_;
     LogoUpload logoUpload_;
 };

@@ -218,6 +218,8 @@ TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
     ASSERT_GT(paper.size(), rows.size() + 1);
     EXPECT_TRUE(paper[rows.size() + 1].startsWith(QStringLiteral("FECHA "))) << paper[rows.size() + 1].toStdString();
 
+    // The virtual printer stores only what its records spell as a BMP file ("BM" first): the PNG
+    // went as one.
     const QJsonObject stored = hasarPrinter->state().value(QStringLiteral("logo")).toObject();
     EXPECT_EQ(stored.value(QStringLiteral("width")).toInt(), kLogoWidth);
     EXPECT_EQ(stored.value(QStringLiteral("height")).toInt(), kLogoHeight);

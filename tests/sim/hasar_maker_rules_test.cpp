@@ -26,7 +26,8 @@ struct ModelCase {
     const char* name;
     int model;
     bool knowsCancel;
-    int statusFields;  // data fields of a StatusRequest
+    int statusFields;     // data fields of a StatusRequest
+    int grossIncomeField;  // of GetInitData, 0 when the model refuses it
 };
 
 class HasarModels : public ::testing::TestWithParam<ModelCase> {};
@@ -39,19 +40,27 @@ TEST_P(HasarModels, CancelCommandAndStatusFieldsFollowTheFamily) {
     EXPECT_EQ(status.frame->fields.size(), 2 + c.statusFields);
     EXPECT_EQ(status.field(4), "0003");
 
+    const auto init = h.send(0x73);
+    EXPECT_EQ(init.refused(kUnknownCommand), c.grossIncomeField == 0);
+    if (c.grossIncomeField) {
+        EXPECT_EQ(init.field(c.grossIncomeField), h.memory().identity.grossIncome.toLatin1());
+    }
+
     const auto cancel = h.send(0x98);
     EXPECT_EQ(cancel.accepted(), c.knowsCancel);
     EXPECT_EQ(cancel.refused(kUnknownCommand), !c.knowsCancel);
-    if (!c.knowsCancel) EXPECT_TRUE(h.send(0x44, kTenderCancel).accepted());
+    if (!c.knowsCancel) {
+        EXPECT_TRUE(h.send(0x44, kTenderCancel).accepted());
+    }
     EXPECT_FALSE(h.memory().open.has_value());
     EXPECT_EQ(h.memory().day.cancelled, 1);
     EXPECT_TRUE(h.newPaper().last().startsWith(QStringLiteral("== CANCELADO TIQUE")));
 }
 
 INSTANTIATE_TEST_SUITE_P(, HasarModels,
-                         ::testing::Values(ModelCase{"Hasar614", 1, false, 3}, ModelCase{"Hasar615", 2, false, 3},
-                                           ModelCase{"HasarPR4", 3, false, 3}, ModelCase{"Hasar262", 6, false, 3},
-                                           ModelCase{"HasarP320", 8, true, 7}, ModelCase{"Hasar715", 9, true, 7}),
+                         ::testing::Values(ModelCase{"Hasar614", 1, false, 3, 0}, ModelCase{"Hasar615", 2, false, 3, 8},
+                                           ModelCase{"HasarPR4", 3, false, 3, 8}, ModelCase{"Hasar262", 6, false, 3, 8},
+                                           ModelCase{"HasarP320", 8, true, 7, 9}, ModelCase{"Hasar715", 9, true, 7, 9}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HasarTicketModels, APaidTicketCanOnlyBeClosedAndSaysSo) {

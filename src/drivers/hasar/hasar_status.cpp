@@ -62,11 +62,11 @@ std::optional<AuxiliaryStatus> readAuxiliary(const QByteArray& field) {
     if (field.isEmpty() || field.size() > 4) return std::nullopt;
     for (char c : field)
         if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    const uint value = field.toUInt(nullptr, 16);
-    const int state = static_cast<int>(value & 0xF);
+    const auto digit = [](char c) { return QByteArray(1, c).toInt(nullptr, 16); };
+    const int state = digit(field.back());
     // Only 0..9 are parser states; a letter there is not an auxiliary status.
     if (state > 9) return std::nullopt;
-    return AuxiliaryStatus{state, static_cast<int>(value >> 4 & 0xF)};
+    return AuxiliaryStatus{state, field.size() > 1 ? digit(field.front()) : 0};
 }
 
 bool documentOpen(const HasarStatus& status) {

@@ -24,8 +24,9 @@ bool fiscalDocumentOpen(const HasarStatus& status);
 // True when the printer reports the command as unknown.
 bool unknownCommand(const HasarStatus& status);
 
-// The auxiliary status of a StatusRequest (its field 4, hex digits): the parser state in the
-// lowest digit, read as decimal, and flags in the digit above it.
+// The auxiliary status of a StatusRequest (its field 4, four hex digits): the parser state in the
+// least significant digit, read as decimal, and flags (buyer data, bar code, training) in the
+// most significant one.
 struct AuxiliaryStatus {
     int state = 0;
     int flags = 0;
