@@ -3,7 +3,6 @@
 #include "hasar_harness.h"
 
 #include <sim/hasar_status.h>
-#include <sim/hasar_text.h>
 
 #include <gtest/gtest.h>
 
@@ -112,15 +111,5 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"AboveTheSet", 0x49, "\xB0", false, {}},
         TextCase{"DoubleWidthOnACommandWithoutStyles", 0x4A, "\xF4", false, {}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(HasarCodePage, TheSetsUpperHalfIsTheCodePage) {
-    for (int byte = 128; byte <= 175; ++byte) {
-        const QString c = decodeText(QByteArray(1, char(byte)));
-        ASSERT_EQ(c.size(), 1);
-        EXPECT_EQ(encodeText(c), QByteArray(1, char(byte))) << byte;
-    }
-    EXPECT_EQ(decodeText("\xA0\x82\xA1\xA2\xA3\xA4\xA5\x90\x81"), QStringLiteral("áéíóúñÑÉü"));
-    EXPECT_EQ(encodeText(QStringLiteral("PEÑA €")), QByteArray("PE\xA5" "A ?"));
-}
 
 }  // namespace
