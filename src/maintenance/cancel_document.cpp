@@ -7,6 +7,11 @@
 #include "app/prompts.h"
 #include "drivers/hasar_printer.h"
 
+void cancelLeftOpen(FrmOrbelo& w) {
+    if (const QString issued = w.hasar().CancelAll(); !issued.isEmpty())
+        w.prompts().message(Prompts::kInformation, issued);
+}
+
 void cancelOpenDocument(FrmOrbelo& w) {
     runOperation(w, [&] {
         if (epsonSelected(w)) {
