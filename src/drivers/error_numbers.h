@@ -31,6 +31,9 @@ constexpr int kNotAFiscalPrinter = 8017;  // the device on the port answers outs
 constexpr int kIssuedReplyLost = 8018;    // the document was issued; only its reply was lost
 constexpr int kNotIssued = 8019;          // the document was not issued and can be repeated
 constexpr int kIssueUnknown = 8020;       // the printer could not be asked whether it was issued
+// What each printer understands, as its maker documents it.
+constexpr int kUnprintableCharacter = 8050;  // a character outside the printer's character set
+constexpr int kCancelRefused = 8051;         // the printer would not cancel the open document
 // A logo file that is missing, unreadable, not an image or too large.
 constexpr int kLogoFile = 8300;
 
