@@ -85,6 +85,8 @@ frame::Frame HasarReconciler::exchange(int comPort, quint8 code, const QList<QBy
     }
     const std::optional<Target> t = target(code, fields);
     if (!t) return link_.exchange(code, fields);
+    // Whatever happens to the close, the document it names is no longer the one to name later.
+    if (code != kDailyClose) openedWith_ = 0;
 
     // Read before the command leaves: a failure here has issued nothing and stays a plain error.
     std::optional<quint32> before;
