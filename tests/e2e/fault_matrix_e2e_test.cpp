@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -42,10 +43,12 @@ const Cell kCells[] = {
      "no habla el protocolo de los impresores fiscales Epson"},
 };
 
+void PrintTo(const Cell& cell, std::ostream* os) { *os << cell.name; }
+
 template <typename T>
 std::optional<T> byName(const QList<T>& items, const char* name) {
     for (const T& item : items)
-        if (item.name == QLatin1String(name)) return item;
+        if (item.name == QString::fromUtf8(name)) return item;
     return std::nullopt;
 }
 
