@@ -27,10 +27,9 @@ const Cell kCells[] = {
      "Se emitió FACTURA A Nº 0001-00000001, pero su respuesta se perdió"},
     {"EpsonTicketInvoiceReplyLostOnEverySend", "Epson FA", "respuesta perdida en cada envío", {MessageClass::Issued},
      "Se emitió TIQUE FACTURA A Nº 0001-00000001, pero su respuesta se perdió"},
-    // The close never arrived: the invoice can be repeated, and is, once.
-    {"HasarInvoiceToASilentPrinter", "PR4 FA", "impresor mudo", {MessageClass::NotIssued}, "No se emitió FACTURA A"},
-    {"EpsonTicketInvoiceNakedOnEverySend", "Epson FA", "pedido con NAK", {MessageClass::NotIssued},
-     "No se emitió TIQUE FACTURA A"},
+    // The close never arrived and the document is still open: it is closed once more, silently.
+    {"HasarPaidInvoiceToASilentPrinter", "P320 FA", "impresor mudo", {MessageClass::None}, ""},
+    {"EpsonTicketInvoiceNakedOnEverySend", "Epson FA", "pedido con NAK", {MessageClass::None}, ""},
     // Paper out past the limit during a Z: the Z is made; no second one follows.
     {"HasarZWithPaperOutPastTheLimit", "Hasar Z", "sin papel más allá del límite",
      {MessageClass::Issued, MessageClass::Unknown}, "el CIERRE Z"},

@@ -58,7 +58,22 @@ void EpsonReconciler::run(qint16 port, const EpsonRequest& request, const std::f
         send();
     } catch (const DriverError& failure) {
         if (!issue_outcome::leavesDoubt(failure)) throw;
-        throw issue_outcome::decide(t->document, before, askAgain(port, *t), failure);
+        const issue_outcome::Reading after = askAgain(port, *t);
+        // A document still open proves the close never took effect: sending it again issues
+        // the document once, as the operation meant to.
+        if (after.reached && after.documentOpen && request.command != epson_code::kDailyClose) {
+            try {
+                return send();
+            } catch (const DriverError& again) {
+                if (!issue_outcome::leavesDoubt(again)) throw;
+                const issue_outcome::Reading last = askAgain(port, *t);
+                link_.close();
+                throw issue_outcome::decide(t->document, before, last, again);
+            }
+        }
+        // The next request starts from a fresh synchronisation, as after any link failure.
+        link_.close();
+        throw issue_outcome::decide(t->document, before, after, failure);
     }
 }
 
@@ -83,8 +98,6 @@ issue_outcome::Reading EpsonReconciler::askAgain(qint16 port, const Target& t) {
     } catch (const DriverError&) {
         // Whatever was learnt before the printer went quiet again still counts.
     }
-    // The next request starts from a fresh synchronisation, as after any link failure.
-    link_.close();
     return reading;
 }
 

@@ -16,7 +16,8 @@ public:
     explicit EpsonReconciler(Link& link) : link_(link) {}
 
     // Runs `send` (the request on the link); for a request that issues something, a link
-    // failure becomes the issued / not issued / unknown error.
+    // failure becomes the issued / not issued / unknown error, unless the document is found
+    // still open: then the request is sent once more.
     void run(qint16 port, const EpsonRequest& request, const std::function<void()>& send);
 
 private:
@@ -27,6 +28,7 @@ private:
     };
     static std::optional<Target> target(const EpsonRequest& request);
     std::optional<quint32> counter(qint16 port, int field);
+    // Reopens the port and reads the counter and the open document; the port stays as it ends.
     issue_outcome::Reading askAgain(qint16 port, const Target& target);
     QString pointOfSale();
 

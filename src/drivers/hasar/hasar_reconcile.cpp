@@ -95,7 +95,21 @@ frame::Frame HasarReconciler::exchange(int comPort, quint8 code, const QList<QBy
         return link_.exchange(code, fields);
     } catch (const DriverError& failure) {
         if (!issue_outcome::leavesDoubt(failure)) throw;
-        throw issue_outcome::decide(t->document, before, askAgain(comPort, *t), failure);
+        const issue_outcome::Reading after = askAgain(comPort, *t);
+        // A document still open proves the close never took effect: sending it again issues
+        // the document once, as the operation meant to.
+        if (after.reached && after.documentOpen && code != kDailyClose) {
+            try {
+                return link_.exchange(code, fields);
+            } catch (const DriverError& again) {
+                if (!issue_outcome::leavesDoubt(again)) throw;
+                const issue_outcome::Reading last = askAgain(comPort, *t);
+                link_.close();
+                throw issue_outcome::decide(t->document, before, last, again);
+            }
+        }
+        link_.close();
+        throw issue_outcome::decide(t->document, before, after, failure);
     }
 }
 
@@ -112,7 +126,6 @@ issue_outcome::Reading HasarReconciler::askAgain(int comPort, const Target& t) {
     } catch (const DriverError&) {
         // Whatever was learnt before the printer went quiet again still counts.
     }
-    link_.close();
     return reading;
 }
 

@@ -15,7 +15,8 @@ public:
     explicit HasarReconciler(Link& link) : link_(link) {}
 
     // The reply to the command, as Link::exchange gives it; for a command that issues something,
-    // a link failure becomes the issued / not issued / unknown error.
+    // a link failure becomes the issued / not issued / unknown error, unless the document is
+    // found still open: then the close is sent once more.
     frame::Frame exchange(int comPort, quint8 code, const QList<QByteArray>& fields);
 
 private:
@@ -26,6 +27,7 @@ private:
         int field = 0;     // its field in that answer
     };
     std::optional<Target> target(quint8 code, const QList<QByteArray>& fields) const;
+    // Reopens the port and reads the counter and the open document; the port stays as it ends.
     issue_outcome::Reading askAgain(int comPort, const Target& target);
     QString pointOfSale();
 
