@@ -108,6 +108,12 @@ INSTANTIATE_TEST_SUITE_P(
                         error_number::kFieldNotSendable},
         BadArgumentCase{"NulInPayment", [](EpsonPrinter& p) { p.TicketPayment(QString(QChar(0)), "1", "T"); },
                         error_number::kFieldNotSendable},
+        // A closing request asks for its counter first: not when it cannot travel.
+        BadArgumentCase{"TabInTheCloseOfATicketInvoice", [](EpsonPrinter& p) { p.CloseTicketInvoice("T", "A", "\t"); },
+                        error_number::kFieldNotSendable},
+        BadArgumentCase{"FrameLargerThanADecoderTakes",
+                        [](EpsonPrinter& p) { p.PrintNonFiscalText(QString(frame::kMaxFrameBytes, QLatin1Char('x'))); },
+                        error_number::kFieldNotSendable},
         BadArgumentCase{"UnknownFeedStation", [](EpsonPrinter& p) { p.FeedPaper("X", "20"); },
                         error_number::kBadArgument},
         BadArgumentCase{"GlobalReportWithoutMode", [](EpsonPrinter& p) { p.GlobalReport("T", "D", "1", "2"); },

@@ -8,9 +8,9 @@ QString hex(quint8 code) { return QString::number(code, 16).toUpper().rightJusti
 
 // "kind,cmd=45,after=1,times=3": the fault on the last closing command of the run.
 QStringList onClosing(const QString& kind, quint8 closing, int closings, const QString& extra = {}) {
-    QString spec = QStringLiteral("%1,cmd=%2,after=%3").arg(kind, hex(closing)).arg(qMax(closings - 1, 0));
-    if (!extra.isEmpty()) spec += QLatin1Char(',') + extra;
-    return {QStringLiteral("--fault"), spec};
+    QString text = QStringLiteral("%1,cmd=%2,after=%3").arg(kind, hex(closing)).arg(qMax(closings - 1, 0));
+    if (!extra.isEmpty()) text += QLatin1Char(',') + extra;
+    return {QStringLiteral("--fault"), text};
 }
 
 const QString kHasarPr4 = QStringLiteral("3 - Hasar PR4");

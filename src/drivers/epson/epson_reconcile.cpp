@@ -51,7 +51,9 @@ std::optional<EpsonReconciler::Target> EpsonReconciler::target(const EpsonReques
 
 void EpsonReconciler::run(qint16 port, const EpsonRequest& request, const std::function<void()>& send) {
     const std::optional<Target> t = target(request);
-    if (!t) return send();
+    // A request that cannot travel is refused by `send` before the port, or the counter query, is touched.
+    if (!t || !frame::fieldProblem(frame::make(frame::kSeqFirst, request.command, request.fields)).isEmpty())
+        return send();
     // Read before the request leaves: a failure here has issued nothing and stays a plain error.
     const std::optional<quint32> before = t->document.counted ? counter(port, t->field) : std::nullopt;
     try {

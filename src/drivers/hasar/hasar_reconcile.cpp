@@ -84,7 +84,9 @@ frame::Frame HasarReconciler::exchange(int comPort, quint8 code, const QList<QBy
         openedType_ = fields.value(0);
     }
     const std::optional<Target> t = target(code, fields);
-    if (!t) return link_.exchange(code, fields);
+    // A command that cannot travel is refused by the link before anything, the counter query included, is sent.
+    if (!t || !frame::fieldProblem(frame::make(frame::kSeqFirst, code, fields)).isEmpty())
+        return link_.exchange(code, fields);
     // Whatever happens to the close, the document it names is no longer the one to name later.
     if (code != kDailyClose) openedWith_ = 0;
 
