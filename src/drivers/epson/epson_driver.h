@@ -4,6 +4,7 @@
 #include "drivers/link/link.h"
 #include "epson_answer.h"
 #include "epson_link.h"
+#include "epson_reconcile.h"
 #include "epson_requests.h"
 #include "epson_status.h"
 
@@ -71,6 +72,7 @@ private:
 
     std::unique_ptr<Transport> ownTransport_;
     Link link_;
+    EpsonReconciler reconciler_{link_};
     qint16 port_ = 0;
     EpsonAnswer answer_;
 };

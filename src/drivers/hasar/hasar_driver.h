@@ -2,6 +2,7 @@
 
 #include "drivers/hasar_printer.h"
 #include "drivers/link/link.h"
+#include "hasar_reconcile.h"
 
 #include <memory>
 
@@ -72,6 +73,7 @@ private:
 
     std::unique_ptr<Transport> transport_;
     Link link_;
+    HasarReconciler reconciler_{link_};
     int comPort_ = 0;
     int model_ = 0;
     // The last query's answer from the printer status on: field 1 is answer_[0].
