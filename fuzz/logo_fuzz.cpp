@@ -1,5 +1,5 @@
-// The logo loader on an arbitrary image file: every record it makes from a file it accepts is
-// taken by the virtual printer's upload, which ends with the same dots.
+// The logo loader on an arbitrary image file: every record of the BMP file it makes from a file it
+// accepts is taken by the virtual printer's upload, which ends with the same dots.
 
 #include "fuzz_input.h"
 
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     sim::LogoUpload upload;
-    const QList<QByteArray> records = logoRecords(image);
+    const QList<QByteArray> records = logoRecords(bmpFile(image));
     for (int i = 0; i < records.size(); ++i) {
         const QByteArray& r = records[i];
         const auto result = upload.record(r.left(1), r.mid(1));
