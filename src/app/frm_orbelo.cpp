@@ -3,6 +3,7 @@
 #include "drag_window.h"
 #include "form_builders.h"
 #include "operations.h"
+#include "port_list.h"
 #include "printer_selection.h"
 
 #include <QCloseEvent>
@@ -118,6 +119,7 @@ void FrmOrbelo::setTabOrder() {
 void FrmOrbelo::fillLists() {
     for (int i = 1; i <= 4; ++i) cboPuerto->addItem(QLatin1Char(' ') + QString::number(i));
     cboPuerto->setCurrentIndex(0);
+    describePortList(*cboPuerto);
     for (const QString& entry : kModelEntries) cboListaImp->addItem(entry);
     cboListaImp->setCurrentIndex(0);
 }

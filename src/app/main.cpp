@@ -2,6 +2,7 @@
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
 #include "frm_orbelo.h"
+#include "port_device.h"
 #include "qt_prompts.h"
 
 #include <QApplication>
@@ -10,8 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbelo"));
 
-    HasarDriver hasar;
-    EpsonDriver epson;
+    HasarDriver hasar(portDeviceName);
+    EpsonDriver epson(portDeviceName);
     QtPrompts prompts;
     SystemClock clock;
     FrmOrbelo window(hasar, epson, prompts, clock);

@@ -12,7 +12,7 @@ constexpr int kInternal = 51;
 // Serial link shared by both brands, and the Hasar driver.
 constexpr int kPortInvalid = 8001;       // port number 0 or out of range
 constexpr int kPortMissing = 8002;       // no such device
-constexpr int kPortBusy = 8003;          // in use by another program, or no permission
+constexpr int kPortBusy = 8003;          // in use by another program
 constexpr int kPortOpenFailed = 8004;    // any other reason the port would not open
 constexpr int kPortLost = 8005;          // the device failed or vanished while open
 constexpr int kPortNotOpen = 8006;       // a command without an open session
@@ -26,6 +26,9 @@ constexpr int kPrinterRefused = 8013;    // fiscal status reports the command re
 constexpr int kPrinterFault = 8014;      // printer status reports a mechanical fault
 constexpr int kBadArgument = 8015;       // a value the protocol cannot express
 constexpr int kPrinterStuck = 8016;      // busy bytes without end
+// A serial device on a real bench: what the system refuses, and the printer found on it.
+constexpr int kPortForbidden = 8030;  // this user may not open the device
+
 // A logo file that is missing, unreadable, not an image or too large.
 constexpr int kLogoFile = 8300;
 

@@ -19,22 +19,11 @@ DriverError portInvalid(int comPort) {
                        cannotOpen(QStringLiteral("COM%1").arg(comPort), QStringLiteral("número de puerto no válido")));
 }
 
-DriverError portMissing(const QString& label) {
-    return DriverError(error_number::kPortMissing, cannotOpen(label, QStringLiteral("no existe")));
-}
-
-DriverError portBusy(const QString& label) {
-    return DriverError(error_number::kPortBusy,
-                       cannotOpen(label, QStringLiteral("está en uso por otro programa o no hay permiso para usarlo")));
-}
-
-DriverError portOpenFailed(const QString& label, const QString& reason) {
-    return DriverError(error_number::kPortOpenFailed, cannotOpen(label, reason));
-}
-
 DriverError portLost(const QString& label, const QString& reason) {
     return DriverError(error_number::kPortLost,
-                       QStringLiteral("Se perdió la conexión con el puerto %1: %2").arg(label, reason));
+                       QStringLiteral("Se perdió la conexión con el puerto %1: %2. Revise el cable, el adaptador y que "
+                                      "el impresor esté encendido, y consulte su estado antes de repetir la operación")
+                           .arg(label, reason));
 }
 
 DriverError portNotOpen() {

@@ -11,9 +11,6 @@ namespace link_error {
 QString commandCode(quint8 command);
 
 DriverError portInvalid(int comPort);
-DriverError portMissing(const QString& label);
-DriverError portBusy(const QString& label);
-DriverError portOpenFailed(const QString& label, const QString& reason);
 DriverError portLost(const QString& label, const QString& reason);
 DriverError portNotOpen();
 DriverError noAnswer(int comPort);
