@@ -1,4 +1,5 @@
 #include "clock.h"
+#include "command_line.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
 #include "frm_orbelo.h"
@@ -8,6 +9,14 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    CommandLine command;
+    {
+        // Options that only print are answered before the window's application needs a display.
+        const QCoreApplication reader(argc, argv);
+        command = parseCommandLine(QCoreApplication::arguments());
+    }
+    if (command.action != CommandLine::Action::OpenWindow) return finishCommandLine(command);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbelo"));
 

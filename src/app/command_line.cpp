@@ -1,0 +1,87 @@
+#include "command_line.h"
+
+#include "orbelo_version.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own parser texts (headings, errors) in Spanish, for as long as it lives.
+class ParserTextsInSpanish : public QTranslator {
+public:
+    ParserTextsInSpanish() { QCoreApplication::installTranslator(this); }
+    ~ParserTextsInSpanish() override { QCoreApplication::removeTranslator(this); }
+    ParserTextsInSpanish(const ParserTextsInSpanish&) = delete;
+    ParserTextsInSpanish& operator=(const ParserTextsInSpanish&) = delete;
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        if (qstrcmp(context, "QCommandLineParser") != 0) return {};
+        static const struct {
+            const char* english;
+            const char* spanish;
+        } kTexts[] = {
+            {"Options:", "Opciones:"},
+            {"Arguments:", "Argumentos:"},
+            {"Unknown option '%1'.", "opción desconocida '%1'"},
+            {"Unknown options: %1.", "opciones desconocidas: %1"},
+            {"Missing value after '%1'.", "falta el valor de '%1'"},
+            {"Unexpected value after '%1'.", "'%1' no lleva valor"},
+        };
+        for (const auto& text : kTexts)
+            if (qstrcmp(sourceText, text.english) == 0) return QString::fromUtf8(text.spanish);
+        return {};
+    }
+};
+
+// Qt's usage line names the path the program ran from; the manual page wants just its name.
+QString helpText(const QCommandLineParser& parser) {
+    const QString text = parser.helpText();
+    return QStringLiteral("Uso: orbelo [opciones]") + text.mid(text.indexOf(QLatin1Char('\n')));
+}
+
+QString versionText() { return QStringLiteral("orbelo %1\n").arg(QLatin1String(kOrbeloVersion)); }
+
+}  // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    const ParserTextsInSpanish spanish;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Prueba impresores fiscales argentinos (Hasar y Epson) conectados a un puerto serie.\n"
+        "Sin opciones abre la ventana de pruebas."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Muestra esta ayuda y termina."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Muestra la versión y termina."));
+    parser.addOption(help);
+    parser.addOption(version);
+
+    if (!parser.parse(arguments))
+        return {CommandLine::Action::Refuse, parser.errorText() + QStringLiteral(" (pruebe --help)")};
+    if (!parser.positionalArguments().isEmpty())
+        return {CommandLine::Action::Refuse,
+                QStringLiteral("argumento inesperado '%1' (pruebe --help)").arg(parser.positionalArguments().first())};
+    if (parser.isSet(help)) return {CommandLine::Action::Print, helpText(parser)};
+    if (parser.isSet(version)) return {CommandLine::Action::Print, versionText()};
+    return {};
+}
+
+int finishCommandLine(const CommandLine& command) {
+    switch (command.action) {
+    case CommandLine::Action::OpenWindow:
+        break;
+    case CommandLine::Action::Print:
+        QTextStream(stdout) << command.message;
+        return 0;
+    case CommandLine::Action::Refuse:
+        QTextStream(stderr) << "orbelo: " << command.message << Qt::endl;
+        return kUsageErrorStatus;
+    }
+    return 0;
+}

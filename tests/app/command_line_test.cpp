@@ -1,0 +1,97 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+using Action = CommandLine::Action;
+
+CommandLine parse(QStringList arguments) {
+    arguments.prepend(QStringLiteral("/usr/bin/orbelo"));
+    return parseCommandLine(arguments);
+}
+
+struct Row {
+    const char* name;
+    QStringList arguments;
+    Action action;
+    const char* messageContains;
+};
+
+class CommandLineRows : public ::testing::TestWithParam<Row> {};
+
+TEST_P(CommandLineRows, ActionAndMessage) {
+    const Row& row = GetParam();
+    const CommandLine command = parse(row.arguments);
+    EXPECT_EQ(command.action, row.action);
+    EXPECT_TRUE(command.message.contains(QString::fromUtf8(row.messageContains))) << command.message.toStdString();
+}
+
+const Row kRows[] = {
+    {"NoOptionOpensTheWindow", {}, Action::OpenWindow, ""},
+    {"Version", {"--version"}, Action::Print, "orbelo 1."},
+    {"ShortVersion", {"-v"}, Action::Print, "orbelo 1."},
+    {"HelpIsSpanish", {"--help"}, Action::Print, "Muestra la versión y termina."},
+    {"HelpWinsOverVersion", {"--version", "-h"}, Action::Print, "Opciones:"},
+    {"UnknownOption", {"--puerto"}, Action::Refuse, "opción desconocida 'puerto' (pruebe --help)"},
+    {"UnknownOptionAfterAGoodOne", {"--version", "-x"}, Action::Refuse, "opción desconocida 'x'"},
+    {"ValueOnAFlag", {"--version=2"}, Action::Refuse, "'--version' no lleva valor"},
+    {"StrayArgument", {"COM1"}, Action::Refuse, "argumento inesperado 'COM1'"},
+};
+
+INSTANTIATE_TEST_SUITE_P(, CommandLineRows, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, VersionIsThreeNumbersOnOneLine) {
+    const QString text = parse({QStringLiteral("--version")}).message;
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^orbelo \\d+\\.\\d+\\.\\d+\\n$")).match(text).hasMatch())
+        << text.toStdString();
+}
+
+// The help text feeds the manual page, so it must not carry the path the program ran from.
+TEST(CommandLine, HelpNamesTheProgramWithoutItsPath) {
+    const QString text = parse({QStringLiteral("--help")}).message;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Uso: orbelo [opciones]\n"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("/usr/bin")));
+}
+
+// An empty start means the stream must stay empty.
+bool opensWith(const QString& text, const char* start) {
+    return start[0] == '\0' ? text.isEmpty() : text.startsWith(QString::fromUtf8(start));
+}
+
+// The program itself, with no display to open: options that only print must not need one, and a
+// bad option must end with status 2 before any window.
+TEST(CommandLine, ProgramAnswersWithoutADisplay) {
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* stdoutStart;
+        const char* stderrStart;
+    } cases[] = {
+        {{QStringLiteral("--version")}, 0, "orbelo ", ""},
+        {{QStringLiteral("--help")}, 0, "Uso: orbelo", ""},
+        {{QStringLiteral("--no-such-option")}, kUsageErrorStatus, "", "orbelo: opción desconocida"},
+    };
+    for (const auto& c : cases) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ORBELO_PROGRAM), c.arguments);
+        ASSERT_TRUE(program.waitForFinished(10000)) << c.arguments.join(' ').toStdString();
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), c.status) << err.toStdString();
+        EXPECT_TRUE(opensWith(out, c.stdoutStart)) << out.toStdString();
+        EXPECT_TRUE(opensWith(err, c.stderrStart)) << err.toStdString();
+    }
+}
+
+}  // namespace
