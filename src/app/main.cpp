@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
+#include "drivers/link/link_trace.h"
 #include "frm_orbelo.h"
 #include "port_device.h"
 #include "qt_prompts.h"
@@ -19,6 +20,9 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbelo"));
+    if (!command.traceFile.isEmpty() && !link_trace::setFile(command.traceFile))
+        return finishCommandLine({CommandLine::Action::Refuse,
+                                  QStringLiteral("no se puede escribir la traza en '%1'").arg(command.traceFile)});
 
     HasarDriver hasar(portDeviceName);
     EpsonDriver epson(portDeviceName);
