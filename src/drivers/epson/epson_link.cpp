@@ -8,5 +8,6 @@ LinkOptions epsonLinkOptions() {
     o.seqStep = 1;
     o.syncCommand = epson_code::kStatus;
     o.syncFields = {QByteArrayLiteral("N")};
+    o.commandName = epson_code::name;
     return o;
 }

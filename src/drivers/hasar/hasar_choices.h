@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drivers/link/link_options.h"
+#include "hasar_commands.h"
 
 #include <array>
 
@@ -18,6 +19,7 @@ inline LinkOptions linkOptions() {
     o.maxSends = 3;
     o.seqStep = 1;
     o.syncCommand = 0x2A;
+    o.commandName = hasar_command::name;
     return o;
 }
 

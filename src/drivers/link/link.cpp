@@ -1,13 +1,12 @@
 #include "link.h"
 
 #include "link_errors.h"
+#include "link_trace.h"
 #include "transport.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QRandomGenerator>
-#include <cstdio>
-
-bool traceRequested() { return qgetenv("ORBELO_TRACE_LINK") == "1"; }
 
 namespace {
 
@@ -21,8 +20,7 @@ Link::Link(Transport& transport, LinkOptions options, QObject* parent)
     : QObject(parent),
       transport_(transport),
       options_(std::move(options)),
-      nextSeq_(options_.firstSeq.value_or(randomSeq())),
-      trace_(options_.trace || traceRequested()) {
+      nextSeq_(options_.firstSeq.value_or(randomSeq())) {
     replyTimer_.setSingleShot(true);
     replyTimer_.setTimerType(Qt::PreciseTimer);
     connect(&replyTimer_, &QTimer::timeout, this, &Link::stopWaiting);
@@ -83,6 +81,8 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
     commandTimer_.start(options_.commandLimitMs);
     int sends = 0;
     int damaged = 0;
+    QElapsedTimer roundTrip;
+    roundTrip.start();
     send(bytes);
     ++sends;
     for (;;) {
@@ -111,7 +111,12 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
         case frame::Received::Kind::Frame:
             if (options_.printerAcks) send(QByteArray(1, frame::ACK));
             // A reply with another number answers an earlier command: not ours.
-            if (item.frame.seq == request.seq) return item.frame;
+            if (item.frame.seq == request.seq) {
+                link_trace::exchange(transport_.label(), command,
+                                     QString::fromUtf8(options_.commandName ? options_.commandName(command) : ""), sends,
+                                     roundTrip.elapsed());
+                return item.frame;
+            }
             break;
         }
     }
@@ -143,12 +148,12 @@ Link::Wait Link::waitForItem() {
 
 void Link::send(const QByteArray& bytes) {
     if (aborted_) throw link_error::aborted();
-    trace(">>", bytes);
+    link_trace::bytes(transport_.label(), true, bytes);
     transport_.write(bytes);
 }
 
 void Link::onReceived(const QByteArray& bytes) {
-    trace("<<", bytes);
+    link_trace::bytes(transport_.label(), false, bytes);
     // Nobody waits: keep nothing, so a noisy idle line cannot pile up memory.
     if (!inExchange_) return;
     decoder_.feed(bytes);
@@ -171,9 +176,4 @@ void Link::failAndClose(const DriverError& error) {
     failure_.clear();
     transport_.close();
     throw error;
-}
-
-void Link::trace(const char* direction, const QByteArray& bytes) const {
-    if (!trace_) return;
-    std::fprintf(stderr, "link COM%d %s %s\n", comPort_, direction, bytes.toHex(' ').toUpper().constData());
 }

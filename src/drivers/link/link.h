@@ -46,13 +46,11 @@ private:
     void onFailed(const QString& why);
     void stopWaiting();
     [[noreturn]] void failAndClose(const DriverError& error);
-    void trace(const char* direction, const QByteArray& bytes) const;
 
     Transport& transport_;
     LinkOptions options_;
     int comPort_ = 0;
     quint8 nextSeq_;
-    bool trace_;
     frame::Decoder decoder_;
     std::deque<frame::Received> inbox_;
     QTimer replyTimer_;

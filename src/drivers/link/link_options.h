@@ -26,9 +26,6 @@ struct LinkOptions {
     // The harmless request that synchronises the sequence numbers when the port opens.
     quint8 syncCommand = 0x2A;
     QList<QByteArray> syncFields;
-    // Every byte in and out in hex on stderr (also switched on by ORBELO_TRACE_LINK=1).
-    bool trace = false;
+    // The Spanish name of a command byte, for the wire trace.
+    const char* (*commandName)(quint8 command) = nullptr;
 };
-
-// True when ORBELO_TRACE_LINK=1 asks for the hex trace.
-bool traceRequested();
