@@ -26,6 +26,11 @@ constexpr int kPrinterRefused = 8013;    // fiscal status reports the command re
 constexpr int kPrinterFault = 8014;      // printer status reports a mechanical fault
 constexpr int kBadArgument = 8015;       // a value the protocol cannot express
 constexpr int kPrinterStuck = 8016;      // busy bytes without end
+// A document that may have been issued, and a device that is no fiscal printer.
+constexpr int kNotAFiscalPrinter = 8017;  // the device on the port answers outside the protocol
+constexpr int kIssuedReplyLost = 8018;    // the document was issued; only its reply was lost
+constexpr int kNotIssued = 8019;          // the document was not issued and can be repeated
+constexpr int kIssueUnknown = 8020;       // the printer could not be asked whether it was issued
 // A serial device on a real bench: what the system refuses, and the printer found on it.
 constexpr int kPortForbidden = 8030;  // this user may not open the device
 

@@ -120,6 +120,36 @@ TEST_P(LinkFaults, SilenceEndsInAnErrorAfterEverySendHasTimedOut) {
     EXPECT_FALSE(link.isOpen());
 }
 
+TEST_P(LinkFaults, ADeviceThatOnlyChattersFailsWithinTheReplyLimitAsNoPrinter) {
+    printer.chattyMs = options.replyTimeoutMs * options.maxSends * 10;
+    for (int i = 0; i < options.maxSends; ++i) printer.inject(Fault::Chatty);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(errorNumberOf([&] { link.exchange(0x2A); }), error_number::kNotAFiscalPrinter);
+    EXPECT_LT(clock.elapsed(), 2 * options.maxSends * options.replyTimeoutMs);
+    EXPECT_TRUE(lastError.contains(QStringLiteral("no habla el protocolo de los impresores fiscales %1")
+                                       .arg(options.brand)))
+        << lastError.toStdString();
+    EXPECT_TRUE(lastError.contains(QStringLiteral("ST,GS,+0001.25kg<0D><0A>"))) << lastError.toStdString();
+    EXPECT_FALSE(link.isOpen());
+}
+
+TEST_P(LinkFaults, BytesOutsideTheProtocolBeforeTheReplyDoNotSpoilIt) {
+    printer.inject(Fault::GarbageFirst);
+    const frame::Frame reply = link.exchange(0x39, {"X"});
+    EXPECT_EQ(reply.seq, printer.seen[0].seq);
+    EXPECT_EQ(printer.seen.size(), 1);
+}
+
+TEST_P(LinkFaults, AFrameLargerThanADecoderTakesIsRefusedBeforeAnythingIsSent) {
+    const QByteArray longest(frame::kMaxFrameBytes - 5, 'x');  // STX SEQ CMD FS field ETX
+    link.exchange(0x49, {longest});
+    printer.written.clear();
+    EXPECT_EQ(errorNumberOf([&] { link.exchange(0x49, {longest + 'x'}); }), error_number::kFieldNotSendable);
+    EXPECT_TRUE(lastError.contains(QString::number(frame::kMaxFrameBytes))) << lastError.toStdString();
+    EXPECT_TRUE(printer.written.isEmpty());
+}
+
 TEST_P(LinkFaults, AStaleReplyWithThePreviousNumberIsDiscarded) {
     link.exchange(0x2A);
     printer.inject(Fault::StaleReplyFirst);

@@ -36,6 +36,11 @@ void ScriptedPrinter::onFrame(const frame::Frame& request) {
     const std::optional<Fault> fault = nextFault();
     if (fault == Fault::Nak) return later(1, QByteArray(1, frame::NAK));
     if (fault == Fault::Silent) return;
+    if (fault == Fault::Chatty) {
+        for (int t = 0; t < chattyMs; t += chattyIntervalMs) later(t, QByteArrayLiteral("ST,GS,+0001.25kg\r\n"));
+        return;
+    }
+    if (fault == Fault::GarbageFirst) later(1, QByteArrayLiteral("\xFF\x00noise\r\n"));
     if (fault == Fault::Vanish) {
         QTimer::singleShot(5, this, [this] {
             open_ = false;

@@ -25,6 +25,8 @@ public:
         StaleReplyFirst, // send a reply carrying the previous sequence number first
         Busy,            // send DC2 every busyIntervalMs for busyMs, then the reply
         Vanish,          // the port breaks while the host waits
+        Chatty,          // answer nothing but a scale's weight line every chattyIntervalMs, for chattyMs
+        GarbageFirst,    // send bytes outside the protocol before the usual ACK and reply
     };
 
     // acksFrames: the printer ACKs every good frame (Hasar), or lets the reply acknowledge (Epson).
@@ -38,6 +40,8 @@ public:
     std::optional<DriverError> openError;
     int busyMs = 0;
     int busyIntervalMs = 0;
+    int chattyMs = 0;
+    int chattyIntervalMs = 10;
 
     // Every good frame the printer read, in order, resends included.
     QList<frame::Frame> seen;

@@ -8,6 +8,7 @@ LinkOptions epsonLinkOptions() {
     o.seqStep = 1;
     o.syncCommand = epson_code::kStatus;
     o.syncFields = {QByteArrayLiteral("N")};
+    o.brand = QStringLiteral("Epson");
     o.commandName = epson_code::name;
     return o;
 }

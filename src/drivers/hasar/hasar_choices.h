@@ -19,6 +19,7 @@ inline LinkOptions linkOptions() {
     o.maxSends = 3;
     o.seqStep = 1;
     o.syncCommand = 0x2A;
+    o.brand = QStringLiteral("Hasar");
     o.commandName = hasar_command::name;
     return o;
 }

@@ -11,6 +11,11 @@ quint16 checksum(QByteArrayView bytes) {
 }
 
 QString fieldProblem(const Frame& f) {
+    // STX SEQ CMD ... ETX, as the decoder counts it.
+    qsizetype body = 4;
+    for (const QByteArray& field : f.fields) body += 1 + field.size();
+    if (body > kMaxFrameBytes)
+        return QStringLiteral("la trama ocuparía %1 bytes y el máximo es %2").arg(body).arg(kMaxFrameBytes);
     for (int i = 0; i < f.fields.size(); ++i) {
         for (char c : f.fields[i]) {
             if (static_cast<quint8>(c) < 0x20)
@@ -60,7 +65,8 @@ QString hex(QByteArrayView bytes) {
     return out;
 }
 
-void Decoder::feed(QByteArrayView bytes) {
+qsizetype Decoder::feed(QByteArrayView bytes) {
+    qsizetype stray = 0;
     for (char c : bytes) {
         switch (state_) {
         case State::Idle:
@@ -72,6 +78,8 @@ void Decoder::feed(QByteArrayView bytes) {
                 r.kind = Received::Kind::Control;
                 r.control = c;
                 ready_.push_back(r);
+            } else {
+                ++stray;
             }
             break;
         case State::Body:
@@ -104,6 +112,7 @@ void Decoder::feed(QByteArrayView bytes) {
             break;
         }
     }
+    return stray;
 }
 
 std::optional<Received> Decoder::next() {

@@ -21,7 +21,8 @@ constexpr char FS = 0x1C;
 
 constexpr quint8 kSeqFirst = 0x20;
 constexpr quint8 kSeqLast = 0x7F;
-// A frame larger than this is noise: no command or reply of either protocol comes close.
+// A frame larger than this is noise: no command or reply of either protocol comes close. It
+// bounds what is sent as well, so a request never exceeds what a decoder would accept.
 constexpr int kMaxFrameBytes = 4096;
 
 struct Frame {
@@ -36,7 +37,8 @@ struct Frame {
 quint16 checksum(QByteArrayView bytes);
 
 // Empty when every field can travel; otherwise why not (a control byte inside a field would
-// end or corrupt the frame, and the protocols have no escape).
+// end or corrupt the frame, and the protocols have no escape; a frame beyond kMaxFrameBytes
+// would be refused by the other end's decoder).
 QString fieldProblem(const Frame& f);
 
 // The bytes on the wire. The fields must have passed fieldProblem().
@@ -56,7 +58,9 @@ struct Received {
 // next STX.
 class Decoder {
 public:
-    void feed(QByteArrayView bytes);
+    // Returns how many of the bytes were stray: outside any frame and no control byte of the
+    // protocol, so they say nothing about a printer being there.
+    qsizetype feed(QByteArrayView bytes);
     std::optional<Received> next();
     // Drops a partly received frame, for example after a time-out.
     void reset();

@@ -10,6 +10,9 @@
 
 namespace {
 
+// How much of what a foreign device sent the error quotes.
+constexpr qsizetype kStraySampleBytes = 24;
+
 quint8 randomSeq() {
     return static_cast<quint8>(QRandomGenerator::global()->bounded(int(frame::kSeqFirst), int(frame::kSeqLast) + 1));
 }
@@ -78,6 +81,9 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
     decoder_.reset();
     inbox_.clear();
     overLimit_ = false;
+    strayBytes_ = 0;
+    straySample_.clear();
+    protocolSeen_ = false;
     commandTimer_.start(options_.commandLimitMs);
     int sends = 0;
     int damaged = 0;
@@ -87,7 +93,7 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
     ++sends;
     for (;;) {
         if (waitForItem() == Wait::Timeout) {
-            if (sends >= options_.maxSends) failAndClose(link_error::noAnswer(comPort_));
+            if (sends >= options_.maxSends) failSilent();
             decoder_.reset();
             send(bytes);
             ++sends;
@@ -156,11 +162,25 @@ void Link::onReceived(const QByteArray& bytes) {
     link_trace::bytes(transport_.label(), false, bytes);
     // Nobody waits: keep nothing, so a noisy idle line cannot pile up memory.
     if (!inExchange_) return;
-    decoder_.feed(bytes);
+    const qsizetype stray = decoder_.feed(bytes);
     while (std::optional<frame::Received> item = decoder_.next()) inbox_.push_back(std::move(*item));
-    // Any byte, busy bytes included, restarts the time limit.
-    if (replyTimer_.isActive()) replyTimer_.start(options_.replyTimeoutMs);
+    if (stray > 0) {
+        strayBytes_ += stray;
+        if (straySample_.size() < kStraySampleBytes) straySample_.append(bytes.left(kStraySampleBytes - straySample_.size()));
+    }
+    // Only the protocol restarts the time limit, busy bytes included: a chatty device that is
+    // no printer must not hold the wait open.
+    if (stray < bytes.size()) {
+        protocolSeen_ = true;
+        if (replyTimer_.isActive()) replyTimer_.start(options_.replyTimeoutMs);
+    }
     if (!inbox_.empty()) stopWaiting();
+}
+
+void Link::failSilent() {
+    if (strayBytes_ > 0 && !protocolSeen_)
+        failAndClose(link_error::notAFiscalPrinter(comPort_, options_.brand, straySample_));
+    failAndClose(link_error::noAnswer(comPort_));
 }
 
 void Link::onFailed(const QString& why) {

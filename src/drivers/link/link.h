@@ -44,6 +44,7 @@ private:
     void send(const QByteArray& bytes);
     void onReceived(const QByteArray& bytes);
     void onFailed(const QString& why);
+    [[noreturn]] void failSilent();
     void stopWaiting();
     [[noreturn]] void failAndClose(const DriverError& error);
 
@@ -56,6 +57,11 @@ private:
     QTimer replyTimer_;
     QTimer commandTimer_;
     bool overLimit_ = false;
+    // Bytes outside the protocol during the current command, and the first of them for the
+    // error: they do not keep a wait alive.
+    qsizetype strayBytes_ = 0;
+    QByteArray straySample_;
+    bool protocolSeen_ = false;
     QEventLoop* loop_ = nullptr;
     bool inExchange_ = false;
     bool aborted_ = false;

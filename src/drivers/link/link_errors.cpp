@@ -1,6 +1,7 @@
 #include "link_errors.h"
 
 #include "drivers/error_numbers.h"
+#include "frame.h"
 
 namespace link_error {
 
@@ -46,6 +47,15 @@ DriverError stuck(int comPort, int seconds) {
                        QStringLiteral("El impresor fiscal en COM%1 sigue ocupado después de %2 s: revise el papel y la tapa")
                            .arg(comPort)
                            .arg(seconds));
+}
+
+DriverError notAFiscalPrinter(int comPort, const QString& printer, const QByteArray& sample) {
+    return DriverError(error_number::kNotAFiscalPrinter,
+                       QStringLiteral("El dispositivo conectado en COM%1 no habla el protocolo de los impresores "
+                                      "fiscales %2: solo envía datos ajenos al protocolo (\"%3\"). Revise que el "
+                                      "impresor esté en ese puerto y que el modelo elegido sea el correcto")
+                           .arg(comPort)
+                           .arg(printer, frame::hex(sample)));
 }
 
 DriverError fieldNotSendable(quint8 command, const QString& problem) {

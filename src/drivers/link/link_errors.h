@@ -16,6 +16,8 @@ DriverError portNotOpen();
 DriverError noAnswer(int comPort);
 DriverError garbled(int comPort);
 DriverError stuck(int comPort, int seconds);
+// Only bytes outside the protocol came back; `sample` is the first of them.
+DriverError notAFiscalPrinter(int comPort, const QString& printer, const QByteArray& sample);
 DriverError fieldNotSendable(quint8 command, const QString& problem);
 DriverError aborted();
 DriverError busy();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <optional>
 
 // How a brand's printer behaves on the link, and the limits the link keeps to. Time limits and
@@ -26,6 +27,8 @@ struct LinkOptions {
     // The harmless request that synchronises the sequence numbers when the port opens.
     quint8 syncCommand = 0x2A;
     QList<QByteArray> syncFields;
+    // The printers whose protocol this is, as errors name them ("Hasar", "Epson").
+    QString brand;
     // The Spanish name of a command byte, for the wire trace.
     const char* (*commandName)(quint8 command) = nullptr;
 };
