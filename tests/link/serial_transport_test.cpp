@@ -36,6 +36,7 @@ public:
 
     QString path;
     bool hangUpOnFrame = false;
+    bool silent = false;
     int frames = 0;
 
 private:
@@ -47,6 +48,7 @@ private:
         while (auto item = decoder_.next()) {
             if (item->kind != frame::Received::Kind::Frame) continue;
             ++frames;
+            if (silent) continue;
             if (hangUpOnFrame && frames > 1) return hangUp();
             const QByteArray reply =
                 QByteArray(1, frame::ACK) + frame::encode(frame::make(item->frame.seq, item->frame.command, {"0080", "0600"}));
@@ -154,6 +156,25 @@ TEST_F(SerialPort, EachPortErrorNamesTheDeviceAndTheFix) {
              return DriverError(0, QStringLiteral("respondió"));
          },
          error_number::kPortLost, printer.path, {QStringLiteral("Revise el cable, el adaptador")}},
+        {"no answer",
+         [&] {
+             PtyPrinter mute;
+             mute.silent = true;
+             device = mute.path;
+             SerialTransport port(resolver);
+             LinkOptions quick;
+             quick.replyTimeoutMs = 50;
+             Link link(port, quick);
+             try {
+                 link.open(7);
+             } catch (const DriverError& e) {
+                 return e;
+             }
+             return DriverError(0, QStringLiteral("respondió"));
+         },
+         error_number::kNoAnswer, QStringLiteral("COM7 (/dev/pts/"),
+         {QStringLiteral("9600 baudios, 8N1"), QStringLiteral("revise que esté encendido, el cable y el adaptador"),
+          QStringLiteral("el modelo y el puerto")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -180,7 +180,7 @@ void Link::onReceived(const QByteArray& bytes) {
 void Link::failSilent() {
     if (strayBytes_ > 0 && !protocolSeen_)
         failAndClose(link_error::notAFiscalPrinter(comPort_, options_.brand, straySample_));
-    failAndClose(link_error::noAnswer(comPort_));
+    failAndClose(link_error::noAnswer(transport_.label()));
 }
 
 void Link::onFailed(const QString& why) {

@@ -32,8 +32,12 @@ DriverError portNotOpen() {
                        QStringLiteral("El puerto del impresor fiscal no está abierto: falta iniciar la sesión"));
 }
 
-DriverError noAnswer(int comPort) {
-    return DriverError(error_number::kNoAnswer, QStringLiteral("El impresor fiscal no responde en COM%1").arg(comPort));
+DriverError noAnswer(const QString& port) {
+    return DriverError(error_number::kNoAnswer,
+                       QStringLiteral("El impresor fiscal no responde en %1 a 9600 baudios, 8N1: revise que esté "
+                                      "encendido, el cable y el adaptador, y que el modelo y el puerto elegidos sean "
+                                      "los del impresor")
+                           .arg(port));
 }
 
 DriverError garbled(int comPort) {

@@ -13,7 +13,8 @@ QString commandCode(quint8 command);
 DriverError portInvalid(int comPort);
 DriverError portLost(const QString& label, const QString& reason);
 DriverError portNotOpen();
-DriverError noAnswer(int comPort);
+// `port` as the transport names it: "COM1 (/dev/ttyUSB0)".
+DriverError noAnswer(const QString& port);
 DriverError garbled(int comPort);
 DriverError stuck(int comPort, int seconds);
 // Only bytes outside the protocol came back; `sample` is the first of them.
