@@ -227,6 +227,36 @@ TEST_F(LinkOpening, OpeningSynchronisesWithOneStatusRequest) {
     EXPECT_TRUE(link.isOpen());
 }
 
+// Nothing on the port is told quickly, while a printer that is there but busy gets its full time.
+TEST(LinkProbe, TheOpeningRequestWaitsLessUnlessThePrinterShowsItIsThere) {
+    const struct {
+        const char* name;
+        Fault fault;
+        bool opens;
+        qint64 withinMs;
+    } rows[] = {
+        {"nothing answers", Fault::Silent, false, 700},
+        {"busy printer", Fault::Busy, true, 2500},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedPrinter printer{true};
+        LinkOptions options = fastLinkOptions(true);
+        options.replyTimeoutMs = 1000;
+        options.probeReplyTimeoutMs = 150;
+        printer.busyMs = 900;
+        printer.busyIntervalMs = 300;
+        for (int i = 0; i < options.maxSends; ++i) printer.inject(row.fault);
+        Link link(printer, options);
+        QElapsedTimer clock;
+        clock.start();
+        QString why;
+        EXPECT_EQ(driverErrorOf([&] { link.open(1); }, &why) == 0, row.opens) << why.toStdString();
+        EXPECT_LT(clock.elapsed(), row.withinMs);
+        EXPECT_EQ(link.isOpen(), row.opens);
+    }
+}
+
 TEST_F(LinkOpening, ASilentPrinterAtOpeningLeavesThePortClosed) {
     for (int i = 0; i < 3; ++i) printer.inject(Fault::Silent);
     try {

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QRandomGenerator>
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +25,7 @@ Link::Link(Transport& transport, LinkOptions options, QObject* parent)
       transport_(transport),
       options_(std::move(options)),
       nextSeq_(options_.firstSeq.value_or(randomSeq())) {
+    replyLimitMs_ = options_.replyTimeoutMs;
     replyTimer_.setSingleShot(true);
     replyTimer_.setTimerType(Qt::PreciseTimer);
     connect(&replyTimer_, &QTimer::timeout, this, &Link::stopWaiting);
@@ -44,12 +46,15 @@ void Link::open(int comPort) {
     comPort_ = comPort;
     failure_.clear();
     transport_.open(comPort);
+    replyLimitMs_ = std::min(options_.probeReplyTimeoutMs, options_.replyTimeoutMs);
     try {
         exchange(options_.syncCommand, options_.syncFields);
     } catch (...) {
+        replyLimitMs_ = options_.replyTimeoutMs;
         transport_.close();
         throw;
     }
+    replyLimitMs_ = options_.replyTimeoutMs;
 }
 
 void Link::close() { transport_.close(); }
@@ -139,7 +144,7 @@ Link::Wait Link::waitForItem() {
     // Checked before the inbox: busy bytes keep arriving from a stuck printer.
     if (overLimit_) failAndClose(link_error::stuck(comPort_, options_.commandLimitMs / 1000));
     if (!inbox_.empty()) return Wait::Item;
-    replyTimer_.start(options_.replyTimeoutMs);
+    replyTimer_.start(replyLimitMs_);
     QEventLoop loop;
     loop_ = &loop;
     loop.exec();
@@ -172,7 +177,9 @@ void Link::onReceived(const QByteArray& bytes) {
     // no printer must not hold the wait open.
     if (stray < bytes.size()) {
         protocolSeen_ = true;
-        if (replyTimer_.isActive()) replyTimer_.start(options_.replyTimeoutMs);
+        // The printer is there: busy bytes at opening earn the full limit.
+        replyLimitMs_ = options_.replyTimeoutMs;
+        if (replyTimer_.isActive()) replyTimer_.start(replyLimitMs_);
     }
     if (!inbox_.empty()) stopWaiting();
 }

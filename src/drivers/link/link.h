@@ -57,6 +57,9 @@ private:
     QTimer replyTimer_;
     QTimer commandTimer_;
     bool overLimit_ = false;
+    // The silence the current wait allows: shorter while the port's first request finds out
+    // whether anything answers.
+    int replyLimitMs_ = 0;
     // Bytes outside the protocol during the current command, and the first of them for the
     // error: they do not keep a wait alive.
     qsizetype strayBytes_ = 0;

@@ -13,6 +13,9 @@ struct LinkOptions {
     bool printerAcks = true;
     // Silence after the last byte seen before a frame is sent again.
     int replyTimeoutMs = 2000;
+    // The same for the status request that opens the port, until the printer shows it is there:
+    // a port where nothing answers is reported within two seconds of the button.
+    int probeReplyTimeoutMs = 600;
     // Longest a command may keep the printer busy (DC2/DC4) before the link gives up: a printer
     // stuck sending busy bytes must not hold the window for ever.
     int commandLimitMs = 5 * 60 * 1000;
