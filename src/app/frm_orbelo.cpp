@@ -124,8 +124,18 @@ void FrmOrbelo::fillLists() {
     cboListaImp->setCurrentIndex(0);
 }
 
+void FrmOrbelo::showPrinterHold(Link::Hold hold) {
+    const QString caption = QStringLiteral("Orbelo 1.0");
+    QString note;
+    if (hold == Link::Hold::Busy) note = QStringLiteral(" · impresor ocupado…");
+    if (hold == Link::Hold::NoPaper) note = QStringLiteral(" · sin papel: coloque papel para continuar");
+    lblTitulo->setText(caption + note);
+    setWindowTitle(note.isEmpty() ? QStringLiteral("Orbelo") : caption + note);
+}
+
 void FrmOrbelo::setBusy(bool busy) {
     busy_ = busy;
+    if (!busy_) showPrinterHold(Link::Hold::None);
     // A close asked for during the operation happens once the operation has unwound.
     if (!busy_ && closePending_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

@@ -35,6 +35,9 @@ int main(int argc, char* argv[]) {
         hasar.abort();
         epson.abort();
     });
+    // The printer holding a command shows in the caption while the wait goes on.
+    for (Link* link : {&hasar.link(), &epson.link()})
+        QObject::connect(link, &Link::held, &window, &FrmOrbelo::showPrinterHold);
     window.show();
     return QApplication::exec();
 }

@@ -3,10 +3,13 @@
 #include "e2e_fixture.h"
 
 #include "app/command_line.h"
+#include "drivers/hasar/hasar_choices.h"
 #include "drivers/link/link_trace.h"
+#include "drivers/link/serial_transport.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -90,6 +93,34 @@ TEST_F(RealBench, AnAssignedDevicePrintsAnXReportAndTheTraceKeepsItsBytesAndTime
     EXPECT_TRUE(QRegularExpression(stamp + QStringLiteral(R"(<< .*)")).match(lines).hasMatch());
     EXPECT_TRUE(QRegularExpression(stamp + QStringLiteral(R"(0x39 [^:\n]+: 1 envío, \d+ ms)")).match(lines).hasMatch())
         << lines.toStdString();
+}
+
+// A printer out of paper shows in the caption while the window waits, and the caption goes back
+// when it answers.
+TEST_F(RealBench, APrinterHoldingACommandShowsInTheCaptionUntilItAnswers) {
+    VirtualPrinterProcess printer(QStringLiteral("hasar"), {QStringLiteral("--fault"), QStringLiteral("paper-out,cmd=39,seconds=1")});
+    ASSERT_TRUE(printer.started());
+    qputenv("ORBELO_COM1", printer.device().toLocal8Bit());
+    LinkOptions options = hasar_choice::linkOptions();
+    options.holdNoticeMs = 300;
+    HasarDriver hasar(std::make_unique<SerialTransport>(portDeviceName), options);
+    EpsonDriver epson(portDeviceName);
+    Trace trace;
+    RecordingPrompts prompts(trace);
+    FixedClock clock;
+    FrmOrbelo window(hasar, epson, prompts, clock);
+    QObject::connect(&hasar.link(), &Link::held, &window, &FrmOrbelo::showPrinterHold);
+    QStringList captions;
+    QObject::connect(&hasar.link(), &Link::held, &window, [&] { captions << window.lblTitulo->text(); });
+    window.show();
+    window.cboListaImp->setCurrentIndex(window.cboListaImp->findText(kP320));
+    window.btnX->click();
+    qunsetenv("ORBELO_COM1");
+    EXPECT_EQ(captions, QStringList({QStringLiteral("Orbelo 1.0 · sin papel: coloque papel para continuar"),
+                                     QStringLiteral("Orbelo 1.0")}));
+    EXPECT_EQ(window.lblTitulo->text(), QStringLiteral("Orbelo 1.0"));
+    EXPECT_TRUE(trace.lines().isEmpty()) << trace.lines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(printer.paper().filter(QStringLiteral("== INFORME X ")).size(), 1);
 }
 
 }  // namespace

@@ -257,6 +257,34 @@ TEST(LinkProbe, TheOpeningRequestWaitsLessUnlessThePrinterShowsItIsThere) {
     }
 }
 
+// The window hears of a long hold once, and of its end; a short one is not worth a word.
+TEST(LinkHold, ALongHoldIsToldOnceAndItsEndToo) {
+    const struct {
+        const char* name;
+        int busyMs;
+        QList<Link::Hold> told;
+    } rows[] = {
+        {"short", 100, {}},
+        {"long", 600, {Link::Hold::Busy, Link::Hold::None}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedPrinter printer{true};
+        LinkOptions options = fastLinkOptions(true);
+        options.replyTimeoutMs = 500;
+        options.holdNoticeMs = 250;
+        Link link(printer, options);
+        link.open(1);
+        QList<Link::Hold> told;
+        QObject::connect(&link, &Link::held, [&](Link::Hold hold) { told << hold; });
+        printer.busyMs = row.busyMs;
+        printer.busyIntervalMs = 50;
+        printer.inject(Fault::Busy);
+        link.exchange(0x39, {"X"});
+        EXPECT_EQ(told, row.told);
+    }
+}
+
 TEST_F(LinkOpening, ASilentPrinterAtOpeningLeavesThePortClosed) {
     for (int i = 0; i < 3; ++i) printer.inject(Fault::Silent);
     try {

@@ -23,6 +23,8 @@ public:
 
     // Ends a wait in progress and every later call with a DriverError (the window is closing).
     void abort();
+    // For the window to hear when the printer holds a command.
+    Link& link() { return link_; }
 
     void PortNumber(qint16 port) override;
 

@@ -18,6 +18,8 @@ public:
 
     // Ends the current wait and every later one with a DriverError; nothing more is sent.
     void abort();
+    // For the window to hear when the printer holds a command.
+    Link& link() { return link_; }
 
     void ComPort(int port) override;
     void Model(int model) override;

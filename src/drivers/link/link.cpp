@@ -26,6 +26,11 @@ Link::Link(Transport& transport, LinkOptions options, QObject* parent)
       options_(std::move(options)),
       nextSeq_(options_.firstSeq.value_or(randomSeq())) {
     replyLimitMs_ = options_.replyTimeoutMs;
+    holdTimer_.setSingleShot(true);
+    connect(&holdTimer_, &QTimer::timeout, this, [this] {
+        holdShown_ = true;
+        emit held(hold_);
+    });
     replyTimer_.setSingleShot(true);
     replyTimer_.setTimerType(Qt::PreciseTimer);
     connect(&replyTimer_, &QTimer::timeout, this, &Link::stopWaiting);
@@ -79,6 +84,7 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
         ~Leave() {
             link.inExchange_ = false;
             link.commandTimer_.stop();
+            link.endHold();
         }
     } leave{*this};
 
@@ -109,6 +115,7 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
         switch (item.kind) {
         case frame::Received::Kind::Control:
             // ACK and busy bytes only keep the wait alive; a NAK asks for the frame again.
+            noteHold(item.control);
             if (item.control == frame::NAK) {
                 if (sends >= options_.maxSends) failAndClose(link_error::garbled(comPort_));
                 send(bytes);
@@ -120,6 +127,7 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
             send(QByteArray(1, frame::NAK));
             break;
         case frame::Received::Kind::Frame:
+            endHold();
             if (options_.printerAcks) send(QByteArray(1, frame::ACK));
             // A reply with another number answers an earlier command: not ours.
             if (item.frame.seq == request.seq) {
@@ -203,4 +211,20 @@ void Link::failAndClose(const DriverError& error) {
     failure_.clear();
     transport_.close();
     throw error;
+}
+
+void Link::noteHold(char control) {
+    if (control != frame::DC2 && control != frame::DC4) return;
+    const Hold now = control == frame::DC4 ? Hold::NoPaper : Hold::Busy;
+    if (holdShown_ && now != hold_) emit held(now);
+    hold_ = now;
+    if (!holdShown_ && !holdTimer_.isActive()) holdTimer_.start(options_.holdNoticeMs);
+}
+
+void Link::endHold() {
+    holdTimer_.stop();
+    hold_ = Hold::None;
+    if (!holdShown_) return;
+    holdShown_ = false;
+    emit held(Hold::None);
 }

@@ -38,6 +38,13 @@ public:
 
     const LinkOptions& options() const { return options_; }
 
+    // What keeps the printer from answering: busy bytes (DC2) or no paper (DC4).
+    enum class Hold { None, Busy, NoPaper };
+
+signals:
+    // The printer has held the current command longer than holdNoticeMs, or (None) no longer does.
+    void held(Link::Hold hold);
+
 private:
     enum class Wait { Item, Timeout };
     Wait waitForItem();
@@ -46,6 +53,8 @@ private:
     void onFailed(const QString& why);
     [[noreturn]] void failSilent();
     void stopWaiting();
+    void noteHold(char control);
+    void endHold();
     [[noreturn]] void failAndClose(const DriverError& error);
 
     Transport& transport_;
@@ -57,6 +66,9 @@ private:
     QTimer replyTimer_;
     QTimer commandTimer_;
     bool overLimit_ = false;
+    QTimer holdTimer_;
+    Hold hold_ = Hold::None;
+    bool holdShown_ = false;
     // The silence the current wait allows: shorter while the port's first request finds out
     // whether anything answers.
     int replyLimitMs_ = 0;

@@ -19,6 +19,8 @@ struct LinkOptions {
     // Longest a command may keep the printer busy (DC2/DC4) before the link gives up: a printer
     // stuck sending busy bytes must not hold the window for ever.
     int commandLimitMs = 5 * 60 * 1000;
+    // How long busy bytes (DC2) or paper out (DC4) last before the link tells the window.
+    int holdNoticeMs = 2000;
     // Sends of one frame (the first and its resends) before the printer counts as silent;
     // also how many damaged replies in a row are tolerated.
     int maxSends = 3;
