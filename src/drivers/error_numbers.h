@@ -33,6 +33,7 @@ constexpr int kNotIssued = 8019;          // the document was not issued and can
 constexpr int kIssueUnknown = 8020;       // the printer could not be asked whether it was issued
 // A serial device on a real bench: what the system refuses, and the printer found on it.
 constexpr int kPortForbidden = 8030;  // this user may not open the device
+constexpr int kOtherProtocol = 8031;  // the printer speaks the other brand's protocol
 
 // A logo file that is missing, unreadable, not an image or too large.
 constexpr int kLogoFile = 8300;

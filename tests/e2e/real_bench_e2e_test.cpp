@@ -123,4 +123,32 @@ TEST_F(RealBench, APrinterHoldingACommandShowsInTheCaptionUntilItAnswers) {
     EXPECT_EQ(printer.paper().filter(QStringLiteral("== INFORME X ")).size(), 1);
 }
 
+using ChosenModel = EndToEnd;
+
+// A model of the other brand than the printer on the port is told before anything is printed.
+TEST_F(ChosenModel, OfTheOtherBrandThanThePrinterIsToldBeforeAnythingIsPrinted) {
+    start();
+    const struct {
+        const char* name;
+        QString model;
+        int port;
+        const char* says;
+    } rows[] = {
+        {"Epson chosen on a Hasar", QStringLiteral("10 - Epson"), 0, "habla el protocolo Hasar, no el Epson del modelo elegido"},
+        {"Hasar chosen on an Epson", kP320, 1, "habla el protocolo Epson, no el Hasar del modelo elegido"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        trace.clear();
+        selectModel(row.model);
+        w().cboPuerto->setCurrentIndex(row.port);
+        click(w().btnX);
+        ASSERT_EQ(trace.lines().size(), 1);
+        EXPECT_TRUE(trace.lines()[0].contains(QStringLiteral("error Nº 8031"))) << trace.lines()[0].toStdString();
+        EXPECT_TRUE(trace.lines()[0].contains(QString::fromUtf8(row.says))) << trace.lines()[0].toStdString();
+    }
+    EXPECT_TRUE(titles(hasarPrinter->paper()).isEmpty());
+    EXPECT_TRUE(titles(epsonPrinter->paper()).isEmpty());
+}
+
 }  // namespace

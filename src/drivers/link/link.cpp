@@ -60,6 +60,9 @@ void Link::open(int comPort) {
         throw;
     }
     replyLimitMs_ = options_.replyTimeoutMs;
+    // A Hasar acknowledges every frame and an Epson never does: the answer tells the protocol.
+    if (ackSeen_ != options_.printerAcks)
+        failAndClose(link_error::otherProtocol(transport_.label(), options_.brand, ackSeen_));
 }
 
 void Link::close() { transport_.close(); }
@@ -95,6 +98,7 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
     strayBytes_ = 0;
     straySample_.clear();
     protocolSeen_ = false;
+    ackSeen_ = false;
     commandTimer_.start(options_.commandLimitMs);
     int sends = 0;
     int damaged = 0;
@@ -116,6 +120,7 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
         case frame::Received::Kind::Control:
             // ACK and busy bytes only keep the wait alive; a NAK asks for the frame again.
             noteHold(item.control);
+            if (item.control == frame::ACK) ackSeen_ = true;
             if (item.control == frame::NAK) {
                 if (sends >= options_.maxSends) failAndClose(link_error::garbled(comPort_));
                 send(bytes);

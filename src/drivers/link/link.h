@@ -77,6 +77,8 @@ private:
     qsizetype strayBytes_ = 0;
     QByteArray straySample_;
     bool protocolSeen_ = false;
+    // The printer acknowledged a frame of the current command.
+    bool ackSeen_ = false;
     QEventLoop* loop_ = nullptr;
     bool inExchange_ = false;
     bool aborted_ = false;

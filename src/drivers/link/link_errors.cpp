@@ -62,6 +62,14 @@ DriverError notAFiscalPrinter(int comPort, const QString& printer, const QByteAr
                            .arg(printer, frame::hex(sample)));
 }
 
+DriverError otherProtocol(const QString& port, const QString& chosen, bool printerAcked) {
+    const QString found = printerAcked ? QStringLiteral("Hasar") : QStringLiteral("Epson");
+    return DriverError(error_number::kOtherProtocol,
+                       QStringLiteral("El impresor fiscal en %1 habla el protocolo %2, no el %3 del modelo elegido: "
+                                      "elija en la lista un modelo %2 o conecte un impresor %3")
+                           .arg(port, found, chosen));
+}
+
 DriverError fieldNotSendable(quint8 command, const QString& problem) {
     return DriverError(error_number::kFieldNotSendable,
                        QStringLiteral("No se puede enviar el comando %1: %2").arg(commandCode(command), problem));

@@ -19,6 +19,9 @@ DriverError garbled(int comPort);
 DriverError stuck(int comPort, int seconds);
 // Only bytes outside the protocol came back; `sample` is the first of them.
 DriverError notAFiscalPrinter(int comPort, const QString& printer, const QByteArray& sample);
+// The printer on `port` speaks the other brand's protocol than `chosen`: it acknowledged the
+// frames (Hasar) or answered without acknowledging (Epson).
+DriverError otherProtocol(const QString& port, const QString& chosen, bool printerAcked);
 DriverError fieldNotSendable(quint8 command, const QString& problem);
 DriverError aborted();
 DriverError busy();
