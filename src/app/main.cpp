@@ -8,6 +8,7 @@
 #include "qt_prompts.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     CommandLine command;
@@ -20,6 +21,11 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbelo"));
+    // The desktop matches the window to its menu entry and icon by this name.
+    QApplication::setDesktopFileName(QStringLiteral("ar.orbelo.Orbelo"));
+    QIcon icon;
+    for (const int size : {48, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     if (!command.traceFile.isEmpty() && !link_trace::setFile(command.traceFile))
         return finishCommandLine({CommandLine::Action::Refuse,
                                   QStringLiteral("no se puede escribir la traza en '%1'").arg(command.traceFile)});

@@ -7,6 +7,7 @@
 #include "drivers/hasar_printer.h"
 #include "hasar_general_sequence.h"
 #include "hasar_models_7_8_sequence.h"
+#include "maintenance/cancel_document.h"
 
 #include <QComboBox>
 
@@ -26,7 +27,7 @@ void printHasarDocuments(FrmOrbelo& w, TestDocument kind) {
     const int model = documentModelNumber(w.cboListaImp->currentText());
     h.Model(model);
     h.BeginSession();
-    h.CancelAll();
+    cancelLeftOpen(w);
     const double documents = documentCount(w);
     if (model == 7 || model == 8) {
         conv::forEachCount(documents, [&](qint64) { printModel7And8Document(w, kind); });

@@ -34,7 +34,9 @@ constexpr int kIssueUnknown = 8020;       // the printer could not be asked whet
 // A serial device on a real bench: what the system refuses, and the printer found on it.
 constexpr int kPortForbidden = 8030;  // this user may not open the device
 constexpr int kOtherProtocol = 8031;  // the printer speaks the other brand's protocol
-
+// What each printer understands, as its maker documents it.
+constexpr int kUnprintableCharacter = 8050;  // a character outside the printer's character set
+constexpr int kCancelRefused = 8051;         // the printer would not cancel the open document
 // A logo file that is missing, unreadable, not an image or too large.
 constexpr int kLogoFile = 8300;
 

@@ -48,7 +48,9 @@ public:
     virtual void GlobalReportByNumber(int firstZ, int lastZ, bool global) = 0;
 
     // Devices and housekeeping.
-    virtual void CancelAll() = 0;
+    // Cancels whatever is open. When a document could only be closed (a payment was already made),
+    // says which one was issued and its number; empty otherwise.
+    virtual QString CancelAll() = 0;
     virtual void OpenDrawer() = 0;
     virtual void CutPaper() = 0;
     virtual void LoadLogo(const QString& path) = 0;

@@ -7,6 +7,11 @@
 #include "app/prompts.h"
 #include "drivers/hasar_printer.h"
 
+void cancelLeftOpen(FrmOrbelo& w) {
+    if (const QString issued = w.hasar().CancelAll(); !issued.isEmpty())
+        w.prompts().message(Prompts::kInformation, issued);
+}
+
 void cancelOpenDocument(FrmOrbelo& w) {
     runOperation(w, [&] {
         if (epsonSelected(w)) {
@@ -17,8 +22,10 @@ void cancelOpenDocument(FrmOrbelo& w) {
         }
         SetControlsEnabled(w, false);
         beginHasarSession(w, WriteModel::No);
-        w.hasar().CancelAll();
+        const QString issued = w.hasar().CancelAll();
         w.hasar().Finalizar();
         SetControlsEnabled(w, true);
+        // A document that could only be closed was issued: the technician must know which.
+        if (!issued.isEmpty()) w.prompts().message(Prompts::kInformation, issued);
     });
 }

@@ -7,6 +7,7 @@
 #include "app/printer_selection.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
+#include "maintenance/cancel_document.h"
 
 #include <QLineEdit>
 
@@ -44,7 +45,7 @@ void testCutter(FrmOrbelo& w) {
                 w.hasar().CutPaper();
             });
             // Ends the non-fiscal document too; it has no closing call of its own here.
-            w.hasar().CancelAll();
+            cancelLeftOpen(w);
             w.hasar().Finalizar();
         }
         SetControlsEnabled(w, true);

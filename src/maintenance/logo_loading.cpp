@@ -6,6 +6,7 @@
 #include "app/printer_selection.h"
 #include "app/prompts.h"
 #include "drivers/hasar_printer.h"
+#include "maintenance/cancel_document.h"
 
 void loadLogo(FrmOrbelo& w) {
     runOperation(w, [&] {
@@ -15,7 +16,7 @@ void loadLogo(FrmOrbelo& w) {
         if (!path.isEmpty() && !epsonSelected(w)) {
             beginHasarSession(w, WriteModel::Yes);
             // Leaves no document open in the printer while the logo is stored.
-            w.hasar().CancelAll();
+            cancelLeftOpen(w);
             w.hasar().LoadLogo(path);
             w.hasar().Finalizar();
         }

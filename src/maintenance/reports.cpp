@@ -8,6 +8,7 @@
 #include "app/printer_selection.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
+#include "maintenance/cancel_document.h"
 
 #include <QLineEdit>
 
@@ -30,7 +31,7 @@ void printDailyReports(FrmOrbelo& w, DailyReport kind) {
             conv::forEachCount(reportCount(w), [&](qint64) { w.epson().DailyReport(letter, QStringLiteral("P")); });
         } else {
             beginHasarSession(w, WriteModel::Yes);
-            w.hasar().CancelAll();
+            cancelLeftOpen(w);
             conv::forEachCount(reportCount(w), [&](qint64) {
                 if (kind == DailyReport::X)
                     w.hasar().PrintXReport();
@@ -51,7 +52,7 @@ void printGlobalReport(FrmOrbelo& w) {
             w.epson().GlobalReport(QStringLiteral("T"), QStringLiteral("N"), QStringLiteral("1"), QStringLiteral("2"));
         } else {
             beginHasarSession(w, WriteModel::Yes);
-            w.hasar().CancelAll();
+            cancelLeftOpen(w);
             w.hasar().QueryDailyStatus();
             if (w.hasar().Respuesta(0).size() < kUsableAnswerLength) {
                 w.hasar().GlobalReportByDate(QDate(1997, 1, 1), w.clock().now().date(), true);

@@ -32,9 +32,9 @@ int paperColumnsFor(Brand brand, int model) {
     return 40;
 }
 
-std::unique_ptr<CommandSet> makeCommandSet(Brand brand, FiscalMemory& memory, PaperRoll& paper) {
+std::unique_ptr<CommandSet> makeCommandSet(Brand brand, int model, FiscalMemory& memory, PaperRoll& paper) {
     switch (brand) {
-    case Brand::Hasar: return std::make_unique<HasarCommandSet>(memory, paper);
+    case Brand::Hasar: return std::make_unique<HasarCommandSet>(memory, paper, model);
     case Brand::Epson: return std::make_unique<EpsonCommandSet>(memory, paper);
     }
     return nullptr;

@@ -22,6 +22,6 @@ QStringList brandNames();
 
 LinkOptions linkOptionsFor(Brand brand);
 int paperColumnsFor(Brand brand, int model);
-std::unique_ptr<CommandSet> makeCommandSet(Brand brand, FiscalMemory& memory, PaperRoll& paper);
+std::unique_ptr<CommandSet> makeCommandSet(Brand brand, int model, FiscalMemory& memory, PaperRoll& paper);
 
 }  // namespace sim

@@ -59,7 +59,9 @@ EpsonCommandSet::Answer EpsonCommandSet::setDateTime(const Fields& f, qint64 now
     if (!d || !t) return refuse(kInvalidField);
     // The day's documents carry the old date: the clock moves only on a fresh day, after a Z.
     if (dayHasDocuments(memory_)) return refuse(kInvalidState);
+    const QDateTime before = printerTime(memory_, nowMs);
     memory_.clockOffsetMs = QDateTime(*d, *t, Qt::UTC).toMSecsSinceEpoch() - nowMs;
+    printout::dateChanged(paper_, before, printerTime(memory_, nowMs));
     return {};
 }
 

@@ -2,14 +2,19 @@
 
 #include "hasar_fields.h"
 #include "hasar_status.h"
+#include "hasar_text.h"
 #include "ledger.h"
 #include "printout.h"
+
+#include <algorithm>
 
 namespace sim {
 
 using namespace hasar;
 
 namespace {
+
+constexpr quint8 kLastCommandSeq = 0x7D;
 
 QByteArray hex4(quint16 word) {
     return QByteArray::number(word, 16).toUpper().rightJustified(4, '0');
@@ -84,13 +89,36 @@ HasarCommandSet::Handler HasarCommandSet::handlerFor(quint8 command) {
 }
 
 QList<QByteArray> HasarCommandSet::execute(const frame::Frame& request, qint64 nowMs) {
-    const Handler handler = handlerFor(request.command);
-    const Answer answer = handler ? (this->*handler)(request.fields, nowMs) : refuse(kUnknownCommand);
+    Handler handler = handlerFor(request.command);
+    if (ticketFamily_ && request.command == 0x98) handler = nullptr;
+    // The 614 (entry 1, with the 950) keeps no initialisation data to show.
+    if (model_ == 1 && request.command == 0x73) handler = nullptr;
+    // 0x7E and 0x7F number the extended protocol's anomaly packets, never a command of the host's.
+    if (request.seq > kLastCommandSeq) handler = nullptr;
+    const quint16 badText = textRefusal(request);
+    const Answer answer = !handler ? refuse(kUnknownCommand)
+                          : badText ? refuse(badText)
+                                    : (this->*handler)(request.fields, nowMs);
     quint16 fiscal = fiscalStatus() | answer.refusal;
     if (fiscal & kSummarised) fiscal |= kErrorSummary;
     QList<QByteArray> reply{hex4(kPrinterIdle), hex4(fiscal)};
     if (!answer.refusal) reply += answer.data;
     return reply;
+}
+
+quint16 HasarCommandSet::textRefusal(const frame::Frame& request) {
+    // Only these commands take the double-width byte, at the very start of their text.
+    constexpr quint8 kStyled[] = {0x41, 0x49, 0x5D, 0x5F};
+    const bool styled = std::find(std::begin(kStyled), std::end(kStyled), request.command) != std::end(kStyled);
+    for (qsizetype f = 0; f < request.fields.size(); ++f) {
+        const QByteArray& field = request.fields[f];
+        for (qsizetype i = 0; i < field.size(); ++i) {
+            const int byte = static_cast<quint8>(field[i]);
+            if (byte == kDoubleWidth && styled && f == 0 && i == 0) continue;
+            if (!printable(byte)) return kInvalidField;
+        }
+    }
+    return 0;
 }
 
 quint16 HasarCommandSet::fiscalStatus() const {
@@ -117,11 +145,15 @@ void HasarCommandSet::printHead(qint64 nowMs) {
 
 HasarCommandSet::Answer HasarCommandSet::statusRequest(const Fields&, qint64) {
     const LastNumbers& last = memory_.last;
-    // Auxiliary state: 1 not initialised, 2 idle, 3 fiscal document, 5 non-fiscal, 6 payment made.
+    // Auxiliary state: 1 not initialised, 2 idle, 3 fiscal document, 5 non-fiscal, 6 payment made,
+    // 7 fully paid.
     int state = 2;
     if (!memory_.initialised) state = 1;
-    else if (const auto& open = memory_.open)
-        state = open->payments > 0 ? 6 : info(open->kind).documentClass == DocumentClass::NonFiscal ? 5 : 3;
+    else if (const auto& open = memory_.open) {
+        if (open->payments > 0) state = open->paid >= open->total ? 7 : 6;
+        else state = info(open->kind).documentClass == DocumentClass::NonFiscal ? 5 : 3;
+    }
+    if (ticketFamily_) return Answer{0, {n8(last.b), hex4(state), n8(last.a)}};
     return Answer{0, {n8(last.b), hex4(state), n8(last.a), documentStatus(memory_.open), n8(last.creditNoteB),
                       n8(last.creditNoteA), n8(last.deliveryNote)}};
 }
@@ -129,10 +161,12 @@ HasarCommandSet::Answer HasarCommandSet::statusRequest(const Fields&, qint64) {
 HasarCommandSet::Answer HasarCommandSet::initData(const Fields&, qint64) {
     if (!memory_.initialised) return {};
     const FiscalIdentity& id = memory_.identity;
-    return Answer{0,
-                  {id.cuit.toLatin1(), id.businessName.toLatin1(), id.registration.toLatin1(),
-                   dateField(id.initialisedOn), printout::number4(id.pointOfSale).toLatin1(),
-                   dateField(id.activitiesSince), id.grossIncome.toLatin1(), id.ivaResponsibility.toLatin1()}};
+    QList<QByteArray> data{id.cuit.toLatin1(), encodeText(id.businessName), encodeText(id.registration),
+                           dateField(id.initialisedOn), printout::number4(id.pointOfSale).toLatin1(),
+                           dateField(id.activitiesSince), encodeText(id.grossIncome), id.ivaResponsibility.toLatin1()};
+    // The ticket models give the gross-income number before the start of activities.
+    if (ticketFamily_) data.swapItemsAt(5, 6);
+    return Answer{0, data};
 }
 
 HasarCommandSet::Answer HasarCommandSet::historyCapacity(const Fields&, qint64) {

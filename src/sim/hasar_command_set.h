@@ -10,12 +10,16 @@ namespace sim {
 // The Hasar first-generation command set over the shared fiscal memory and paper roll.
 class HasarCommandSet : public CommandSet {
 public:
-    HasarCommandSet(FiscalMemory& memory, PaperRoll& paper) : memory_(memory), paper_(paper) {}
+    HasarCommandSet(FiscalMemory& memory, PaperRoll& paper, int model = 9)
+        : memory_(memory), paper_(paper), model_(model), ticketFamily_(isTicketFamily(model)) {}
 
     QList<QByteArray> execute(const frame::Frame& request, qint64 nowMs) override;
 
     // Columns of the paper for a model of the window's list: the slip models print wider.
     static int columnsForModel(int model);
+    // The ticket printers of the window's list (614, 615, PR4, 950, 951, 262): no Cancel command,
+    // and a StatusRequest of three data fields.
+    static bool isTicketFamily(int model) { return model >= 1 && model <= 6; }
 
 private:
     // What a command produced: refusal bits (nothing else happened) or its data fields.
@@ -69,8 +73,13 @@ private:
 
     void printHead(qint64 nowMs);
 
+    // Refusal bits when a field holds a byte this printer cannot print, or 0.
+    static quint16 textRefusal(const frame::Frame& request);
+
     FiscalMemory& memory_;
     PaperRoll& paper_;
+    int model_;
+    bool ticketFamily_;
     LogoUpload logoUpload_;
 };
 

@@ -140,9 +140,10 @@ HasarCommandSet::Answer HasarCommandSet::totalTender(const Fields& f, qint64 now
     const auto amount = Amount::parse(f[1]);
     const auto action = letter(f, 3, "TC");
     if (!amount || !action) return refuse(kInvalidField);
+    // The letter C cancels the open document: the one way to do it on the models without Cancel.
+    if (*action == 'C') return cancel({}, nowMs);
     OpenDocument* doc = memory_.open ? &*memory_.open : nullptr;
     if (!doc || info(doc->kind).documentClass != DocumentClass::Fiscal) return refuse(kInvalidInState);
-    if (*action == 'C') return cancel({}, nowMs);
     if (doc->payments >= kMaxPayments) return refuse(kInvalidInState);
     const auto paid = add(doc->paid, *amount);
     if (!paid) return refuse(kOverflow);

@@ -1,5 +1,7 @@
 #include "hasar_fields.h"
 
+#include "hasar_text.h"
+
 #include <cstring>
 
 namespace sim::hasar {
@@ -18,7 +20,7 @@ std::optional<int> digits(QByteArrayView field, int from, int count) {
 }  // namespace
 
 QString text(const QList<QByteArray>& fields, int n) {
-    return n >= 1 && n <= fields.size() ? QString::fromLatin1(fields[n - 1]) : QString();
+    return n >= 1 && n <= fields.size() ? decodeText(fields[n - 1]) : QString();
 }
 
 std::optional<char> letter(const QList<QByteArray>& fields, int n, const char* allowed) {

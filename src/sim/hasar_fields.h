@@ -10,7 +10,7 @@
 // Reading the fields of Hasar requests.
 namespace sim::hasar {
 
-// Field n (1 = first after the command) as text, empty when absent.
+// Field n (1 = first after the command) as text in the printer's character set, empty when absent.
 QString text(const QList<QByteArray>& fields, int n);
 // A field that must be exactly one character out of `allowed`.
 std::optional<char> letter(const QList<QByteArray>& fields, int n, const char* allowed);

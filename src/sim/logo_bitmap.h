@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <optional>
 
 namespace sim {
 
@@ -16,6 +17,9 @@ struct LogoBitmap {
     QByteArray bits;
 
     static int bytesPerRow(int width) { return (width + 7) / 8; }
+    // The dots of a monochrome BMP file (uncompressed, 1 bit per pixel, two colours), or nothing
+    // when the file is not one or does not fit the paper.
+    static std::optional<LogoBitmap> fromBmp(QByteArrayView file);
     bool isConsistent() const;
     // One text row per dot row: '#' for black, ' ' for white, exactly `width` characters.
     QStringList render() const;

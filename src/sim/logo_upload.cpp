@@ -27,8 +27,8 @@ std::optional<QByteArray> decodeHex(QByteArrayView digits) {
 
 void LogoUpload::restart() {
     started_ = false;
+    file_.clear();
     logo_ = {};
-    expectedBytes_ = 0;
 }
 
 LogoUpload::Result LogoUpload::refuse() {
@@ -38,32 +38,25 @@ LogoUpload::Result LogoUpload::refuse() {
 
 LogoUpload::Result LogoUpload::record(QByteArrayView letter, QByteArrayView data) {
     if (letter.size() != 1) return refuse();
-    if (letter[0] == 'I') {
-        if (data.size() != 8) return refuse();
-        const auto size = decodeHex(data);
-        if (!size) return refuse();
-        const auto byteAt = [&](int i) { return static_cast<quint8>((*size)[i]); };
-        LogoBitmap header;
-        header.width = byteAt(0) << 8 | byteAt(1);
-        header.height = byteAt(2) << 8 | byteAt(3);
-        if (header.width < 1 || header.width > LogoBitmap::kMaxWidth || header.height < 1 ||
-            header.height > LogoBitmap::kMaxHeight)
-            return refuse();
-        restart();
-        logo_ = header;
-        expectedBytes_ = LogoBitmap::bytesPerRow(header.width) * header.height;
+    const char marker = letter[0];
+    if (marker != 'I' && marker != 'C' && marker != 'F') return refuse();
+    // Every record but the last carries a full 64 bytes; the last one 1 to 64.
+    const bool fullRecord = marker != 'F';
+    if (data.isEmpty() || data.size() > kRecordDigits || (fullRecord && data.size() != kRecordDigits))
+        return refuse();
+    if (marker == 'C' && !started_) return refuse();
+    if (marker == 'I') restart();
+    const auto bytes = decodeHex(data);
+    if (!bytes || file_.size() + bytes->size() > kMaxFileBytes) return refuse();
+    file_.append(*bytes);
+    if (fullRecord) {
         started_ = true;
         return Result::Accepted;
     }
-    if (letter[0] != 'C' && letter[0] != 'F') return refuse();
-    if (!started_ || data.size() > kMaxRecordDigits) return refuse();
-    const auto bytes = decodeHex(data);
-    if (!bytes || logo_.bits.size() + bytes->size() > expectedBytes_) return refuse();
-    if (letter[0] == 'C' && bytes->isEmpty()) return refuse();
-    logo_.bits.append(*bytes);
-    if (letter[0] == 'C') return Result::Accepted;
-    if (logo_.bits.size() != expectedBytes_) return refuse();
-    started_ = false;
+    const auto logo = LogoBitmap::fromBmp(file_);
+    if (!logo) return refuse();
+    restart();
+    logo_ = *logo;
     return Result::Complete;
 }
 

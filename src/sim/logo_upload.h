@@ -7,14 +7,17 @@
 
 namespace sim {
 
-// Assembles a logo from its records: "I" with width and height as four hex digits each, then
-// data records "C" and a last "F", each with up to 128 upper-case hex digits. Any record out of
-// place or malformed ends the upload; the caller keeps its previous logo.
+// Assembles a logo from its records: the bytes of a monochrome BMP file, 64 per record as 128
+// upper-case hex digits, "I" on the first, "C" on the middle ones and "F" on the last (a file of
+// 64 bytes or less comes as one "F"). Any record out of place or malformed, or a file that is
+// not a 1-bit BMP the paper can hold, ends the upload; the caller keeps its previous logo.
 class LogoUpload {
 public:
     enum class Result { Accepted, Complete, Refused };
 
-    static constexpr int kMaxRecordDigits = 128;
+    static constexpr int kRecordDigits = 128;
+    // The widest, tallest logo as a BMP file, with room for a larger header.
+    static constexpr qsizetype kMaxFileBytes = 1024 + LogoBitmap::kMaxWidth / 8 * LogoBitmap::kMaxHeight;
 
     void restart();
     Result record(QByteArrayView letter, QByteArrayView data);
@@ -25,8 +28,8 @@ private:
     Result refuse();
 
     bool started_ = false;
+    QByteArray file_;
     LogoBitmap logo_;
-    int expectedBytes_ = 0;
 };
 
 }  // namespace sim

@@ -154,6 +154,11 @@ void globalReport(PaperRoll& paper, const QString& range, const QList<ZRecord>& 
     paper.print(QStringLiteral("== FIN %1 ==").arg(title));
 }
 
+void dateChanged(PaperRoll& paper, const QDateTime& before, const QDateTime& after) {
+    paper.print({QStringLiteral("== CAMBIO DE FECHA Y HORA =="), QStringLiteral("ANTERIOR ") + dateTimeLine(before),
+                  QStringLiteral("NUEVA ") + dateTimeLine(after), QStringLiteral("== FIN CAMBIO DE FECHA Y HORA ==")});
+}
+
 void drawerOpened(PaperRoll& paper) {
     paper.print(QStringLiteral("-- CAJON ABIERTO --"));
 }

@@ -31,6 +31,9 @@ void dailyReport(PaperRoll& paper, const FiscalMemory& memory, char kind, int nu
 void globalReport(PaperRoll& paper, const QString& range, const QList<ZRecord>& records, bool totalsOnly,
                   const QDateTime& time);
 
+// The document a printer issues after its clock was set: the time before and the time after.
+void dateChanged(PaperRoll& paper, const QDateTime& before, const QDateTime& after);
+
 void drawerOpened(PaperRoll& paper);
 void paperCut(PaperRoll& paper);
 

@@ -5,7 +5,7 @@ namespace sim {
 VirtualPrinter::VirtualPrinter(Brand brand, int model, FiscalMemory memory)
     : memory_(std::move(memory)),
       paper_(paperColumnsFor(brand, model)),
-      commands_(makeCommandSet(brand, memory_, paper_)),
+      commands_(makeCommandSet(brand, model, memory_, paper_)),
       link_(*commands_, linkOptionsFor(brand)) {}
 
 }  // namespace sim

@@ -32,10 +32,7 @@ TEST_P(CommandLineRows, ActionAndMessage) {
 
 const Row kRows[] = {
     {"NoOptionOpensTheWindow", {}, Action::OpenWindow, ""},
-    {"Version", {"--version"}, Action::Print, "orbelo 1."},
-    {"ShortVersion", {"-v"}, Action::Print, "orbelo 1."},
     {"HelpIsSpanish", {"--help"}, Action::Print, "Muestra la versión y termina."},
-    {"HelpWinsOverVersion", {"--version", "-h"}, Action::Print, "Opciones:"},
     {"UnknownOption", {"--puerto"}, Action::Refuse, "opción desconocida 'puerto' (pruebe --help)"},
     {"UnknownOptionAfterAGoodOne", {"--version", "-x"}, Action::Refuse, "opción desconocida 'x'"},
     {"ValueOnAFlag", {"--version=2"}, Action::Refuse, "'--version' no lleva valor"},

@@ -37,6 +37,21 @@ TEST_F(DocumentsEndToEnd, HasarPj20PrintsTwoInvoicesAEachWithItsItemsAndPaymentN
     EXPECT_TRUE(nothingOpen(state));
 }
 
+TEST_F(DocumentsEndToEnd, HasarInvoiceOfOverAHundredCommandsNeverNumbersOneAsAnAnomalyPacket) {
+    // The link starts at a random number: 130 commands wrap past 0x7D whatever the start, and
+    // the printer runs no frame numbered 0x7E or 0x7F.
+    start({QStringLiteral("--model"), QStringLiteral("3")});
+    selectModel(kPr4);
+    print(w().btnFacA, QStringLiteral("1"), QStringLiteral("130"));
+    expectCleanEnd();
+
+    const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
+    ASSERT_EQ(docs.size(), 1) << describe(docs);
+    EXPECT_EQ(docs[0].end, End::Completed);
+    EXPECT_EQ(docs[0].linesStartingWith(QStringLiteral("ITEM ")).size(), 130);
+    EXPECT_EQ(last(hasarPrinter->state(), "a"), 1);
+}
+
 TEST_F(DocumentsEndToEnd, HasarPr4PrintsOneCreditNoteAFromItsRawCommandsWhateverTheDocumentCount) {
     start({QStringLiteral("--model"), QStringLiteral("3")});
     selectModel(kPr4);

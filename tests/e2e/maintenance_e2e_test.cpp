@@ -8,7 +8,7 @@ using namespace maintenance_e2e;
 
 // --- Cutter and drawer ---
 
-TEST_F(MaintenanceEndToEnd, HasarCutterPrintsAndCutsThreeTimesInsideOneNonFiscalDocumentItThenCancels) {
+TEST_F(MaintenanceEndToEnd, HasarCutterPrintsAndCutsThreeTimesInsideOneNonFiscalDocumentItThenCloses) {
     start();
     useHasar();
     w().txtCant->setText(QStringLiteral("3"));
@@ -22,7 +22,8 @@ TEST_F(MaintenanceEndToEnd, HasarCutterPrintsAndCutsThreeTimesInsideOneNonFiscal
     for (const QString& line : paper)
         if (line == kCutterText || line == kCut) texts << line;
     EXPECT_EQ(texts, QStringList({kCutterText, kCut, kCutterText, kCut, kCutterText, kCut}));
-    EXPECT_TRUE(paper.last().startsWith(QStringLiteral("== CANCELADO DOCUMENTO NO FISCAL Nro "))) << joined(paper).toStdString();
+    // The 615 has no Cancel: the non-fiscal document left open is closed.
+    EXPECT_TRUE(paper.last().startsWith(QStringLiteral("== FIN DOCUMENTO NO FISCAL Nro "))) << joined(paper).toStdString();
 
     const QJsonObject state = hasarPrinter->state();
     EXPECT_EQ(state.value(QStringLiteral("cuts")).toInt(), 3);
@@ -217,6 +218,8 @@ TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
     ASSERT_GT(paper.size(), rows.size() + 1);
     EXPECT_TRUE(paper[rows.size() + 1].startsWith(QStringLiteral("FECHA "))) << paper[rows.size() + 1].toStdString();
 
+    // The virtual printer stores only what its records spell as a BMP file ("BM" first): the PNG
+    // went as one.
     const QJsonObject stored = hasarPrinter->state().value(QStringLiteral("logo")).toObject();
     EXPECT_EQ(stored.value(QStringLiteral("width")).toInt(), kLogoWidth);
     EXPECT_EQ(stored.value(QStringLiteral("height")).toInt(), kLogoHeight);
@@ -281,7 +284,7 @@ TEST_F(MaintenanceEndToEnd, HasarLogoLoadsOverADocumentLeftOpenByCancellingItFir
     EXPECT_EQ(trace.lines(), QStringList({QStringLiteral("File()")}));
 
     const QStringList paper = hasarPrinter->paper();
-    EXPECT_TRUE(paper.last().startsWith(QStringLiteral("== CANCELADO DOCUMENTO NO FISCAL "))) << joined(paper).toStdString();
+    EXPECT_TRUE(paper.last().startsWith(QStringLiteral("== FIN DOCUMENTO NO FISCAL "))) << joined(paper).toStdString();
     EXPECT_EQ(hasarPrinter->state().value(QStringLiteral("logo")).toObject().value(QStringLiteral("width")).toInt(), kLogoWidth);
 }
 
@@ -328,14 +331,22 @@ TEST_F(MaintenanceEndToEnd, EpsonLogoChoiceSendsNothing) {
 // open: the document ends on paper (cancelled, or closed once paid) and the printer is idle again.
 class MaintenanceCancelEndToEnd : public MaintenanceEndToEnd {
 protected:
-    void cancelLeftOpen(const QString& openTitle, const QString& ending = QStringLiteral("== CANCELADO ")) {
+    // `told`: a part of the information message the press must show, empty when it shows none.
+    void cancelLeftOpen(const QString& openTitle, const QString& ending = QStringLiteral("== CANCELADO "),
+                        const QString& told = QString()) {
         const QStringList failure = trace.lines();
         ASSERT_EQ(failure.size(), 1);
         EXPECT_TRUE(failure[0].contains(QStringLiteral("El sistema detect"))) << failure[0].toStdString();
         trace.clear();
 
         click(w().btnCancelarTodo);
-        expectNoMessage();
+        if (told.isEmpty()) {
+            expectNoMessage();
+        } else {
+            ASSERT_EQ(trace.lines().size(), 1) << joined(trace.lines()).toStdString();
+            EXPECT_TRUE(trace.lines()[0].startsWith(QStringLiteral("Msg(%1,").arg(Prompts::kInformation)));
+            EXPECT_TRUE(trace.lines()[0].contains(told)) << trace.lines()[0].toStdString();
+        }
 
         const QStringList paper = hasarPrinter->paper();
         const QStringList printed = titles(paper);
@@ -358,15 +369,27 @@ TEST_F(MaintenanceCancelEndToEnd, HasarClosesAPaidInvoiceItCannotCancel) {
     start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=3")});
     selectModel(QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008"));
     printInvoiceA();
-    cancelLeftOpen(QStringLiteral("FACTURA A "), QStringLiteral("== FIN "));
+    // It had been paid: the printer can only close it, so the window says it was issued, and which.
+    cancelLeftOpen(QStringLiteral("FACTURA A "), QStringLiteral("== FIN "), QStringLiteral("se emitió con el Nº 00000001"));
 }
 
-TEST_F(MaintenanceCancelEndToEnd, HasarCancelsTheNonFiscalDocumentOfACutterTestThatFailedAtTheSecondCut) {
+TEST_F(MaintenanceCancelEndToEnd, HasarCancelsATicketLeftOpenOnTheModelWithoutCancel) {
+    start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=0")});
+    useHasar();
+    w().txtCant->setText(QStringLiteral("1"));
+    click(w().btnFacB);
+    click(w().btnAceptar);
+    cancelLeftOpen(QStringLiteral("TIQUE "));
+    EXPECT_EQ(hasarPrinter->state().value(QStringLiteral("day")).toObject().value(QStringLiteral("fiscal")).toInt(), 0);
+}
+
+TEST_F(MaintenanceCancelEndToEnd, HasarClosesTheNonFiscalDocumentOfACutterTestThatFailedAtTheSecondCut) {
     start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=4B,after=1,times=0")});
     useHasar();
     w().txtCant->setText(QStringLiteral("3"));
     click(w().btnPruebaCuchilla);
-    cancelLeftOpen(QStringLiteral("DOCUMENTO NO FISCAL "));
+    // The 615 has no Cancel: a non-fiscal document can only be closed.
+    cancelLeftOpen(QStringLiteral("DOCUMENTO NO FISCAL "), QStringLiteral("== FIN "));
 }
 
 TEST_F(MaintenanceEndToEnd, EpsonCancelOnlyTellsTheTechnicianAndSendsNothing) {

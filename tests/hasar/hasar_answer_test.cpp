@@ -18,11 +18,11 @@ TEST_F(HasarTest, RespuestaZeroIsTheWholeAnswerFromThePrinterStatusOn) {
     EXPECT_EQ(driver->Respuesta(-1), QString());
 }
 
-TEST_F(HasarTest, AnswerTextsAreReadAsLatin1) {
+TEST_F(HasarTest, AnswerTextsAreReadInThePrintersCodePage) {
     begin();
-    answerWith({"0080", "0600", "20123456789", "Pe\xF1" "a S.A.", "FAB0001", "260101", "0003"});
+    answerWith({"0080", "0600", "20123456789", "PE\xA5" "A S.A.", "FAB0001", "260101", "0003"});
     driver->QueryInitData();
-    EXPECT_EQ(driver->Respuesta(4), QStringLiteral("Peña S.A."));
+    EXPECT_EQ(driver->Respuesta(4), QStringLiteral("PEÑA S.A."));
     EXPECT_EQ(driver->Respuesta(7), QStringLiteral("0003"));
 }
 
@@ -37,6 +37,15 @@ TEST_F(HasarTest, QueryStatusCopiesTheCreditNotesToFieldsThirteenAndFourteen) {
     EXPECT_EQ(driver->Respuesta(9), QStringLiteral("00000009"));
     EXPECT_EQ(driver->Respuesta(10), QString());
     EXPECT_EQ(driver->Respuesta(15), QString());
+}
+
+TEST_F(HasarTest, ATicketModelsThreeFieldStatusIsAGoodAnswer) {
+    begin();
+    answerWith({"0080", "0600", "00000012", "0002", "00000034"});
+    EXPECT_EQ(errorOf([&] { driver->QueryStatus(); }), 0);
+    EXPECT_EQ(driver->Respuesta(5), QStringLiteral("00000034"));
+    EXPECT_EQ(driver->Respuesta(13), QString());
+    EXPECT_EQ(driver->Respuesta(14), QString());
 }
 
 TEST_F(HasarTest, OnlyQueryStatusGetsTheCopies) {

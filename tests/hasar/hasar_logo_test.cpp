@@ -25,7 +25,7 @@ TEST_F(HasarLogo, ResetsTheLogoThenStoresEachRecordAsLetterAndData) {
     const QString path = writeImage(300, 20);
     begin();
     driver->LoadLogo(path);
-    const QList<QByteArray> records = logoRecords(readLogoImage(path));
+    const QList<QByteArray> records = logoRecords(bmpFile(readLogoImage(path)));
     ASSERT_GE(records.size(), 3);
     ASSERT_EQ(printer->seen.size(), records.size() + 1);
     EXPECT_EQ(printer->seen[0], frame::make(printer->seen[0].seq, 0x91));
@@ -35,6 +35,8 @@ TEST_F(HasarLogo, ResetsTheLogoThenStoresEachRecordAsLetterAndData) {
         EXPECT_EQ(f.fields, (QList<QByteArray>{records[i].left(1), records[i].mid(1)}));
     }
     EXPECT_EQ(printer->seen[1].fields[0], "I");
+    // The file itself travels: its first bytes are the BMP signature "BM".
+    EXPECT_TRUE(printer->seen[1].fields[1].startsWith("424D"));
     EXPECT_EQ(printer->seen.last().fields[0], "F");
 }
 

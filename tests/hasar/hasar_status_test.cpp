@@ -1,5 +1,6 @@
 #include "drivers/error_numbers.h"
 #include "hasar/hasar_fixture.h"
+#include "drivers/hasar/hasar_status.h"
 
 namespace {
 
@@ -84,6 +85,25 @@ TEST_F(HasarTest, AReplyWithoutReadableStatusWordsIsAnError) {
         EXPECT_EQ(errorOf([&] { driver->QueryStatus(); }), error_number::kBadReply);
         EXPECT_EQ(driver->Respuesta(0), QString());
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HasarAuxiliaryStatus, StateInTheLastDigitFlagsInTheFirst) {
+    struct Row {
+        QByteArray field;
+        int state, flags;
+    };
+    for (const Row& r : {Row{"0002", 2, 0}, Row{"0006", 6, 0}, Row{"C007", 7, 0xC}, Row{"2003", 3, 2}, Row{"5", 5, 0}}) {
+        const auto aux = readAuxiliary(r.field);
+        ASSERT_TRUE(aux) << r.field.constData();
+        EXPECT_EQ(aux->state, r.state) << r.field.constData();
+        EXPECT_EQ(aux->flags, r.flags) << r.field.constData();
+    }
+    for (const QByteArray& bad : {QByteArray(), QByteArray("000A"), QByteArray("00G1"), QByteArray("00006")})
+        EXPECT_FALSE(readAuxiliary(bad)) << bad.constData();
 }
 
 }  // namespace

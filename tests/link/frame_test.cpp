@@ -139,11 +139,21 @@ TEST(FrameEncoder, RefusesControlBytesInAFieldAndALowCommand) {
     EXPECT_FALSE(frame::fieldProblem(frame::make(0x20, 0x03)).isEmpty());
 }
 
-TEST(FrameSequence, AdvancesAndWrapsInsideTheRange) {
-    EXPECT_EQ(frame::nextSeq(0x20), 0x21);
-    EXPECT_EQ(frame::nextSeq(0x7F), 0x20);
-    EXPECT_EQ(frame::nextSeq(0x7E, 2), 0x20);
-    EXPECT_EQ(frame::nextSeq(0x7F, 2), 0x21);
+TEST(FrameSequence, AdvancesAndWrapsBeforeTheAnomalyNumbers) {
+    struct Step { quint8 from; int step; quint8 to; };
+    for (const Step& s : {Step{0x20, 1, 0x21}, Step{0x7C, 1, 0x7D}, Step{0x7D, 1, 0x20}, Step{0x7C, 2, 0x20},
+                          Step{0x7D, 2, 0x21}, Step{0x7E, 1, 0x20}, Step{0x7F, 1, 0x20}})
+        EXPECT_EQ(frame::nextSeq(s.from, s.step), s.to) << int(s.from) << "+" << s.step;
+    // Every start, every step the link uses: three full turns never reach 0x7E or 0x7F.
+    for (int step : {1, 2})
+        for (int start = frame::kSeqFirst; start <= frame::kSeqLast; ++start) {
+            quint8 seq = static_cast<quint8>(start);
+            for (int i = 0; i < 300; ++i) {
+                seq = frame::nextSeq(seq, step);
+                ASSERT_GE(seq, 0x20);
+                ASSERT_LE(seq, 0x7D);
+            }
+        }
 }
 
 }  // namespace

@@ -134,6 +134,12 @@ TEST_F(EpsonReports, AFeedOfNoLinesOrOfTextIsRefused) {
 TEST_F(EpsonReports, TheClockIsSetOnAFreshDayAndReadBack) {
     QString date = QStringLiteral("261208"), time = QStringLiteral("101500");
     driver.SetDateTime("S", date, time);
+    // The change is a document of its own, with the time before and after it.
+    const QStringList printed = newPaper();
+    ASSERT_EQ(printed.size(), 4) << printed.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(printed[0], QStringLiteral("== CAMBIO DE FECHA Y HORA =="));
+    EXPECT_TRUE(printed[1].startsWith(QStringLiteral("ANTERIOR FECHA ")));
+    EXPECT_TRUE(printed[2].startsWith(QStringLiteral("NUEVA FECHA 08/12/26 HORA 10:15:"))) << printed[2].toStdString();
     QString readDate, readTime;
     driver.SetDateTime("G", readDate, readTime);
     EXPECT_EQ(readDate, QStringLiteral("261208"));
@@ -143,7 +149,9 @@ TEST_F(EpsonReports, TheClockIsSetOnAFreshDayAndReadBack) {
 TEST_F(EpsonReports, TheClockStaysWhileTheDayHasDocuments) {
     sellTicket(driver);
     QString date = QStringLiteral("261208"), time = QStringLiteral("101500");
+    newPaper();
     EXPECT_EQ(errorOf([&] { driver.SetDateTime("S", date, time); }), error_number::kPrinterRefused);
+    EXPECT_TRUE(newPaper().isEmpty());
     driver.DailyReport("Z", "P");
     driver.SetDateTime("S", date, time);
 }

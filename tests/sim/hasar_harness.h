@@ -19,7 +19,8 @@ struct HasarHarness {
         bool accepted() const;
     };
 
-    explicit HasarHarness(sim::FiscalMemory memory = {}, int model = 2)
+    // Model 9 (715/PR5) knows every command; the ticket models lack a few.
+    explicit HasarHarness(sim::FiscalMemory memory = {}, int model = 9)
         : printer(sim::Brand::Hasar, model, std::move(memory)) {}
 
     // Sends one command with a new SEQ and collects everything due within `waitMs`.

@@ -4,15 +4,41 @@
 
 #include <sim/hasar_status.h>
 
+#include <QBuffer>
+#include <QImage>
+
 #include <gtest/gtest.h>
 
 namespace {
 
 using Records = QList<QList<QByteArray>>;
 
-// A 10 x 3 frame: full top row, sides, full bottom row. Rows take two bytes, padded on the right.
-const Records kFrameLogo{{"I", "000A0003"}, {"C", "FFC0"}, {"C", "8040"}, {"F", "FFC0"}};
+// A 10 x 3 frame: full top row, sides, full bottom row.
 const QStringList kFrameRows{"##########", "#        #", "##########"};
+
+QByteArray monochromeBmp(const QStringList& rows) {
+    QImage image(rows[0].size(), rows.size(), QImage::Format_Mono);
+    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    for (int y = 0; y < rows.size(); ++y)
+        for (int x = 0; x < rows[y].size(); ++x) image.setPixel(x, y, rows[y][x] == QLatin1Char('#') ? 1 : 0);
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return file;
+}
+
+// The file in records of 64 bytes: I, C..., F.
+Records recordsOf(const QByteArray& file) {
+    Records out;
+    for (qsizetype at = 0; at < file.size(); at += 64) {
+        const bool last = at + 64 >= file.size();
+        out.append({last ? "F" : at == 0 ? "I" : "C", file.mid(at, 64).toHex().toUpper()});
+    }
+    return out;
+}
+
+const Records kFrameLogo = recordsOf(monochromeBmp(kFrameRows));
 
 void load(HasarHarness& h, const Records& records, bool* allAccepted = nullptr) {
     h.send(0x91);
@@ -21,9 +47,10 @@ void load(HasarHarness& h, const Records& records, bool* allAccepted = nullptr) 
     if (allAccepted) *allAccepted = ok;
 }
 
-TEST(Logo, IsDecodedMostSignificantBitFirstAndPrintedAtTheHeadOfDocuments) {
+TEST(Logo, TheBmpFileIsDecodedAndPrintedAtTheHeadOfDocuments) {
     HasarHarness h;
     bool accepted = false;
+    ASSERT_EQ(kFrameLogo.first()[1].left(4), "424D");
     load(h, kFrameLogo, &accepted);
     ASSERT_TRUE(accepted);
     ASSERT_TRUE(h.memory().logo.has_value());
@@ -38,18 +65,32 @@ TEST(Logo, IsDecodedMostSignificantBitFirstAndPrintedAtTheHeadOfDocuments) {
     }
 }
 
-TEST(Logo, ALogoWiderThanOneRecordSpansSeveralRecords) {
-    // 576 dots wide, 2 rows: 144 bytes = 288 hex digits, in records of at most 128.
-    const QByteArray row = QByteArray(72, char(0xAA)).toHex().toUpper();
-    const QByteArray all = row + row;
+TEST(Logo, AWideLogoSpansManyRecords) {
+    const QStringList rows{QString(QStringLiteral("# ")).repeated(288), QString(QStringLiteral(" #")).repeated(288)};
+    const Records records = recordsOf(monochromeBmp(rows));
+    ASSERT_GT(records.size(), 3);
     HasarHarness h;
     bool accepted = false;
-    load(h, {{"I", "02400002"}, {"C", all.mid(0, 128)}, {"C", all.mid(128, 128)}, {"F", all.mid(256)}}, &accepted);
+    load(h, records, &accepted);
     ASSERT_TRUE(accepted);
-    const QStringList rows = h.memory().logo->render();
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[0], QString(QStringLiteral("# ")).repeated(288));
+    EXPECT_EQ(h.memory().logo->render(), rows);
 }
+
+QList<QByteArray> patched(const QByteArray& file, int offset, QByteArray bytes) {
+    QByteArray copy = file;
+    copy.replace(offset, bytes.size(), bytes);
+    QList<QByteArray> out;
+    for (const auto& r : recordsOf(copy)) out << r[0] + r[1];
+    return out;
+}
+
+Records split(const QList<QByteArray>& joined) {
+    Records out;
+    for (const QByteArray& r : joined) out.append({r.left(1), r.mid(1)});
+    return out;
+}
+
+const QByteArray kFrameFile = monochromeBmp(kFrameRows);
 
 struct MalformedCase {
     const char* name;
@@ -76,26 +117,26 @@ TEST_P(MalformedLogo, IsRefusedAndThePreviousLogoStays) {
 INSTANTIATE_TEST_SUITE_P(
     Sequences, MalformedLogo,
     ::testing::Values(
-        MalformedCase{"DataBeforeSize", {{"C", "FFC0"}, {"F", "FFC0"}}},
-        MalformedCase{"LowerCaseHex", {{"I", "000A0001"}, {"F", "ffc0"}}},
-        MalformedCase{"OddDigits", {{"I", "000A0001"}, {"F", "FFC"}}},
-        MalformedCase{"RecordOver128Digits", {{"I", "02400002"}, {"C", QByteArray(130, 'F')}}},
-        MalformedCase{"MoreDataThanTheSize", {{"I", "00080001"}, {"C", "FF"}, {"F", "FF"}}},
-        MalformedCase{"EndsShort", {{"I", "000A0002"}, {"F", "FFC0"}}},
-        MalformedCase{"ZeroWidth", {{"I", "00000001"}}},
-        MalformedCase{"TooWide", {{"I", "02410001"}}},
-        MalformedCase{"SizeNotEightDigits", {{"I", "000A001"}}},
-        MalformedCase{"UnknownLetter", {{"I", "00080001"}, {"S", "FF"}}},
+        MalformedCase{"ContinuedBeforeTheFirst", kFrameLogo.mid(1)},
+        MalformedCase{"LowerCaseHex", {kFrameLogo[0], {"F", kFrameLogo[1][1].toLower()}}},
+        MalformedCase{"OddDigits", {kFrameLogo[0], {"F", "FFC"}}},
+        MalformedCase{"ShortFirstRecord", {{"I", kFrameLogo[0][1].left(126)}, kFrameLogo[1]}},
+        MalformedCase{"RecordOver128Digits", {{"I", kFrameLogo[0][1] + "FF"}, kFrameLogo[1]}},
+        MalformedCase{"FileCutShort", {kFrameLogo[0], {"F", "FF"}}},
+        MalformedCase{"NotABitmap", {{"F", QByteArray("GIF89a").toHex().toUpper()}}},
+        MalformedCase{"ColourBitmap", split(patched(kFrameFile, 28, QByteArray("\x18\x00", 2)))},
+        MalformedCase{"Compressed", split(patched(kFrameFile, 30, QByteArray("\x01\x00\x00\x00", 4)))},
+        MalformedCase{"TooWide", split(patched(kFrameFile, 18, QByteArray("\x41\x02\x00\x00", 4)))},
+        MalformedCase{"UnknownLetter", {kFrameLogo[0], {"S", kFrameLogo[1][1]}}},
         MalformedCase{"NoLetter", {{}}},
-        MalformedCase{"EmptyDataRecord", {{"I", "00080001"}, {"C", ""}, {"F", "FF"}}}),
+        MalformedCase{"EmptyLastRecord", {kFrameLogo[0], {"F", ""}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Logo, ResetDiscardsAPartialUpload) {
     HasarHarness h;
-    h.send(0x90, {"I", "00080002"});
-    h.send(0x90, {"C", "FF"});
+    h.send(0x90, kFrameLogo[0]);
     h.send(0x91);
-    EXPECT_TRUE(h.send(0x90, {"F", "FF"}).refused(sim::hasar::kInvalidField));
+    EXPECT_TRUE(h.send(0x90, {"C", kFrameLogo[1][1]}).refused(sim::hasar::kInvalidField));
     EXPECT_FALSE(h.memory().logo.has_value());
 }
 

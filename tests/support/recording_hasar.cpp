@@ -61,7 +61,10 @@ void RecordingHasar::GlobalReportByNumber(int firstZ, int lastZ, bool global) {
     trace_.record(QStringLiteral("GlobalReportByNumber(%1,%2,%3)").arg(firstZ).arg(lastZ).arg(boolean(global)));
 }
 
-void RecordingHasar::CancelAll() { trace_.record(QStringLiteral("CancelAll()")); }
+QString RecordingHasar::CancelAll() {
+    trace_.record(QStringLiteral("CancelAll()"));
+    return {};
+}
 void RecordingHasar::OpenDrawer() { trace_.record(QStringLiteral("OpenDrawer()")); }
 void RecordingHasar::CutPaper() { trace_.record(QStringLiteral("CutPaper()")); }
 void RecordingHasar::LoadLogo(const QString& path) { trace_.record(QStringLiteral("LoadLogo(%1)").arg(q(path))); }

@@ -39,7 +39,7 @@ public:
     void PrintZReport() override;
     void GlobalReportByDate(const QDate& first, const QDate& last, bool global) override;
     void GlobalReportByNumber(int firstZ, int lastZ, bool global) override;
-    void CancelAll() override;
+    QString CancelAll() override;
     void OpenDrawer() override;
     void CutPaper() override;
     void LoadLogo(const QString& path) override;

@@ -120,9 +120,13 @@ void EpsonDriver::TicketPayment(const QString& description, const QString& amoun
         if (cancelFoundNothing(reply.status)) return;
         // A ticket-invoice left open may refuse the ticket's cancel: cancel it with its own
         // payment command, or the printer stays blocked until it is switched off.
-        if (cancelMetAnOpenDocument(reply.status) &&
-            !isFailure(readable(epson_request::ticketInvoicePayment(description, amount, qualifier)).status))
-            return;
+        if (cancelMetAnOpenDocument(reply.status)) {
+            const EpsonRequest invoiceCancel = epson_request::ticketInvoicePayment(description, amount, qualifier);
+            const Reply invoiceReply = readable(invoiceCancel);
+            if (!isFailure(invoiceReply.status)) return;
+            // Refused too (a payment was made, or it is no ticket-invoice): the printer's own reason.
+            throw failureError(invoiceCancel.command, invoiceReply.status);
+        }
     }
     throw failureError(request.command, reply.status);
 }

@@ -2,6 +2,7 @@
 
 #include "drivers/error_numbers.h"
 #include "drivers/operation_error.h"
+#include "epson_charset.h"
 #include "epson_codes.h"
 #include "epson_readings.h"
 
@@ -11,7 +12,7 @@ namespace {
 QList<QByteArray> wire(const QStringList& texts) {
     QList<QByteArray> fields;
     fields.reserve(texts.size());
-    for (const QString& t : texts) fields << t.toLatin1();
+    for (const QString& t : texts) fields << epson_charset::encode(t);
     return fields;
 }
 
@@ -94,7 +95,8 @@ EpsonRequest ticketInvoicePayment(const QString& description, const QString& amo
     return make(epson_code::kTicketInvoicePayment, {description, amount, qualifier});
 }
 EpsonRequest closeTicketInvoice(const QString& type, const QString& letter, const QString& text) {
-    return make(epson_code::kCloseTicketInvoice, {type, letter, text});
+    // The TOTAL line's text is for slip invoices; the maker asks for DEL there when there is none.
+    return make(epson_code::kCloseTicketInvoice, {type, letter, text.isEmpty() ? QString(QChar(0x7F)) : text});
 }
 
 bool isCancel(const EpsonRequest& r) {

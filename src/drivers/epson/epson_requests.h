@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// One Epson command with its fields, as the driver's operations put them on the wire. Texts are
-// carried as ISO-8859-1, one byte per character; a character outside it becomes '?'.
+// One Epson command with its fields, as the driver's operations put them on the wire. Texts go
+// in the printer's character set; a character it has not is a DriverError naming it.
 struct EpsonRequest {
     quint8 command = 0;
     QList<QByteArray> fields;

@@ -3,6 +3,9 @@
 #include "drivers/link/link_options.h"
 #include "hasar_commands.h"
 
+#include <QByteArray>
+#include <QList>
+
 #include <array>
 
 // Every reading of the Hasar protocol that no public manual settles, in one place: a report
@@ -41,10 +44,19 @@ constexpr std::array<SlipReceipt, 2> kSlipReceipts{{{48, 'A'}, {49, 'B'}}};
 // extended protocol it means "STATPRN active", not "slip document open".
 constexpr std::array<int, 2> kDocumentOpenBits{12, 13};
 
-// When Cancel is refused (a payment was made) the open document is closed instead. Which close
-// fits cannot be read reliably from the status, so each is tried in this order until one is
-// accepted: fiscal receipt, homologated document, non-fiscal document.
-constexpr std::array<quint8, 3> kCloseAfterRefusedCancel{0x45, 0x81, 0x4A};
+constexpr int kUnknownCommandBit = 3;
+constexpr int kFiscalDocumentOpenBit = 12;
+
+// StatusRequest: the auxiliary status is field 4; its parser states that say a payment was made
+// (at least one, or the whole amount), after which a fiscal document can only be closed, and the
+// state of a non-fiscal document open, which the models without Cancel can only close.
+constexpr int kAuxiliaryField = 4;
+constexpr std::array<int, 2> kPaymentMadeStates{6, 7};
+constexpr int kNonFiscalOpenState = 5;
+
+// The ticket models (614, 615, PR4, 950, 951, 262) do not know Cancel 0x98: there a fiscal
+// document is cancelled with TotalTender and the letter C, and these fields.
+inline const QList<QByteArray> kCancelByTender{" ", "0.00", "C", "0"};
 
 // Status bits that make a command fail. The paper bits (printer status 4 and 5) are read by
 // some drivers as "low" and by others as "out": the printer sends DC4 while it waits for
@@ -79,7 +91,5 @@ constexpr int kCreditNoteACopy = 14;
 
 // Z numbers of a global report by number are padded with zeros to at least this many digits.
 constexpr int kZNumberDigits = 4;
-
-// Texts travel as ISO-8859-1; the printers' own code page is not documented.
 
 }  // namespace hasar_choice

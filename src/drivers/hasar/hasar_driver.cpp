@@ -4,6 +4,7 @@
 #include "drivers/link/link_errors.h"
 #include "drivers/link/serial_transport.h"
 #include "drivers/logo/logo_image.h"
+#include "hasar_charset.h"
 #include "hasar_choices.h"
 #include "hasar_commands.h"
 #include "hasar_fields.h"
@@ -119,27 +120,52 @@ void HasarDriver::GlobalReportByNumber(int firstZ, int lastZ, bool global) {
     command(kDailyCloseByNumber, {hasar_field::zNumber(firstZ), hasar_field::zNumber(lastZ), flag(global)});
 }
 
-void HasarDriver::CancelAll() {
+QString HasarDriver::CancelAll() {
     const frame::Frame reply = link_.exchange(kStatusRequest);
     const HasarStatus status = readStatus(kStatusRequest, reply);
     if (auto error = statusError(kStatusRequest, status)) throw *error;
-    if (!documentOpen(status)) return;
-    try {
-        command(kCancel);
-        return;
-    } catch (const DriverError& refusal) {
-        if (refusal.number() != error_number::kPrinterRefused) throw;
-        // Refused once a payment is made: the document can only be closed.
-        for (quint8 close : hasar_choice::kCloseAfterRefusedCancel) {
-            try {
-                command(close);
-                return;
-            } catch (const DriverError& closeError) {
-                if (closeError.number() != error_number::kPrinterRefused) throw;
-            }
+    if (!documentOpen(status)) return {};
+    const int auxiliaryAt = hasar_choice::kAuxiliaryField - 1;
+    const auto auxiliary =
+        reply.fields.size() > auxiliaryAt ? readAuxiliary(reply.fields[auxiliaryAt]) : std::nullopt;
+    const int state = auxiliary ? auxiliary->state : -1;
+
+    if (std::ranges::find(hasar_choice::kPaymentMadeStates, state) != hasar_choice::kPaymentMadeStates.end())
+        return issued(kCloseFiscalReceipt,
+                      QStringLiteral("El comprobante fiscal abierto ya tenía un pago y no podía cancelarse: se cerró y "
+                                     "se emitió"));
+
+    quint8 sent = kCancel;
+    HasarStatus answer = readStatus(kCancel, link_.exchange(kCancel));
+    if (unknownCommand(answer)) {
+        // The ticket models know no Cancel: a fiscal document is cancelled with TotalTender "C",
+        // anything else can only be closed.
+        if (state == hasar_choice::kNonFiscalOpenState) {
+            command(kCloseNonFiscal);
+            return {};
         }
-        throw;
+        if (!fiscalDocumentOpen(status))
+            return issued(kCloseHomologated,
+                          QStringLiteral("El documento no fiscal homologado abierto no puede cancelarse en este "
+                                         "modelo: se cerró y se emitió"));
+        sent = kTotalTender;
+        answer = readStatus(kTotalTender, link_.exchange(kTotalTender, hasar_choice::kCancelByTender));
     }
+    if (auto error = statusError(sent, answer))
+        throw DriverError(error_number::kCancelRefused,
+                          QStringLiteral("No se pudo cancelar el comprobante abierto: %1").arg(error->description()));
+    return {};
+}
+
+QString HasarDriver::issued(quint8 close, const QString& notice) {
+    const frame::Frame reply = link_.exchange(close);
+    if (auto error = statusError(close, readStatus(close, reply)))
+        throw DriverError(error_number::kCancelRefused,
+                          QStringLiteral("No se pudo cancelar ni cerrar el comprobante abierto: %1")
+                              .arg(error->description()));
+    const QString number = reply.fields.size() >= 3 ? hasar_charset::decode(reply.fields[2]).trimmed() : QString();
+    return number.isEmpty() ? notice + QStringLiteral(" (el impresor no informó su número).")
+                            : notice + QStringLiteral(" con el Nº ") + number + QLatin1Char('.');
 }
 
 void HasarDriver::OpenDrawer() { command(kOpenDrawer); }
@@ -148,7 +174,7 @@ void HasarDriver::CutPaper() { command(kCutPaper); }
 
 void HasarDriver::LoadLogo(const QString& path) {
     // Every check on the file happens here, before the printer's logo is touched.
-    const QList<QByteArray> records = logoRecords(readLogoImage(path));
+    const QList<QByteArray> records = logoRecords(bmpFile(readLogoImage(path)));
     command(kResetLogoData);
     for (const QByteArray& record : records) command(kStoreLogoData, {record.left(1), record.mid(1)});
 }
@@ -168,9 +194,9 @@ void HasarDriver::QueryStatus() {
 void HasarDriver::QueryDayActivity() { query(kGetWorkingMemory); }
 
 QString HasarDriver::Respuesta(int field) {
-    if (field == 0) return QString::fromLatin1(answer_.join(frame::FS));
+    if (field == 0) return hasar_charset::decode(answer_.join(frame::FS));
     if (field < 1 || field > answer_.size()) return {};
-    return QString::fromLatin1(answer_[field - 1]);
+    return hasar_charset::decode(answer_[field - 1]);
 }
 
 void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {

@@ -51,7 +51,7 @@ public:
     void GlobalReportByDate(const QDate& first, const QDate& last, bool global) override;
     void GlobalReportByNumber(int firstZ, int lastZ, bool global) override;
 
-    void CancelAll() override;
+    QString CancelAll() override;
     void OpenDrawer() override;
     void CutPaper() override;
     void LoadLogo(const QString& path) override;
@@ -68,6 +68,8 @@ private:
     // Sends a query and keeps its answer as it came, a refusal included.
     void query(quint8 code);
     QByteArray station() const;
+    // Closes the document a cancel could not undo; the notice, completed with the number issued.
+    QString issued(quint8 close, const QString& notice);
 
     std::unique_ptr<Transport> transport_;
     Link link_;

@@ -1,6 +1,7 @@
 #include "hasar_fields.h"
 
 #include "drivers/error_numbers.h"
+#include "hasar_charset.h"
 #include "hasar_choices.h"
 
 #include <charconv>
@@ -12,12 +13,7 @@ DriverError badArgument(const QString& why) {
     return DriverError(error_number::kBadArgument, QStringLiteral("Dato no válido para el impresor fiscal: %1").arg(why));
 }
 
-QByteArray text(const QString& value) {
-    QByteArray out;
-    out.reserve(value.size());
-    for (char32_t c : value.toUcs4()) out.append(c <= 0xFF ? static_cast<char>(c) : '?');
-    return out;
-}
+QByteArray text(const QString& value) { return hasar_charset::encode(value); }
 
 QByteArray decimal(double value) {
     if (!std::isfinite(value)) throw badArgument(QStringLiteral("importe o cantidad no numérico"));

@@ -13,7 +13,7 @@ namespace hasar_field {
 // A value the protocol cannot carry, explained.
 DriverError badArgument(const QString& why);
 
-// ISO-8859-1, one byte per character; a character outside it becomes '?'.
+// In the printer's character set; DriverError naming a character it has not.
 QByteArray text(const QString& value);
 // Decimal text with a point and at least one decimal: 1.0, 0.01, -2.5.
 QByteArray decimal(double value);

@@ -52,6 +52,23 @@ std::optional<DriverError> statusError(quint8 command, const HasarStatus& status
     return std::nullopt;
 }
 
+bool fiscalDocumentOpen(const HasarStatus& status) {
+    return status.fiscal & (1u << hasar_choice::kFiscalDocumentOpenBit);
+}
+
+bool unknownCommand(const HasarStatus& status) { return status.fiscal & (1u << hasar_choice::kUnknownCommandBit); }
+
+std::optional<AuxiliaryStatus> readAuxiliary(const QByteArray& field) {
+    if (field.isEmpty() || field.size() > 4) return std::nullopt;
+    for (char c : field)
+        if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    const auto digit = [](char c) { return QByteArray(1, c).toInt(nullptr, 16); };
+    const int state = digit(field.back());
+    // Only 0..9 are parser states; a letter there is not an auxiliary status.
+    if (state > 9) return std::nullopt;
+    return AuxiliaryStatus{state, field.size() > 1 ? digit(field.front()) : 0};
+}
+
 bool documentOpen(const HasarStatus& status) {
     for (int bit : hasar_choice::kDocumentOpenBits)
         if (status.fiscal & (1u << bit)) return true;

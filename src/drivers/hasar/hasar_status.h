@@ -19,3 +19,16 @@ std::optional<DriverError> statusError(quint8 command, const HasarStatus& status
 
 // True when the status says a document is open.
 bool documentOpen(const HasarStatus& status);
+// True when the status says a fiscal document (not only a non-fiscal one or a DNFH) is open.
+bool fiscalDocumentOpen(const HasarStatus& status);
+// True when the printer reports the command as unknown.
+bool unknownCommand(const HasarStatus& status);
+
+// The auxiliary status of a StatusRequest (its field 4, four hex digits): the parser state in the
+// least significant digit, read as decimal, and flags (buyer data, bar code, training) in the
+// most significant one.
+struct AuxiliaryStatus {
+    int state = 0;
+    int flags = 0;
+};
+std::optional<AuxiliaryStatus> readAuxiliary(const QByteArray& field);

@@ -1,5 +1,6 @@
 #include "frame.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace frame {
@@ -48,9 +49,10 @@ Frame make(quint8 seq, quint8 command, QList<QByteArray> fields) {
 }
 
 quint8 nextSeq(quint8 seq, int step) {
-    int next = seq + step;
-    if (next > kSeqLast) next = kSeqFirst + (next - kSeqLast - 1);
-    return static_cast<quint8>(next);
+    // A number received from elsewhere may lie above the range; it wraps like any other.
+    constexpr int span = kSeqLast - kSeqFirst + 1;
+    const int offset = (std::clamp(int(seq), int(kSeqFirst), int(kSeqLast)) - kSeqFirst + step) % span;
+    return static_cast<quint8>(kSeqFirst + (offset + span) % span);
 }
 
 QString hex(QByteArrayView bytes) {
@@ -148,7 +150,7 @@ void Decoder::finishFrame() {
     // STX SEQ CMD ... ETX: at least four bytes.
     if (body_.size() < 4) return reject(QStringLiteral("trama demasiado corta"));
     const auto seq = static_cast<quint8>(body_[1]);
-    if (seq < kSeqFirst || seq > kSeqLast) return reject(QStringLiteral("número de secuencia fuera de rango"));
+    if (seq < kSeqFirst || seq > kSeqReadLast) return reject(QStringLiteral("número de secuencia fuera de rango"));
 
     Received r;
     r.kind = Received::Kind::Frame;

@@ -19,8 +19,12 @@ constexpr char DC4 = 0x14;  // printer out of paper, waiting
 constexpr char NAK = 0x15;
 constexpr char FS = 0x1C;
 
+// Numbers this side sends: 0x7E and 0x7F are left out, since 0x7F numbers the extended
+// protocol's "communications anomaly" packet and the makers' own software never sends either.
 constexpr quint8 kSeqFirst = 0x20;
-constexpr quint8 kSeqLast = 0x7F;
+constexpr quint8 kSeqLast = 0x7D;
+// Numbers accepted on receipt: a reply only needs to echo its request, so the whole range is read.
+constexpr quint8 kSeqReadLast = 0x7F;
 // A frame larger than this is noise: no command or reply of either protocol comes close. It
 // bounds what is sent as well, so a request never exceeds what a decoder would accept.
 constexpr int kMaxFrameBytes = 4096;
@@ -79,7 +83,7 @@ private:
 // Builds the frame for one command with the given fields.
 Frame make(quint8 seq, quint8 command, QList<QByteArray> fields = {});
 
-// Next sequence number in 0x20..0x7F, wrapping.
+// Next sequence number in kSeqFirst..kSeqLast, wrapping.
 quint8 nextSeq(quint8 seq, int step = 1);
 
 // Readable rendering of raw bytes for logs and failure messages: printable ASCII as is,

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -17,7 +18,9 @@ namespace {
 constexpr qint64 kMaxFileBytes = 1024 * 1024;
 constexpr int kMaxSourceSide = 2000;
 constexpr int kMaxDotsWide = 576;
-constexpr int kHexPerRecord = 128;
+constexpr qsizetype kFileBytesPerRecord = 64;
+// 72 dots per inch, written in the header only for programs that show the file.
+constexpr quint32 kDotsPerMetre = 2835;
 // Luminance below this (0..255, after laying the image on white paper) prints as a black dot.
 constexpr int kBlackBelow = 128;
 
@@ -98,8 +101,16 @@ LogoImage toDots(const QImage& picture) {
     return logo;
 }
 
-QByteArray hex4(int value) {
-    return QByteArray::number(value, 16).toUpper().rightJustified(4, '0');
+void put16(QByteArray& out, quint16 v) {
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+}
+
+void put32(QByteArray& out, quint32 v) {
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
 }
 
 }  // namespace
@@ -108,14 +119,50 @@ LogoImage readLogoImage(const QString& path) {
     return toDots(fitToPaper(decodeBounded(path, readBounded(path))));
 }
 
-QList<QByteArray> logoRecords(const LogoImage& image) {
-    QList<QByteArray> records{"I" + hex4(image.width) + hex4(image.height)};
-    const QByteArray hex = image.bits.toHex().toUpper();
-    qsizetype at = 0;
-    do {
-        const QByteArray chunk = hex.mid(at, kHexPerRecord);
-        at += kHexPerRecord;
-        records.append((at >= hex.size() ? "F" : "C") + chunk);
-    } while (at < hex.size());
+QByteArray bmpFile(const LogoImage& image) {
+    constexpr quint32 kFileHeader = 14, kInfoHeader = 40, kPalette = 8;
+    const int sourceStride = (image.width + 7) / 8;
+    // Rows in a BMP are padded to four bytes and stored from the bottom up.
+    const int stride = (sourceStride + 3) / 4 * 4;
+    const quint32 pixels = static_cast<quint32>(stride) * static_cast<quint32>(image.height);
+    const quint32 offset = kFileHeader + kInfoHeader + kPalette;
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(offset + pixels));
+    out.append("BM");
+    put32(out, offset + pixels);
+    put32(out, 0);
+    put32(out, offset);
+    put32(out, kInfoHeader);
+    put32(out, static_cast<quint32>(image.width));
+    put32(out, static_cast<quint32>(image.height));
+    put16(out, 1);  // planes
+    put16(out, 1);  // bits per pixel
+    put32(out, 0);  // no compression
+    put32(out, pixels);
+    put32(out, kDotsPerMetre);
+    put32(out, kDotsPerMetre);
+    put32(out, 2);  // colours in the palette
+    put32(out, 2);
+    // Index 0 black, index 1 white, as monochrome bitmaps usually have it.
+    out.append("\x00\x00\x00\x00\xFF\xFF\xFF\x00", 8);
+    for (int y = image.height - 1; y >= 0; --y) {
+        QByteArray row = image.bits.mid(static_cast<qsizetype>(y) * sourceStride, sourceStride);
+        for (char& b : row) b = static_cast<char>(~b);
+        // Dots past the width stay white, as does the padding.
+        if (const int spare = sourceStride * 8 - image.width; spare > 0 && !row.isEmpty())
+            row.back() = static_cast<char>(row.back() | ((1 << spare) - 1));
+        row.append(QByteArray(stride - sourceStride, '\xFF'));
+        out.append(row);
+    }
+    return out;
+}
+
+QList<QByteArray> logoRecords(const QByteArray& file) {
+    QList<QByteArray> records;
+    for (qsizetype at = 0; at < file.size(); at += kFileBytesPerRecord) {
+        const bool last = at + kFileBytesPerRecord >= file.size();
+        const char marker = last ? 'F' : at == 0 ? 'I' : 'C';
+        records.append(marker + file.mid(at, kFileBytesPerRecord).toHex().toUpper());
+    }
     return records;
 }

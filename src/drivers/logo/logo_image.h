@@ -16,7 +16,11 @@ struct LogoImage {
 // DriverError, naming the file, when it is missing, unreadable, not an image or too large.
 LogoImage readLogoImage(const QString& path);
 
-// The StoreLogoData payloads for the image, in the order they are sent: an "I" record with the
-// width and height as 4 upper-case hex digits each, then the bits as upper-case hex in records
-// of at most 128 hex characters, each "C" but the last, which is "F".
-QList<QByteArray> logoRecords(const LogoImage& image);
+// The image as a monochrome BMP file (1 bit per dot, black first in the palette), the form the
+// printer stores its logo in.
+QByteArray bmpFile(const LogoImage& image);
+
+// The StoreLogoData payloads for a file, in the order they are sent: 64 bytes of it per record
+// as 128 upper-case hex characters after a marker, "I" on the first, "C" on the middle ones and
+// "F" on the last (a file of 64 bytes or less is one "F" record).
+QList<QByteArray> logoRecords(const QByteArray& file);

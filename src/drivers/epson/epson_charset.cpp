@@ -1,0 +1,66 @@
+#include "epson_charset.h"
+
+#include "drivers/error_numbers.h"
+#include "drivers/operation_error.h"
+
+#include <QList>
+
+namespace epson_charset {
+namespace {
+
+constexpr char32_t kDelete = 0x7F;
+
+struct Plain {
+    char32_t from;
+    char to;
+};
+// Every accented Latin letter a Spanish text may hold, with the letter that goes instead.
+constexpr Plain kPlainLetters[] = {
+    {U'á', 'a'}, {U'é', 'e'}, {U'í', 'i'}, {U'ó', 'o'}, {U'ú', 'u'}, {U'ü', 'u'}, {U'ñ', 'n'},
+    {U'Á', 'A'}, {U'É', 'E'}, {U'Í', 'I'}, {U'Ó', 'O'}, {U'Ú', 'U'}, {U'Ü', 'U'}, {U'Ñ', 'N'},
+    {U'à', 'a'}, {U'è', 'e'}, {U'ì', 'i'}, {U'ò', 'o'}, {U'ù', 'u'}, {U'â', 'a'}, {U'ê', 'e'},
+    {U'î', 'i'}, {U'ô', 'o'}, {U'û', 'u'}, {U'ä', 'a'}, {U'ë', 'e'}, {U'ï', 'i'}, {U'ö', 'o'},
+    {U'À', 'A'}, {U'È', 'E'}, {U'Ì', 'I'}, {U'Ò', 'O'}, {U'Ù', 'U'}, {U'Â', 'A'}, {U'Ê', 'E'},
+    {U'Î', 'I'}, {U'Ô', 'O'}, {U'Û', 'U'}, {U'Ä', 'A'}, {U'Ë', 'E'}, {U'Ï', 'I'}, {U'Ö', 'O'},
+    {U'ç', 'c'}, {U'Ç', 'C'},
+};
+
+}  // namespace
+
+int byteFor(char32_t c) {
+    // Control bytes pass, for the link's own check to refuse them with its reason.
+    if (c < kDelete) return static_cast<int>(c);
+    for (const Plain& p : kPlainLetters)
+        if (p.from == c) return p.to;
+    return -1;
+}
+
+QByteArray encode(const QString& text) {
+    if (text.size() == 1 && text[0].unicode() == kDelete) return QByteArray(1, static_cast<char>(kDelete));
+    const QList<uint> chars = text.toUcs4();
+    QByteArray out;
+    out.reserve(chars.size());
+    for (qsizetype i = !chars.isEmpty() && chars[0] == 0xF4 ? 1 : 0; i < chars.size(); ++i) {
+        const int byte = byteFor(chars[i]);
+        if (byte < 0) {
+            const QString shown = chars[i] == kDelete ? QStringLiteral("DEL")
+                                                      : QString::fromUcs4(reinterpret_cast<const char32_t*>(&chars[i]), 1);
+            throw DriverError(error_number::kUnprintableCharacter,
+                              QStringLiteral("El impresor fiscal Epson no puede imprimir el carácter «%1» (U+%2) "
+                                             "del texto \"%3\"")
+                                  .arg(shown, QStringLiteral("%1").arg(chars[i], 4, 16, QLatin1Char('0')).toUpper(),
+                                       text.left(60)));
+        }
+        out.append(static_cast<char>(byte));
+    }
+    return out;
+}
+
+QString decode(QByteArrayView bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (char b : bytes) out.append(static_cast<quint8>(b) < 0x80 ? QChar(b) : QChar(QChar::ReplacementCharacter));
+    return out;
+}
+
+}  // namespace epson_charset

@@ -1,0 +1,77 @@
+#include "hasar_charset.h"
+
+#include "drivers/error_numbers.h"
+#include "drivers/operation_error.h"
+
+#include <QList>
+
+namespace hasar_charset {
+namespace {
+
+constexpr int kFirst = 32;
+constexpr int kLast = 175;
+constexpr int kUpperFirst = 128;
+constexpr char kDoubleWidth = static_cast<char>(0xF4);
+
+// Codes 128..175 of code page 437, in order.
+constexpr char16_t kUpper[kLast - kUpperFirst + 1] = {
+    u'Ç', u'ü', u'é', u'â', u'ä', u'à', u'å', u'ç', u'ê', u'ë', u'è', u'ï', u'î', u'ì', u'Ä', u'Å',
+    u'É', u'æ', u'Æ', u'ô', u'ö', u'ò', u'û', u'ù', u'ÿ', u'Ö', u'Ü', u'¢', u'£', u'¥', u'₧', u'ƒ',
+    u'á', u'í', u'ó', u'ú', u'ñ', u'Ñ', u'ª', u'º', u'¿', u'⌐', u'¬', u'½', u'¼', u'¡', u'«', u'»',
+};
+
+struct Plain {
+    char32_t from;
+    char to;
+};
+constexpr Plain kPlainCapitals[] = {{U'Á', 'A'}, {U'Í', 'I'}, {U'Ó', 'O'}, {U'Ú', 'U'}};
+
+}  // namespace
+
+int byteFor(char32_t c) {
+    // Control bytes pass, for the link's own check to refuse them with its reason.
+    if (c < kUpperFirst) return static_cast<int>(c);
+    for (int i = 0; i < kLast - kUpperFirst + 1; ++i)
+        if (kUpper[i] == c) return kUpperFirst + i;
+    for (const Plain& p : kPlainCapitals)
+        if (p.from == c) return p.to;
+    return -1;
+}
+
+QByteArray encode(const QString& text) {
+    const QList<uint> chars = text.toUcs4();
+    QByteArray out;
+    out.reserve(chars.size());
+    qsizetype from = 0;
+    if (!chars.isEmpty() && chars[0] == 0xF4) {
+        out.append(kDoubleWidth);
+        from = 1;
+    }
+    for (qsizetype i = from; i < chars.size(); ++i) {
+        const int byte = byteFor(chars[i]);
+        if (byte < 0) {
+            const QString shown = QString::fromUcs4(reinterpret_cast<const char32_t*>(&chars[i]), 1);
+            throw DriverError(error_number::kUnprintableCharacter,
+                              QStringLiteral("El impresor fiscal Hasar no puede imprimir el carácter «%1» (U+%2) "
+                                             "del texto \"%3\"")
+                                  .arg(shown, QStringLiteral("%1").arg(chars[i], 4, 16, QLatin1Char('0')).toUpper(),
+                                       text.left(60)));
+        }
+        out.append(static_cast<char>(byte));
+    }
+    return out;
+}
+
+QString decode(QByteArrayView bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (char b : bytes) {
+        const int code = static_cast<quint8>(b);
+        if (code < kUpperFirst) out.append(QChar(code));
+        else if (code <= kLast) out.append(QChar(kUpper[code - kUpperFirst]));
+        else out.append(QChar(QChar::ReplacementCharacter));
+    }
+    return out;
+}
+
+}  // namespace hasar_charset
