@@ -11,7 +11,7 @@ struct KindName {
     const char* name;
 };
 
-constexpr std::array<KindName, 7> kKindNames{{
+constexpr std::array<KindName, 9> kKindNames{{
     {Fault::Kind::DropReply, "drop-reply"},
     {Fault::Kind::CorruptReply, "corrupt-reply"},
     {Fault::Kind::NakRequest, "nak-request"},
@@ -19,6 +19,8 @@ constexpr std::array<KindName, 7> kKindNames{{
     {Fault::Kind::Busy, "busy"},
     {Fault::Kind::PaperOut, "paper-out"},
     {Fault::Kind::Disconnect, "disconnect"},
+    {Fault::Kind::Garbage, "garbage"},
+    {Fault::Kind::Chatty, "chatty"},
 }};
 
 // Bounds keep a typing slip from freezing the printer for days.

@@ -14,6 +14,12 @@ QList<QByteArray> printable(QList<QByteArray> fields) {
     return fields;
 }
 
+// What a line picks up between frames: neither control bytes of the protocol nor an STX.
+const QByteArray kLineNoise = QByteArrayLiteral("\xFF\x7F~noise\r\n");
+// A scale's weight line, every so often.
+const QByteArray kWeightLine = QByteArrayLiteral("ST,GS,+0001.25kg\r\n");
+constexpr int kWeightIntervalMs = 100;
+
 QByteArray withBadChecksum(QByteArray reply) {
     char& last = reply[reply.size() - 1];
     last = last == '0' ? '1' : '0';
@@ -90,6 +96,9 @@ void LinkSession::onFrame(const frame::Frame& request, qint64 now) {
         switch (fault->kind) {
         case Fault::Kind::NakRequest: schedule(now, QByteArray(1, frame::NAK)); return;
         case Fault::Kind::Silent: return;
+        case Fault::Kind::Chatty:
+            for (qint64 t = now; t < now + fault->milliseconds; t += kWeightIntervalMs) schedule(t, kWeightLine);
+            return;
         case Fault::Kind::Disconnect:
             outputs_.push_back(Output{std::max(now, outputs_.empty() ? now : outputs_.back().dueMs), {}, true});
             hungUp_ = true;
@@ -99,6 +108,8 @@ void LinkSession::onFrame(const frame::Frame& request, qint64 now) {
         }
     }
 
+    const bool noisy = fault && fault->kind == Fault::Kind::Garbage;
+    if (noisy) schedule(now, kLineNoise);
     if (options_.acknowledgeFrames) schedule(now, QByteArray(1, frame::ACK));
     // The same SEQ again is a retry of a command already run: answer it, do not run it twice.
     if (!(lastSeq_ == request.seq && !lastReply_.isEmpty())) {
@@ -117,6 +128,7 @@ void LinkSession::onFrame(const frame::Frame& request, qint64 now) {
     lastReplyDue_ = replyAt;
     if (fault && fault->kind == Fault::Kind::DropReply) return;
     schedule(replyAt, fault && fault->kind == Fault::Kind::CorruptReply ? withBadChecksum(lastReply_) : lastReply_);
+    if (noisy) schedule(replyAt, kLineNoise);
 }
 
 }  // namespace sim

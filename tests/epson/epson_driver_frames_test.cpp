@@ -11,6 +11,8 @@ struct FrameCase {
     std::function<void(EpsonPrinter&)> call;
     quint8 command;
     QList<QByteArray> fields;
+    // A request that issues something is preceded by the counters status request.
+    bool counted = false;
 };
 
 class OperationFrames : public EpsonDriverTest, public ::testing::WithParamInterface<FrameCase> {};
@@ -21,8 +23,10 @@ TEST_P(OperationFrames, SendExactlyTheirCommandAndFields) {
     const FrameCase& c = GetParam();
     answerWith({"0080", "0600", "240115", "093000"});
     c.call(driver);
-    const QByteArray expected = frame::encode(frame::make(0x20, 0x2A, {"N"})) +
-                                frame::encode(frame::make(0x21, c.command, c.fields));
+    QByteArray expected = frame::encode(frame::make(0x20, 0x2A, {"N"}));
+    quint8 seq = 0x21;
+    if (c.counted) expected += frame::encode(frame::make(seq++, 0x2A, {"A"}));
+    expected += frame::encode(frame::make(seq, c.command, c.fields));
     EXPECT_EQ(frame::hex(printer.written), frame::hex(expected));
 }
 
@@ -39,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
     Operations, OperationFrames,
     ::testing::Values(
         FrameCase{"DailyReportX", [](EpsonPrinter& p) { p.DailyReport("X", "P"); }, 0x39, {"X", "P"}},
-        FrameCase{"DailyReportZ", [](EpsonPrinter& p) { p.DailyReport("Z", "P"); }, 0x39, {"Z", "P"}},
+        FrameCase{"DailyReportZ", [](EpsonPrinter& p) { p.DailyReport("Z", "P"); }, 0x39, {"Z", "P"}, true},
         FrameCase{"GlobalReportByNumber", [](EpsonPrinter& p) { p.GlobalReport("T", "N", "1", "2"); }, 0x3B,
                   {"1", "2", "T"}},
         FrameCase{"GlobalReportByDate", [](EpsonPrinter& p) { p.GlobalReport("D", "F", "240101", "240131"); },
@@ -62,14 +66,14 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{"NonFiscalTextDropsTheDoubleWidthPrefix",
                   [](EpsonPrinter& p) { p.PrintNonFiscalText(QStringLiteral("\u00F4Nro. Impresor:")); }, 0x49,
                   {"Nro. Impresor:"}},
-        FrameCase{"CloseNonFiscal", [](EpsonPrinter& p) { p.CloseNonFiscalDocument(); }, 0x4A, {"T"}},
+        FrameCase{"CloseNonFiscal", [](EpsonPrinter& p) { p.CloseNonFiscalDocument(); }, 0x4A, {"T"}, true},
         FrameCase{"OpenTicket", [](EpsonPrinter& p) { p.OpenTicket(); }, 0x40, {"C"}},
         FrameCase{"TicketItem", [](EpsonPrinter& p) { p.TicketItem(kTicketItem); }, 0x42,
                   {"Item de Prueba", "1000", "1", "0000", "M", "0", "0"}},
         FrameCase{"TicketPayment", [](EpsonPrinter& p) { p.TicketPayment("EFECTIVO", "1", "T"); }, 0x44,
                   {"EFECTIVO", "1", "T"}},
         FrameCase{"TicketCancel", [](EpsonPrinter& p) { p.TicketPayment("", "0", "C"); }, 0x44, {"", "0", "C"}},
-        FrameCase{"CloseTicket", [](EpsonPrinter& p) { p.CloseTicket(); }, 0x45, {"T"}},
+        FrameCase{"CloseTicket", [](EpsonPrinter& p) { p.CloseTicket(); }, 0x45, {"T"}, true},
         FrameCase{"OpenTicketInvoice", [](EpsonPrinter& p) { p.OpenTicketInvoice(kInvoiceOpen); }, 0x60,
                   {"T", "C", "A", "1", "P", "10", "I", "I", "CLIENTE DE PRUEBA", kDel, "CUIT", "99999999995", "N",
                    "Direccion", kDel, kDel, kDel, kDel, "C"}},
@@ -78,9 +82,9 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{"TicketInvoicePayment", [](EpsonPrinter& p) { p.TicketInvoicePayment("EFECTIVO", "1", "T"); },
                   0x64, {"EFECTIVO", "1", "T"}},
         FrameCase{"CloseTicketInvoice", [](EpsonPrinter& p) { p.CloseTicketInvoice("T", "A", ""); }, 0x65,
-                  {"T", "A", kDel}},
+                  {"T", "A", kDel}, true},
         FrameCase{"CloseTicketInvoiceWithText", [](EpsonPrinter& p) { p.CloseTicketInvoice("T", "A", "Gracias"); },
-                  0x65, {"T", "A", "Gracias"}}),
+                  0x65, {"T", "A", "Gracias"}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadArgumentCase {
@@ -112,6 +116,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentCase{"OrdinalInItem",
                         [](EpsonPrinter& p) { p.TicketItem({QStringLiteral("N\u00BA 1"), "1000", "1", "0000", "M", "0", "0"}); },
                         error_number::kUnprintableCharacter},
+        // A closing request asks for its counter first: not when it cannot travel.
+        BadArgumentCase{"TabInTheCloseOfATicketInvoice", [](EpsonPrinter& p) { p.CloseTicketInvoice("T", "A", "\t"); },
+                        error_number::kFieldNotSendable},
+        BadArgumentCase{"FrameLargerThanADecoderTakes",
+                        [](EpsonPrinter& p) { p.PrintNonFiscalText(QString(frame::kMaxFrameBytes, QLatin1Char('x'))); },
+                        error_number::kFieldNotSendable},
         BadArgumentCase{"UnknownFeedStation", [](EpsonPrinter& p) { p.FeedPaper("X", "20"); },
                         error_number::kBadArgument},
         BadArgumentCase{"GlobalReportWithoutMode", [](EpsonPrinter& p) { p.GlobalReport("T", "D", "1", "2"); },

@@ -12,6 +12,8 @@ struct WireCase {
     std::function<void(HasarPrinter&)> call;
     quint8 command;
     QList<QByteArray> fields;
+    // The counter query that goes first for a command that issues something, if any.
+    quint8 countersQuery = 0;
 };
 
 void PrintTo(const WireCase& c, std::ostream* os) { *os << c.name; }
@@ -22,9 +24,12 @@ TEST_P(HasarWire, TheOperationSendsExactlyThisFrame) {
     const WireCase& c = GetParam();
     begin(c.model);
     c.call(*driver);
-    // The session's status request took 0x20, so the operation's frame carries 0x21.
-    EXPECT_EQ(printer->written, frame::encode(frame::make(0x21, c.command, c.fields)) + frame::ACK)
-        << frame::hex(printer->written).toStdString();
+    // The session's status request took 0x20, so the operation's frames start at 0x21.
+    QByteArray expected;
+    quint8 seq = 0x21;
+    if (c.countersQuery != 0) expected += frame::encode(frame::make(seq++, c.countersQuery)) + frame::ACK;
+    expected += frame::encode(frame::make(seq, c.command, c.fields)) + frame::ACK;
+    EXPECT_EQ(printer->written, expected) << frame::hex(printer->written).toStdString();
 }
 
 const QString kCustomer = QStringLiteral("Cliente de Prueba");
@@ -70,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Prueba", "0"}},
         WireCase{"CloseNonFiscal", 2, [](HasarPrinter& p) { p.CloseNonFiscalDocument(); }, 0x4A, {}},
         WireCase{"XReport", 2, [](HasarPrinter& p) { p.PrintXReport(); }, 0x39, {"X"}},
-        WireCase{"ZReport", 2, [](HasarPrinter& p) { p.PrintZReport(); }, 0x39, {"Z"}},
+        WireCase{"ZReport", 2, [](HasarPrinter& p) { p.PrintZReport(); }, 0x39, {"Z"}, 0x37},
         WireCase{"GlobalByDate", 2,
                  [](HasarPrinter& p) { p.GlobalReportByDate(QDate(1997, 1, 1), QDate(2026, 12, 8), true); }, 0x3A,
                  {"970101", "261208", "T"}},

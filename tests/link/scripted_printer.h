@@ -18,6 +18,7 @@ class ScriptedPrinter : public Transport {
 
 public:
     enum class Fault {
+        None,            // answer as usual (holds a place in the queue)
         Nak,             // NAK the frame as if its checksum were bad
         Silent,          // read the frame and send nothing at all
         DropReply,       // execute and acknowledge, but lose the reply

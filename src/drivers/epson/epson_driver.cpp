@@ -53,8 +53,11 @@ EpsonDriver::Reply EpsonDriver::exchange(const EpsonRequest& request) {
 }
 
 EpsonDriver::Reply EpsonDriver::readable(const EpsonRequest& request) {
-    Reply reply = exchange(request);
-    if (!reply.problem.isEmpty()) throw unreadable(request.command, reply.problem);
+    Reply reply;
+    reconciler_.run(port_, request, [&] {
+        reply = exchange(request);
+        if (!reply.problem.isEmpty()) throw unreadable(request.command, reply.problem);
+    });
     return reply;
 }
 

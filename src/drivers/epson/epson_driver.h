@@ -5,6 +5,7 @@
 #include "drivers/link/transport.h"
 #include "epson_answer.h"
 #include "epson_link.h"
+#include "epson_reconcile.h"
 #include "epson_requests.h"
 #include "epson_status.h"
 
@@ -72,6 +73,7 @@ private:
 
     std::unique_ptr<Transport> ownTransport_;
     Link link_;
+    EpsonReconciler reconciler_{link_};
     qint16 port_ = 0;
     EpsonAnswer answer_;
 };

@@ -200,7 +200,7 @@ QString HasarDriver::Respuesta(int field) {
 }
 
 void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {
-    const frame::Frame reply = link_.exchange(code, fields);
+    const frame::Frame reply = reconciler_.exchange(comPort_, code, fields);
     if (auto error = statusError(code, readStatus(code, reply))) throw *error;
 }
 

@@ -3,6 +3,7 @@
 #include "drivers/hasar_printer.h"
 #include "drivers/link/link.h"
 #include "drivers/link/transport.h"
+#include "hasar_reconcile.h"
 
 #include <memory>
 
@@ -73,6 +74,7 @@ private:
 
     std::unique_ptr<Transport> transport_;
     Link link_;
+    HasarReconciler reconciler_{link_};
     int comPort_ = 0;
     int model_ = 0;
     // The last query's answer from the printer status on: field 1 is answer_[0].

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// How a technician reads the message an operation ended with.
+enum class MessageClass {
+    None,       // no error: the operation ended normally
+    Issued,     // "se emitió": the document exists, do not repeat
+    NotIssued,  // "no se emitió": repeat it
+    Unknown,    // "no se sabe si se emitió": check the last number, then repeat if missing
+    OtherError, // any other error: a technician repeats the operation
+};
+
+// The class of the error text shown (empty: no error).
+MessageClass classify(const QString& errorText);
+QString className(MessageClass c);
+
+enum class TechnicianStep { Nothing, Repeat, CheckThenRepeat };
+TechnicianStep stepAfter(MessageClass c);
+
+// What one cell saw. Counts are documents of the operation (or a stored logo).
+struct CellFacts {
+    int expected = 0;           // a run without faults issues this many
+    MessageClass first = MessageClass::None;
+    int issuedAtError = 0;      // issued when the first message was shown
+    MessageClass last = MessageClass::None;  // after the technician's repeat, if any
+    int issuedAtEnd = 0;
+};
+
+struct Verdict {
+    bool duplicate = false;    // more documents than the operation issues
+    bool silentLoss = false;   // fewer, while the technician was told it was done
+    bool wrongMessage = false; // the first message contradicts what the printer did
+
+    bool clean() const { return !duplicate && !silentLoss && !wrongMessage; }
+};
+
+Verdict judge(const CellFacts& facts);

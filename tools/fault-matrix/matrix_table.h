@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One operation of the window that issues a document, a report or stores the logo.
+struct MatrixOperation {
+    enum class Kind { TestDocument, XReport, ZReport, FiscalDataPrintout, Logo };
+
+    QString brand;         // the virtual printer's --brand
+    int model = 0;         // the virtual printer's --model (Hasar only)
+    QString entry;         // the window's printer list entry
+    QString name;          // as the row shows it
+    Kind kind = Kind::TestDocument;
+    QString documentCode;  // TestDocument: the window's code ("FA", "NCB", ...)
+    quint8 closing = 0;    // the command that issues the document
+    quint8 middle = 0;     // a command inside the document, 0 when there is none
+};
+
+// A fault injected into the virtual printer for one cell.
+struct MatrixFault {
+    QString name;
+    // The --fault arguments for an operation whose closing command is `closing`, sent `closings`
+    // times in a clean run (the fault hits the last), with `middle` inside the document.
+    QStringList (*arguments)(quint8 closing, int closings, quint8 middle);
+    // The technician must plug the printer (back) in before doing anything else.
+    bool reconnect = false;
+    // The technician must wait this long (paper loaded, printer free) before doing anything else.
+    int settleMs = 0;
+};
+
+// The time limits the matrix runs with: every wait shrunk, in the same proportions as the
+// program's own (busy under the command limit, paper out beyond it).
+struct MatrixTiming {
+    static constexpr int kReplyTimeoutMs = 700;  // above the printer's 500 ms busy-byte interval
+    static constexpr int kCommandLimitMs = 2500;
+    static constexpr int kBusyMs = 1500;
+    static constexpr int kPaperOutMs = 5000;
+    static constexpr int kChattyMs = 1000;
+};
+
+QList<MatrixOperation> allOperations();
+// One test document per brand, for the quick run.
+QList<MatrixOperation> reducedOperations();
+// The first is the clean run that sets what each operation is expected to issue.
+QList<MatrixFault> allFaults();
