@@ -67,4 +67,9 @@ int toInt32(const QString& text) { return roundedInto<qint32>(toDouble(text)); }
 int toInt32(double value) { return roundedInto<qint32>(value); }
 qint16 toInt16(double value) { return roundedInto<qint16>(value); }
 
+qint64 runsFor(double count) {
+    if (!(count <= std::numeric_limits<qint32>::max())) overflow();
+    return count < 1 ? 0 : static_cast<qint64>(count);
+}
+
 }  // namespace conv

@@ -17,11 +17,16 @@ int toInt32(const QString& text);
 int toInt32(double value);
 qint16 toInt16(double value);
 
+// How many times a count runs a loop: its whole part, 0 below 1. A count beyond a 32-bit
+// counter (or not a number) is ConversionError 6 "Overflow" rather than a loop without end.
+qint64 runsFor(double count);
+
 // Runs body for the counter values 1, 2, 3, ... while the counter does not exceed count, so a
 // count below 1 runs it never and a fractional count runs its whole part.
 template <typename Body>
 void forEachCount(double count, Body body) {
-    for (qint64 i = 1; i <= count; ++i) body(i);
+    const qint64 runs = runsFor(count);
+    for (qint64 i = 1; i <= runs; ++i) body(i);
 }
 
 }  // namespace conv

@@ -40,4 +40,15 @@ std::unique_ptr<CommandSet> makeCommandSet(Brand brand, int model, FiscalMemory&
     return nullptr;
 }
 
+FiscalIdentity identityFor(Brand brand) {
+    FiscalIdentity id;  // the Hasar one
+    if (brand == Brand::Epson) {
+        id.cuit = QStringLiteral("30712345698");
+        id.businessName = QStringLiteral("ORBELO IMPRESOR VIRTUAL EPSON S.A.");
+        id.registration = QStringLiteral("OVE0000001");
+        id.grossIncome = QStringLiteral("901-654321-0");
+    }
+    return id;
+}
+
 }  // namespace sim

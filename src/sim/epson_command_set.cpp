@@ -4,8 +4,7 @@
 #include "hasar_fields.h"
 #include "ledger.h"
 
-#include <drivers/epson/epson_codes.h>
-#include <drivers/epson/epson_status_bits.h>
+#include "epson_words.h"
 
 namespace sim {
 

@@ -3,7 +3,7 @@
 #include "ledger.h"
 #include "printout.h"
 
-#include <drivers/epson/epson_status_bits.h>
+#include "epson_words.h"
 
 namespace sim {
 
@@ -26,7 +26,7 @@ std::optional<int> feedLines(const QList<QByteArray>& f) {
 
 EpsonCommandSet::Answer EpsonCommandSet::openDrawer(const Fields& f, qint64) {
     if (f.size() > 1) return refuse(kInvalidField);
-    ++memory_.drawerOpenings;
+    FiscalMemory::countUp(memory_.drawerOpenings);
     printout::drawerOpened(paper_);
     return {};
 }
@@ -34,7 +34,7 @@ EpsonCommandSet::Answer EpsonCommandSet::openDrawer(const Fields& f, qint64) {
 EpsonCommandSet::Answer EpsonCommandSet::cutPaper(const Fields&, qint64) {
     // A fiscal document must stay in one piece; a non-fiscal one may be cut.
     if (memory_.open && memory_.open->kind != DocumentKind::NonFiscal) return refuse(kInvalidState);
-    ++memory_.cuts;
+    FiscalMemory::countUp(memory_.cuts);
     printout::paperCut(paper_);
     return {};
 }

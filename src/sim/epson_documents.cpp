@@ -4,8 +4,7 @@
 #include "ledger.h"
 #include "printout.h"
 
-#include <drivers/epson/epson_readings.h>
-#include <drivers/epson/epson_status_bits.h>
+#include "epson_words.h"
 
 namespace sim {
 
@@ -16,6 +15,8 @@ namespace {
 
 constexpr int kMaxPayments = 5;
 constexpr int kMaxStoredText = 40;
+// The ticket's cancelling payment (0x44 "C") also cancels a ticket-invoice left open.
+constexpr bool kTicketCancelCoversTicketInvoice = true;
 
 Amount negated(Amount a) { return Amount{-a.units}; }
 
@@ -55,7 +56,7 @@ EpsonCommandSet::Answer EpsonCommandSet::ticketItem(const Fields& f, qint64) { r
 
 EpsonCommandSet::Answer EpsonCommandSet::ticketPayment(const Fields& f, qint64) {
     OpenDocument* doc = openTicket();
-    if (!doc && kEpsonReadings.ticketCancelCoversTicketInvoice && f.size() >= 3 && f[2] == "C")
+    if (!doc && kTicketCancelCoversTicketInvoice && f.size() >= 3 && f[2] == "C")
         doc = openTicketInvoice();
     return payment(doc, f);
 }
@@ -136,7 +137,7 @@ EpsonCommandSet::Answer EpsonCommandSet::item(OpenDocument* doc, const Fields& f
 
     doc->total = *total;
     doc->tax = *taxTotal;
-    ++doc->items;
+    FiscalMemory::countUp(doc->items);
     // Extra description lines of a ticket-invoice item print above it.
     for (int n = 8; n <= 10 && n <= f.size(); ++n)
         if (const QString extra = text(f, n); !extra.isEmpty()) printout::freeText(paper_, extra);

@@ -4,7 +4,7 @@
 #include "ledger.h"
 #include "printout.h"
 
-#include <drivers/epson/epson_status_bits.h>
+#include "epson_words.h"
 
 namespace sim {
 
@@ -43,7 +43,8 @@ EpsonCommandSet::Answer EpsonCommandSet::dailyClose(const Fields& f, qint64 nowM
 
     const QDateTime time = printerTime(memory_, nowMs);
     const DayTotals totals = memory_.day;
-    const int number = z ? closeDay(memory_, time.date()).number : ++memory_.lastX;
+    if (!z) memory_.lastX = FiscalMemory::nextXNumber(memory_.lastX);
+    const int number = z ? closeDay(memory_, time.date()).number : memory_.lastX;
     printout::dailyReport(paper_, memory_, *kind, number, totals, time);
 
     // The day's totals are not split by letter: every fiscal document counts as B/C here.

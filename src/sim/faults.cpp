@@ -60,7 +60,7 @@ std::optional<Fault> Fault::parse(const QString& text, QString* error) {
         } else if (key == QLatin1String("seconds")) {
             const double seconds = value.toDouble(&ok);
             ok = ok && seconds >= 0 && seconds <= kMaxSeconds;
-            fault.milliseconds = static_cast<int>(seconds * 1000);
+            if (ok) fault.milliseconds = static_cast<int>(seconds * 1000);
         } else {
             *error = QStringLiteral("ajuste de falla desconocido '%1' (cmd, after, times, seconds)").arg(key);
             return std::nullopt;

@@ -88,6 +88,28 @@ struct OpenDocument {
 struct FiscalMemory {
     static constexpr int kEmbarkLines = 2;
 
+    // The longest texts either brand keeps: the state file holds no less, so whatever a printer
+    // stores it loads again (Epson keeps 40-character credit-note references in the embark
+    // lines and identity-document types such as "PASAPO").
+    static constexpr int kMaxCustomerText = 50;
+    static constexpr int kMaxIdType = 6;
+    static constexpr int kMaxEmbarkText = 40;
+    static constexpr int kMaxReference = 20;
+    static constexpr int kMaxPayments = 5;
+
+    // X reports are numbered in four digits and wrap from 9999 back to 1, as document numbers
+    // wrap after eight.
+    static constexpr int kMaxXNumber = 9999;
+    static int nextXNumber(int last) { return last % kMaxXNumber + 1; }
+
+    // Event counters (the day's documents, a document's items, drawer openings, cuts) stop at
+    // eight digits, the width the printers report them in, instead of wrapping to a smaller
+    // count or overflowing.
+    static constexpr int kMaxCount = 99'999'999;
+    static void countUp(int& counter) {
+        if (counter < kMaxCount) ++counter;
+    }
+
     bool initialised = true;
     bool moduleOpen = true;
     FiscalIdentity identity;

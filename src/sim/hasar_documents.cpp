@@ -127,7 +127,7 @@ HasarCommandSet::Answer HasarCommandSet::lineItem(const Fields& f, qint64) {
 
     doc->total = *total;
     doc->tax = *taxTotal;
-    ++doc->items;
+    FiscalMemory::countUp(doc->items);
     doc->textsInRow = 0;
     // Receipt X accumulates its amount without printing the line.
     if (doc->kind != DocumentKind::ReceiptX)
@@ -187,7 +187,7 @@ HasarCommandSet::Answer HasarCommandSet::embarkItem(const Fields& f, qint64) {
     OpenDocument* doc = memory_.open ? &*memory_.open : nullptr;
     if (!doc || (doc->kind != DocumentKind::DeliveryNote && doc->kind != DocumentKind::ExitOrder))
         return refuse(kInvalidInState);
-    ++doc->items;
+    FiscalMemory::countUp(doc->items);
     printout::deliveryItem(paper_, text(f, 1), *quantity);
     return {};
 }

@@ -9,7 +9,7 @@ namespace sim {
 using namespace hasar;
 
 HasarCommandSet::Answer HasarCommandSet::openDrawer(const Fields&, qint64) {
-    ++memory_.drawerOpenings;
+    FiscalMemory::countUp(memory_.drawerOpenings);
     printout::drawerOpened(paper_);
     return {};
 }
@@ -17,7 +17,7 @@ HasarCommandSet::Answer HasarCommandSet::openDrawer(const Fields&, qint64) {
 HasarCommandSet::Answer HasarCommandSet::cutPaper(const Fields&, qint64) {
     // A fiscal or homologated document must stay in one piece; a non-fiscal one may be cut.
     if (memory_.open && memory_.open->kind != DocumentKind::NonFiscal) return refuse(kInvalidInState);
-    ++memory_.cuts;
+    FiscalMemory::countUp(memory_.cuts);
     printout::paperCut(paper_);
     return {};
 }

@@ -31,7 +31,8 @@ HasarCommandSet::Answer HasarCommandSet::dailyClose(const Fields& f, qint64 nowM
 
     const QDateTime time = printerTime(memory_, nowMs);
     const DayTotals totals = memory_.day;
-    const int number = z ? closeDay(memory_, time.date()).number : ++memory_.lastX;
+    if (!z) memory_.lastX = FiscalMemory::nextXNumber(memory_.lastX);
+    const int number = z ? closeDay(memory_, time.date()).number : memory_.lastX;
     printout::dailyReport(paper_, memory_, z ? 'Z' : 'X', number, totals, time);
 
     const LastNumbers& last = memory_.last;

@@ -58,18 +58,18 @@ quint32 finishDocument(FiscalMemory& memory) {
     const DocumentKindInfo& kind = info(doc.kind);
     switch (kind.documentClass) {
     case DocumentClass::Fiscal:
-        ++memory.day.fiscal;
+        FiscalMemory::countUp(memory.day.fiscal);
         memory.day.sold = add(memory.day.sold, doc.total).value_or(memory.day.sold);
         memory.day.tax = add(memory.day.tax, doc.tax).value_or(memory.day.tax);
         break;
     case DocumentClass::Homologated:
-        ++memory.day.homologated;
+        FiscalMemory::countUp(memory.day.homologated);
         if (kind.series == Series::CreditNoteA || kind.series == Series::CreditNoteB) {
             memory.day.credited = add(memory.day.credited, doc.total).value_or(memory.day.credited);
             memory.day.creditedTax = add(memory.day.creditedTax, doc.tax).value_or(memory.day.creditedTax);
         }
         break;
-    case DocumentClass::NonFiscal: ++memory.day.nonFiscal; break;
+    case DocumentClass::NonFiscal: FiscalMemory::countUp(memory.day.nonFiscal); break;
     }
     endDocument(memory);
     return doc.number;
@@ -77,9 +77,9 @@ quint32 finishDocument(FiscalMemory& memory) {
 
 void cancelDocument(FiscalMemory& memory) {
     if (info(memory.open->kind).documentClass == DocumentClass::NonFiscal)
-        ++memory.day.nonFiscal;
+        FiscalMemory::countUp(memory.day.nonFiscal);
     else
-        ++memory.day.cancelled;
+        FiscalMemory::countUp(memory.day.cancelled);
     endDocument(memory);
 }
 

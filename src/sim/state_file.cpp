@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 
+#include <cmath>
+
 namespace sim::state_file {
 
 namespace {
@@ -12,7 +14,6 @@ namespace {
 const QString kFormat = QStringLiteral("orbelo-virtual-printer-state");
 constexpr int kVersion = 1;
 constexpr int kMaxText = 120;
-constexpr int kMaxCount = 100'000'000;
 constexpr qint64 kMaxClockOffsetMs = 200LL * 365 * 24 * 3600 * 1000;
 
 QJsonObject totalsToJson(const DayTotals& t) {
@@ -55,13 +56,16 @@ public:
     qint64 integer(const QJsonObject& o, const char* key, qint64 min, qint64 max) {
         const QJsonValue v = value(o, key);
         const double d = v.toDouble();
-        if (!v.isDouble() || d != static_cast<double>(static_cast<qint64>(d)) || d < min || d > max) {
+        // The range is checked before the cast: casting 1e300 or NaN to an integer is undefined.
+        if (!v.isDouble() || !(d >= static_cast<double>(min) && d <= static_cast<double>(max)) || d != std::trunc(d)) {
             fail(QStringLiteral("'%1' no es un entero entre %2 y %3").arg(QLatin1String(key)).arg(min).arg(max));
             return min;
         }
         return static_cast<qint64>(d);
     }
-    int count(const QJsonObject& o, const char* key) { return static_cast<int>(integer(o, key, 0, kMaxCount)); }
+    int count(const QJsonObject& o, const char* key) {
+        return static_cast<int>(integer(o, key, 0, FiscalMemory::kMaxCount));
+    }
     QString text(const QJsonObject& o, const char* key, int maxLength = kMaxText) {
         const QJsonValue v = value(o, key);
         const QString s = v.toString();
@@ -125,12 +129,12 @@ std::optional<OpenDocument> readOpenDocument(Reader& r, const QJsonValue& v) {
     if (!kind) r.fail(QStringLiteral("'open_document.kind' no es un tipo de documento"));
     doc.kind = kind.value_or(DocumentKind::Ticket);
     doc.number = r.number(o, "number");
-    doc.reference = r.text(o, "reference", 20);
+    doc.reference = r.text(o, "reference", FiscalMemory::kMaxReference);
     doc.total = r.amount(o, "total");
     doc.tax = r.amount(o, "tax");
     doc.paid = r.amount(o, "paid");
     doc.items = r.count(o, "items");
-    doc.payments = static_cast<int>(r.integer(o, "payments", 0, 4));
+    doc.payments = static_cast<int>(r.integer(o, "payments", 0, FiscalMemory::kMaxPayments));
     doc.textsInRow = static_cast<int>(r.integer(o, "texts_in_row", 0, 4));
     doc.receiptLines = static_cast<int>(r.integer(o, "receipt_lines", 0, 9));
     return doc;
@@ -143,8 +147,9 @@ std::optional<Customer> readCustomer(Reader& r, const QJsonValue& v) {
         return std::nullopt;
     }
     const QJsonObject o = v.toObject();
-    return Customer{r.text(o, "name", 50), r.text(o, "id", 50), r.text(o, "responsibility", 1), r.text(o, "id_type", 1),
-                    r.text(o, "address", 50)};
+    constexpr int kLong = FiscalMemory::kMaxCustomerText;
+    return Customer{r.text(o, "name", kLong), r.text(o, "id", kLong), r.text(o, "responsibility", 1),
+                    r.text(o, "id_type", FiscalMemory::kMaxIdType), r.text(o, "address", kLong)};
 }
 
 std::optional<LogoBitmap> readLogo(Reader& r, const QJsonValue& v) {
@@ -235,7 +240,7 @@ std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error) {
     m.identity = readIdentity(r, r.object(json, "identity"));
     m.zCapacity = static_cast<int>(r.integer(json, "z_capacity", 1, 10000));
     m.lastZ = static_cast<int>(r.integer(json, "last_z", 0, 10000));
-    m.lastX = static_cast<int>(r.integer(json, "last_x", 0, 9999));
+    m.lastX = static_cast<int>(r.integer(json, "last_x", 0, FiscalMemory::kMaxXNumber));
     const QJsonArray records = r.value(json, "z_records").toArray();
     for (const QJsonValue& v : records) {
         const QJsonObject o = v.toObject();
@@ -252,7 +257,8 @@ std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error) {
     if (embark.size() != FiscalMemory::kEmbarkLines) r.fail(QStringLiteral("'embark' no tiene dos líneas"));
     for (int i = 0; i < FiscalMemory::kEmbarkLines && i < embark.size(); ++i) {
         m.embark[i] = embark[i].toString();
-        if (!embark[i].isString() || m.embark[i].size() > 20) r.fail(QStringLiteral("'embark' no es texto corto"));
+        if (!embark[i].isString() || m.embark[i].size() > FiscalMemory::kMaxEmbarkText)
+            r.fail(QStringLiteral("'embark' no es texto corto"));
     }
     m.open = readOpenDocument(r, r.value(json, "open_document"));
     m.clockOffsetMs = r.integer(json, "clock_offset_ms", -kMaxClockOffsetMs, kMaxClockOffsetMs);

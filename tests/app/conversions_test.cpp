@@ -55,6 +55,20 @@ TEST(ForEachCount, RunsTheWholePartOfTheCount) {
     EXPECT_EQ(runs(3), 3);
 }
 
+TEST(ForEachCount, RefusesACountTooLargeToLoopOver) {
+    // A 400-digit text reads as infinity; no count beyond a 32-bit counter may start a loop.
+    for (const double count : {conv::leadingNumber(QString(400, QLatin1Char('9'))), 1e300, 2147483648.0}) {
+        int runs = 0;
+        try {
+            conv::forEachCount(count, [&](qint64) { ++runs; });
+            ADD_FAILURE() << count << " ran " << runs << " times";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.number(), 6) << count;
+        }
+        EXPECT_EQ(runs, 0) << count;
+    }
+}
+
 struct Strict {
     const char* text;
     int value;     // when error is 0

@@ -106,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Malformed{"ControlByteInField", bytes("02 20 49 1C 41 0A 42 03 30 30 42 33")},
                       Malformed{"NoSeparatorAfterCommand", bytes("02 20 2A 41 03 30 30 39 30")},
                       Malformed{"SeqBelowRange", bytes("02 1F 2A 03 30 30 34 45")},
+                      Malformed{"SeparatorAsCommand", bytes("02 20 1C 03 30 30 34 31")},
                       Malformed{"Oversized", QByteArray(1, frame::STX) + QByteArray(frame::kMaxFrameBytes + 10, 'A')}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -191,7 +191,10 @@ INSTANTIATE_TEST_SUITE_P(Faults, BadFaultText,
                                            BadFaultCase{"CommandNotHex", "busy,cmd=zz"},
                                            BadFaultCase{"CommandTooBig", "busy,cmd=100"},
                                            BadFaultCase{"NegativeTimes", "silent,times=-1"},
-                                           BadFaultCase{"EndlessBusy", "busy,seconds=99999"}),
+                                           BadFaultCase{"EndlessBusy", "busy,seconds=99999"},
+                                           BadFaultCase{"BusyBeyondAnyInteger", "busy,seconds=1e300"},
+                                           BadFaultCase{"PaperOutNotANumber", "paper-out,seconds=nan"},
+                                           BadFaultCase{"BusyForever", "busy,seconds=inf"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -111,6 +111,15 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"CountAsText", [](QJsonObject& j) { set(j, "last_z", "1"); }},
         CorruptCase{"LastZWithoutItsRecord", [](QJsonObject& j) { set(j, "last_z", 2); }},
         CorruptCase{"ZBeyondCapacity", [](QJsonObject& j) { set(j, "z_capacity", 0); }},
+        // Numbers beyond any integer must be refused before they are cast.
+        CorruptCase{"CapacityBeyondAnyInteger", [](QJsonObject& j) { set(j, "z_capacity", 1e300); }},
+        CorruptCase{"ClockOffsetBeyondAnyInteger", [](QJsonObject& j) { set(j, "clock_offset_ms", -1e300); }},
+        CorruptCase{"NumberBeyondAnyInteger",
+                    [](QJsonObject& j) {
+                        QJsonObject last = j[QStringLiteral("last_numbers")].toObject();
+                        last[QStringLiteral("a")] = 1e20;
+                        set(j, "last_numbers", last);
+                    }},
         CorruptCase{"ControlCharacterInName",
                     [](QJsonObject& j) {
                         QJsonObject id = j[QStringLiteral("identity")].toObject();

@@ -1,6 +1,7 @@
 // The real orbelo-virtual-printer program on a real pseudo-terminal, spoken to with raw frames.
 
 #include <drivers/link/frame.h>
+#include <sim/state_file.h>
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -156,6 +157,48 @@ TEST_F(ToolTest, CorruptStateFileIsRefusedBeforeAnyDeviceAppears) {
     EXPECT_EQ(tool_.exitCode(), 2);
     EXPECT_TRUE(tool_.readAllStandardOutput().isEmpty());
     EXPECT_TRUE(tool_.readAllStandardError().contains(state.toLocal8Bit()));
+}
+
+TEST_F(ToolTest, OnePrinterPerStateFileAndAKilledOneLeavesNoLockBehind) {
+    const QString state = dir_.filePath(QStringLiteral("state.json"));
+    start({QStringLiteral("--state"), state});
+
+    QProcess second;
+    second.start(QStringLiteral(ORBELO_VIRTUAL_PRINTER), {QStringLiteral("--state"), state});
+    ASSERT_TRUE(second.waitForFinished(kTimeoutMs));
+    EXPECT_EQ(second.exitCode(), 2);
+    EXPECT_TRUE(second.readAllStandardOutput().isEmpty()) << "no device for the second printer";
+    const QString refusal = QString::fromLocal8Bit(second.readAllStandardError());
+    EXPECT_TRUE(refusal.contains(state)) << refusal.toStdString();
+    EXPECT_TRUE(refusal.contains(QStringLiteral("en uso"))) << refusal.toStdString();
+    EXPECT_TRUE(replyIn(exchange(0x20, 0x2A))) << "the first printer goes on";
+
+    // Killed without a chance to clean up: the next printer on the file still starts.
+    tool_.kill();
+    ASSERT_TRUE(tool_.waitForFinished(kTimeoutMs));
+    ::close(fd_);
+    fd_ = -1;
+    start({QStringLiteral("--state"), state});
+    EXPECT_TRUE(replyIn(exchange(0x21, 0x2A)));
+    stop();
+}
+
+TEST_F(ToolTest, EachBrandStartsWithAnIdentityOfItsOwn) {
+    QList<sim::FiscalIdentity> identities;
+    for (const char* brand : {"hasar", "epson"}) {
+        const QString state = dir_.filePath(QStringLiteral("%1.json").arg(QLatin1String(brand)));
+        start({QStringLiteral("--brand"), QLatin1String(brand), QStringLiteral("--state"), state});
+        stop();
+        ::close(fd_);
+        fd_ = -1;
+        QString error;
+        const auto memory = sim::state_file::load(state, &error);
+        ASSERT_TRUE(memory) << error.toStdString();
+        identities.append(memory->identity);
+    }
+    EXPECT_NE(identities[0].registration, identities[1].registration);
+    EXPECT_NE(identities[0].cuit, identities[1].cuit);
+    EXPECT_NE(identities[0].businessName, identities[1].businessName);
 }
 
 TEST_F(ToolTest, HelpAndBadOptions) {

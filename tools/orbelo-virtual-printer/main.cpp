@@ -3,8 +3,10 @@
 #include "options.h"
 #include "printer_host.h"
 #include "pseudo_terminal.h"
+#include "state_lock.h"
 #include "stop_signals.h"
 
+#include <sim/brand.h>
 #include <sim/state_file.h>
 #include <sim/virtual_printer.h>
 
@@ -29,6 +31,7 @@ std::optional<sim::FiscalMemory> startingMemory(const Options& o, QString* error
         if (!loaded) return std::nullopt;
         memory = std::move(*loaded);
     } else {
+        memory.identity = sim::identityFor(o.brand);
         memory.clockOffsetMs = qint64{QDateTime::currentDateTime().offsetFromUtc()} * 1000;
     }
     if (o.notInitialised) memory.initialised = false;
@@ -48,6 +51,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    std::unique_ptr<QLockFile> stateLock;
+    if (!options->state.isEmpty() && !(stateLock = lockStateFile(options->state, &error))) return fail(error);
     auto memory = startingMemory(*options, &error);
     if (!memory) return fail(error);
     sim::VirtualPrinter printer(options->brand, options->model, std::move(*memory));

@@ -151,6 +151,8 @@ void Decoder::finishFrame() {
     if (body_.size() < 4) return reject(QStringLiteral("trama demasiado corta"));
     const auto seq = static_cast<quint8>(body_[1]);
     if (seq < kSeqFirst || seq > kSeqReadLast) return reject(QStringLiteral("número de secuencia fuera de rango"));
+    // FS is the only control byte that gets this far; as a command it could never be sent back.
+    if (static_cast<quint8>(body_[2]) < 0x20) return reject(QStringLiteral("código de comando inválido"));
 
     Received r;
     r.kind = Received::Kind::Frame;

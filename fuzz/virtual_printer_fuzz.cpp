@@ -1,0 +1,41 @@
+#include "virtual_printer_fuzz.h"
+
+#include "fuzz_input.h"
+
+#include <sim/state_file.h>
+#include <sim/virtual_printer.h>
+
+#include <QTextStream>
+#include <cstdlib>
+
+namespace {
+
+constexpr qint64 kStartMs = 1'780'000'000'000;  // a fixed day, so runs repeat
+constexpr qint64 kStepMs = 60'000;              // each frame a minute after the last, past any busy spell
+
+void requireReloadable(const sim::FiscalMemory& memory) {
+    QString error;
+    const auto reloaded = sim::state_file::fromJson(sim::state_file::toJson(memory), &error);
+    if (reloaded && *reloaded == memory) return;
+    QTextStream(stderr) << "state does not reload: " << (reloaded ? QStringLiteral("differs") : error) << Qt::endl;
+    std::abort();
+}
+
+}  // namespace
+
+int fuzzVirtualPrinter(sim::Brand brand, const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    // The first byte picks the model (Hasar has nine families) and whether the printer is new.
+    const int model = data[0] % 9 + 1;
+    sim::FiscalMemory start;
+    start.initialised = (data[0] & 0x80) == 0;
+    sim::VirtualPrinter printer(brand, model, start);
+    qint64 now = kStartMs;
+    for (const frame::Frame& request : fuzz_input::frames(fuzz_input::bytes(data + 1, size - 1))) {
+        printer.receive(frame::encode(request), now);
+        now += kStepMs;
+        printer.link().takeDue(now);
+        requireReloadable(printer.memory());
+    }
+    return 0;
+}
