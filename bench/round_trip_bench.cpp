@@ -3,6 +3,7 @@
 #include "counting_transport.h"
 #include "printer_process.h"
 
+#include "app/port_device.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/epson/epson_link.h"
 #include "drivers/hasar/hasar_choices.h"
@@ -24,7 +25,7 @@ template <typename Body>
 void hasarBench(benchmark::State& state, Body body) {
     PrinterProcess printer(QStringLiteral("hasar"), 1);
     if (!printer.started()) return state.SkipWithError("the virtual Hasar printer did not start");
-    auto counting = std::make_unique<CountingTransport>(std::make_unique<SerialTransport>());
+    auto counting = std::make_unique<CountingTransport>(std::make_unique<SerialTransport>(portDeviceName));
     CountingTransport& transport = *counting;
     HasarDriver driver(std::move(counting), hasar_choice::linkOptions());
     driver.ComPort(1);
@@ -60,7 +61,7 @@ BENCHMARK(BM_HasarInvoiceWithThreeItems)->Unit(benchmark::kMicrosecond)->Iterati
 void BM_EpsonStatusRequest(benchmark::State& state) {
     PrinterProcess printer(QStringLiteral("epson"), 2);
     if (!printer.started()) return state.SkipWithError("the virtual Epson printer did not start");
-    CountingTransport transport(std::make_unique<SerialTransport>());
+    CountingTransport transport(std::make_unique<SerialTransport>(portDeviceName));
     EpsonDriver driver(transport, epsonLinkOptions());
     driver.PortNumber(2);
     driver.StatusRequest(QStringLiteral("A"));  // opens the port

@@ -1,6 +1,7 @@
 // Building and showing the window, with the memory the process holds afterwards.
 #include "app/clock.h"
 #include "app/frm_orbelo.h"
+#include "app/port_device.h"
 #include "app/prompts.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
@@ -27,8 +28,8 @@ double residentMiB() {
 }
 
 void BM_WindowStartup(benchmark::State& state) {
-    HasarDriver hasar;
-    EpsonDriver epson;
+    HasarDriver hasar(portDeviceName);
+    EpsonDriver epson(portDeviceName);
     SilentPrompts prompts;
     SystemClock clock;
     for (auto _ : state) {

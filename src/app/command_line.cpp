@@ -1,6 +1,8 @@
 #include "command_line.h"
 
+#include "drivers/link/link_trace.h"
 #include "orbelo_version.h"
+#include "port_commands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -45,6 +47,23 @@ QString helpText(const QCommandLineParser& parser) {
     return QStringLiteral("Uso: orbelo [opciones]") + text.mid(text.indexOf(QLatin1Char('\n')));
 }
 
+// --asignar (each value checked before any is stored) and --puertos, in that order.
+CommandLine portCommands(const QStringList& assignments, bool listPorts) {
+    QList<PortAssignment> read;
+    for (const QString& value : assignments) {
+        read << readPortAssignment(value);
+        if (!read.last().problem.isEmpty()) return {CommandLine::Action::Refuse, read.last().problem};
+    }
+    QString printed;
+    for (const PortAssignment& assignment : read) {
+        const AssignmentResult result = applyPortAssignment(assignment);
+        if (!result.stored) return {CommandLine::Action::Refuse, result.text};
+        printed += result.text;
+    }
+    if (listPorts) printed += portsReport();
+    return {CommandLine::Action::Print, printed};
+}
+
 QString versionText() { return QStringLiteral("orbelo %1\n").arg(QLatin1String(kOrbeloVersion)); }
 
 }  // namespace
@@ -61,6 +80,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                      QStringLiteral("Muestra la versión y termina."));
     parser.addOption(help);
     parser.addOption(version);
+    const QCommandLineOption ports(QStringLiteral("puertos"),
+                                   QStringLiteral("Muestra los dispositivos serie encontrados y qué dispositivo abre "
+                                                  "cada puerto COM 1 a 4 (y de dónde sale), y termina."));
+    const QCommandLineOption assign(QStringLiteral("asignar"),
+                                    QStringLiteral("Guarda en la configuración del usuario el dispositivo que abre el "
+                                                   "puerto COM n (n= lo quita), y termina."),
+                                    QStringLiteral("n=RUTA"));
+    const QCommandLineOption trace(QStringLiteral("traza"),
+                                   QStringLiteral("Agrega al ARCHIVO cada byte enviado y recibido por el puerto serie."),
+                                   QStringLiteral("ARCHIVO"));
+    parser.addOption(ports);
+    parser.addOption(assign);
+    parser.addOption(trace);
 
     if (!parser.parse(arguments))
         return {CommandLine::Action::Refuse, parser.errorText() + QStringLiteral(" (pruebe --help)")};
@@ -69,6 +101,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 QStringLiteral("argumento inesperado '%1' (pruebe --help)").arg(parser.positionalArguments().first())};
     if (parser.isSet(help)) return {CommandLine::Action::Print, helpText(parser)};
     if (parser.isSet(version)) return {CommandLine::Action::Print, versionText()};
+    if (parser.isSet(assign) || parser.isSet(ports)) return portCommands(parser.values(assign), parser.isSet(ports));
+    if (parser.isSet(trace)) {
+        const QString file = parser.value(trace);
+        if (const QString problem = link_trace::fileProblem(file); !problem.isEmpty())
+            return {CommandLine::Action::Refuse, problem};
+        return {CommandLine::Action::OpenWindow, {}, file};
+    }
     return {};
 }
 

@@ -10,6 +10,8 @@ struct CommandLine {
     Action action = Action::OpenWindow;
     // Print: the text for standard output; Refuse: the reason, for standard error.
     QString message;
+    // OpenWindow: the file the wire trace is appended to, when asked for.
+    QString traceFile = {};
 };
 
 // Exit status of a command line that cannot be obeyed.

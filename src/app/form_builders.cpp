@@ -71,11 +71,22 @@ QLineEdit* numericBox(QWidget* parent, const QString& name, const QString& text,
     return edit;
 }
 
-void caption(QLabel* label, QWidget* control) {
-    label->setBuddy(control);
+namespace {
+QString captionText(const QLabel* label) {
     QString name = label->text();
     if (name.endsWith(QLatin1Char(':'))) name.chop(1);
-    control->setAccessibleName(name);
+    return name;
+}
+}  // namespace
+
+void caption(QLabel* label, QWidget* control) {
+    label->setBuddy(control);
+    control->setAccessibleName(captionText(label));
+}
+
+void valueCaption(QLabel* label, QLabel* value) {
+    label->setBuddy(value);
+    value->setAccessibleDescription(captionText(label));
 }
 
 }  // namespace form

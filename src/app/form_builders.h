@@ -32,5 +32,8 @@ QLineEdit* numericBox(QWidget* parent, const QString& name, const QString& text,
 // Ties an input control to the caption a person reads beside it, for keyboard mnemonics,
 // screen readers and UI automation alike.
 void caption(QLabel* label, QWidget* control);
+// Ties a value label to its caption. The value stays the label's accessible name, so a screen
+// reader reads the number it shows; the caption is its description and its buddy.
+void valueCaption(QLabel* label, QLabel* value);
 
 }  // namespace form

@@ -3,6 +3,7 @@
 #include "drag_window.h"
 #include "form_builders.h"
 #include "operations.h"
+#include "port_list.h"
 #include "printer_selection.h"
 
 #include <QCloseEvent>
@@ -118,12 +119,23 @@ void FrmOrbelo::setTabOrder() {
 void FrmOrbelo::fillLists() {
     for (int i = 1; i <= 4; ++i) cboPuerto->addItem(QLatin1Char(' ') + QString::number(i));
     cboPuerto->setCurrentIndex(0);
+    describePortList(*cboPuerto);
     for (const QString& entry : kModelEntries) cboListaImp->addItem(entry);
     cboListaImp->setCurrentIndex(0);
 }
 
+void FrmOrbelo::showPrinterHold(Link::Hold hold) {
+    const QString caption = QStringLiteral("Orbelo 1.0");
+    QString note;
+    if (hold == Link::Hold::Busy) note = QStringLiteral(" · impresor ocupado…");
+    if (hold == Link::Hold::NoPaper) note = QStringLiteral(" · sin papel: coloque papel para continuar");
+    lblTitulo->setText(caption + note);
+    setWindowTitle(note.isEmpty() ? QStringLiteral("Orbelo") : caption + note);
+}
+
 void FrmOrbelo::setBusy(bool busy) {
     busy_ = busy;
+    if (!busy_) showPrinterHold(Link::Hold::None);
     // A close asked for during the operation happens once the operation has unwound.
     if (!busy_ && closePending_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drivers/link/link.h"
+
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -38,6 +40,9 @@ public:
     void setBusy(bool busy);
     // Called when the window is asked to close during an operation, so the drivers stop waiting.
     void setAbortHandler(std::function<void()> handler) { abortHandler_ = std::move(handler); }
+    // Says in the title bar's caption, without a dialog and without taking focus, that the printer
+    // holds the command (busy or out of paper); None puts the caption back.
+    void showPrinterHold(Link::Hold hold);
 
     // The code of the last chosen test document: "FA", "FB", "NCA", "NCB", "R" or "RB".
     QString DocumentKind;

@@ -2,7 +2,9 @@
 #include "command_line.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
+#include "drivers/link/link_trace.h"
 #include "frm_orbelo.h"
+#include "port_device.h"
 #include "qt_prompts.h"
 
 #include <QApplication>
@@ -24,9 +26,12 @@ int main(int argc, char* argv[]) {
     QIcon icon;
     for (const int size : {48, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
     QApplication::setWindowIcon(icon);
+    if (!command.traceFile.isEmpty() && !link_trace::setFile(command.traceFile))
+        return finishCommandLine({CommandLine::Action::Refuse,
+                                  QStringLiteral("no se puede escribir la traza en '%1'").arg(command.traceFile)});
 
-    HasarDriver hasar;
-    EpsonDriver epson;
+    HasarDriver hasar(portDeviceName);
+    EpsonDriver epson(portDeviceName);
     QtPrompts prompts;
     SystemClock clock;
     FrmOrbelo window(hasar, epson, prompts, clock);
@@ -36,6 +41,9 @@ int main(int argc, char* argv[]) {
         hasar.abort();
         epson.abort();
     });
+    // The printer holding a command shows in the caption while the wait goes on.
+    for (Link* link : {&hasar.link(), &epson.link()})
+        QObject::connect(link, &Link::held, &window, &FrmOrbelo::showPrinterHold);
     window.show();
     return QApplication::exec();
 }

@@ -14,7 +14,7 @@ void FrmOrbelo::buildFiscalDataPage(QWidget* page) {
                                       onPage(240, top, 3855, 375));
         QLabel* value = form::label(page, QString::fromLatin1(valueName), QString(), onPage(4080, top, 3495, 375));
         value->setFrameShape(QFrame::StyledPanel);
-        form::caption(caption, value);
+        form::valueCaption(caption, value);
         return value;
     };
     lblNroImpresor = row("lblNroImpresor", QStringLiteral("Nº DE IMPRESOR:"), 1560);

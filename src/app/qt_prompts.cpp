@@ -1,7 +1,21 @@
 #include "qt_prompts.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+
+namespace {
+
+// A dialog inside an operation shows the normal pointer over the operation's wait cursor.
+class PointerCursor {
+public:
+    PointerCursor() { QGuiApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~PointerCursor() { QGuiApplication::restoreOverrideCursor(); }
+    PointerCursor(const PointerCursor&) = delete;
+    PointerCursor& operator=(const PointerCursor&) = delete;
+};
+
+}  // namespace
 
 void QtPrompts::message(int style, const QString& text) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -11,7 +25,11 @@ void QtPrompts::message(int style, const QString& text) {
     case kInformation: icon = QMessageBox::Information; break;
     }
     QMessageBox box(icon, QStringLiteral("Orbelo"), text, QMessageBox::Ok, parent_);
+    const PointerCursor pointer;
     box.exec();
 }
 
-QString QtPrompts::openFile() { return QFileDialog::getOpenFileName(parent_); }
+QString QtPrompts::openFile() {
+    const PointerCursor pointer;
+    return QFileDialog::getOpenFileName(parent_);
+}

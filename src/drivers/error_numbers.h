@@ -12,7 +12,7 @@ constexpr int kInternal = 51;
 // Serial link shared by both brands, and the Hasar driver.
 constexpr int kPortInvalid = 8001;       // port number 0 or out of range
 constexpr int kPortMissing = 8002;       // no such device
-constexpr int kPortBusy = 8003;          // in use by another program, or no permission
+constexpr int kPortBusy = 8003;          // in use by another program
 constexpr int kPortOpenFailed = 8004;    // any other reason the port would not open
 constexpr int kPortLost = 8005;          // the device failed or vanished while open
 constexpr int kPortNotOpen = 8006;       // a command without an open session
@@ -31,6 +31,9 @@ constexpr int kNotAFiscalPrinter = 8017;  // the device on the port answers outs
 constexpr int kIssuedReplyLost = 8018;    // the document was issued; only its reply was lost
 constexpr int kNotIssued = 8019;          // the document was not issued and can be repeated
 constexpr int kIssueUnknown = 8020;       // the printer could not be asked whether it was issued
+// A serial device on a real bench: what the system refuses, and the printer found on it.
+constexpr int kPortForbidden = 8030;  // this user may not open the device
+constexpr int kOtherProtocol = 8031;  // the printer speaks the other brand's protocol
 // What each printer understands, as its maker documents it.
 constexpr int kUnprintableCharacter = 8050;  // a character outside the printer's character set
 constexpr int kCancelRefused = 8051;         // the printer would not cancel the open document

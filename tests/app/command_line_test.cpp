@@ -37,10 +37,41 @@ const Row kRows[] = {
     {"UnknownOptionAfterAGoodOne", {"--version", "-x"}, Action::Refuse, "opción desconocida 'x'"},
     {"ValueOnAFlag", {"--version=2"}, Action::Refuse, "'--version' no lleva valor"},
     {"StrayArgument", {"COM1"}, Action::Refuse, "argumento inesperado 'COM1'"},
+    {"AssignmentWithoutEquals", {"--asignar", "1"}, Action::Refuse, "escriba n=RUTA, con n de 1 a 4"},
+    {"AssignmentToComFive", {"--asignar", "5=/dev/ttyUSB0"}, Action::Refuse, "'5=/dev/ttyUSB0' no es una asignación"},
+    {"AssignmentToComZero", {"--asignar=0=/dev/ttyUSB0"}, Action::Refuse, "no es una asignación"},
+    {"AssignmentWithoutNumber", {"--asignar", "=/dev/ttyUSB0"}, Action::Refuse, "no es una asignación"},
+    {"AssignmentWithControlBytes", {"--asignar", "2=/dev/tty\nUSB0"}, Action::Refuse, "caracteres de control"},
+    {"AssignmentWithBlanks", {"--asignar", "2= /dev/ttyUSB0"}, Action::Refuse, "empieza o termina en blanco"},
+    {"AssignmentTooLong", {"--asignar", "2=/" + QString(300, 'a')}, Action::Refuse, "demasiado larga"},
+    {"OneBadAssignmentStoresNone", {"--asignar", "1=/dev/ttyUSB7", "--asignar", "9=x"}, Action::Refuse, "'9=x'"},
+    {"TraceWithoutFile", {"--traza"}, Action::Refuse, "falta el valor de '--traza'"},
+    {"TraceIntoAFolder", {"--traza", "/tmp"}, Action::Refuse, "'/tmp' es una carpeta"},
+    {"TraceWhereNothingCanBeWritten", {"--traza", "/nonexistent/dir/traza.txt"}, Action::Refuse,
+     "no se puede escribir la traza en '/nonexistent/dir/traza.txt'"},
 };
 
 INSTANTIATE_TEST_SUITE_P(, CommandLineRows, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, AssignmentsAreStoredAndListedWithTheirSource) {
+    CommandLine command = parse({"--asignar", "2=/dev/ttyUSB4", "--asignar", "3=/dev/ttyACM0", "--puertos"});
+    ASSERT_EQ(command.action, Action::Print) << command.message.toStdString();
+    EXPECT_TRUE(command.message.startsWith(QStringLiteral("COM2 → /dev/ttyUSB4 (configuración)\n"
+                                                          "COM3 → /dev/ttyACM0 (configuración)\n")))
+        << command.message.toStdString();
+    EXPECT_TRUE(command.message.contains(QStringLiteral("Dispositivos serie encontrados:\n")));
+    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM1 → /dev/ttyS0 (predeterminado)\n")));
+    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM3 → /dev/ttyACM0 (configuración)\n")));
+    command = parse({"--asignar", "2=", "--asignar", "3=", "--asignar", "1=/dev/ttyUSB7", "--asignar", "9=x"});
+    EXPECT_EQ(command.action, Action::Refuse);
+    command = parse({"--puertos"});
+    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM1 → /dev/ttyS0 (predeterminado)\n")))
+        << command.message.toStdString();
+    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM3 → /dev/ttyACM0 (configuración)\n")));
+    parse({"--asignar", "3="});
+    EXPECT_TRUE(parse({"--puertos"}).message.contains(QStringLiteral("  COM3 → /dev/ttyS2 (predeterminado)\n")));
+}
 
 TEST(CommandLine, VersionIsThreeNumbersOnOneLine) {
     const QString text = parse({QStringLiteral("--version")}).message;

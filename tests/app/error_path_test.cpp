@@ -3,6 +3,7 @@
 #include "drivers/operation_error.h"
 #include "support/window_fixture.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -38,6 +39,33 @@ TEST_F(ErrorPath, AfterAnErrorTheNextOperationBeginsItsSessionAgain) {
 TEST_F(ErrorPath, AnUnexpectedExceptionIsShownAsAnInternalErrorNotLetLoose) {
     runOperation(w(), [] { throw std::runtime_error("boom"); });
     EXPECT_EQ(calls(), QStringList({QStringLiteral("Msg(16,\"El sistema detectó el error Nº 51 ''Error interno: boom''\")")}));
+}
+
+Qt::CursorShape cursorShape() {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor ? cursor->shape() : Qt::ArrowCursor;
+}
+
+// The wait cursor shows while the operation runs and is gone however it ends, before any error shows.
+TEST_F(ErrorPath, TheWaitCursorShowsWhileAnOperationRunsAndIsGoneOnEveryWayOut) {
+    const struct {
+        const char* name;
+        std::function<void()> end;
+    } ways[] = {
+        {"done", [] {}},
+        {"driver error", [] { throw DriverError(8007, QStringLiteral("no responde")); }},
+        {"internal error", [] { throw std::runtime_error("boom"); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        Qt::CursorShape during = Qt::ArrowCursor;
+        runOperation(w(), [&] {
+            during = cursorShape();
+            way.end();
+        });
+        EXPECT_EQ(during, Qt::WaitCursor);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
 }
 
 TEST_F(ErrorPath, ASecondOperationDoesNotStartWhileOneRuns) {
@@ -76,6 +104,7 @@ TEST(ClosingMidOperation, AbortsTheWaitSendsNothingMoreAndThenCloses) {
     hasar.duringReport = [&] {
         window.close();
         EXPECT_TRUE(window.isVisible());  // not while the operation unwinds
+        EXPECT_EQ(cursorShape(), Qt::WaitCursor);
     };
     QTest::mouseClick(window.btnX, Qt::LeftButton);
     QStringList expected = hasarPreamble(1, 1);
@@ -84,6 +113,7 @@ TEST(ClosingMidOperation, AbortsTheWaitSendsNothingMoreAndThenCloses) {
     EXPECT_EQ(trace.lines(), expected);
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

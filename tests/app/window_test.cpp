@@ -1,5 +1,6 @@
 #include "support/window_fixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -53,7 +54,35 @@ TEST_F(Window, EveryEditBoxAndListCanBeFoundByItsCaption) {
     EXPECT_EQ(checked, 57);
     EXPECT_EQ(w().txtCant->accessibleName(), QStringLiteral("Cantidad de Tickets/Facturas"));
     EXPECT_EQ(w().cboListaImp->accessibleName(), QStringLiteral("Modelos de Impresor"));
-    EXPECT_EQ(w().lblUltimaZ->accessibleName(), QStringLiteral("Ultimo Número de Z"));
+}
+
+// A screen reader reads what a value label shows, not only its caption, and follows the caption to it.
+TEST_F(Window, FiscalDataValuesAreReadByAssistiveTechnology) {
+    const struct {
+        QLabel* value;
+        const char* caption;
+    } rows[] = {
+        {w().lblNroImpresor, "Nº DE IMPRESOR"},
+        {w().lblRazSoc, "Razón Social"},
+        {w().lblCUIT, "C.U.I.T."},
+        {w().lblPtoVta, "Punto de Venta"},
+        {w().lblUltimaZ, "Ultimo Número de Z"},
+        {w().lblUltimaFacA, "Ultimo Número de Ticket/Factura A"},
+        {w().lblUltimaFacB, "Ultimo Número de Ticket/Factura B"},
+        {w().lblUltimaNCA, "Ultimo Número de N. de Crédito A"},
+        {w().lblUltimaNCB, "Ultimo Número de N. de Crédito B"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.caption);
+        row.value->setText(QStringLiteral("00001234"));
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(row.value);
+        ASSERT_NE(reader, nullptr);
+        EXPECT_EQ(reader->text(QAccessible::Name), QStringLiteral("00001234"));
+        EXPECT_EQ(reader->text(QAccessible::Description), QString::fromUtf8(row.caption));
+        const auto labels = reader->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1);
+        EXPECT_EQ(labels.first().first->text(QAccessible::Name), QString::fromUtf8(row.caption) + QLatin1Char(':'));
+    }
 }
 
 TEST_F(Window, NumericBoxesTakeDigitsOnePointAndOneCommaUpToNineCharacters) {

@@ -5,6 +5,7 @@
 #include "virtual_printer_process.h"
 
 #include "app/frm_orbelo.h"
+#include "app/port_device.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
 
@@ -35,7 +36,7 @@ protected:
     std::unique_ptr<VirtualPrinterProcess> epsonPrinter;
 
 private:
-    HasarDriver hasar_;
-    EpsonDriver epson_;
+    HasarDriver hasar_{portDeviceName};
+    EpsonDriver epson_{portDeviceName};
     std::unique_ptr<FrmOrbelo> window_;
 };

@@ -36,7 +36,7 @@ TEST_F(EpsonDriverTest, ALinkErrorClosesThePortAndTheNextCommandReopensIt) {
     driver.CutPaper();
     for (int i = 0; i < 3; ++i) printer.inject(Fault::Silent);
     EXPECT_EQ(errorOf([&] { driver.CutPaper(); }), error_number::kNoAnswer);
-    EXPECT_EQ(description, QStringLiteral("El impresor fiscal no responde en COM1"));
+    EXPECT_EQ(description, QStringLiteral("El impresor fiscal no responde en COM1 (simulado) a 9600 baudios, 8N1: revise que esté encendido, el cable y el adaptador, y que el modelo y el puerto elegidos sean los del impresor"));
     EXPECT_FALSE(printer.isOpen());
     driver.CutPaper();
     EXPECT_EQ(printer.opens, 2);

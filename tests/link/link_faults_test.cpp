@@ -112,7 +112,7 @@ TEST_P(LinkFaults, SilenceEndsInAnErrorAfterEverySendHasTimedOut) {
     clock.start();
     EXPECT_EQ(errorNumberOf([&] { link.exchange(0x2A); }), error_number::kNoAnswer);
     const qint64 elapsed = clock.elapsed();
-    EXPECT_EQ(lastError, QStringLiteral("El impresor fiscal no responde en COM1"));
+    EXPECT_EQ(lastError, QStringLiteral("El impresor fiscal no responde en COM1 (simulado) a 9600 baudios, 8N1: revise que esté encendido, el cable y el adaptador, y que el modelo y el puerto elegidos sean los del impresor"));
     EXPECT_EQ(printer.seen.size(), options.maxSends);
     for (const frame::Frame& f : printer.seen) EXPECT_EQ(f.seq, printer.seen[0].seq);
     EXPECT_GE(elapsed, options.maxSends * options.replyTimeoutMs - 5);
@@ -227,6 +227,64 @@ TEST_F(LinkOpening, OpeningSynchronisesWithOneStatusRequest) {
     EXPECT_TRUE(link.isOpen());
 }
 
+// Nothing on the port is told quickly, while a printer that is there but busy gets its full time.
+TEST(LinkProbe, TheOpeningRequestWaitsLessUnlessThePrinterShowsItIsThere) {
+    const struct {
+        const char* name;
+        Fault fault;
+        bool opens;
+        qint64 withinMs;
+    } rows[] = {
+        {"nothing answers", Fault::Silent, false, 700},
+        {"busy printer", Fault::Busy, true, 2500},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedPrinter printer{true};
+        LinkOptions options = fastLinkOptions(true);
+        options.replyTimeoutMs = 1000;
+        options.probeReplyTimeoutMs = 150;
+        printer.busyMs = 900;
+        printer.busyIntervalMs = 300;
+        for (int i = 0; i < options.maxSends; ++i) printer.inject(row.fault);
+        Link link(printer, options);
+        QElapsedTimer clock;
+        clock.start();
+        QString why;
+        EXPECT_EQ(driverErrorOf([&] { link.open(1); }, &why) == 0, row.opens) << why.toStdString();
+        EXPECT_LT(clock.elapsed(), row.withinMs);
+        EXPECT_EQ(link.isOpen(), row.opens);
+    }
+}
+
+// The window hears of a long hold once, and of its end; a short one is not worth a word.
+TEST(LinkHold, ALongHoldIsToldOnceAndItsEndToo) {
+    const struct {
+        const char* name;
+        int busyMs;
+        QList<Link::Hold> told;
+    } rows[] = {
+        {"short", 100, {}},
+        {"long", 600, {Link::Hold::Busy, Link::Hold::None}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedPrinter printer{true};
+        LinkOptions options = fastLinkOptions(true);
+        options.replyTimeoutMs = 500;
+        options.holdNoticeMs = 250;
+        Link link(printer, options);
+        link.open(1);
+        QList<Link::Hold> told;
+        QObject::connect(&link, &Link::held, [&](Link::Hold hold) { told << hold; });
+        printer.busyMs = row.busyMs;
+        printer.busyIntervalMs = 50;
+        printer.inject(Fault::Busy);
+        link.exchange(0x39, {"X"});
+        EXPECT_EQ(told, row.told);
+    }
+}
+
 TEST_F(LinkOpening, ASilentPrinterAtOpeningLeavesThePortClosed) {
     for (int i = 0; i < 3; ++i) printer.inject(Fault::Silent);
     try {
@@ -234,7 +292,7 @@ TEST_F(LinkOpening, ASilentPrinterAtOpeningLeavesThePortClosed) {
         FAIL() << "open succeeded";
     } catch (const DriverError& e) {
         EXPECT_EQ(e.number(), error_number::kNoAnswer);
-        EXPECT_EQ(e.description(), QStringLiteral("El impresor fiscal no responde en COM2"));
+        EXPECT_TRUE(e.description().startsWith(QStringLiteral("El impresor fiscal no responde en COM2 ("))) << e.description().toStdString();
     }
     EXPECT_FALSE(link.isOpen());
 }

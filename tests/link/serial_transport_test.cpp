@@ -1,9 +1,10 @@
 #include "drivers/error_numbers.h"
 #include "drivers/link/link.h"
-#include "drivers/link/port_device.h"
+#include "drivers/link/port_errors.h"
 #include "drivers/link/serial_transport.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -35,6 +36,7 @@ public:
 
     QString path;
     bool hangUpOnFrame = false;
+    bool silent = false;
     int frames = 0;
 
 private:
@@ -46,6 +48,7 @@ private:
         while (auto item = decoder_.next()) {
             if (item->kind != frame::Received::Kind::Frame) continue;
             ++frames;
+            if (silent) continue;
             if (hangUpOnFrame && frames > 1) return hangUp();
             const QByteArray reply =
                 QByteArray(1, frame::ACK) + frame::encode(frame::make(item->frame.seq, item->frame.command, {"0080", "0600"}));
@@ -70,44 +73,126 @@ int openError(SerialTransport& port, int com, QString* description = nullptr) {
 
 class SerialPort : public ::testing::Test {
 protected:
-    void TearDown() override { qunsetenv("ORBELO_COM7"); }
-    void useDevice(const QString& path) { qputenv("ORBELO_COM7", path.toLocal8Bit()); }
+    // COM7 opens whatever this names.
+    QString device;
+    PortResolver resolver = [this](int) { return device; };
 };
 
-TEST_F(SerialPort, ComNumbersNameTheirDevice) {
-    qunsetenv("ORBELO_COM3");
-    EXPECT_EQ(deviceForCom(3), QStringLiteral("/dev/ttyS2"));
-    EXPECT_EQ(deviceForCom(1), QStringLiteral("/dev/ttyS0"));
-    useDevice(QStringLiteral("/dev/ttyUSB0"));
-    EXPECT_EQ(deviceForCom(7), QStringLiteral("/dev/ttyUSB0"));
-}
-
 TEST_F(SerialPort, PortZeroIsRefused) {
-    SerialTransport port;
+    SerialTransport port(resolver);
     QString why;
     EXPECT_EQ(openError(port, 0, &why), error_number::kPortInvalid);
     EXPECT_EQ(why, QStringLiteral("No se pudo abrir el puerto COM0: número de puerto no válido"));
 }
 
-TEST_F(SerialPort, AMissingDeviceIsNamedInTheError) {
-    useDevice(QStringLiteral("/nonexistent/ttyS2"));
-    SerialTransport port;
+TEST_F(SerialPort, TheResolverNamesTheDeviceEachComNumberOpens) {
+    QList<int> asked;
+    SerialTransport port([&](int com) {
+        asked << com;
+        return QStringLiteral("/nonexistent/ttyUSB%1").arg(com);
+    });
     QString why;
-    EXPECT_EQ(openError(port, 7, &why), error_number::kPortMissing);
-    EXPECT_EQ(why, QStringLiteral("No se pudo abrir el puerto COM7 (/nonexistent/ttyS2): no existe"));
-    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(openError(port, 3, &why), error_number::kPortMissing);
+    EXPECT_EQ(asked, QList<int>{3});
+    EXPECT_EQ(port.label(), QStringLiteral("COM3 (/nonexistent/ttyUSB3)"));
 }
 
-TEST_F(SerialPort, ADeviceInUseIsBusy) {
+// Every way a port fails names its device and says what to do; the permission case is raised
+// through the error table because tests run as root.
+TEST_F(SerialPort, EachPortErrorNamesTheDeviceAndTheFix) {
     PtyPrinter printer;
     ASSERT_FALSE(printer.path.isEmpty());
-    useDevice(printer.path);
-    SerialTransport first;
-    SerialTransport second;
+    const QString group = QFileInfo(printer.path).group();
+    const port_error::Port pty{7, printer.path};
+    struct Case {
+        const char* name;
+        std::function<DriverError()> raise;
+        int number;
+        QString device;
+        QStringList fix;
+    };
+    auto openFailure = [this](const QString& path) {
+        device = path;
+        SerialTransport port(resolver);
+        try {
+            port.open(7);
+        } catch (const DriverError& e) {
+            EXPECT_FALSE(port.isOpen());
+            return e;
+        }
+        return DriverError(0, QStringLiteral("se abrió"));
+    };
+    const Case cases[] = {
+        {"missing", [&] { return openFailure(QStringLiteral("/nonexistent/ttyUSB9")); }, error_number::kPortMissing,
+         QStringLiteral("/nonexistent/ttyUSB9"), {QStringLiteral("orbelo --asignar 7="), QStringLiteral("serie")}},
+        {"forbidden",
+         [&] { return port_error::openFailed(QSerialPort::PermissionError, pty, false, QStringLiteral("Permission denied")); },
+         error_number::kPortForbidden, printer.path,
+         {QStringLiteral("grupo ") + group, QStringLiteral("usermod -aG ") + group,
+          QStringLiteral("vuelva a iniciar la sesión")}},
+        {"in use",
+         [&] {
+             device = printer.path;
+             SerialTransport first(resolver);
+             first.open(7);
+             return openFailure(printer.path);
+         },
+         error_number::kPortBusy, printer.path, {QStringLiteral("en uso por otro programa"), QStringLiteral("ciérrelo")}},
+        {"unusable",
+         [&] { return port_error::openFailed(QSerialPort::UnsupportedOperationError, pty, true, QStringLiteral("ioctl")); },
+         error_number::kPortOpenFailed, printer.path, {QStringLiteral("orbelo --asignar 7=")}},
+        {"vanished",
+         [&] {
+             device = printer.path;
+             printer.hangUpOnFrame = true;
+             SerialTransport port(resolver);
+             Link link(port, LinkOptions{});
+             try {
+                 link.open(7);
+                 link.exchange(0x39, {"Z"});
+             } catch (const DriverError& e) {
+                 return e;
+             }
+             return DriverError(0, QStringLiteral("respondió"));
+         },
+         error_number::kPortLost, printer.path, {QStringLiteral("Revise el cable, el adaptador")}},
+        {"no answer",
+         [&] {
+             PtyPrinter mute;
+             mute.silent = true;
+             device = mute.path;
+             SerialTransport port(resolver);
+             LinkOptions quick;
+             quick.replyTimeoutMs = 50;
+             Link link(port, quick);
+             try {
+                 link.open(7);
+             } catch (const DriverError& e) {
+                 return e;
+             }
+             return DriverError(0, QStringLiteral("respondió"));
+         },
+         error_number::kNoAnswer, QStringLiteral("COM7 (/dev/pts/"),
+         {QStringLiteral("9600 baudios, 8N1"), QStringLiteral("revise que esté encendido, el cable y el adaptador"),
+          QStringLiteral("el modelo y el puerto")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DriverError e = c.raise();
+        EXPECT_EQ(e.number(), c.number) << e.description().toStdString();
+        EXPECT_TRUE(e.description().contains(c.device)) << e.description().toStdString();
+        for (const QString& words : c.fix) EXPECT_TRUE(e.description().contains(words)) << e.description().toStdString();
+    }
+}
+
+TEST_F(SerialPort, AFreedDeviceOpensAgain) {
+    PtyPrinter printer;
+    ASSERT_FALSE(printer.path.isEmpty());
+    device = printer.path;
+    SerialTransport first(resolver);
+    SerialTransport second(resolver);
     ASSERT_EQ(openError(first, 7), 0);
-    QString why;
-    EXPECT_EQ(openError(second, 7, &why), error_number::kPortBusy);
-    EXPECT_TRUE(why.contains(QStringLiteral("en uso"))) << why.toStdString();
+    EXPECT_EQ(openError(second, 7), error_number::kPortBusy);
     first.close();
     EXPECT_EQ(openError(second, 7), 0);
 }
@@ -115,8 +200,8 @@ TEST_F(SerialPort, ADeviceInUseIsBusy) {
 TEST_F(SerialPort, CarriesACommandAndItsReplyOverARealTerminal) {
     PtyPrinter printer;
     ASSERT_FALSE(printer.path.isEmpty());
-    useDevice(printer.path);
-    SerialTransport port;
+    device = printer.path;
+    SerialTransport port(resolver);
     LinkOptions options;
     options.replyTimeoutMs = 500;
     Link link(port, options);
@@ -136,8 +221,8 @@ TEST_F(SerialPort, ADeviceThatVanishesMidCommandIsReportedBeforeTheTimeLimit) {
     PtyPrinter printer;
     ASSERT_FALSE(printer.path.isEmpty());
     printer.hangUpOnFrame = true;
-    useDevice(printer.path);
-    SerialTransport port;
+    device = printer.path;
+    SerialTransport port(resolver);
     Link link(port, LinkOptions{});
     link.open(7);
     QElapsedTimer clock;

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(VirtualEpsonTest, APrinterThatStaysSilentIsAnErrorAndTheNextCommandStartsAfresh) {
     line.printer.link().setFaults(plan(sim::Fault::Kind::Silent, 0x4B, 3));
     EXPECT_EQ(errorOf([&] { driver.CutPaper(); }), error_number::kNoAnswer);
-    EXPECT_EQ(description, QStringLiteral("El impresor fiscal no responde en COM2"));
+    EXPECT_EQ(description, QStringLiteral("El impresor fiscal no responde en COM2 (virtual) a 9600 baudios, 8N1: revise que esté encendido, el cable y el adaptador, y que el modelo y el puerto elegidos sean los del impresor"));
     EXPECT_FALSE(line.isOpen());
     driver.CutPaper();
     EXPECT_EQ(memory().cuts, 1);

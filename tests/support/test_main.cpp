@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 int main(int argc, char* argv[]) {
     // Test discovery runs this binary at build time, with no display.
@@ -8,6 +10,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // A stray quit must not make every later local event loop return at once.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The tester's own settings (ports assigned on this machine) must not leak into any test.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

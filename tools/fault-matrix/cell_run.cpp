@@ -4,6 +4,7 @@
 
 #include "app/clock.h"
 #include "app/frm_orbelo.h"
+#include "app/port_device.h"
 #include "app/prompts.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/epson/epson_link.h"
@@ -109,8 +110,8 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
     };
 
     {
-        HasarDriver hasar(std::make_unique<SerialTransport>(), shrunk(hasar_choice::linkOptions()));
-        SerialTransport epsonLine;
+        HasarDriver hasar(std::make_unique<SerialTransport>(portDeviceName), shrunk(hasar_choice::linkOptions()));
+        SerialTransport epsonLine(portDeviceName);
         EpsonDriver epson(epsonLine, shrunk(epsonLinkOptions()));
         MatrixPrompts prompts;
         prompts.logoPath = writeLogo(dir);

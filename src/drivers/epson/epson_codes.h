@@ -29,4 +29,34 @@ constexpr quint8 kTicketInvoicePayment = 0x64;
 constexpr quint8 kCloseTicketInvoice = 0x65;
 constexpr quint8 kOpenDrawer = 0x7B;
 
+// What each command does, in the trace's words.
+inline const char* name(quint8 code) {
+    switch (code) {
+    case kStatus: return "consulta de estado";
+    case kDailyClose: return "cierre de jornada X/Z";
+    case kGlobalByDate: return "informe global por fechas";
+    case kGlobalByNumber: return "informe global por números de Z";
+    case kOpenTicket: return "abrir tique";
+    case kTicketItem: return "ítem de tique";
+    case kTicketPayment: return "pago de tique";
+    case kCloseTicket: return "cerrar tique";
+    case kOpenNonFiscal: return "abrir comprobante no fiscal";
+    case kNonFiscalText: return "texto no fiscal";
+    case kCloseNonFiscal: return "cerrar comprobante no fiscal";
+    case kCutPaper: return "cortar papel";
+    case kFeedTicket: return "avanzar papel del tique";
+    case kFeedJournal: return "avanzar papel del diario";
+    case kFeedBoth: return "avanzar papel";
+    case kFeedSlip: return "avanzar hoja suelta";
+    case kSetDateTime: return "fijar fecha y hora";
+    case kGetDateTime: return "consultar fecha y hora";
+    case kOpenTicketInvoice: return "abrir tique-factura";
+    case kTicketInvoiceItem: return "ítem de tique-factura";
+    case kTicketInvoicePayment: return "pago de tique-factura";
+    case kCloseTicketInvoice: return "cerrar tique-factura";
+    case kOpenDrawer: return "abrir cajón";
+    }
+    return "";
+}
+
 }  // namespace epson_code

@@ -13,8 +13,8 @@ DriverError unreadable(quint8 command, const QString& what) {
 
 }  // namespace
 
-EpsonDriver::EpsonDriver()
-    : ownTransport_(std::make_unique<SerialTransport>()), link_(*ownTransport_, epsonLinkOptions()) {}
+EpsonDriver::EpsonDriver(PortResolver resolver)
+    : ownTransport_(std::make_unique<SerialTransport>(std::move(resolver))), link_(*ownTransport_, epsonLinkOptions()) {}
 
 EpsonDriver::EpsonDriver(Transport& transport, LinkOptions options) : link_(transport, std::move(options)) {}
 

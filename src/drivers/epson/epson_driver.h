@@ -2,6 +2,7 @@
 
 #include "drivers/epson_printer.h"
 #include "drivers/link/link.h"
+#include "drivers/link/transport.h"
 #include "epson_answer.h"
 #include "epson_link.h"
 #include "epson_reconcile.h"
@@ -10,21 +11,21 @@
 
 #include <memory>
 
-class Transport;
-
 // Our Epson fiscal printer driver: each operation becomes one command on the shared link, and
 // the answer's status words decide whether it failed. The port opens at the first command after
 // PortNumber changes it, stays open, and is closed by any link error so the next command reopens it.
 class EpsonDriver : public EpsonPrinter {
 public:
-    // On the serial port of the COM number written with PortNumber.
-    EpsonDriver();
+    // On the serial port of the COM number written with PortNumber; the resolver names its device.
+    explicit EpsonDriver(PortResolver resolver);
     // On any byte pipe (a scripted printer in tests).
     explicit EpsonDriver(Transport& transport, LinkOptions options = epsonLinkOptions());
     ~EpsonDriver() override;
 
     // Ends a wait in progress and every later call with a DriverError (the window is closing).
     void abort();
+    // For the window to hear when the printer holds a command.
+    Link& link() { return link_; }
 
     void PortNumber(qint16 port) override;
 

@@ -9,5 +9,6 @@ LinkOptions epsonLinkOptions() {
     o.syncCommand = epson_code::kStatus;
     o.syncFields = {QByteArrayLiteral("N")};
     o.brand = QStringLiteral("Epson");
+    o.commandName = epson_code::name;
     return o;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drivers/link/link_options.h"
+#include "hasar_commands.h"
 
 #include <QByteArray>
 #include <QList>
@@ -22,6 +23,7 @@ inline LinkOptions linkOptions() {
     o.seqStep = 1;
     o.syncCommand = 0x2A;
     o.brand = QStringLiteral("Hasar");
+    o.commandName = hasar_command::name;
     return o;
 }
 

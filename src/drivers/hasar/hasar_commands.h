@@ -31,4 +31,36 @@ constexpr quint8 kSetEmbarkNumber = 0x93;
 constexpr quint8 kReceiptText = 0x97;
 constexpr quint8 kCancel = 0x98;
 
+// What each command does, in the trace's words.
+inline const char* name(quint8 code) {
+    switch (code) {
+    case kStatusRequest: return "consulta de estado";
+    case kHistoryCapacity: return "consulta de capacidad";
+    case kDailyClose: return "cierre de jornada X/Z";
+    case kDailyCloseByDate: return "informe global por fechas";
+    case kDailyCloseByNumber: return "informe global por números de Z";
+    case kOpenFiscalReceipt: return "abrir comprobante fiscal";
+    case kPrintLineItem: return "ítem";
+    case kTotalTender: return "pago";
+    case kCloseFiscalReceipt: return "cerrar comprobante fiscal";
+    case kOpenNonFiscal: return "abrir comprobante no fiscal";
+    case kPrintNonFiscalText: return "texto no fiscal";
+    case kCloseNonFiscal: return "cerrar comprobante no fiscal";
+    case kCutPaper: return "cortar papel";
+    case kSetCustomerData: return "datos del comprador";
+    case kGetWorkingMemory: return "consulta de la memoria de trabajo";
+    case kGetInitData: return "consulta de datos de inicialización";
+    case kOpenDrawer: return "abrir cajón";
+    case kOpenHomologated: return "abrir documento homologado";
+    case kCloseHomologated: return "cerrar documento homologado";
+    case kPrintEmbarkItem: return "ítem de remito";
+    case kStoreLogoData: return "cargar logo";
+    case kResetLogoData: return "borrar logo";
+    case kSetEmbarkNumber: return "documento asociado";
+    case kReceiptText: return "texto de recibo";
+    case kCancel: return "cancelar comprobante";
+    }
+    return "";
+}
+
 }  // namespace hasar_command

@@ -21,7 +21,8 @@ QByteArray flag(bool global) { return global ? QByteArrayLiteral("T") : QByteArr
 
 }  // namespace
 
-HasarDriver::HasarDriver() : HasarDriver(std::make_unique<SerialTransport>(), hasar_choice::linkOptions()) {}
+HasarDriver::HasarDriver(PortResolver resolver)
+    : HasarDriver(std::make_unique<SerialTransport>(std::move(resolver)), hasar_choice::linkOptions()) {}
 
 HasarDriver::HasarDriver(std::unique_ptr<Transport> transport, LinkOptions options)
     : transport_(std::move(transport)), link_(*transport_, std::move(options)) {}

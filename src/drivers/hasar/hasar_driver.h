@@ -2,24 +2,25 @@
 
 #include "drivers/hasar_printer.h"
 #include "drivers/link/link.h"
+#include "drivers/link/transport.h"
 #include "hasar_reconcile.h"
 
 #include <memory>
-
-class Transport;
 
 // Our own Hasar fiscal printer driver: each operation becomes one or a few protocol commands
 // on the shared link. The port opens at BeginSession and closes at Finalizar.
 class HasarDriver : public HasarPrinter {
 public:
-    // On the serial port, with the Hasar link settings.
-    HasarDriver();
+    // On the serial port, with the Hasar link settings; the resolver names each COM number's device.
+    explicit HasarDriver(PortResolver resolver);
     // On any transport, for tests and the virtual printer.
     HasarDriver(std::unique_ptr<Transport> transport, LinkOptions options);
     ~HasarDriver() override;
 
     // Ends the current wait and every later one with a DriverError; nothing more is sent.
     void abort();
+    // For the window to hear when the printer holds a command.
+    Link& link() { return link_; }
 
     void ComPort(int port) override;
     void Model(int model) override;

@@ -1,13 +1,13 @@
 #include "link.h"
 
 #include "link_errors.h"
+#include "link_trace.h"
 #include "transport.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QRandomGenerator>
-#include <cstdio>
-
-bool traceRequested() { return qgetenv("ORBELO_TRACE_LINK") == "1"; }
+#include <algorithm>
 
 namespace {
 
@@ -24,8 +24,13 @@ Link::Link(Transport& transport, LinkOptions options, QObject* parent)
     : QObject(parent),
       transport_(transport),
       options_(std::move(options)),
-      nextSeq_(options_.firstSeq.value_or(randomSeq())),
-      trace_(options_.trace || traceRequested()) {
+      nextSeq_(options_.firstSeq.value_or(randomSeq())) {
+    replyLimitMs_ = options_.replyTimeoutMs;
+    holdTimer_.setSingleShot(true);
+    connect(&holdTimer_, &QTimer::timeout, this, [this] {
+        holdShown_ = true;
+        emit held(hold_);
+    });
     replyTimer_.setSingleShot(true);
     replyTimer_.setTimerType(Qt::PreciseTimer);
     connect(&replyTimer_, &QTimer::timeout, this, &Link::stopWaiting);
@@ -46,12 +51,18 @@ void Link::open(int comPort) {
     comPort_ = comPort;
     failure_.clear();
     transport_.open(comPort);
+    replyLimitMs_ = std::min(options_.probeReplyTimeoutMs, options_.replyTimeoutMs);
     try {
         exchange(options_.syncCommand, options_.syncFields);
     } catch (...) {
+        replyLimitMs_ = options_.replyTimeoutMs;
         transport_.close();
         throw;
     }
+    replyLimitMs_ = options_.replyTimeoutMs;
+    // A Hasar acknowledges every frame and an Epson never does: the answer tells the protocol.
+    if (ackSeen_ != options_.printerAcks)
+        failAndClose(link_error::otherProtocol(transport_.label(), options_.brand, ackSeen_));
 }
 
 void Link::close() { transport_.close(); }
@@ -76,6 +87,7 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
         ~Leave() {
             link.inExchange_ = false;
             link.commandTimer_.stop();
+            link.endHold();
         }
     } leave{*this};
 
@@ -86,9 +98,12 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
     strayBytes_ = 0;
     straySample_.clear();
     protocolSeen_ = false;
+    ackSeen_ = false;
     commandTimer_.start(options_.commandLimitMs);
     int sends = 0;
     int damaged = 0;
+    QElapsedTimer roundTrip;
+    roundTrip.start();
     send(bytes);
     ++sends;
     for (;;) {
@@ -104,6 +119,8 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
         switch (item.kind) {
         case frame::Received::Kind::Control:
             // ACK and busy bytes only keep the wait alive; a NAK asks for the frame again.
+            noteHold(item.control);
+            if (item.control == frame::ACK) ackSeen_ = true;
             if (item.control == frame::NAK) {
                 if (sends >= options_.maxSends) failAndClose(link_error::garbled(comPort_));
                 send(bytes);
@@ -115,9 +132,15 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
             send(QByteArray(1, frame::NAK));
             break;
         case frame::Received::Kind::Frame:
+            endHold();
             if (options_.printerAcks) send(QByteArray(1, frame::ACK));
             // A reply with another number answers an earlier command: not ours.
-            if (item.frame.seq == request.seq) return item.frame;
+            if (item.frame.seq == request.seq) {
+                link_trace::exchange(transport_.label(), command,
+                                     QString::fromUtf8(options_.commandName ? options_.commandName(command) : ""), sends,
+                                     roundTrip.elapsed());
+                return item.frame;
+            }
             break;
         }
     }
@@ -134,7 +157,7 @@ Link::Wait Link::waitForItem() {
     // Checked before the inbox: busy bytes keep arriving from a stuck printer.
     if (overLimit_) failAndClose(link_error::stuck(comPort_, options_.commandLimitMs / 1000));
     if (!inbox_.empty()) return Wait::Item;
-    replyTimer_.start(options_.replyTimeoutMs);
+    replyTimer_.start(replyLimitMs_);
     QEventLoop loop;
     loop_ = &loop;
     loop.exec();
@@ -149,12 +172,12 @@ Link::Wait Link::waitForItem() {
 
 void Link::send(const QByteArray& bytes) {
     if (aborted_) throw link_error::aborted();
-    trace(">>", bytes);
+    link_trace::bytes(transport_.label(), true, bytes);
     transport_.write(bytes);
 }
 
 void Link::onReceived(const QByteArray& bytes) {
-    trace("<<", bytes);
+    link_trace::bytes(transport_.label(), false, bytes);
     // Nobody waits: keep nothing, so a noisy idle line cannot pile up memory.
     if (!inExchange_) return;
     const qsizetype stray = decoder_.feed(bytes);
@@ -167,7 +190,9 @@ void Link::onReceived(const QByteArray& bytes) {
     // no printer must not hold the wait open.
     if (stray < bytes.size()) {
         protocolSeen_ = true;
-        if (replyTimer_.isActive()) replyTimer_.start(options_.replyTimeoutMs);
+        // The printer is there: busy bytes at opening earn the full limit.
+        replyLimitMs_ = options_.replyTimeoutMs;
+        if (replyTimer_.isActive()) replyTimer_.start(replyLimitMs_);
     }
     if (!inbox_.empty()) stopWaiting();
 }
@@ -175,7 +200,7 @@ void Link::onReceived(const QByteArray& bytes) {
 void Link::failSilent() {
     if (strayBytes_ > 0 && !protocolSeen_)
         failAndClose(link_error::notAFiscalPrinter(comPort_, options_.brand, straySample_));
-    failAndClose(link_error::noAnswer(comPort_));
+    failAndClose(link_error::noAnswer(transport_.label()));
 }
 
 void Link::onFailed(const QString& why) {
@@ -193,7 +218,18 @@ void Link::failAndClose(const DriverError& error) {
     throw error;
 }
 
-void Link::trace(const char* direction, const QByteArray& bytes) const {
-    if (!trace_) return;
-    std::fprintf(stderr, "link COM%d %s %s\n", comPort_, direction, bytes.toHex(' ').toUpper().constData());
+void Link::noteHold(char control) {
+    if (control != frame::DC2 && control != frame::DC4) return;
+    const Hold now = control == frame::DC4 ? Hold::NoPaper : Hold::Busy;
+    if (holdShown_ && now != hold_) emit held(now);
+    hold_ = now;
+    if (!holdShown_ && !holdTimer_.isActive()) holdTimer_.start(options_.holdNoticeMs);
+}
+
+void Link::endHold() {
+    holdTimer_.stop();
+    hold_ = Hold::None;
+    if (!holdShown_) return;
+    holdShown_ = false;
+    emit held(Hold::None);
 }

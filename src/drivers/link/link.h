@@ -38,6 +38,13 @@ public:
 
     const LinkOptions& options() const { return options_; }
 
+    // What keeps the printer from answering: busy bytes (DC2) or no paper (DC4).
+    enum class Hold { None, Busy, NoPaper };
+
+signals:
+    // The printer has held the current command longer than holdNoticeMs, or (None) no longer does.
+    void held(Link::Hold hold);
+
 private:
     enum class Wait { Item, Timeout };
     Wait waitForItem();
@@ -46,24 +53,32 @@ private:
     void onFailed(const QString& why);
     [[noreturn]] void failSilent();
     void stopWaiting();
+    void noteHold(char control);
+    void endHold();
     [[noreturn]] void failAndClose(const DriverError& error);
-    void trace(const char* direction, const QByteArray& bytes) const;
 
     Transport& transport_;
     LinkOptions options_;
     int comPort_ = 0;
     quint8 nextSeq_;
-    bool trace_;
     frame::Decoder decoder_;
     std::deque<frame::Received> inbox_;
     QTimer replyTimer_;
     QTimer commandTimer_;
     bool overLimit_ = false;
+    QTimer holdTimer_;
+    Hold hold_ = Hold::None;
+    bool holdShown_ = false;
+    // The silence the current wait allows: shorter while the port's first request finds out
+    // whether anything answers.
+    int replyLimitMs_ = 0;
     // Bytes outside the protocol during the current command, and the first of them for the
     // error: they do not keep a wait alive.
     qsizetype strayBytes_ = 0;
     QByteArray straySample_;
     bool protocolSeen_ = false;
+    // The printer acknowledged a frame of the current command.
+    bool ackSeen_ = false;
     QEventLoop* loop_ = nullptr;
     bool inExchange_ = false;
     bool aborted_ = false;

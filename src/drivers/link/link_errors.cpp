@@ -20,22 +20,11 @@ DriverError portInvalid(int comPort) {
                        cannotOpen(QStringLiteral("COM%1").arg(comPort), QStringLiteral("número de puerto no válido")));
 }
 
-DriverError portMissing(const QString& label) {
-    return DriverError(error_number::kPortMissing, cannotOpen(label, QStringLiteral("no existe")));
-}
-
-DriverError portBusy(const QString& label) {
-    return DriverError(error_number::kPortBusy,
-                       cannotOpen(label, QStringLiteral("está en uso por otro programa o no hay permiso para usarlo")));
-}
-
-DriverError portOpenFailed(const QString& label, const QString& reason) {
-    return DriverError(error_number::kPortOpenFailed, cannotOpen(label, reason));
-}
-
 DriverError portLost(const QString& label, const QString& reason) {
     return DriverError(error_number::kPortLost,
-                       QStringLiteral("Se perdió la conexión con el puerto %1: %2").arg(label, reason));
+                       QStringLiteral("Se perdió la conexión con el puerto %1: %2. Revise el cable, el adaptador y que "
+                                      "el impresor esté encendido, y consulte su estado antes de repetir la operación")
+                           .arg(label, reason));
 }
 
 DriverError portNotOpen() {
@@ -43,8 +32,12 @@ DriverError portNotOpen() {
                        QStringLiteral("El puerto del impresor fiscal no está abierto: falta iniciar la sesión"));
 }
 
-DriverError noAnswer(int comPort) {
-    return DriverError(error_number::kNoAnswer, QStringLiteral("El impresor fiscal no responde en COM%1").arg(comPort));
+DriverError noAnswer(const QString& port) {
+    return DriverError(error_number::kNoAnswer,
+                       QStringLiteral("El impresor fiscal no responde en %1 a 9600 baudios, 8N1: revise que esté "
+                                      "encendido, el cable y el adaptador, y que el modelo y el puerto elegidos sean "
+                                      "los del impresor")
+                           .arg(port));
 }
 
 DriverError garbled(int comPort) {
@@ -67,6 +60,14 @@ DriverError notAFiscalPrinter(int comPort, const QString& printer, const QByteAr
                                       "impresor esté en ese puerto y que el modelo elegido sea el correcto")
                            .arg(comPort)
                            .arg(printer, frame::hex(sample)));
+}
+
+DriverError otherProtocol(const QString& port, const QString& chosen, bool printerAcked) {
+    const QString found = printerAcked ? QStringLiteral("Hasar") : QStringLiteral("Epson");
+    return DriverError(error_number::kOtherProtocol,
+                       QStringLiteral("El impresor fiscal en %1 habla el protocolo %2, no el %3 del modelo elegido: "
+                                      "elija en la lista un modelo %2 o conecte un impresor %3")
+                           .arg(port, found, chosen));
 }
 
 DriverError fieldNotSendable(quint8 command, const QString& problem) {

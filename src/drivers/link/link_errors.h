@@ -11,16 +11,17 @@ namespace link_error {
 QString commandCode(quint8 command);
 
 DriverError portInvalid(int comPort);
-DriverError portMissing(const QString& label);
-DriverError portBusy(const QString& label);
-DriverError portOpenFailed(const QString& label, const QString& reason);
 DriverError portLost(const QString& label, const QString& reason);
 DriverError portNotOpen();
-DriverError noAnswer(int comPort);
+// `port` as the transport names it: "COM1 (/dev/ttyUSB0)".
+DriverError noAnswer(const QString& port);
 DriverError garbled(int comPort);
 DriverError stuck(int comPort, int seconds);
 // Only bytes outside the protocol came back; `sample` is the first of them.
 DriverError notAFiscalPrinter(int comPort, const QString& printer, const QByteArray& sample);
+// The printer on `port` speaks the other brand's protocol than `chosen`: it acknowledged the
+// frames (Hasar) or answered without acknowledging (Epson).
+DriverError otherProtocol(const QString& port, const QString& chosen, bool printerAcked);
 DriverError fieldNotSendable(quint8 command, const QString& problem);
 DriverError aborted();
 DriverError busy();

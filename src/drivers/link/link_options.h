@@ -13,9 +13,14 @@ struct LinkOptions {
     bool printerAcks = true;
     // Silence after the last byte seen before a frame is sent again.
     int replyTimeoutMs = 2000;
+    // The same for the status request that opens the port, until the printer shows it is there:
+    // a port where nothing answers is reported within two seconds of the button.
+    int probeReplyTimeoutMs = 600;
     // Longest a command may keep the printer busy (DC2/DC4) before the link gives up: a printer
     // stuck sending busy bytes must not hold the window for ever.
     int commandLimitMs = 5 * 60 * 1000;
+    // How long busy bytes (DC2) or paper out (DC4) last before the link tells the window.
+    int holdNoticeMs = 2000;
     // Sends of one frame (the first and its resends) before the printer counts as silent;
     // also how many damaged replies in a row are tolerated.
     int maxSends = 3;
@@ -29,9 +34,6 @@ struct LinkOptions {
     QList<QByteArray> syncFields;
     // The printers whose protocol this is, as errors name them ("Hasar", "Epson").
     QString brand;
-    // Every byte in and out in hex on stderr (also switched on by ORBELO_TRACE_LINK=1).
-    bool trace = false;
+    // The Spanish name of a command byte, for the wire trace.
+    const char* (*commandName)(quint8 command) = nullptr;
 };
-
-// True when ORBELO_TRACE_LINK=1 asks for the hex trace.
-bool traceRequested();

@@ -1,7 +1,7 @@
 #include "serial_transport.h"
 
 #include "link_errors.h"
-#include "port_device.h"
+#include "port_errors.h"
 
 #include <QFileInfo>
 #include <QSerialPort>
@@ -11,17 +11,10 @@ namespace {
 // The largest COM number Windows gives a port.
 constexpr int kMaxComPort = 255;
 
-QString lostReason(QSerialPort::SerialPortError error) {
-    switch (error) {
-    case QSerialPort::ReadError: return QStringLiteral("error de lectura");
-    case QSerialPort::WriteError: return QStringLiteral("error de escritura");
-    default: return QStringLiteral("el dispositivo se desconectó");
-    }
-}
-
 }  // namespace
 
-SerialTransport::SerialTransport(QObject* parent) : Transport(parent), port_(new QSerialPort(this)) {
+SerialTransport::SerialTransport(PortResolver resolver, QObject* parent)
+    : Transport(parent), resolver_(std::move(resolver)), port_(new QSerialPort(this)) {
     connect(port_, &QSerialPort::readyRead, this, &SerialTransport::onReadyRead);
     connect(port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) { onError(e); });
 }
@@ -31,11 +24,16 @@ SerialTransport::~SerialTransport() = default;
 void SerialTransport::open(int comPort) {
     close();
     if (comPort < 1 || comPort > kMaxComPort) throw link_error::portInvalid(comPort);
-    const QString device = deviceForCom(comPort);
-    label_ = QStringLiteral("COM%1 (%2)").arg(comPort).arg(device);
+    openDevice(comPort, resolver_(comPort));
+}
+
+void SerialTransport::openDevice(int comPort, const QString& device) {
+    close();
+    const port_error::Port port{comPort, device};
+    label_ = port.label();
 #ifndef Q_OS_WIN
     // QSerialPort would turn a bare name into /dev/<name>; a path is what the technician set.
-    if (!QFileInfo::exists(device)) throw link_error::portMissing(label_);
+    if (!QFileInfo::exists(device)) throw port_error::missing(port);
 #endif
     port_->setPortName(device);
     port_->setBaudRate(QSerialPort::Baud9600);
@@ -47,9 +45,8 @@ void SerialTransport::open(int comPort) {
         const QSerialPort::SerialPortError error = port_->error();
         const QString reason = port_->errorString();
         port_->clearError();
-        if (error == QSerialPort::DeviceNotFoundError) throw link_error::portMissing(label_);
-        if (error == QSerialPort::PermissionError) throw link_error::portBusy(label_);
-        throw link_error::portOpenFailed(label_, QStringLiteral("no es un puerto serie utilizable (%1)").arg(reason));
+        const QFileInfo node(device);
+        throw port_error::openFailed(error, port, node.isReadable() && node.isWritable(), reason);
     }
     // Modem lines cannot be set on a pseudo-terminal; the printer does not need them there.
     port_->setDataTerminalReady(true);
@@ -66,9 +63,8 @@ bool SerialTransport::isOpen() const { return port_->isOpen(); }
 void SerialTransport::write(const QByteArray& bytes) {
     if (!port_->isOpen()) throw link_error::portNotOpen();
     if (port_->write(bytes) != bytes.size()) {
-        const QString reason = lostReason(QSerialPort::WriteError);
         port_->close();
-        throw link_error::portLost(label_, reason);
+        throw link_error::portLost(label_, port_error::vanishedReason(QSerialPort::WriteError));
     }
 }
 
@@ -81,9 +77,9 @@ void SerialTransport::onReadyRead() {
 
 void SerialTransport::onError(int error) {
     const auto e = static_cast<QSerialPort::SerialPortError>(error);
-    if (e != QSerialPort::ReadError && e != QSerialPort::ResourceError && e != QSerialPort::WriteError) return;
+    if (!port_error::failsOpenPort(e)) return;
     // A vanished device raises ReadError in a busy loop until the port is closed.
     if (!port_->isOpen()) return;
     port_->close();
-    emit failed(lostReason(e));
+    emit failed(port_error::vanishedReason(e));
 }

@@ -10,10 +10,13 @@ class SerialTransport : public Transport {
     Q_OBJECT
 
 public:
-    explicit SerialTransport(QObject* parent = nullptr);
+    // The resolver names the device each COM number opens.
+    explicit SerialTransport(PortResolver resolver, QObject* parent = nullptr);
     ~SerialTransport() override;
 
     void open(int comPort) override;
+    // Opens the device by name; the COM number is what errors call it.
+    void openDevice(int comPort, const QString& device);
     void close() override;
     bool isOpen() const override;
     void write(const QByteArray& bytes) override;
@@ -23,6 +26,7 @@ private:
     void onReadyRead();
     void onError(int error);
 
+    PortResolver resolver_;
     QSerialPort* port_;
     QString label_;
 };

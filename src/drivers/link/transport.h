@@ -3,6 +3,11 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <functional>
+
+// The device a COM number leads to. The program decides how (variable, settings or the system's
+// default name); the drivers only keep the COM number.
+using PortResolver = std::function<QString(int comPort)>;
 
 // A byte pipe to a printer: the serial port in the program, a scripted printer in tests. Bytes
 // arrive through a signal, so a waiting caller must run an event loop.

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The command line's port options: list what is plugged in and where each COM number leads, and
+// assign a device to a COM number in the user's settings.
+
+// "1=/dev/ttyUSB0" read into its parts; `problem` says in Spanish what is wrong with it.
+struct PortAssignment {
+    int comPort = 0;
+    QString device;  // empty: remove the assignment
+    QString problem;
+};
+PortAssignment readPortAssignment(const QString& value);
+
+// Stores the assignment; the text says what COM n opens now, or why it could not be stored.
+struct AssignmentResult {
+    bool stored = false;
+    QString text;
+};
+AssignmentResult applyPortAssignment(const PortAssignment& assignment);
+
+// The serial devices found (device, description, manufacturer, vendor:product, serial number) and
+// the device of COM 1 to 4 with where each comes from.
+QString portsReport();

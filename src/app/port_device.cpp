@@ -1,0 +1,47 @@
+#include "port_device.h"
+
+#include <QByteArray>
+#include <QSettings>
+
+namespace {
+
+QString settingsKey(int comPort) { return QStringLiteral("Puertos/COM%1").arg(comPort); }
+
+QByteArray variableName(int comPort) { return "ORBELO_COM" + QByteArray::number(comPort); }
+
+QSettings userSettings() { return QSettings(QStringLiteral("Orbelo"), QStringLiteral("Orbelo")); }
+
+}  // namespace
+
+PortDevice portDevice(int comPort) {
+    const QByteArray variable = qgetenv(variableName(comPort));
+    if (!variable.isEmpty()) return {QString::fromLocal8Bit(variable), PortSource::Variable};
+    const QString stored = userSettings().value(settingsKey(comPort)).toString();
+    if (!stored.isEmpty()) return {stored, PortSource::Settings};
+#ifdef Q_OS_WIN
+    return {QStringLiteral("COM%1").arg(comPort), PortSource::Default};
+#else
+    return {QStringLiteral("/dev/ttyS%1").arg(comPort - 1), PortSource::Default};
+#endif
+}
+
+QString portDeviceName(int comPort) { return portDevice(comPort).device; }
+
+bool assignPortDevice(int comPort, const QString& device) {
+    QSettings settings = userSettings();
+    if (device.isEmpty())
+        settings.remove(settingsKey(comPort));
+    else
+        settings.setValue(settingsKey(comPort), device);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QString portSourceText(int comPort, PortSource source) {
+    switch (source) {
+    case PortSource::Variable: return QStringLiteral("variable ") + QString::fromLatin1(variableName(comPort));
+    case PortSource::Settings: return QStringLiteral("configuración");
+    case PortSource::Default: break;
+    }
+    return QStringLiteral("predeterminado");
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Where a COM number's device name came from, in the order they are looked at.
+enum class PortSource { Variable, Settings, Default };
+
+struct PortDevice {
+    QString device;
+    PortSource source = PortSource::Default;
+};
+
+// COM 1 to 4 are the ports the window offers and the command line assigns.
+constexpr int kFirstComPort = 1;
+constexpr int kLastComPort = 4;
+
+// The device behind a COM number: the variable ORBELO_COM<n> when set and not empty, else the
+// user's settings (group Puertos, key COM<n>), else COM<n> on Windows and /dev/ttyS<n-1> elsewhere.
+PortDevice portDevice(int comPort);
+// Just the device name, as the drivers' resolver.
+QString portDeviceName(int comPort);
+// Stores the device for a COM number in the user's settings; an empty device removes it.
+// False when the settings could not be written.
+bool assignPortDevice(int comPort, const QString& device);
+// "variable ORBELO_COM1", "configuración" or "predeterminado".
+QString portSourceText(int comPort, PortSource source);

@@ -1,0 +1,94 @@
+#include "link_trace.h"
+
+#include "link_errors.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+Q_LOGGING_CATEGORY(lcLink, "orbelo.link", QtInfoMsg)
+
+namespace link_trace {
+
+namespace {
+
+struct FileSink {
+    QFile file;
+    qint64 maxBytes = kMaxFileBytes;
+};
+
+FileSink& sink() {
+    static FileSink s;
+    return s;
+}
+
+// Starts a new file, keeping the full one as "<name>.1" in place of the one kept before.
+void rotate(FileSink& s) {
+    const QString path = s.file.fileName();
+    s.file.close();
+    const QString old = path + QStringLiteral(".1");
+    QFile::remove(old);
+    QFile::rename(path, old);
+    s.file.setFileName(path);
+    s.file.open(QIODevice::Append | QIODevice::Text);
+}
+
+void write(const QString& line) {
+    const QString stamped =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz ")) + line;
+    qCDebug(lcLink).noquote() << stamped;
+    FileSink& s = sink();
+    if (!s.file.isOpen()) return;
+    const QByteArray bytes = stamped.toUtf8() + '\n';
+    if (s.file.size() + bytes.size() > s.maxBytes) rotate(s);
+    if (s.file.isOpen()) {
+        s.file.write(bytes);
+        s.file.flush();
+    }
+}
+
+}  // namespace
+
+QString fileProblem(const QString& path) {
+    if (path.trimmed().isEmpty()) return QStringLiteral("falta el nombre del archivo de la traza");
+    const QFileInfo info(path);
+    if (info.isDir()) return QStringLiteral("'%1' es una carpeta, no un archivo para la traza").arg(path);
+    QFile file(path);
+    if (!file.open(QIODevice::Append | QIODevice::Text))
+        return QStringLiteral("no se puede escribir la traza en '%1': %2").arg(path, file.errorString());
+    return {};
+}
+
+bool setFile(const QString& path, qint64 maxBytes) {
+    FileSink& s = sink();
+    s.file.close();
+    s.maxBytes = maxBytes;
+    if (path.isEmpty()) return true;
+    s.file.setFileName(path);
+    return s.file.open(QIODevice::Append | QIODevice::Text);
+}
+
+bool active() { return lcLink().isDebugEnabled() || sink().file.isOpen(); }
+
+QString bytesLine(const QString& port, bool sent, QByteArrayView data) {
+    QString printable;
+    for (const char c : data) printable += (c >= 0x20 && c < 0x7F) ? QLatin1Char(c) : QLatin1Char('.');
+    return QStringLiteral("%1 %2 %3 |%4|")
+        .arg(port, sent ? QStringLiteral(">>") : QStringLiteral("<<"),
+             QString::fromLatin1(data.toByteArray().toHex(' ').toUpper()), printable);
+}
+
+void bytes(const QString& port, bool sent, QByteArrayView data) {
+    if (active()) write(bytesLine(port, sent, data));
+}
+
+void exchange(const QString& port, quint8 command, const QString& name, int sends, qint64 milliseconds) {
+    if (!active()) return;
+    write(QStringLiteral("%1 %2 %3: %4 %5, %6 ms")
+              .arg(port, link_error::commandCode(command), name.isEmpty() ? QStringLiteral("comando") : name)
+              .arg(sends)
+              .arg(sends == 1 ? QStringLiteral("envío") : QStringLiteral("envíos"))
+              .arg(milliseconds));
+}
+
+}  // namespace link_trace
