@@ -1,7 +1,6 @@
 #include "hasar_charset.h"
 
-#include "drivers/error_numbers.h"
-#include "drivers/operation_error.h"
+#include "drivers/unprintable_character.h"
 
 #include <QList>
 
@@ -49,14 +48,7 @@ QByteArray encode(const QString& text) {
     }
     for (qsizetype i = from; i < chars.size(); ++i) {
         const int byte = byteFor(chars[i]);
-        if (byte < 0) {
-            const QString shown = QString::fromUcs4(reinterpret_cast<const char32_t*>(&chars[i]), 1);
-            throw DriverError(error_number::kUnprintableCharacter,
-                              QStringLiteral("El impresor fiscal Hasar no puede imprimir el carácter «%1» (U+%2) "
-                                             "del texto \"%3\"")
-                                  .arg(shown, QStringLiteral("%1").arg(chars[i], 4, 16, QLatin1Char('0')).toUpper(),
-                                       text.left(60)));
-        }
+        if (byte < 0) throw unprintableCharacter(QStringLiteral("Hasar"), chars[i], text);
         out.append(static_cast<char>(byte));
     }
     return out;
