@@ -196,6 +196,21 @@ TEST_F(MaintenanceEndToEnd, EpsonClockChangeGoesThroughWithoutAskingAndTheNextTi
     expectClockSetTo(epsonPrinter->state(), kTechnicianClock, beforeMs, afterMs);
 }
 
+TEST_F(MaintenanceEndToEnd, EpsonClockChangeAfterATicketIsRefusedAndSaysToTakeTheZFirst) {
+    start();
+    useEpson();
+    w().txtCant->setText(QStringLiteral("1"));
+    click(w().btnFacB);
+    click(w().btnAceptar);
+    expectNoMessage();
+
+    clock.set(kTechnicianClock);
+    click(w().btnCambioFechaHora);
+    ASSERT_EQ(trace.lines().size(), 1) << joined(trace.lines()).toStdString();
+    EXPECT_TRUE(trace.lines()[0].contains(QStringLiteral("rechazó el comando 0x58"))) << joined(trace.lines()).toStdString();
+    EXPECT_TRUE(trace.lines()[0].contains(QStringLiteral("haga un cierre Z (IMPRIMIR Z)"))) << joined(trace.lines()).toStdString();
+}
+
 // --- Logo ---
 
 TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {

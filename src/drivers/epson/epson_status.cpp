@@ -84,6 +84,8 @@ DriverError failureError(quint8 command, EpsonStatus s) {
         if ((s.printer & t.bit) != 0) reasons << QString::fromUtf8(t.text);
     const int number = (s.fiscal & epson_bit::kFiscalErrors) != 0 ? error_number::kPrinterRefused
                                                                    : error_number::kPrinterFault;
-    return DriverError(number, QStringLiteral("El impresor rechazó el comando %1: %2")
-                                   .arg(link_error::commandCode(command), reasons.join(QStringLiteral("; "))));
+    const QString text = QStringLiteral("El impresor rechazó el comando %1: %2")
+                             .arg(link_error::commandCode(command), reasons.join(QStringLiteral("; ")));
+    return DriverError(number, number == error_number::kPrinterRefused ? link_error::withRefusalAdvice(text, command)
+                                                                       : text);
 }

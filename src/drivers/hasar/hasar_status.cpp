@@ -44,8 +44,10 @@ std::optional<DriverError> statusError(quint8 command, const HasarStatus& status
     const QStringList printer = meanings(status.printer, hasar_choice::kPrinterErrorBits);
     const QString code = link_error::commandCode(command);
     if (!fiscal.isEmpty())
-        return DriverError(error_number::kPrinterRefused, QStringLiteral("El impresor rechazó el comando %1: %2")
-                                                              .arg(code, (fiscal + printer).join(QStringLiteral(", "))));
+        return DriverError(error_number::kPrinterRefused,
+                           link_error::withRefusalAdvice(QStringLiteral("El impresor rechazó el comando %1: %2")
+                                          .arg(code, (fiscal + printer).join(QStringLiteral(", "))),
+                                      command));
     if (!printer.isEmpty())
         return DriverError(error_number::kPrinterFault, QStringLiteral("El impresor no pudo ejecutar el comando %1: %2")
                                                             .arg(code, printer.join(QStringLiteral(", "))));
