@@ -70,7 +70,9 @@ public:
         const QJsonValue v = value(o, key);
         const QString s = v.toString();
         bool printable = v.isString() && s.size() <= maxLength;
-        for (QChar c : s) printable = printable && c.unicode() >= 0x20 && c.unicode() <= 0xFF;
+        // Any character but a control below the blank: the Hasar keeps its texts decoded from code
+        // page 437, which reaches beyond Latin-1 (0x9F is U+0192), and DEL erases stored lines.
+        for (QChar c : s) printable = printable && c.unicode() >= 0x20 && !c.isSurrogate();
         if (!printable) fail(QStringLiteral("'%1' no es un texto imprimible de hasta %2 caracteres").arg(QLatin1String(key)).arg(maxLength));
         return s;
     }

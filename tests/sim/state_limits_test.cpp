@@ -106,6 +106,12 @@ INSTANTIATE_TEST_SUITE_P(
                       EXPECT_EQ(m.last.b, 2u);
                       EXPECT_EQ(m.day.fiscal, kMax);
                   }},
+        LimitCase{"HasarCustomerNameBeyondLatin1", Brand::Hasar, [](FiscalMemory&) {},
+                  {{0x62, {"Cli\x9F" "ente", "30712345671", "I", "C"}}},
+                  [](const FiscalMemory& m) {
+                      ASSERT_TRUE(m.customer);
+                      EXPECT_EQ(m.customer->name, QStringLiteral("Cli\u0192ente"));
+                  }},
         LimitCase{"EpsonItemsOnADocument", Brand::Epson, [](FiscalMemory&) {},
                   {{0x40, {"C"}}, {0x42, kEpsonItem}, {0x42, kEpsonItem}},
                   [](const FiscalMemory& m) { ASSERT_TRUE(m.open); EXPECT_EQ(m.open->items, 2); }},
