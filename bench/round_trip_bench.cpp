@@ -1,7 +1,7 @@
 // Commands over a real pseudo-terminal against the virtual printers, next to the time the same
 // bytes would take on a 9600-baud serial line.
 #include "counting_transport.h"
-#include "printer_process.h"
+#include "virtual_printer_process.h"
 
 #include "app/port_device.h"
 #include "drivers/epson/epson_driver.h"
@@ -23,8 +23,9 @@ void reportWire(benchmark::State& state, const CountingTransport& transport) {
 
 template <typename Body>
 void hasarBench(benchmark::State& state, Body body) {
-    PrinterProcess printer(QStringLiteral("hasar"), 1);
-    if (!printer.started()) return state.SkipWithError("the virtual Hasar printer did not start");
+    VirtualPrinterProcess printer(QStringLiteral("hasar"));
+    if (!printer.start()) return state.SkipWithError("the virtual Hasar printer did not start");
+    qputenv("ORBELO_COM1", printer.device().toLocal8Bit());
     auto counting = std::make_unique<CountingTransport>(std::make_unique<SerialTransport>(portDeviceName));
     CountingTransport& transport = *counting;
     HasarDriver driver(std::move(counting), hasar_choice::linkOptions());
@@ -59,8 +60,9 @@ void BM_HasarInvoiceWithThreeItems(benchmark::State& state) {
 BENCHMARK(BM_HasarInvoiceWithThreeItems)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 void BM_EpsonStatusRequest(benchmark::State& state) {
-    PrinterProcess printer(QStringLiteral("epson"), 2);
-    if (!printer.started()) return state.SkipWithError("the virtual Epson printer did not start");
+    VirtualPrinterProcess printer(QStringLiteral("epson"));
+    if (!printer.start()) return state.SkipWithError("the virtual Epson printer did not start");
+    qputenv("ORBELO_COM2", printer.device().toLocal8Bit());
     CountingTransport transport(std::make_unique<SerialTransport>(portDeviceName));
     EpsonDriver driver(transport, epsonLinkOptions());
     driver.PortNumber(2);

@@ -1,16 +1,22 @@
 #include "e2e_fixture.h"
 
+#include "drivers/epson/epson_link.h"
+#include "drivers/hasar/hasar_choices.h"
+#include "short_link_limits.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QTest>
 
-void EndToEnd::start(const QStringList& hasarArguments) {
+EndToEnd::EndToEnd()
+    : hasar_(std::make_unique<SerialTransport>(portDeviceName), short_link_limits::applied(hasar_choice::linkOptions())),
+      epson_(epsonLine_, short_link_limits::applied(epsonLinkOptions())) {}
+
+void EndToEnd::start(const QStringList& hasarArguments, const QStringList& epsonArguments) {
     clock.set(QDateTime::currentDateTime());
     hasarPrinter = std::make_unique<VirtualPrinterProcess>(QStringLiteral("hasar"), hasarArguments);
-    epsonPrinter = std::make_unique<VirtualPrinterProcess>(QStringLiteral("epson"));
-    ASSERT_TRUE(hasarPrinter->started() && epsonPrinter->started());
-    qputenv("ORBELO_COM1", hasarPrinter->device().toLocal8Bit());
-    qputenv("ORBELO_COM2", epsonPrinter->device().toLocal8Bit());
+    epsonPrinter = std::make_unique<VirtualPrinterProcess>(QStringLiteral("epson"), epsonArguments);
+    ASSERT_TRUE(plugIn(*hasarPrinter, 1) && plugIn(*epsonPrinter, 2));
     window_ = std::make_unique<FrmOrbelo>(hasar_, epson_, prompts, clock);
     window_->show();
 }
@@ -19,6 +25,22 @@ void EndToEnd::TearDown() {
     window_.reset();
     qunsetenv("ORBELO_COM1");
     qunsetenv("ORBELO_COM2");
+    // A printer that ignores SIGTERM would not save its fiscal memory.
+    for (const auto& printer : {hasarPrinter.get(), epsonPrinter.get()}) {
+        if (printer) {
+            EXPECT_TRUE(printer->stop()) << "the virtual printer did not stop on SIGTERM";
+        }
+    }
+}
+
+bool EndToEnd::plugIn(VirtualPrinterProcess& printer, int com) {
+    QString error;
+    if (!printer.start(&error)) {
+        ADD_FAILURE() << error.toStdString();
+        return false;
+    }
+    qputenv(QStringLiteral("ORBELO_COM%1").arg(com).toLatin1(), printer.device().toLocal8Bit());
+    return true;
 }
 
 void EndToEnd::click(QAbstractButton* button) {

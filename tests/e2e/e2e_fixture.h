@@ -2,12 +2,13 @@
 
 #include "support/recording_prompts.h"
 #include "support/trace.h"
-#include "virtual_printer_process.h"
 
 #include "app/frm_orbelo.h"
 #include "app/port_device.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
+#include "drivers/link/serial_transport.h"
+#include "virtual_printer_process.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,16 @@
 
 class QAbstractButton;
 
-// The real window on the real drivers, talking over pseudo-terminals to virtual printers:
-// a Hasar printer on COM1 and an Epson printer on COM2.
+// The real window on the real drivers, on the short link limits, talking over pseudo-terminals
+// to virtual printers: a Hasar printer on COM1 and an Epson printer on COM2.
 class EndToEnd : public ::testing::Test {
 protected:
-    // Starts the printers (extra arguments go to the Hasar one) and opens the window.
-    void start(const QStringList& hasarArguments = {});
+    EndToEnd();
+    // Starts the printers with these extra arguments and opens the window.
+    void start(const QStringList& hasarArguments = {}, const QStringList& epsonArguments = {});
     void TearDown() override;
+    // Starts the printer and points COM `com` at it; false, with the test failed, when it does not start.
+    static bool plugIn(VirtualPrinterProcess& printer, int com);
 
     FrmOrbelo& w() { return *window_; }
     void click(QAbstractButton* button);
@@ -36,7 +40,8 @@ protected:
     std::unique_ptr<VirtualPrinterProcess> epsonPrinter;
 
 private:
-    HasarDriver hasar_{portDeviceName};
-    EpsonDriver epson_{portDeviceName};
+    HasarDriver hasar_;
+    SerialTransport epsonLine_{portDeviceName};
+    EpsonDriver epson_;
     std::unique_ptr<FrmOrbelo> window_;
 };

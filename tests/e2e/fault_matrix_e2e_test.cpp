@@ -1,5 +1,6 @@
 #include "cell_run.h"
 #include "matrix_table.h"
+#include "virtual_printer_process.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ TEST_P(FaultMatrixCells, TheMessageSaysWhatHappenedAndTheDocumentIsIssuedOnce) {
     const std::optional<MatrixOperation> op = byName(allOperations(), cell.operation);
     const std::optional<MatrixFault> fault = byName(allFaults(), cell.fault);
     ASSERT_TRUE(op && fault) << "no such row in the matrix";
-    const CellResult r = runCell(QStringLiteral(ORBELO_VIRTUAL_PRINTER), *op, *fault, 1);
+    const CellResult r = runCell(VirtualPrinterProcess::builtProgram(), *op, *fault, 1);
     ASSERT_TRUE(r.setupError.isEmpty()) << r.setupError.toStdString();
 
     EXPECT_TRUE(std::find(cell.accepted.begin(), cell.accepted.end(), r.facts.first) != cell.accepted.end())

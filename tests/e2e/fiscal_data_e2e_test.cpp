@@ -1,9 +1,7 @@
 #include "e2e_fixture.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,11 +118,10 @@ QList<QStringList> nonFiscalDocuments(const QStringList& paper) {
     return out;
 }
 
-// The whole roll, blank lines included (the harness's paper() drops them). The printer keeps
-// its roll as papel.txt next to its state file.
+// The whole roll, blank lines included (the launcher's paper() drops them).
 QStringList roll(VirtualPrinterProcess& printer) {
     printer.stop();
-    QFile file(QFileInfo(printer.stateFile()).dir().filePath(QStringLiteral("papel.txt")));
+    QFile file(printer.paperFile());
     if (!file.open(QIODevice::ReadOnly)) return {};
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // after the last newline
@@ -323,8 +320,7 @@ TEST_F(FiscalDataEndToEnd, EpsonRefusingTheTaxpayerRequestKeepsThoseLabelsFromTh
     start({QStringLiteral("--model"), QStringLiteral("8")});
     // A second Epson printer, never initialised, on COM3: it refuses the "C" request.
     VirtualPrinterProcess blank(QStringLiteral("epson"), {QStringLiteral("--not-initialised")});
-    ASSERT_TRUE(blank.started());
-    qputenv("ORBELO_COM3", blank.device().toLocal8Bit());
+    ASSERT_TRUE(plugIn(blank, 3));
     choose(kP320, 0);
     printDocuments(w().btnFacA, 2);
     query();
@@ -386,8 +382,7 @@ TEST_F(FiscalDataEndToEnd, LinesWhoseReplyWasLostOrDamagedArePrintedOnceOnBothBr
                              QStringLiteral("--fault"), QStringLiteral("corrupt-reply,cmd=49,after=10")};
     start(QStringList{QStringLiteral("--model"), QStringLiteral("8")} + faults);
     VirtualPrinterProcess epson(QStringLiteral("epson"), faults);
-    ASSERT_TRUE(epson.started());
-    qputenv("ORBELO_COM3", epson.device().toLocal8Bit());
+    ASSERT_TRUE(plugIn(epson, 3));
     choose(kP320, 0);
     query();
     printInformation(QStringLiteral("31"));

@@ -44,12 +44,8 @@ TEST_F(MaintenanceEndToEnd, EpsonCutterFeedsAndCutsThreeTimesOnPortTwo) {
 }
 
 TEST_F(MaintenanceEndToEnd, EpsonCutterFirstCancelsATicketLeftOpen) {
-    start();
-    // An Epson printer that never takes the close of a ticket, in place of the plain one.
-    epsonPrinter = std::make_unique<VirtualPrinterProcess>(
-        QStringLiteral("epson"), QStringList{QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=0")});
-    ASSERT_TRUE(epsonPrinter->started());
-    qputenv("ORBELO_COM2", epsonPrinter->device().toLocal8Bit());
+    // An Epson printer that never takes the close of a ticket.
+    start({}, {QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=0")});
     useEpson();
     w().txtCant->setText(QStringLiteral("1"));
     click(w().btnFacB);

@@ -49,7 +49,7 @@ protected:
 TEST_F(RealBench, AnAssignedDevicePrintsAnXReportAndTheTraceKeepsItsBytesAndTimes) {
     const QString device = work.filePath(QStringLiteral("impresora-del-banco"));
     VirtualPrinterProcess printer(QStringLiteral("hasar"), {QStringLiteral("--link"), device});
-    ASSERT_TRUE(printer.started());
+    ASSERT_TRUE(printer.start());
 
     int status = -1;
     QString said = orbelo({QStringLiteral("--asignar"), QStringLiteral("1=") + device}, &status);
@@ -99,7 +99,7 @@ TEST_F(RealBench, AnAssignedDevicePrintsAnXReportAndTheTraceKeepsItsBytesAndTime
 // when it answers.
 TEST_F(RealBench, APrinterHoldingACommandShowsInTheCaptionUntilItAnswers) {
     VirtualPrinterProcess printer(QStringLiteral("hasar"), {QStringLiteral("--fault"), QStringLiteral("paper-out,cmd=39,seconds=1")});
-    ASSERT_TRUE(printer.started());
+    ASSERT_TRUE(printer.start());
     qputenv("ORBELO_COM1", printer.device().toLocal8Bit());
     LinkOptions options = hasar_choice::linkOptions();
     options.holdNoticeMs = 300;

@@ -1,6 +1,7 @@
 #include "cell_run.h"
 
-#include "printer_process.h"
+#include "short_link_limits.h"
+#include "virtual_printer_process.h"
 
 #include "app/clock.h"
 #include "app/frm_orbelo.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QImage>
+#include <QJsonValue>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -36,13 +38,6 @@ public:
     }
     QString openFile() override { return logoPath; }
 };
-
-LinkOptions shrunk(LinkOptions o) {
-    o.replyTimeoutMs = MatrixTiming::kReplyTimeoutMs;
-    o.commandLimitMs = MatrixTiming::kCommandLimitMs;
-    o.maxSends = 3;
-    return o;
-}
 
 void pause(int ms) {
     QEventLoop loop;
@@ -92,27 +87,28 @@ QString writeLogo(const QTemporaryDir& dir) {
 CellResult runCell(const QString& printerProgram, const MatrixOperation& op, const MatrixFault& fault, int expected) {
     CellResult result{op.name, fault.name, {}, {}, {}, {}};
     QTemporaryDir dir;
-    QStringList arguments{QStringLiteral("--brand"), op.brand};
+    QStringList arguments;
     if (op.model != 0) arguments << QStringLiteral("--model") << QString::number(op.model);
     const int closings = op.kind == Kind::Logo ? 1 : qMax(expected, 1);
-    PrinterProcess printer(printerProgram, dir.path(), arguments, fault.arguments(op.closing, closings, op.middle));
+    VirtualPrinterProcess printer(op.brand, arguments + fault.arguments(op.closing, closings, op.middle), printerProgram);
     if (!printer.start(&result.setupError)) return result;
-    qputenv("ORBELO_COM1", printer.linkPath().toLocal8Bit());
+    qputenv("ORBELO_COM1", printer.device().toLocal8Bit());
 
     // What the operation has issued so far: documents on the roll, or the stored logo.
     const auto issued = [&] {
         if (op.kind != Kind::Logo) return printer.finishedDocuments();
         const bool wasRunning = printer.running();
-        const bool stored = printer.logoStored();
+        const QJsonValue logo = printer.state().value(QStringLiteral("logo"));
+        const bool stored = !logo.isUndefined() && !logo.isNull();
         QString ignored;
         if (wasRunning) printer.start(&ignored);
         return stored ? 1 : 0;
     };
 
     {
-        HasarDriver hasar(std::make_unique<SerialTransport>(portDeviceName), shrunk(hasar_choice::linkOptions()));
+        HasarDriver hasar(std::make_unique<SerialTransport>(portDeviceName), short_link_limits::applied(hasar_choice::linkOptions()));
         SerialTransport epsonLine(portDeviceName);
-        EpsonDriver epson(epsonLine, shrunk(epsonLinkOptions()));
+        EpsonDriver epson(epsonLine, short_link_limits::applied(epsonLinkOptions()));
         MatrixPrompts prompts;
         prompts.logoPath = writeLogo(dir);
         SystemClock clock;

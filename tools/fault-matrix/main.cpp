@@ -3,6 +3,7 @@
 
 #include "cell_run.h"
 #include "matrix_table.h"
+#include "virtual_printer_process.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -46,7 +47,7 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
 
     bool reduced = false;
-    QString printer = QStringLiteral(ORBELO_VIRTUAL_PRINTER);
+    QString printer = VirtualPrinterProcess::builtProgram();
     QString only;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "short_link_limits.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,14 +32,13 @@ struct MatrixFault {
     int settleMs = 0;
 };
 
-// The time limits the matrix runs with: every wait shrunk, in the same proportions as the
-// program's own (busy under the command limit, paper out beyond it).
+// How long the matrix's faults last, on the short link limits: busy under the command limit,
+// paper out beyond it, as with the program's own limits.
 struct MatrixTiming {
-    static constexpr int kReplyTimeoutMs = 700;  // above the printer's 500 ms busy-byte interval
-    static constexpr int kCommandLimitMs = 2500;
     static constexpr int kBusyMs = 1500;
     static constexpr int kPaperOutMs = 5000;
     static constexpr int kChattyMs = 1000;
+    static_assert(kBusyMs < short_link_limits::kCommandLimitMs && kPaperOutMs > short_link_limits::kCommandLimitMs);
 };
 
 QList<MatrixOperation> allOperations();
