@@ -40,16 +40,12 @@ void DocumentsEndToEnd::expectCleanEnd() {
     EXPECT_EQ(w().txtCantItems->text(), QStringLiteral("1"));
 }
 
-qint64 DocumentsEndToEnd::last(const QJsonObject& state, const char* series) {
-    return state.value(QStringLiteral("last_numbers")).toObject().value(QLatin1String(series)).toInteger(-1);
-}
-
-qint64 DocumentsEndToEnd::day(const QJsonObject& state, const char* counter) {
-    return state.value(QStringLiteral("day")).toObject().value(QLatin1String(counter)).toInteger(-1);
-}
-
-bool DocumentsEndToEnd::nothingOpen(const QJsonObject& state) {
-    return state.value(QStringLiteral("open_document")).isNull();
+void DocumentsEndToEnd::expectMemory(const QJsonObject& state, Values lastNumbers, Values dayCounters) {
+    const QJsonObject last = state.value(QStringLiteral("last_numbers")).toObject();
+    for (const auto& [series, number] : lastNumbers) EXPECT_EQ(last.value(QLatin1String(series)).toInteger(-1), number) << series;
+    const QJsonObject day = state.value(QStringLiteral("day")).toObject();
+    for (const auto& [counter, count] : dayCounters) EXPECT_EQ(day.value(QLatin1String(counter)).toInteger(-1), count) << counter;
+    EXPECT_TRUE(state.value(QStringLiteral("open_document")).isNull());
 }
 
 namespace {

@@ -5,7 +5,9 @@
 
 #include <QJsonObject>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 class QPushButton;
 
@@ -27,10 +29,10 @@ protected:
     // A normal end: no message, the prompt closed and its count back to 1.
     void expectCleanEnd();
 
-    // Values of the saved fiscal memory; -1 when missing.
-    static qint64 last(const QJsonObject& state, const char* series);
-    static qint64 day(const QJsonObject& state, const char* counter);
-    static bool nothingOpen(const QJsonObject& state);
+    // The saved fiscal memory holds these last numbers by series ("a", "credit_note_a", ...) and
+    // these counters of the day ("fiscal", "cancelled", ...), and no document open.
+    using Values = std::initializer_list<std::pair<const char*, qint64>>;
+    static void expectMemory(const QJsonObject& state, Values lastNumbers, Values dayCounters);
 
     // One line per document: its title, how it ended and its item lines, as in
     // "FACTURA A Nro 0001-00000001 fin 3 items".

@@ -1,6 +1,5 @@
 #include "documents_e2e_fixture.h"
 
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -29,12 +28,7 @@ TEST_F(DocumentsEndToEnd, HasarPj20PrintsTwoInvoicesAEachWithItsItemsAndPaymentN
         EXPECT_TRUE(docs[i].body.contains(QStringLiteral("TOTAL 0.03"))) << describe(docs);
     }
 
-    const QJsonObject state = hasarPrinter->state();
-    EXPECT_EQ(last(state, "a"), 2);
-    EXPECT_EQ(last(state, "b"), 0);
-    EXPECT_EQ(day(state, "fiscal"), 2);
-    EXPECT_EQ(day(state, "cancelled"), 0);
-    EXPECT_TRUE(nothingOpen(state));
+    expectMemory(hasarPrinter->state(), {{"a", 2}, {"b", 0}}, {{"fiscal", 2}, {"cancelled", 0}});
 }
 
 TEST_F(DocumentsEndToEnd, HasarInvoiceOfOverAHundredCommandsNeverNumbersOneAsAnAnomalyPacket) {
@@ -49,7 +43,7 @@ TEST_F(DocumentsEndToEnd, HasarInvoiceOfOverAHundredCommandsNeverNumbersOneAsAnA
     ASSERT_EQ(docs.size(), 1) << describe(docs);
     EXPECT_EQ(docs[0].end, End::Completed);
     EXPECT_EQ(docs[0].linesStartingWith(QStringLiteral("ITEM ")).size(), 130);
-    EXPECT_EQ(last(hasarPrinter->state(), "a"), 1);
+    expectMemory(hasarPrinter->state(), {{"a", 1}}, {});
 }
 
 TEST_F(DocumentsEndToEnd, HasarPr4PrintsOneCreditNoteAFromItsRawCommandsWhateverTheDocumentCount) {
@@ -68,11 +62,7 @@ TEST_F(DocumentsEndToEnd, HasarPr4PrintsOneCreditNoteAFromItsRawCommandsWhatever
     EXPECT_TRUE(docs[0].body.contains(QStringLiteral("DOMICILIO Domicilio"))) << describe(docs);
     EXPECT_EQ(docs[0].linesStartingWith(QStringLiteral("ITEM Item de Prueba")).size(), 2) << describe(docs);
 
-    const QJsonObject state = hasarPrinter->state();
-    EXPECT_EQ(last(state, "credit_note_a"), 1);
-    EXPECT_EQ(last(state, "a"), 0);
-    EXPECT_EQ(day(state, "homologated"), 1);
-    EXPECT_TRUE(nothingOpen(state));
+    expectMemory(hasarPrinter->state(), {{"credit_note_a", 1}, {"a", 0}}, {{"homologated", 1}});
 }
 
 TEST_F(DocumentsEndToEnd, HasarP320PrintsTheReceiptWithOneDetailLinePerItem) {
@@ -91,10 +81,7 @@ TEST_F(DocumentsEndToEnd, HasarP320PrintsTheReceiptWithOneDetailLinePerItem) {
     // The "Importe Pagado" amount is what the receipt totals.
     EXPECT_TRUE(docs[0].body.contains(QStringLiteral("TOTAL 0.01"))) << describe(docs);
 
-    const QJsonObject state = hasarPrinter->state();
-    EXPECT_EQ(day(state, "homologated"), 1);
-    EXPECT_EQ(day(state, "fiscal"), 0);
-    EXPECT_TRUE(nothingOpen(state));
+    expectMemory(hasarPrinter->state(), {}, {{"homologated", 1}, {"fiscal", 0}});
 }
 
 TEST_F(DocumentsEndToEnd, EpsonPrintsTicketInvoicesAThenOneTicketAndEachSeriesAdvancesByItsDocuments) {
@@ -118,12 +105,7 @@ TEST_F(DocumentsEndToEnd, EpsonPrintsTicketInvoicesAThenOneTicketAndEachSeriesAd
     }
     for (const PrintedDocument& d : docs) EXPECT_EQ(d.linesStartingWith(QStringLiteral("PAGO EFECTIVO")).size(), 1) << describe(docs);
 
-    const QJsonObject state = epsonPrinter->state();
-    EXPECT_EQ(last(state, "a"), 2);
-    EXPECT_EQ(last(state, "b"), 1);
-    EXPECT_EQ(day(state, "fiscal"), 3);
-    EXPECT_EQ(day(state, "cancelled"), 0);
-    EXPECT_TRUE(nothingOpen(state));
+    expectMemory(epsonPrinter->state(), {{"a", 2}, {"b", 1}}, {{"fiscal", 3}, {"cancelled", 0}});
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "documents_e2e_fixture.h"
 
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -34,11 +33,7 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarGoneSilentMidInvoiceLeavesItOpenAndTheNex
               "FACTURA A Nro 0001-00000003 fin 3 items\n"
               "FACTURA A Nro 0001-00000004 fin 3 items");
 
-    const QJsonObject state = hasarPrinter->state();
-    EXPECT_EQ(last(state, "a"), 4);
-    EXPECT_EQ(day(state, "fiscal"), 3);
-    EXPECT_EQ(day(state, "cancelled"), 1);
-    EXPECT_TRUE(nothingOpen(state));
+    expectMemory(hasarPrinter->state(), {{"a", 4}}, {{"fiscal", 3}, {"cancelled", 1}});
 }
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarInvoicePaidBeforeItsCloseFailedIsClosedOnceMoreNotLostNorDoubled) {
@@ -58,10 +53,7 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarInvoicePaidBeforeItsCloseFailedIsClosedOn
               "FACTURA A Nro 0001-00000002 fin 2 items");
     for (const PrintedDocument& d : docs) EXPECT_EQ(d.linesStartingWith(QStringLiteral("PAGO ")).size(), 1) << describe(docs);
 
-    const QJsonObject state = hasarPrinter->state();
-    EXPECT_EQ(last(state, "a"), 2);
-    EXPECT_EQ(day(state, "fiscal"), 2);
-    EXPECT_EQ(day(state, "cancelled"), 0);
+    expectMemory(hasarPrinter->state(), {{"a", 2}}, {{"fiscal", 2}, {"cancelled", 0}});
 }
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarCloseWhoseReplyWasLostIsAnsweredAgainNotRunTwice) {
@@ -73,9 +65,7 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarCloseWhoseReplyWasLostIsAnsweredAgainNotR
     EXPECT_EQ(outline(printedDocuments(hasarPrinter->paper())),
               "FACTURA A Nro 0001-00000001 fin 1 items\n"
               "FACTURA A Nro 0001-00000002 fin 1 items");
-    const QJsonObject state = hasarPrinter->state();
-    EXPECT_EQ(last(state, "a"), 2);
-    EXPECT_EQ(day(state, "fiscal"), 2);
+    expectMemory(hasarPrinter->state(), {{"a", 2}}, {{"fiscal", 2}});
 }
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarSwitchedOffMidCreditNoteCancelsItOnceBackOnAndPrintsTheNextOne) {
@@ -97,11 +87,7 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarSwitchedOffMidCreditNoteCancelsItOnceBack
               "NOTA DE CREDITO A Nro 0001-00000001 cancelado 0 items\n"
               "NOTA DE CREDITO A Nro 0001-00000002 fin 3 items");
 
-    const QJsonObject state = hasarPrinter->state();
-    EXPECT_EQ(last(state, "credit_note_a"), 2);
-    EXPECT_EQ(day(state, "homologated"), 1);
-    EXPECT_EQ(day(state, "cancelled"), 1);
-    EXPECT_TRUE(nothingOpen(state));
+    expectMemory(hasarPrinter->state(), {{"credit_note_a", 2}}, {{"homologated", 1}, {"cancelled", 1}});
 }
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarReceiptRefusedByThePrinterMidwayIsCancelledByTheNextRun) {
@@ -123,10 +109,7 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarReceiptRefusedByThePrinterMidwayIsCancell
     EXPECT_EQ(docs[1].end, End::Completed);
     EXPECT_EQ(docs[1].linesStartingWith(QStringLiteral("Detalle Recibo")).size(), 2) << describe(docs);
 
-    const QJsonObject state = hasarPrinter->state();
-    EXPECT_EQ(day(state, "homologated"), 1);
-    EXPECT_EQ(day(state, "cancelled"), 1);
-    EXPECT_TRUE(nothingOpen(state));
+    expectMemory(hasarPrinter->state(), {}, {{"homologated", 1}, {"cancelled", 1}});
 }
 
 TEST_F(DocumentsRecoveryEndToEnd, EpsonTicketInvoiceCutShortIsCancelledByTheNextRunWhichPrintsItsOwn) {
@@ -147,12 +130,7 @@ TEST_F(DocumentsRecoveryEndToEnd, EpsonTicketInvoiceCutShortIsCancelledByTheNext
               "FACTURA A Nro 0001-00000003 fin 2 items\n"
               "TIQUE Nro 0001-00000001 fin 1 items");
 
-    const QJsonObject state = epsonPrinter->state();
-    EXPECT_EQ(last(state, "a"), 3);
-    EXPECT_EQ(last(state, "b"), 1);
-    EXPECT_EQ(day(state, "fiscal"), 3);
-    EXPECT_EQ(day(state, "cancelled"), 1);
-    EXPECT_TRUE(nothingOpen(state));
+    expectMemory(epsonPrinter->state(), {{"a", 3}, {"b", 1}}, {{"fiscal", 3}, {"cancelled", 1}});
 }
 
 }  // namespace

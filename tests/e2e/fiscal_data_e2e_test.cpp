@@ -174,6 +174,16 @@ protected:
         click(w().btnImprimir);
     }
 
+    // Reads the printer's data, prints them with this seal number, and expects no message;
+    // what the page showed.
+    Page queryAndPrint(const QString& seal) {
+        query();
+        const Page page = shown();
+        printInformation(seal);
+        expectNoMessages();
+        return page;
+    }
+
     Page shown() {
         return {w().lblNroImpresor->text(), w().lblRazSoc->text(),    w().lblCUIT->text(),
                 w().lblPtoVta->text(),      w().lblUltimaZ->text(),   w().lblUltimaFacA->text(),
@@ -192,10 +202,7 @@ TEST_F(FiscalDataEndToEnd, HasarP320ShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
     printDocuments(w().btnFacB, 3);
     printDocuments(w().btnNCB, 4);
     dailyClose();
-    query();
-    const Page page = shown();
-    printInformation(QStringLiteral("0047115"));
-    expectNoMessages();
+    const Page page = queryAndPrint(QStringLiteral("0047115"));
 
     const QStringList paper = roll(*hasarPrinter);
     const Memory m = Memory::from(hasarPrinter->state());
@@ -227,10 +234,7 @@ TEST_F(FiscalDataEndToEnd, EpsonShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
     printDocuments(w().btnFacB, 1);
     printDocuments(w().btnFacB, 1);
     dailyClose();
-    query();
-    const Page page = shown();
-    printInformation(QStringLiteral("815"));
-    expectNoMessages();
+    const Page page = queryAndPrint(QStringLiteral("815"));
 
     const QStringList paper = roll(*epsonPrinter);
     const Memory m = Memory::from(epsonPrinter->state());
@@ -255,10 +259,7 @@ TEST_F(FiscalDataEndToEnd, EpsonShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
 TEST_F(FiscalDataEndToEnd, HasarNotInitialisedShowsItsFixedTextsAndPrintsThem) {
     start({QStringLiteral("--not-initialised"), QStringLiteral("--model"), QStringLiteral("8")});
     choose(kP320, 0);
-    query();
-    const Page page = shown();
-    printInformation(QStringLiteral("12"));
-    expectNoMessages();
+    const Page page = queryAndPrint(QStringLiteral("12"));
 
     EXPECT_EQ(page.businessName, QStringLiteral("Impresor No Inicializado"));
     EXPECT_EQ(page.cuit, QStringLiteral("00-00000000-0"));
@@ -277,10 +278,7 @@ TEST_F(FiscalDataEndToEnd, HasarTicketModelPrintsItsAccentedFixedTextsInItsOwnCo
     start({QStringLiteral("--not-initialised"), QStringLiteral("--module-closed"), QStringLiteral("--model"),
            QStringLiteral("6")});
     choose(QStringLiteral("6 - Hasar 262/272"), 0);
-    query();
-    const Page page = shown();
-    printInformation(QStringLiteral("5"));
-    expectNoMessages();
+    const Page page = queryAndPrint(QStringLiteral("5"));
 
     EXPECT_EQ(page.businessName, QStringLiteral("Este modelo no muestra datos de inicialización"));
     EXPECT_EQ(page.pointOfSale, QStringLiteral("MÓDULO CERRADO"));
@@ -297,10 +295,7 @@ TEST_F(FiscalDataEndToEnd, HasarTicketModelPrintsItsAccentedFixedTextsInItsOwnCo
 TEST_F(FiscalDataEndToEnd, HasarModuleClosedShowsItsFixedTextsAndPrintsThemInItsCodePage) {
     start({QStringLiteral("--module-closed"), QStringLiteral("--model"), QStringLiteral("8")});
     choose(kP320, 0);
-    query();
-    const Page page = shown();
-    printInformation(QStringLiteral("7"));
-    expectNoMessages();
+    const Page page = queryAndPrint(QStringLiteral("7"));
 
     EXPECT_EQ(page.pointOfSale, QStringLiteral("MÓDULO CERRADO"));
     EXPECT_EQ(page.lastZ, QStringLiteral("----"));

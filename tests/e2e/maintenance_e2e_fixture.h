@@ -80,6 +80,8 @@ inline QStringList logoRows() {
 
 class MaintenanceEndToEnd : public EndToEnd {
 protected:
+    void SetUp() override { ASSERT_FALSE((logo = writeLogo(dir)).isEmpty()); }
+
     void useHasar() { selectModel(kHasar615); }
     // Presses "CARGAR LOGO" and picks this file in the dialog.
     void loadLogo(const QString& path) {
@@ -116,6 +118,9 @@ protected:
     static QString message(int style, const QString& text) {
         return QStringLiteral("Msg(%1,%2)").arg(style).arg(arg::q(text));
     }
+
+    QTemporaryDir dir;  // the test's own files
+    QString logo;       // the test logo, a PNG file in `dir`
 
     // The printer's clock offset must be what setting `wall` somewhere between the two instants
     // (milliseconds since the epoch) gives: wall time read as UTC minus the moment it arrived.

@@ -210,9 +210,6 @@ TEST_F(MaintenanceEndToEnd, EpsonClockChangeAfterATicketIsRefusedAndSaysToTakeTh
 // --- Logo ---
 
 TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
-    QTemporaryDir dir;
-    const QString logo = writeLogo(dir);
-    ASSERT_FALSE(logo.isEmpty());
     start();
     useHasar();
     loadLogo(logo);
@@ -237,9 +234,6 @@ TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
 }
 
 TEST_F(MaintenanceEndToEnd, HasarLogoRecordWhoseReplyIsLostIsStoredOnce) {
-    QTemporaryDir dir;
-    const QString logo = writeLogo(dir);
-    ASSERT_FALSE(logo.isEmpty());
     // The first data record is taken but its reply never comes back, so the driver sends it again.
     start({QStringLiteral("--fault"), QStringLiteral("drop-reply,cmd=90,after=1")});
     useHasar();
@@ -252,7 +246,6 @@ TEST_F(MaintenanceEndToEnd, HasarLogoRecordWhoseReplyIsLostIsStoredOnce) {
 }
 
 TEST_F(MaintenanceEndToEnd, HasarLogoWiderThanThePaperIsNarrowedToItsDots) {
-    QTemporaryDir dir;
     // Twice the widest logo the printer keeps: black on the left half, white on the right.
     QImage wide(1152, 8, QImage::Format_RGB32);
     wide.fill(Qt::white);
@@ -281,9 +274,6 @@ TEST_F(MaintenanceEndToEnd, HasarLogoWiderThanThePaperIsNarrowedToItsDots) {
 }
 
 TEST_F(MaintenanceEndToEnd, HasarLogoLoadsOverADocumentLeftOpenByCancellingItFirst) {
-    QTemporaryDir dir;
-    const QString logo = writeLogo(dir);
-    ASSERT_FALSE(logo.isEmpty());
     start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=4B,times=0")});
     useHasar();
     w().txtCant->setText(QStringLiteral("1"));
@@ -300,9 +290,6 @@ TEST_F(MaintenanceEndToEnd, HasarLogoLoadsOverADocumentLeftOpenByCancellingItFir
 }
 
 TEST_F(MaintenanceEndToEnd, HasarKeepsItsLogoWhenTheNextFileIsNoImage) {
-    QTemporaryDir dir;
-    const QString logo = writeLogo(dir);
-    ASSERT_FALSE(logo.isEmpty());
     const QString notImage = dir.filePath(QStringLiteral("otro logo.png"));
     QFile text(notImage);
     ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("no es una imagen\n") > 0);
@@ -325,9 +312,6 @@ TEST_F(MaintenanceEndToEnd, HasarKeepsItsLogoWhenTheNextFileIsNoImage) {
 }
 
 TEST_F(MaintenanceEndToEnd, EpsonLogoChoiceSendsNothing) {
-    QTemporaryDir dir;
-    const QString logo = writeLogo(dir);
-    ASSERT_FALSE(logo.isEmpty());
     start();
     useEpson();
     leadComTwoNowhere(dir);
@@ -405,7 +389,6 @@ TEST_F(MaintenanceCancelEndToEnd, HasarClosesTheNonFiscalDocumentOfACutterTestTh
 }
 
 TEST_F(MaintenanceEndToEnd, EpsonCancelOnlyTellsTheTechnicianAndSendsNothing) {
-    QTemporaryDir dir;
     start();
     useEpson();
     leadComTwoNowhere(dir);
