@@ -88,6 +88,12 @@ protected:
         prompts.chooseFile(path);
         click(w().btnCargaLogo);
     }
+    // The same, where nothing but the file dialog may show; the trace is cleared.
+    void loadLogoQuietly(const QString& path) {
+        loadLogo(path);
+        EXPECT_EQ(trace.lines(), QStringList({QStringLiteral("File()")}));
+        trace.clear();
+    }
     void useEpson() {
         selectModel(kEpson);
         w().cboPuerto->setCurrentIndex(w().cboPuerto->findText(QStringLiteral(" 2")));
