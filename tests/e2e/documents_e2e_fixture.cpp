@@ -20,6 +20,16 @@ void DocumentsEndToEnd::print(QPushButton* document, const QString& documents, c
     click(w().btnAceptar);
 }
 
+void DocumentsEndToEnd::startHasar(const QString& model, const QString& entry, const QStringList& arguments) {
+    start(QStringList{QStringLiteral("--model"), model} + arguments);
+    selectModel(entry);
+}
+
+void DocumentsEndToEnd::printCleanly(QPushButton* document, const QString& documents, const QString& items) {
+    print(document, documents, items);
+    expectCleanEnd();
+}
+
 void DocumentsEndToEnd::selectEpson() {
     selectModel(QStringLiteral("10 - Epson"));
     w().cboPuerto->setCurrentIndex(kEpsonPortIndex);

@@ -18,8 +18,13 @@ protected:
     static const QString kPj20;
     static const QString kP320;
 
+    // Starts the printers, the Hasar one as this model with these extra arguments, and picks
+    // the window's entry for it.
+    void startHasar(const QString& model, const QString& entry, const QStringList& arguments = {});
     // What the technician does: the document count, the document button, the item count, Aceptar.
     void print(QPushButton* document, const QString& documents, const QString& items);
+    // The same, expecting a normal end.
+    void printCleanly(QPushButton* document, const QString& documents, const QString& items);
     // The Epson entry on the port of the fixture's Epson printer.
     void selectEpson();
 

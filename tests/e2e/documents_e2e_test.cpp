@@ -8,10 +8,8 @@ namespace {
 using End = PrintedDocument::End;
 
 TEST_F(DocumentsEndToEnd, HasarPj20PrintsTwoInvoicesAEachWithItsItemsAndPaymentNumberedInTurn) {
-    start({QStringLiteral("--model"), QStringLiteral("7")});
-    selectModel(kPj20);
-    print(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"));
-    expectCleanEnd();
+    startHasar(QStringLiteral("7"), kPj20);
+    printCleanly(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"));
 
     const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
     ASSERT_EQ(docs.size(), 2) << describe(docs);
@@ -34,10 +32,8 @@ TEST_F(DocumentsEndToEnd, HasarPj20PrintsTwoInvoicesAEachWithItsItemsAndPaymentN
 TEST_F(DocumentsEndToEnd, HasarInvoiceOfOverAHundredCommandsNeverNumbersOneAsAnAnomalyPacket) {
     // The link starts at a random number: 130 commands wrap past 0x7D whatever the start, and
     // the printer runs no frame numbered 0x7E or 0x7F.
-    start({QStringLiteral("--model"), QStringLiteral("3")});
-    selectModel(kPr4);
-    print(w().btnFacA, QStringLiteral("1"), QStringLiteral("130"));
-    expectCleanEnd();
+    startHasar(QStringLiteral("3"), kPr4);
+    printCleanly(w().btnFacA, QStringLiteral("1"), QStringLiteral("130"));
 
     const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
     ASSERT_EQ(docs.size(), 1) << describe(docs);
@@ -47,10 +43,8 @@ TEST_F(DocumentsEndToEnd, HasarInvoiceOfOverAHundredCommandsNeverNumbersOneAsAnA
 }
 
 TEST_F(DocumentsEndToEnd, HasarPr4PrintsOneCreditNoteAFromItsRawCommandsWhateverTheDocumentCount) {
-    start({QStringLiteral("--model"), QStringLiteral("3")});
-    selectModel(kPr4);
-    print(w().btnNCA, QStringLiteral("3"), QStringLiteral("2"));
-    expectCleanEnd();
+    startHasar(QStringLiteral("3"), kPr4);
+    printCleanly(w().btnNCA, QStringLiteral("3"), QStringLiteral("2"));
 
     const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
     ASSERT_EQ(docs.size(), 1) << describe(docs);
@@ -66,10 +60,8 @@ TEST_F(DocumentsEndToEnd, HasarPr4PrintsOneCreditNoteAFromItsRawCommandsWhatever
 }
 
 TEST_F(DocumentsEndToEnd, HasarP320PrintsTheReceiptWithOneDetailLinePerItem) {
-    start({QStringLiteral("--model"), QStringLiteral("8")});
-    selectModel(kP320);
-    print(w().btnRecibo, QStringLiteral("1"), QStringLiteral("2"));
-    expectCleanEnd();
+    startHasar(QStringLiteral("8"), kP320);
+    printCleanly(w().btnRecibo, QStringLiteral("1"), QStringLiteral("2"));
 
     const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
     ASSERT_EQ(docs.size(), 1) << describe(docs);
@@ -87,11 +79,9 @@ TEST_F(DocumentsEndToEnd, HasarP320PrintsTheReceiptWithOneDetailLinePerItem) {
 TEST_F(DocumentsEndToEnd, EpsonPrintsTicketInvoicesAThenOneTicketAndEachSeriesAdvancesByItsDocuments) {
     start();
     selectEpson();
-    print(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"));
-    expectCleanEnd();
+    printCleanly(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"));
     // The ticket ignores the document count: one per click.
-    print(w().btnFacB, QStringLiteral("5"), QStringLiteral("2"));
-    expectCleanEnd();
+    printCleanly(w().btnFacB, QStringLiteral("5"), QStringLiteral("2"));
 
     const QList<PrintedDocument> docs = printedDocuments(epsonPrinter->paper());
     ASSERT_EQ(outline(docs),

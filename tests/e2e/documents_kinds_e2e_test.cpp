@@ -19,10 +19,8 @@ class DocumentsKindsEndToEnd : public DocumentsEndToEnd, public ::testing::WithP
 
 TEST_P(DocumentsKindsEndToEnd, PrintsWhatTheModelFamilyMakesOfTheDocument) {
     const KindCase& c = GetParam();
-    start({QStringLiteral("--model"), QLatin1String(c.model)});
-    selectModel(QLatin1String(c.entry));
-    print(w().*c.button, QLatin1String(c.documents), QLatin1String(c.items));
-    expectCleanEnd();
+    startHasar(QLatin1String(c.model), QLatin1String(c.entry));
+    printCleanly(w().*c.button, QLatin1String(c.documents), QLatin1String(c.items));
     EXPECT_EQ(outline(printedDocuments(hasarPrinter->paper())), c.printed);
 }
 

@@ -9,22 +9,16 @@ namespace {
 
 using End = PrintedDocument::End;
 
-QStringList hasarOptions(const QString& model, const QString& fault) {
-    return {QStringLiteral("--model"), model, QStringLiteral("--fault"), fault};
-}
-
 using DocumentsRecoveryEndToEnd = DocumentsEndToEnd;
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarGoneSilentMidInvoiceLeavesItOpenAndTheNextRunCancelsItAndNumbersOn) {
     // The fifth item gets no answer to any of its sends: the second invoice stops after one item.
-    start(hasarOptions(QStringLiteral("7"), QStringLiteral("silent,cmd=42,after=4,times=3")));
-    selectModel(kPj20);
+    startHasar(QStringLiteral("7"), kPj20, {QStringLiteral("--fault"), QStringLiteral("silent,cmd=42,after=4,times=3")});
     print(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"));
     expectOneDriverError();
     EXPECT_EQ(w().txtCantItems->text(), QStringLiteral("3"));
 
-    print(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"));
-    expectCleanEnd();
+    printCleanly(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"));
 
     // The cancelled invoice keeps the number it was printed with; every number appears once.
     EXPECT_EQ(outline(printedDocuments(hasarPrinter->paper())),
@@ -39,13 +33,10 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarGoneSilentMidInvoiceLeavesItOpenAndTheNex
 TEST_F(DocumentsRecoveryEndToEnd, HasarInvoicePaidBeforeItsCloseFailedIsClosedOnceMoreNotLostNorDoubled) {
     // Every send of the first close arrives damaged: the invoice is still open with its payment
     // when the port is reopened, so the close goes once more and the run ends normally.
-    start(hasarOptions(QStringLiteral("7"), QStringLiteral("nak-request,cmd=45,times=3")));
-    selectModel(kPj20);
-    print(w().btnFacA, QStringLiteral("1"), QStringLiteral("2"));
-    expectCleanEnd();
+    startHasar(QStringLiteral("7"), kPj20, {QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=3")});
+    printCleanly(w().btnFacA, QStringLiteral("1"), QStringLiteral("2"));
 
-    print(w().btnFacA, QStringLiteral("1"), QStringLiteral("2"));
-    expectCleanEnd();
+    printCleanly(w().btnFacA, QStringLiteral("1"), QStringLiteral("2"));
 
     const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
     EXPECT_EQ(outline(docs),
@@ -57,10 +48,8 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarInvoicePaidBeforeItsCloseFailedIsClosedOn
 }
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarCloseWhoseReplyWasLostIsAnsweredAgainNotRunTwice) {
-    start(hasarOptions(QStringLiteral("7"), QStringLiteral("drop-reply,cmd=45,times=1")));
-    selectModel(kPj20);
-    print(w().btnFacA, QStringLiteral("2"), QStringLiteral("1"));
-    expectCleanEnd();
+    startHasar(QStringLiteral("7"), kPj20, {QStringLiteral("--fault"), QStringLiteral("drop-reply,cmd=45,times=1")});
+    printCleanly(w().btnFacA, QStringLiteral("2"), QStringLiteral("1"));
 
     EXPECT_EQ(outline(printedDocuments(hasarPrinter->paper())),
               "FACTURA A Nro 0001-00000001 fin 1 items\n"
@@ -70,8 +59,7 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarCloseWhoseReplyWasLostIsAnsweredAgainNotR
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarSwitchedOffMidCreditNoteCancelsItOnceBackOnAndPrintsTheNextOne) {
     // The printer cuts the line at the second item of the raw credit note.
-    start(hasarOptions(QStringLiteral("3"), QStringLiteral("disconnect,cmd=42,after=1")));
-    selectModel(kPr4);
+    startHasar(QStringLiteral("3"), kPr4, {QStringLiteral("--fault"), QStringLiteral("disconnect,cmd=42,after=1")});
     print(w().btnNCA, QStringLiteral("1"), QStringLiteral("3"));
     expectOneDriverError();
 
@@ -79,8 +67,7 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarSwitchedOffMidCreditNoteCancelsItOnceBack
     const QStringList before = hasarPrinter->paper();
     ASSERT_TRUE(hasarPrinter->start());
 
-    print(w().btnNCA, QStringLiteral("1"), QStringLiteral("3"));
-    expectCleanEnd();
+    printCleanly(w().btnNCA, QStringLiteral("1"), QStringLiteral("3"));
 
     EXPECT_EQ(outline(printedDocuments(before)), "NOTA DE CREDITO A Nro 0001-00000001 abierto 1 items");
     EXPECT_EQ(outline(printedDocuments(hasarPrinter->paper().mid(before.size()))),
@@ -92,8 +79,7 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarSwitchedOffMidCreditNoteCancelsItOnceBack
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarReceiptRefusedByThePrinterMidwayIsCancelledByTheNextRun) {
     // The printer takes nine detail lines at most: it refuses the tenth.
-    start({QStringLiteral("--model"), QStringLiteral("8")});
-    selectModel(kP320);
+    startHasar(QStringLiteral("8"), kP320);
     print(w().btnRecibo, QStringLiteral("1"), QStringLiteral("10"));
     expectOneDriverError();
 
@@ -119,10 +105,8 @@ TEST_F(DocumentsRecoveryEndToEnd, EpsonTicketInvoiceCutShortIsCancelledByTheNext
     print(w().btnFacA, QStringLiteral("2"), QStringLiteral("2"));
     expectOneDriverError();
 
-    print(w().btnFacA, QStringLiteral("2"), QStringLiteral("2"));
-    expectCleanEnd();
-    print(w().btnFacB, QStringLiteral("1"), QStringLiteral("1"));
-    expectCleanEnd();
+    printCleanly(w().btnFacA, QStringLiteral("2"), QStringLiteral("2"));
+    printCleanly(w().btnFacB, QStringLiteral("1"), QStringLiteral("1"));
 
     EXPECT_EQ(outline(printedDocuments(epsonPrinter->paper())),
               "FACTURA A Nro 0001-00000001 cancelado 1 items\n"
