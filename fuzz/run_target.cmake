@@ -1,6 +1,6 @@
 # Runs one fuzz target for a fixed number of inputs from its seed corpus alone, so that every run,
 # on any machine, tries the same inputs: what an earlier run found is cleared first. New inputs
-# go to that folder in the build tree, never to the source tree.
+# go to that folder in the build tree (not the one scripts/fuzz keeps), never to the source tree.
 #   cmake -DTARGET=... -DRUNS=... -DCORPUS=... -DFOUND=... -DARTIFACTS=... -P run_target.cmake
 file(REMOVE_RECURSE "${FOUND}")
 file(MAKE_DIRECTORY "${FOUND}")
