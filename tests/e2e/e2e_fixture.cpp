@@ -1,4 +1,5 @@
 #include "e2e_fixture.h"
+#include "program/operations.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -12,6 +13,7 @@ void EndToEnd::start(const QStringList& hasarArguments) {
     qputenv("ORBELO_COM1", hasarPrinter->device().toLocal8Bit());
     qputenv("ORBELO_COM2", epsonPrinter->device().toLocal8Bit());
     window_ = std::make_unique<FrmOrbelo>(hasar_, epson_, prompts, clock);
+    wireOperations(*window_);
     window_->show();
 }
 
