@@ -109,11 +109,12 @@ TEST_F(Window, TabOrderFollowsTheDesign) {
     EXPECT_EQ(nextTabStop(w().btnAceptar), w().btnCancelar);
 }
 
-TEST_F(Window, ButtonsOfTheDataEntryPageDoNothing) {
+TEST_F(Window, ButtonsOfTheDataEntryPageDoNothingAndSaySo) {
     w().Tab->setCurrentIndex(2);
     const QList<QPushButton*> buttons = w().Tab->widget(2)->findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 5);
     for (QPushButton* b : buttons) {
+        EXPECT_TRUE(b->toolTip().startsWith(QStringLiteral("Sin función"))) << b->objectName().toStdString();
         w().Tab->widget(2)->findChild<QTabWidget*>()->setCurrentWidget(b->parentWidget());
         click(b);
     }
