@@ -194,6 +194,17 @@ TEST_F(ToolTest, NoLinkStartsASecondPrinterOnTheSameStateFile) {
         struct stat info {};
         return ::stat(QFile::encodeName(state).constData(), &info) == 0 ? info.st_ino : 0;
     };
+    const auto hardLink = [](const QString& target, const QString& link) {
+        return QDir().mkpath(QFileInfo(link).path()) &&
+               ::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
+    };
+    // A link made while no printer runs leads to the memory the next one starts from.
+    start({QStringLiteral("--state"), state});
+    stop();
+    ::close(fd_);
+    fd_ = -1;
+    const QString early = dir_.filePath(QStringLiteral("enlace-previo.json"));
+    ASSERT_TRUE(hardLink(state, early));
     start({QStringLiteral("--state"), state});
     const auto first = inode();
     EXPECT_TRUE(replyIn(exchange(0x20, 0x2A)));
@@ -208,15 +219,14 @@ TEST_F(ToolTest, NoLinkStartsASecondPrinterOnTheSameStateFile) {
     } links[] = {
         {"symbolic", dir_.filePath(QStringLiteral("otro-nombre.json")),
          [](const QString& target, const QString& link) { return QFile::link(target, link); }},
-        {"hard", dir_.filePath(QStringLiteral("otra-carpeta/estado.json")),
-         [](const QString& target, const QString& link) {
-             return QDir().mkpath(QFileInfo(link).path()) &&
-                    ::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
-         }},
+        {"hard", dir_.filePath(QStringLiteral("otra-carpeta/estado.json")), hardLink},
+        {"hard, made before the printer started", early, nullptr},
     };
     for (const auto& l : links) {
         SCOPED_TRACE(l.name);
-        ASSERT_TRUE(l.make(state, l.path));
+        if (l.make) {
+            ASSERT_TRUE(l.make(state, l.path));
+        }
         QProcess second;
         second.start(QStringLiteral(ORBELO_VIRTUAL_PRINTER), {QStringLiteral("--state"), l.path});
         ASSERT_TRUE(second.waitForFinished(kTimeoutMs));

@@ -65,11 +65,12 @@ std::unique_ptr<StateLock> StateLock::claim(const QString& statePath, QString* e
     return std::unique_ptr<StateLock>(new StateLock(statePath, std::move(nameLock), held));
 }
 
-StateLock::StateLock(QString path, std::unique_ptr<QLockFile> nameLock, int held)
-    : path_(std::move(path)), nameLock_(std::move(nameLock)), held_(held) {}
+StateLock::StateLock(QString path, std::unique_ptr<QLockFile> nameLock, int claimed)
+    : path_(std::move(path)), nameLock_(std::move(nameLock)), first_(claimed) {}
 
 StateLock::~StateLock() {
     if (held_ >= 0) ::close(held_);
+    if (first_ >= 0) ::close(first_);
 }
 
 bool StateLock::save(const sim::FiscalMemory& memory, QString* error) {

@@ -24,9 +24,12 @@ public:
     bool save(const sim::FiscalMemory& memory, QString* error);
 
 private:
-    StateLock(QString path, std::unique_ptr<QLockFile> nameLock, int held);
+    StateLock(QString path, std::unique_ptr<QLockFile> nameLock, int claimed);
 
     QString path_;
     std::unique_ptr<QLockFile> nameLock_;
-    int held_;  // an open descriptor of the state file, locked; -1 before the file first exists
+    // The file as it was at the claim, kept locked for the printer's life: a hard link made to it
+    // before this printer started must not start another one on the memory it started from.
+    int first_;
+    int held_ = -1;  // the file of the last save, locked
 };
