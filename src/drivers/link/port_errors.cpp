@@ -98,7 +98,8 @@ bool failsOpenPort(QSerialPort::SerialPortError code, Platform platform) {
     const CodeMeaning* entry = meaning(code);
     if (!entry) return false;
     const Kind kind = kindOf(*entry, platform);
-    return kind == Kind::Vanished || kind == Kind::Missing || (platform == Platform::Windows && kind == Kind::InUse);
+    // Only Windows reads "in use" from a code, the one it also gives for an adapter pulled out.
+    return kind == Kind::Vanished || kind == Kind::Missing || kind == Kind::InUse;
 }
 
 QString vanishedReason(QSerialPort::SerialPortError code, Platform platform) {
