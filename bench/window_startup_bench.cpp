@@ -5,6 +5,7 @@
 #include "app/prompts.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
+#include "program/operations.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,6 +35,7 @@ void BM_WindowStartup(benchmark::State& state) {
     SystemClock clock;
     for (auto _ : state) {
         FrmOrbelo window(hasar, epson, prompts, clock);
+        wireOperations(window);
         window.show();
         QApplication::processEvents();
     }

@@ -1,5 +1,5 @@
 // The Epson driver reading an answer from arbitrary fields: the status words, what they mean,
-// and the four answer properties after either request letter.
+// the trace's words for them, and the four answer properties after either request letter.
 
 #include "fuzz_input.h"
 
@@ -8,6 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const frame::Frame& reply : fuzz_input::frames(fuzz_input::bytes(data, size))) {
+        (void)epsonStatusInWords(reply.fields).size();
         if (const auto status = readStatus(reply.fields)) {
             (void)refusesStatusRequest(*status);
             (void)cancelFoundNothing(*status);

@@ -1,4 +1,4 @@
-// The Hasar driver reading a reply's status words from an arbitrary frame.
+// The Hasar driver reading a reply's status words from an arbitrary frame, and the trace's words for them.
 
 #include "fuzz_input.h"
 
@@ -6,6 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const frame::Frame& reply : fuzz_input::frames(fuzz_input::bytes(data, size))) {
+        (void)hasarStatusInWords(reply.fields).size();
         try {
             const HasarStatus status = readStatus(reply.command, reply);
             (void)documentOpen(status);

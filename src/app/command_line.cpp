@@ -30,8 +30,6 @@ public:
         } kTexts[] = {
             {"Options:", "Opciones:"},
             {"Arguments:", "Argumentos:"},
-            {"Unknown option '%1'.", "opción desconocida '%1'"},
-            {"Unknown options: %1.", "opciones desconocidas: %1"},
             {"Missing value after '%1'.", "falta el valor de '%1'"},
             {"Unexpected value after '%1'.", "'%1' no lleva valor"},
         };
@@ -54,14 +52,34 @@ CommandLine portCommands(const QStringList& assignments, bool listPorts) {
         read << readPortAssignment(value);
         if (!read.last().problem.isEmpty()) return {CommandLine::Action::Refuse, read.last().problem};
     }
-    QString printed;
+    CommandLine printed{CommandLine::Action::Print, {}};
     for (const PortAssignment& assignment : read) {
         const AssignmentResult result = applyPortAssignment(assignment);
         if (!result.stored) return {CommandLine::Action::Refuse, result.text};
-        printed += result.text;
+        printed.message += result.text;
+        if (!result.warning.isEmpty()) printed.warnings += result.warning + QLatin1Char('\n');
     }
-    if (listPorts) printed += portsReport();
-    return {CommandLine::Action::Print, printed};
+    if (listPorts) printed.message += portsReport();
+    return printed;
+}
+
+// Qt names an unknown option without its dashes; the technician reads it as typed.
+QString unknownOptionText(const QStringList& names, const QStringList& arguments) {
+    QStringList typed;
+    for (const QString& name : names) {
+        QString shown = name;
+        for (const QString& argument : arguments.mid(1)) {
+            if (argument == QStringLiteral("--")) break;
+            const QString bare = argument.section(QLatin1Char('='), 0, 0);
+            if (bare.startsWith(QLatin1Char('-')) && QStringView(bare).mid(bare.startsWith(QStringLiteral("--")) ? 2 : 1) == name) {
+                shown = bare;
+                break;
+            }
+        }
+        typed << QStringLiteral("'%1'").arg(shown);
+    }
+    return (typed.size() == 1 ? QStringLiteral("opción desconocida ") : QStringLiteral("opciones desconocidas: ")) +
+           typed.join(QStringLiteral(", "));
 }
 
 QString versionText() { return QStringLiteral("orbelo %1\n").arg(QLatin1String(kOrbeloVersion)); }
@@ -75,7 +93,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         "Prueba impresores fiscales argentinos (Hasar y Epson) conectados a un puerto serie.\n"
         "Sin opciones abre la ventana de pruebas."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Muestra esta ayuda y termina."));
+                                  QStringLiteral("Muestra las opciones y termina."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Muestra la versión y termina."));
     parser.addOption(help);
@@ -94,8 +112,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.addOption(assign);
     parser.addOption(trace);
 
-    if (!parser.parse(arguments))
-        return {CommandLine::Action::Refuse, parser.errorText() + QStringLiteral(" (pruebe --help)")};
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        return {CommandLine::Action::Refuse,
+                (unknown.isEmpty() ? parser.errorText() : unknownOptionText(unknown, arguments)) +
+                    QStringLiteral(" (pruebe --help)")};
+    }
     if (!parser.positionalArguments().isEmpty())
         return {CommandLine::Action::Refuse,
                 QStringLiteral("argumento inesperado '%1' (pruebe --help)").arg(parser.positionalArguments().first())};
@@ -117,6 +139,7 @@ int finishCommandLine(const CommandLine& command) {
         break;
     case CommandLine::Action::Print:
         QTextStream(stdout) << command.message;
+        if (!command.warnings.isEmpty()) QTextStream(stderr) << command.warnings;
         return 0;
     case CommandLine::Action::Refuse:
         QTextStream(stderr) << "orbelo: " << command.message << Qt::endl;

@@ -12,6 +12,8 @@ struct CommandLine {
     QString message;
     // OpenWindow: the file the wire trace is appended to, when asked for.
     QString traceFile = {};
+    // Print: what the technician should know though nothing failed, for standard error.
+    QString warnings = {};
 };
 
 // Exit status of a command line that cannot be obeyed.

@@ -2,10 +2,15 @@
 
 #include "controls_lock.h"
 #include "drivers/error_numbers.h"
+#include "drivers/link/link_trace.h"
 #include "drivers/operation_error.h"
 #include "frm_orbelo.h"
+#include "port_advice.h"
+#include "port_device.h"
+#include "printer_selection.h"
 #include "prompts.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
 
 QString errorMessage(int number, const QString& description) {
@@ -37,14 +42,29 @@ void showError(FrmOrbelo& w, int number, const QString& description) {
     w.prompts().message(Prompts::kCritical, errorMessage(number, description));
 }
 
+// The trace's line where an operation starts: its button, the model entry and the port as chosen.
+void traceStart(FrmOrbelo& w) {
+    if (!link_trace::active()) return;
+    const QString chosen = w.cboPuerto->currentText();
+    const double com = portValue(chosen);
+    const QString port = com >= kFirstComPort && com <= kLastComPort
+                             ? port_error::Port{int(com), portDeviceName(int(com))}.label()
+                             : QStringLiteral("COM %1").arg(chosen.trimmed());
+    link_trace::operation(w.operationCaption(), w.cboListaImp->currentText(), port);
+}
+
 }  // namespace
 
 void runOperation(FrmOrbelo& w, const std::function<void()>& body) {
     if (w.busy()) return;
     w.setBusy(true);
+    traceStart(w);
     WaitCursor cursor;
     try {
         body();
+    } catch (const port_error::PortError& e) {
+        cursor.restore();
+        showError(w, e.number(), withPortAdvice(e, serialDevices()));
     } catch (const OperationError& e) {
         cursor.restore();
         showError(w, e.number(), e.description());

@@ -2,7 +2,6 @@
 
 #include "drag_window.h"
 #include "form_builders.h"
-#include "operations.h"
 #include "port_list.h"
 #include "printer_selection.h"
 
@@ -65,7 +64,7 @@ FrmOrbelo::FrmOrbelo(HasarPrinter& hasar, EpsonPrinter& epson, Prompts& prompts,
     setTabOrder();
 
     fillLists();
-    wireOperations(*this);
+    noteOperationButtons();
 }
 
 void FrmOrbelo::buildTitleBar() {
@@ -105,6 +104,14 @@ void FrmOrbelo::buildTitleBar() {
     connect(btnMinimizar, &QToolButton::clicked, this, &QWidget::showMinimized);
     connect(btnCerrar, &QToolButton::clicked, this, &QWidget::close);
     new WindowDragger(this, {fmeTop, lblTitulo});
+}
+
+void FrmOrbelo::noteOperationButtons() {
+    // Aceptar and Cancelar only confirm the document button pressed before them.
+    for (QPushButton* b : {btnCargaLogo, btnCambioFechaHora, btnCancelarTodo, btnRemito, btnPruebaCuchilla,
+                           btnAperturaCajon, btnRecibo, btnFacA, btnNCA, btnRepGlobal, btnFacB, btnNCB, btnX, btnZ,
+                           btnTraeInfo, btnImprimir})
+        connect(b, &QPushButton::clicked, this, [this, b] { operationCaption_ = b->text(); });
 }
 
 void FrmOrbelo::setTabOrder() {

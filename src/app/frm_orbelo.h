@@ -44,6 +44,9 @@ public:
     // holds the command (busy or out of paper); None puts the caption back.
     void showPrinterHold(Link::Hold hold);
 
+    // The caption of the last operation button pressed, for the wire trace.
+    const QString& operationCaption() const { return operationCaption_; }
+
     // The code of the last chosen test document: "FA", "FB", "NCA", "NCB", "R" or "RB".
     QString DocumentKind;
 
@@ -104,6 +107,7 @@ private:
     void buildDataEntryPage(QWidget* page);
     void setTabOrder();
     void fillLists();
+    void noteOperationButtons();
 
     HasarPrinter& hasar_;
     EpsonPrinter& epson_;
@@ -111,5 +115,6 @@ private:
     Clock& clock_;
     bool busy_ = false;
     bool closePending_ = false;
+    QString operationCaption_;
     std::function<void()> abortHandler_;
 };

@@ -17,6 +17,9 @@ namespace {
 
 constexpr int kRowHeight = 285;
 
+const QString kDataEntryButtonsTip =
+    QStringLiteral("Sin función: esta página no trae ni envía datos al impresor fiscal");
+
 // A caption and its text box on one row of a container laid out in plain twips.
 QLineEdit* field(QWidget* parent, const QString& name, const QString& text, int labelLeft, int labelWidth, int boxLeft,
                  int boxWidth, int top, bool onTabPage) {
@@ -117,4 +120,6 @@ void FrmOrbelo::buildDataEntryPage(QWidget* page) {
     buildAccumulators(pages[2]);
     buildConfiguration(pages[3]);
     inner->setCurrentIndex(3);
+    // The buttons are there as on the original bench, without an action: say so where they are.
+    for (QPushButton* b : page->findChildren<QPushButton*>()) b->setToolTip(kDataEntryButtonsTip);
 }

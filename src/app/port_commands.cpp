@@ -3,6 +3,7 @@
 #include "drivers/link/serial_devices.h"
 #include "port_device.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -10,24 +11,43 @@ namespace {
 // Longer than any device path a system gives; a longer value is a mistake, not a device.
 constexpr int kMaxDeviceLength = 255;
 
+// Whether the device is there now. Windows keeps no node for a COM name; its port list tells.
+bool present(const QString& device) {
+#ifdef Q_OS_WIN
+    for (const SerialDevice& d : serialDevices())
+        if (d.path.compare(device, Qt::CaseInsensitive) == 0) return true;
+    return false;
+#else
+    return QFileInfo::exists(device);
+#endif
+}
+
+// "COM1 → /dev/serial/by-id/usb-FTDI → /dev/ttyUSB0 (configuración)", and "(no existe)" after a
+// device that is not there.
 QString mapping(int comPort) {
     const PortDevice port = portDevice(comPort);
-    return QStringLiteral("COM%1 → %2 (%3)").arg(comPort).arg(port.device, portSourceText(comPort, port.source));
+    QString line = QStringLiteral("COM%1 → %2").arg(comPort).arg(port.device);
+    const QFileInfo node(port.device);
+    if (node.isSymLink() && node.exists()) line += QStringLiteral(" → ") + node.canonicalFilePath();
+    line += QStringLiteral(" (%1)").arg(portSourceText(comPort, port.source));
+    if (!present(port.device)) line += QStringLiteral(" (no existe)");
+    return line;
 }
 
 }  // namespace
 
 PortAssignment readPortAssignment(const QString& value) {
     const qsizetype equals = value.indexOf(QLatin1Char('='));
-    const QString usage = QStringLiteral("'%1' no es una asignación: escriba n=RUTA, con n de %2 a %3 (por ejemplo "
-                                         "1=/dev/ttyUSB0), o n= para quitarla")
-                              .arg(value)
-                              .arg(kFirstComPort)
-                              .arg(kLastComPort);
-    if (equals < 0) return {0, {}, usage};
     bool isNumber = false;
-    const int comPort = value.left(equals).trimmed().toInt(&isNumber);
-    if (!isNumber || comPort < kFirstComPort || comPort > kLastComPort) return {0, {}, usage};
+    const int comPort = equals < 0 ? 0 : value.left(equals).trimmed().toInt(&isNumber);
+    if (!isNumber)
+        return {0, {}, QStringLiteral("'%1' no es una asignación: escriba n=RUTA, con n de %2 a %3 (por ejemplo "
+                                      "1=/dev/ttyUSB0), o n= para quitarla")
+                           .arg(value)
+                           .arg(kFirstComPort)
+                           .arg(kLastComPort)};
+    if (comPort < kFirstComPort || comPort > kLastComPort)
+        return {0, {}, QStringLiteral("'%1': el puerto debe ser de %2 a %3").arg(value).arg(kFirstComPort).arg(kLastComPort)};
     const QString device = value.mid(equals + 1);
     if (device.size() > kMaxDeviceLength)
         return {0, {}, QStringLiteral("la ruta del dispositivo de COM%1 es demasiado larga").arg(comPort)};
@@ -43,7 +63,12 @@ PortAssignment readPortAssignment(const QString& value) {
 AssignmentResult applyPortAssignment(const PortAssignment& assignment) {
     if (!assignPortDevice(assignment.comPort, assignment.device))
         return {false, QStringLiteral("no se pudo guardar la configuración de COM%1").arg(assignment.comPort)};
-    return {true, mapping(assignment.comPort) + QLatin1Char('\n')};
+    AssignmentResult result{true, mapping(assignment.comPort) + QLatin1Char('\n')};
+    if (!assignment.device.isEmpty() && !present(assignment.device))
+        result.warning = QStringLiteral("aviso: %1 no existe ahora; COM%2 lo abrirá cuando esté conectado")
+                             .arg(assignment.device)
+                             .arg(assignment.comPort);
+    return result;
 }
 
 QString portsReport() {

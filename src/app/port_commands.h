@@ -13,13 +13,15 @@ struct PortAssignment {
 };
 PortAssignment readPortAssignment(const QString& value);
 
-// Stores the assignment; the text says what COM n opens now, or why it could not be stored.
+// Stores the assignment; the text says what COM n opens now, or why it could not be stored. A
+// device that is not there now is stored all the same (it may be plugged in later), with a warning.
 struct AssignmentResult {
     bool stored = false;
     QString text;
+    QString warning = {};
 };
 AssignmentResult applyPortAssignment(const PortAssignment& assignment);
 
 // The serial devices found (device, description, manufacturer, vendor:product, serial number) and
-// the device of COM 1 to 4 with where each comes from.
+// the device of COM 1 to 4 with where each comes from, where a link leads and which are not there.
 QString portsReport();

@@ -298,9 +298,20 @@ std::optional<FiscalMemory> load(const QString& path, QString* error) {
     return memory;
 }
 
-bool save(const FiscalMemory& memory, const QString& path, QString* error) {
+bool save(const FiscalMemory& memory, const QString& path, QString* error,
+          const std::function<bool(int handle)>& beforeReplace) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(toJson(memory)).toJson()) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(toJson(memory)).toJson()) < 0) {
+        *error = QStringLiteral("no se pudo guardar %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (beforeReplace && !(file.flush() && beforeReplace(file.handle()))) {
+        file.cancelWriting();
+        file.commit();
+        *error = QStringLiteral("no se pudo guardar %1: no se pudo reservar el archivo nuevo").arg(path);
+        return false;
+    }
+    if (!file.commit()) {
         *error = QStringLiteral("no se pudo guardar %1: %2").arg(path, file.errorString());
         return false;
     }

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -33,44 +36,61 @@ TEST_P(CommandLineRows, ActionAndMessage) {
 const Row kRows[] = {
     {"NoOptionOpensTheWindow", {}, Action::OpenWindow, ""},
     {"HelpIsSpanish", {"--help"}, Action::Print, "Muestra la versión y termina."},
-    {"UnknownOption", {"--puerto"}, Action::Refuse, "opción desconocida 'puerto' (pruebe --help)"},
-    {"UnknownOptionAfterAGoodOne", {"--version", "-x"}, Action::Refuse, "opción desconocida 'x'"},
+    {"UnknownOption", {"--puerto"}, Action::Refuse, "opción desconocida '--puerto' (pruebe --help)"},
+    {"UnknownOptionAfterAGoodOne", {"--version", "-x"}, Action::Refuse, "opción desconocida '-x'"},
+    {"UnknownOptionWithAValue", {"--bogus=3"}, Action::Refuse, "opción desconocida '--bogus'"},
+    {"TwoUnknownOptions", {"--bogus", "-y"}, Action::Refuse, "opciones desconocidas: '--bogus', '-y'"},
     {"ValueOnAFlag", {"--version=2"}, Action::Refuse, "'--version' no lleva valor"},
     {"StrayArgument", {"COM1"}, Action::Refuse, "argumento inesperado 'COM1'"},
     {"AssignmentWithoutEquals", {"--asignar", "1"}, Action::Refuse, "escriba n=RUTA, con n de 1 a 4"},
-    {"AssignmentToComFive", {"--asignar", "5=/dev/ttyUSB0"}, Action::Refuse, "'5=/dev/ttyUSB0' no es una asignación"},
-    {"AssignmentToComZero", {"--asignar=0=/dev/ttyUSB0"}, Action::Refuse, "no es una asignación"},
+    {"AssignmentToComFive", {"--asignar", "5=/dev/ttyUSB0"}, Action::Refuse, "'5=/dev/ttyUSB0': el puerto debe ser de 1 a 4"},
+    {"AssignmentToComZero", {"--asignar=0=/dev/ttyUSB0"}, Action::Refuse, "el puerto debe ser de 1 a 4"},
     {"AssignmentWithoutNumber", {"--asignar", "=/dev/ttyUSB0"}, Action::Refuse, "no es una asignación"},
     {"AssignmentWithControlBytes", {"--asignar", "2=/dev/tty\nUSB0"}, Action::Refuse, "caracteres de control"},
     {"AssignmentWithBlanks", {"--asignar", "2= /dev/ttyUSB0"}, Action::Refuse, "empieza o termina en blanco"},
     {"AssignmentTooLong", {"--asignar", "2=/" + QString(300, 'a')}, Action::Refuse, "demasiado larga"},
-    {"OneBadAssignmentStoresNone", {"--asignar", "1=/dev/ttyUSB7", "--asignar", "9=x"}, Action::Refuse, "'9=x'"},
+    {"OneBadAssignmentStoresNone", {"--asignar", "1=/dev/ttyUSB7", "--asignar", "9=x"}, Action::Refuse,
+     "'9=x': el puerto debe ser de 1 a 4"},
     {"TraceWithoutFile", {"--traza"}, Action::Refuse, "falta el valor de '--traza'"},
     {"TraceIntoAFolder", {"--traza", "/tmp"}, Action::Refuse, "'/tmp' es una carpeta"},
     {"TraceWhereNothingCanBeWritten", {"--traza", "/nonexistent/dir/traza.txt"}, Action::Refuse,
-     "no se puede escribir la traza en '/nonexistent/dir/traza.txt'"},
+     "no se puede escribir la traza en '/nonexistent/dir/traza.txt': no existe el archivo o el dispositivo"},
 };
 
 INSTANTIATE_TEST_SUITE_P(, CommandLineRows, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CommandLine, AssignmentsAreStoredAndListedWithTheirSource) {
-    CommandLine command = parse({"--asignar", "2=/dev/ttyUSB4", "--asignar", "3=/dev/ttyACM0", "--puertos"});
+// What --puertos shows of each COM: its device, where a link leads, where the name comes from, and
+// whether the device is there; an absent one is stored all the same, with a warning.
+TEST(CommandLine, AssignmentsAreStoredAndListedWithTheirSourceAndWhatIsThere) {
+    QTemporaryDir dir;
+    const QString present = dir.filePath(QStringLiteral("ttyUSB4"));
+    const QString link = dir.filePath(QStringLiteral("by-id-adaptador"));
+    const QString absent = dir.filePath(QStringLiteral("ttyACM0"));
+    QFile(present).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(present, link));
+    CommandLine command = parse({"--asignar", "2=" + link, "--asignar", "3=" + absent, "--puertos"});
     ASSERT_EQ(command.action, Action::Print) << command.message.toStdString();
-    EXPECT_TRUE(command.message.startsWith(QStringLiteral("COM2 → /dev/ttyUSB4 (configuración)\n"
-                                                          "COM3 → /dev/ttyACM0 (configuración)\n")))
+    EXPECT_TRUE(command.message.startsWith(QStringLiteral("COM2 → %1 → %2 (configuración)\n"
+                                                          "COM3 → %3 (configuración) (no existe)\n")
+                                               .arg(link, present, absent)))
         << command.message.toStdString();
+    EXPECT_EQ(command.warnings, QStringLiteral("aviso: %1 no existe ahora; COM3 lo abrirá cuando esté conectado\n").arg(absent));
     EXPECT_TRUE(command.message.contains(QStringLiteral("Dispositivos serie encontrados:\n")));
-    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM1 → /dev/ttyS0 (predeterminado)\n")));
-    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM3 → /dev/ttyACM0 (configuración)\n")));
+    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM3 → %1 (configuración) (no existe)\n").arg(absent)));
     command = parse({"--asignar", "2=", "--asignar", "3=", "--asignar", "1=/dev/ttyUSB7", "--asignar", "9=x"});
     EXPECT_EQ(command.action, Action::Refuse);
     command = parse({"--puertos"});
-    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM1 → /dev/ttyS0 (predeterminado)\n")))
+    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM2 → %1 → %2 (configuración)\n").arg(link, present)))
         << command.message.toStdString();
-    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM3 → /dev/ttyACM0 (configuración)\n")));
+    EXPECT_TRUE(command.warnings.isEmpty());
+    parse({"--asignar", "2="});
     parse({"--asignar", "3="});
-    EXPECT_TRUE(parse({"--puertos"}).message.contains(QStringLiteral("  COM3 → /dev/ttyS2 (predeterminado)\n")));
+    const QString defaults = parse({"--puertos"}).message;
+    EXPECT_TRUE(defaults.contains(QStringLiteral("  COM3 → /dev/ttyS2 (predeterminado)")));
+    EXPECT_EQ(defaults.contains(QStringLiteral("  COM3 → /dev/ttyS2 (predeterminado) (no existe)\n")),
+              !QFileInfo::exists(QStringLiteral("/dev/ttyS2")))
+        << defaults.toStdString();
 }
 
 TEST(CommandLine, VersionIsThreeNumbersOnOneLine) {
@@ -102,11 +122,17 @@ TEST(CommandLine, ProgramAnswersWithoutADisplay) {
     } cases[] = {
         {{QStringLiteral("--version")}, 0, "orbelo ", ""},
         {{QStringLiteral("--help")}, 0, "Uso: orbelo", ""},
-        {{QStringLiteral("--no-such-option")}, kUsageErrorStatus, "", "orbelo: opción desconocida"},
+        {{QStringLiteral("--no-such-option")}, kUsageErrorStatus, "", "orbelo: opción desconocida '--no-such-option'"},
+        {{QStringLiteral("--asignar"), QStringLiteral("4=/nonexistent/ttyUSB9")}, 0, "COM4 → /nonexistent/ttyUSB9",
+         "aviso: /nonexistent/ttyUSB9 no existe ahora"},
+        {{QStringLiteral("--asignar"), QStringLiteral("4=")}, 0, "COM4 → /dev/ttyS3", ""},
     };
+    QTemporaryDir config;
     for (const auto& c : cases) {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // The assignment goes to this test's settings, never the user's.
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));

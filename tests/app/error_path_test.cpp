@@ -2,6 +2,7 @@
 #include "app/error_path.h"
 #include "drivers/operation_error.h"
 #include "support/window_fixture.h"
+#include "program/operations.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -98,6 +99,7 @@ TEST(ClosingMidOperation, AbortsTheWaitSendsNothingMoreAndThenCloses) {
     RecordingPrompts prompts(trace);
     FixedClock clock;
     FrmOrbelo window(hasar, epson, prompts, clock);
+    wireOperations(window);
     window.setAbortHandler([&] { hasar.aborted = true; });
     window.txtCant->setText(QStringLiteral("3"));
     window.show();

@@ -1,12 +1,15 @@
+#include "drivers/link/link_trace.h"
 #include "support/window_fixture.h"
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -109,16 +112,41 @@ TEST_F(Window, TabOrderFollowsTheDesign) {
     EXPECT_EQ(nextTabStop(w().btnAceptar), w().btnCancelar);
 }
 
-TEST_F(Window, ButtonsOfTheDataEntryPageDoNothing) {
+TEST_F(Window, ButtonsOfTheDataEntryPageDoNothingAndSaySo) {
     w().Tab->setCurrentIndex(2);
     const QList<QPushButton*> buttons = w().Tab->widget(2)->findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 5);
     for (QPushButton* b : buttons) {
+        EXPECT_TRUE(b->toolTip().startsWith(QStringLiteral("Sin función"))) << b->objectName().toStdString();
         w().Tab->widget(2)->findChild<QTabWidget*>()->setCurrentWidget(b->parentWidget());
         click(b);
     }
     EXPECT_TRUE(calls().isEmpty());
     EXPECT_TRUE(disabledInputs().isEmpty());
+}
+
+// The trace names where each operation starts: the button pressed (the document's, not the
+// Aceptar that confirms it), the model entry and the port with its device.
+TEST_F(Window, EachOperationStartsALineInTheTrace) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("traza.txt"));
+    ASSERT_TRUE(link_trace::setFile(file));
+    qputenv("ORBELO_COM2", "/dev/ttyUSB5");
+    selectPort(QStringLiteral(" 2"));
+    click(w().btnX);
+    click(w().btnFacA);
+    click(w().btnAceptar);
+    qunsetenv("ORBELO_COM2");
+    link_trace::setFile(QString());
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(written.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString model = w().cboListaImp->currentText();
+    ASSERT_EQ(lines.size(), 2) << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" === IMPRIMIR X · modelo %1 · COM2 (/dev/ttyUSB5)").arg(model)))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(" === TICKET/FACTURA A · modelo %1 · COM2 (/dev/ttyUSB5)").arg(model)))
+        << lines[1].toStdString();
 }
 
 TEST_F(Window, PressingAnyMouseButtonOnTheTitleBarOrItsLabelDragsTheWindow) {

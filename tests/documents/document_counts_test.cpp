@@ -1,5 +1,6 @@
 // How the document and item counts bound the loops, on both brands.
 #include "document_test.h"
+#include "program/operations.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -128,6 +129,7 @@ public:
 TEST_F(Counts, DocumentCountIsReadOnceAndItemCountBeforeEachDocument) {
     CountChangingHasar changing(trace);
     FrmOrbelo window(changing, epson, prompts, clock);
+    wireOperations(window);
     changing.window = &window;
     window.show();
     window.cboListaImp->setCurrentIndex(1);

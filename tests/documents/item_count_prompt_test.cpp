@@ -2,6 +2,7 @@
 #include "app/error_path.h"
 #include "documents/item_count_prompt.h"
 #include "document_test.h"
+#include "program/operations.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -92,6 +93,7 @@ public:
 TEST_F(Prompt, WhilePrintingEveryInputIsLockedButTheFrameStaysEnabled) {
     WindowWatchingHasar watching(trace);
     FrmOrbelo window(watching, epson, prompts, clock);
+    wireOperations(window);
     window.show();
     bool promptLocked = false, frameEnabled = false;
     watching.watch = [&] {

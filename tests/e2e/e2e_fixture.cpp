@@ -1,4 +1,5 @@
 #include "e2e_fixture.h"
+#include "program/operations.h"
 
 #include "drivers/epson/epson_link.h"
 #include "drivers/hasar/hasar_choices.h"
@@ -18,6 +19,7 @@ void EndToEnd::start(const QStringList& hasarArguments, const QStringList& epson
     epsonPrinter = std::make_unique<VirtualPrinterProcess>(QStringLiteral("epson"), epsonArguments);
     ASSERT_TRUE(plugIn(*hasarPrinter, 1) && plugIn(*epsonPrinter, 2));
     window_ = std::make_unique<FrmOrbelo>(hasar_, epson_, prompts, clock);
+    wireOperations(*window_);
     window_->show();
 }
 

@@ -6,6 +6,7 @@
 #include "drivers/hasar/hasar_choices.h"
 #include "drivers/link/link_trace.h"
 #include "drivers/link/serial_transport.h"
+#include "program/operations.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -56,7 +57,9 @@ TEST_F(RealBench, AnAssignedDevicePrintsAnXReportAndTheTraceKeepsItsBytesAndTime
     ASSERT_EQ(status, 0) << said.toStdString();
     said = orbelo({QStringLiteral("--puertos")}, &status);
     EXPECT_EQ(status, 0);
-    EXPECT_TRUE(said.contains(QStringLiteral("  COM1 → %1 (configuración)\n").arg(device))) << said.toStdString();
+    // The link the virtual printer made shows where it leads.
+    EXPECT_TRUE(said.contains(QStringLiteral("  COM1 → %1 → %2 (configuración)\n").arg(device, printer.device())))
+        << said.toStdString();
 
     const QString traceFile = work.filePath(QStringLiteral("traza.txt"));
     const CommandLine command = parseCommandLine({QStringLiteral("orbelo"), QStringLiteral("--traza"), traceFile});
@@ -70,6 +73,7 @@ TEST_F(RealBench, AnAssignedDevicePrintsAnXReportAndTheTraceKeepsItsBytesAndTime
     EpsonDriver epson(portDeviceName);
     {
         FrmOrbelo window(hasar, epson, prompts, clock);
+        wireOperations(window);
         window.show();
         window.cboListaImp->setCurrentIndex(window.cboListaImp->findText(kP320));
         EXPECT_EQ(window.cboPuerto->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("COM1 → ") + device);
@@ -91,8 +95,16 @@ TEST_F(RealBench, AnAssignedDevicePrintsAnXReportAndTheTraceKeepsItsBytesAndTime
                     .hasMatch())
         << lines.toStdString();
     EXPECT_TRUE(QRegularExpression(stamp + QStringLiteral(R"(<< .*)")).match(lines).hasMatch());
-    EXPECT_TRUE(QRegularExpression(stamp + QStringLiteral(R"(0x39 [^:\n]+: 1 envío, \d+ ms)")).match(lines).hasMatch())
+    // The exchange gives the reply's status words in words.
+    EXPECT_TRUE(QRegularExpression(stamp + QStringLiteral(R"(0x39 [^:\n]+: 1 envío, \d+ ms · impresor [0-9A-F]{4} \([^)]+\), )"
+                                                          R"(fiscal [0-9A-F]{4} \([^)]*terminal fiscalizada[^)]*\)\n)"))
+                    .match(lines)
+                    .hasMatch())
         << lines.toStdString();
+    // The operation starts with its button, the model entry and the port, before its first byte.
+    const qsizetype start = lines.indexOf(QStringLiteral(" === IMPRIMIR X · modelo %1 · COM1 (%2)\n").arg(kP320, device));
+    EXPECT_GE(start, 0) << lines.toStdString();
+    EXPECT_LT(start, lines.indexOf(QStringLiteral(">> "))) << lines.toStdString();
 }
 
 // A printer out of paper shows in the caption while the window waits, and the caption goes back
@@ -109,6 +121,7 @@ TEST_F(RealBench, APrinterHoldingACommandShowsInTheCaptionUntilItAnswers) {
     RecordingPrompts prompts(trace);
     FixedClock clock;
     FrmOrbelo window(hasar, epson, prompts, clock);
+    wireOperations(window);
     QObject::connect(&hasar.link(), &Link::held, &window, &FrmOrbelo::showPrinterHold);
     QStringList captions;
     QObject::connect(&hasar.link(), &Link::held, &window, [&] { captions << window.lblTitulo->text(); });

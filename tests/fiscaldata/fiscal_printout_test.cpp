@@ -1,4 +1,5 @@
 #include "support/window_fixture.h"
+#include "program/operations.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -122,6 +123,7 @@ TEST_F(FiscalPrintout, EachValueIsReadRightBeforeItsLineIsSent) {
     RecordingEpson epsonFake(trace);
     RecordingPrompts promptsFake(trace);
     FrmOrbelo window(spy, epsonFake, promptsFake, clock);
+    wireOperations(window);
     show(window, kQueried);
     spy.onLine = [&](const QString& line) {
         if (line == QStringLiteral("Razon Social:")) window.lblRazSoc->setText(QStringLiteral("cambiado"));

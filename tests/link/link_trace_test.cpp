@@ -1,3 +1,5 @@
+#include "drivers/epson/epson_status.h"
+#include "drivers/hasar/hasar_status.h"
 #include "drivers/link/link_trace.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +22,37 @@ TEST(LinkTrace, ShowsBytesInHexAndAsPrintableText) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(link_trace::bytesLine(QStringLiteral("COM1 (/dev/ttyUSB0)"), row.sent, row.bytes), QString::fromUtf8(row.line));
+}
+
+// Each brand's reply status words with every bit set in its own terms; failing bits and the rest
+// from the same tables, and a reply without status words adds nothing.
+TEST(LinkTrace, StatusWordsInEachBrandsWords) {
+    using Words = QString (*)(const QList<QByteArray>&);
+    const struct {
+        const char* name;
+        Words words;
+        QList<QByteArray> fields;
+        const char* line;
+    } rows[] = {
+        {"hasar idle", hasarStatusInWords, {"0080", "0600"},
+         "impresor 0080 (búfer de impresión vacío), fiscal 0600 (terminal certificada, terminal fiscalizada)"},
+        {"hasar refused and cover open", hasarStatusInWords, {"C100", "B028"},
+         "impresor C100 (tapa abierta, cajón cerrado o ausente, suma de los bits 2 a 5, 8 y 14), fiscal B028 "
+         "(comando desconocido, comando no válido en el estado fiscal actual, documento fiscal abierto, documento "
+         "abierto, suma de los bits 0 a 8)"},
+        {"hasar unnamed bits", hasarStatusInWords, {"0003", "0000"}, "impresor 0003 (bit 0, bit 1), fiscal 0000 (ningún bit)"},
+        {"hasar field extra", hasarStatusInWords, {"0080", "0600", "123"},
+         "impresor 0080 (búfer de impresión vacío), fiscal 0600 (terminal certificada, terminal fiscalizada)"},
+        {"epson out of paper with a Z due", epsonStatusInWords, {"4080", "0E00"},
+         "impresor 4080 (búfer de impresión vacío, falta papel), fiscal 0E00 (impresor certificado, impresor "
+         "fiscalizado, es necesario hacer un cierre Z)"},
+        {"epson ticket open", epsonStatusInWords, {"1000", "3600"},
+         "impresor 1000 (cajón abierto), fiscal 3600 (impresor certificado, impresor fiscalizado, documento fiscal "
+         "abierto, documento abierto en el rollo)"},
+        {"no status words", hasarStatusInWords, {"00G0", "0600"}, ""},
+        {"epson too short", epsonStatusInWords, {"0080"}, ""},
+    };
+    for (const auto& row : rows) EXPECT_EQ(row.words(row.fields), QString::fromUtf8(row.line)) << row.name;
 }
 
 TEST(LinkTrace, IsSilentUnlessAFileOrTheCategoryAsksForIt) {

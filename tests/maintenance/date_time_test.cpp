@@ -1,4 +1,5 @@
 #include "support/window_fixture.h"
+#include "program/operations.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -91,6 +92,7 @@ private:
 TEST_F(DateTime, DateAndTimeComeFromOneInstantAtTheTurnOfTheYear) {
     TickingClock ticking;
     FrmOrbelo window(hasar, epson, prompts, ticking);
+    wireOperations(window);
     window.show();
     hasar.answer(QStringLiteral("QueryDayActivity"), {{0, kUsableAnswer}, {3, "0"}, {4, "0"}, {5, "0"}});
     click(window.btnCambioFechaHora);
@@ -98,6 +100,7 @@ TEST_F(DateTime, DateAndTimeComeFromOneInstantAtTheTurnOfTheYear) {
     trace.clear();
     TickingClock again;
     FrmOrbelo epsonWindow(hasar, epson, prompts, again);
+    wireOperations(epsonWindow);
     epsonWindow.show();
     epsonWindow.cboListaImp->setCurrentIndex(9);
     click(epsonWindow.btnCambioFechaHora);

@@ -1,4 +1,5 @@
 #include "support/window_fixture.h"
+#include "program/operations.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -96,6 +97,7 @@ TEST_F(DrawerCutter, TheHasarDrawerLocksTheControlsWhileItRuns) {
     };
     Spy spy(trace);
     FrmOrbelo window(spy, epson, prompts, clock);
+    wireOperations(window);
     bool lockedDuringCall = false;
     spy.onOpenDrawer = [&] { lockedDuringCall = !window.txtCant->isEnabled() && !window.btnX->isEnabled(); };
     window.show();

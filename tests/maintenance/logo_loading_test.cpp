@@ -1,5 +1,6 @@
 #include "drivers/error_numbers.h"
 #include "support/window_fixture.h"
+#include "program/operations.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +71,7 @@ TEST_F(LogoLoading, TheControlsAreLockedWhileTheDialogIsOpen) {
     };
     Spy spy(trace);
     FrmOrbelo window(hasar, epson, spy, clock);
+    wireOperations(window);
     bool lockedDuringDialog = false;
     spy.onOpenFile = [&] { lockedDuringDialog = !window.btnX->isEnabled() && !window.txtCant->isEnabled(); };
     window.show();

@@ -1,4 +1,5 @@
 #include "support/window_fixture.h"
+#include "program/operations.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -79,6 +80,7 @@ TEST_F(Reports, TheControlsAreLockedWhileTheReportsPrint) {
     RecordingEpson epsonFake(trace);
     RecordingPrompts promptsFake(trace);
     FrmOrbelo window(spy, epsonFake, promptsFake, clock);
+    wireOperations(window);
     spy.onReport = [&] { seenDisabled << (window.btnZ->isEnabled() ? "enabled" : "disabled"); };
     window.show();
     click(window.btnX);

@@ -4,13 +4,16 @@
 #include <sim/state_file.h>
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -180,6 +183,60 @@ TEST_F(ToolTest, OnePrinterPerStateFileAndAKilledOneLeavesNoLockBehind) {
     fd_ = -1;
     start({QStringLiteral("--state"), state});
     EXPECT_TRUE(replyIn(exchange(0x21, 0x2A)));
+    stop();
+}
+
+// The file is claimed, not its name: a second printer reached through a symbolic or a hard link
+// is refused, and the first one's fiscal memory is what the file keeps.
+TEST_F(ToolTest, NoLinkStartsASecondPrinterOnTheSameStateFile) {
+    const QString state = dir_.filePath(QStringLiteral("state.json"));
+    const auto inode = [&state] {
+        struct stat info {};
+        return ::stat(QFile::encodeName(state).constData(), &info) == 0 ? info.st_ino : 0;
+    };
+    const auto hardLink = [](const QString& target, const QString& link) {
+        return QDir().mkpath(QFileInfo(link).path()) &&
+               ::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
+    };
+    // A link made while no printer runs leads to the memory the next one starts from.
+    start({QStringLiteral("--state"), state});
+    stop();
+    ::close(fd_);
+    fd_ = -1;
+    const QString early = dir_.filePath(QStringLiteral("enlace-previo.json"));
+    ASSERT_TRUE(hardLink(state, early));
+    start({QStringLiteral("--state"), state});
+    const auto first = inode();
+    EXPECT_TRUE(replyIn(exchange(0x20, 0x2A)));
+    // The printer saves shortly after a command, putting a new file in the old one's place.
+    QDeadlineTimer saved(kTimeoutMs);
+    while (inode() == first && !saved.hasExpired()) QThread::msleep(50);
+    ASSERT_NE(inode(), first);
+    const struct {
+        const char* name;
+        QString path;
+        bool (*make)(const QString& target, const QString& link);
+    } links[] = {
+        {"symbolic", dir_.filePath(QStringLiteral("otro-nombre.json")),
+         [](const QString& target, const QString& link) { return QFile::link(target, link); }},
+        {"hard", dir_.filePath(QStringLiteral("otra-carpeta/estado.json")), hardLink},
+        {"hard, made before the printer started", early, nullptr},
+    };
+    for (const auto& l : links) {
+        SCOPED_TRACE(l.name);
+        if (l.make) {
+            ASSERT_TRUE(l.make(state, l.path));
+        }
+        QProcess second;
+        second.start(QStringLiteral(ORBELO_VIRTUAL_PRINTER), {QStringLiteral("--state"), l.path});
+        ASSERT_TRUE(second.waitForFinished(kTimeoutMs));
+        EXPECT_EQ(second.exitCode(), 2);
+        EXPECT_TRUE(second.readAllStandardOutput().isEmpty()) << "no device for the second printer";
+        const QString refusal = QString::fromLocal8Bit(second.readAllStandardError());
+        EXPECT_TRUE(refusal.contains(QStringLiteral("en uso por otro impresor virtual"))) << refusal.toStdString();
+        EXPECT_TRUE(replyIn(exchange(0x21, 0x2A))) << "the first printer goes on";
+        QFile::remove(l.path);
+    }
     stop();
 }
 

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "app/controls_lock.h"
+#include "program/operations.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -9,6 +10,7 @@
 
 void WindowTest::SetUp() {
     window_ = std::make_unique<FrmOrbelo>(hasar, epson, prompts, clock);
+    wireOperations(*window_);
     window_->show();
 }
 

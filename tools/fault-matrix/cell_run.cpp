@@ -12,6 +12,7 @@
 #include "drivers/hasar/hasar_choices.h"
 #include "drivers/hasar/hasar_driver.h"
 #include "drivers/link/serial_transport.h"
+#include "program/operations.h"
 
 #include <QComboBox>
 #include <QEventLoop>
@@ -113,6 +114,7 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
         prompts.logoPath = writeLogo(dir);
         SystemClock clock;
         FrmOrbelo w(hasar, epson, prompts, clock);
+        wireOperations(w);
         w.cboListaImp->setCurrentIndex(w.cboListaImp->findText(op.entry));
         w.cboPuerto->setCurrentIndex(0);
 

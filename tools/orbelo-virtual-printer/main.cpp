@@ -51,8 +51,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    std::unique_ptr<QLockFile> stateLock;
-    if (!options->state.isEmpty() && !(stateLock = lockStateFile(options->state, &error))) return fail(error);
+    std::unique_ptr<StateLock> stateLock;
+    if (!options->state.isEmpty() && !(stateLock = StateLock::claim(options->state, &error))) return fail(error);
     auto memory = startingMemory(*options, &error);
     if (!memory) return fail(error);
     sim::VirtualPrinter printer(options->brand, options->model, std::move(*memory));
@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
     if (!pty.open(&error)) return fail(error);
     if (!options->link.isEmpty() && !replaceSymlink(options->link, pty.devicePath(), &error)) return fail(error);
 
-    PrinterHost host(printer, pty, options->baud, {options->paper, options->state});
+    PrinterHost host(printer, pty, options->baud, {options->paper, stateLock.get()});
     StopSignals stop;
     if (!host.start(&error) || !stop.install(&error)) return fail(error);
     QObject::connect(&stop, &StopSignals::stopRequested, &app, &QCoreApplication::quit);

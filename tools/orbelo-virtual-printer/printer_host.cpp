@@ -1,7 +1,5 @@
 #include "printer_host.h"
 
-#include <sim/state_file.h>
-
 #include <QDateTime>
 #include <QTextStream>
 
@@ -47,9 +45,9 @@ bool PrinterHost::start(QString* error) {
 }
 
 bool PrinterHost::saveState() {
-    if (files_.state.isEmpty()) return true;
+    if (!files_.state) return true;
     QString error;
-    if (sim::state_file::save(printer_.memory(), files_.state, &error)) return true;
+    if (files_.state->save(printer_.memory(), &error)) return true;
     QTextStream(stderr) << error << Qt::endl;
     return false;
 }

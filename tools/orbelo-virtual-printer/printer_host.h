@@ -2,6 +2,7 @@
 
 #include "line_pacer.h"
 #include "pseudo_terminal.h"
+#include "state_lock.h"
 
 #include <sim/virtual_printer.h>
 
@@ -18,7 +19,7 @@ class PrinterHost : public QObject {
 public:
     struct Files {
         QString paper;  // empty: the paper is not kept
-        QString state;  // empty: the fiscal memory is not kept
+        StateLock* state = nullptr;  // none: the fiscal memory is not kept
     };
 
     PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, Files files);

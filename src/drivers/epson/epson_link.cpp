@@ -1,6 +1,7 @@
 #include "epson_link.h"
 
 #include "epson_codes.h"
+#include "epson_status.h"
 
 LinkOptions epsonLinkOptions() {
     LinkOptions o;
@@ -10,5 +11,6 @@ LinkOptions epsonLinkOptions() {
     o.syncFields = {QByteArrayLiteral("N")};
     o.brand = QStringLiteral("Epson");
     o.commandName = epson_code::name;
+    o.statusWords = epsonStatusInWords;
     return o;
 }

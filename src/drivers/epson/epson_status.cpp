@@ -1,7 +1,10 @@
 #include "epson_status.h"
 
+#include "drivers/clock_refusal.h"
 #include "drivers/error_numbers.h"
+#include "epson_codes.h"
 #include "drivers/link/link_errors.h"
+#include "drivers/link/link_trace.h"
 #include "epson_readings.h"
 #include "epson_status_bits.h"
 
@@ -48,7 +51,52 @@ constexpr BitText kPrinterTexts[] = {
     {epson_bit::kBufferFull, "buffer de impresión lleno"},
 };
 
+// Bits that fail no command, in the maker's words.
+constexpr BitText kFiscalInfoTexts[] = {
+    {epson_bit::kFiscalMemoryAlmostFull, "memoria fiscal casi llena"},
+    {epson_bit::kCertified, "impresor certificado"},
+    {epson_bit::kFiscalized, "impresor fiscalizado"},
+    {epson_bit::kFiscalDocumentOpen, "documento fiscal abierto"},
+    {epson_bit::kRollDocumentOpen, "documento abierto en el rollo"},
+    {1u << 14, "documento abierto en hoja suelta"},
+    {epson_bit::kFiscalSummary, "suma de los bits 0 a 8 y 11"},
+};
+constexpr BitText kPrinterInfoTexts[] = {
+    {1u << 4, "poco papel en el diario"},
+    {1u << 5, "poco papel"},
+    {epson_bit::kBufferEmpty, "búfer de impresión vacío"},
+    {1u << 8, "entrada frontal de hoja lista"},
+    {1u << 9, "hoja lista para imprimir"},
+    {1u << 10, "entrada de papel de validación lista"},
+    {1u << 11, "papel de validación presente"},
+    {1u << 12, "cajón abierto"},
+    {1u << 15, "suma de los bits 0 a 6 y 14"},
+};
+
+template <std::size_t E, std::size_t I>
+QStringList bitWords(quint16 word, const BitText (&failing)[E], const BitText (&info)[I]) {
+    QStringList out;
+    for (int bit = 0; bit < 16; ++bit) {
+        const quint16 mask = static_cast<quint16>(1u << bit);
+        if (!(word & mask)) continue;
+        QString text = QStringLiteral("bit %1").arg(bit);
+        for (const BitText& t : failing)
+            if (t.bit == mask) text = QString::fromUtf8(t.text);
+        for (const BitText& t : info)
+            if (t.bit == mask) text = QString::fromUtf8(t.text);
+        out << text;
+    }
+    return out;
+}
+
 }  // namespace
+
+QString epsonStatusInWords(const QList<QByteArray>& fields) {
+    const std::optional<EpsonStatus> s = readStatus(fields);
+    if (!s) return {};
+    return link_trace::statusWords(s->printer, bitWords(s->printer, kPrinterTexts, kPrinterInfoTexts), s->fiscal,
+                                   bitWords(s->fiscal, kFiscalTexts, kFiscalInfoTexts));
+}
 
 std::optional<EpsonStatus> readStatus(const QList<QByteArray>& fields) {
     if (fields.size() < 2) return std::nullopt;
@@ -86,6 +134,6 @@ DriverError failureError(quint8 command, EpsonStatus s) {
                                                                    : error_number::kPrinterFault;
     const QString text = QStringLiteral("El impresor rechazó el comando %1: %2")
                              .arg(link_error::commandCode(command), reasons.join(QStringLiteral("; ")));
-    return DriverError(number, number == error_number::kPrinterRefused ? link_error::withRefusalAdvice(text, command)
-                                                                       : text);
+    const bool clockRefused = number == error_number::kPrinterRefused && command == epson_code::kSetDateTime;
+    return DriverError(number, clockRefused ? withClockRefusalAdvice(text) : text);
 }

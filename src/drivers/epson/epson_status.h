@@ -30,6 +30,10 @@ bool cancelFoundNothing(EpsonStatus s);
 // which only its own payment command may cancel.
 bool cancelMetAnOpenDocument(EpsonStatus s);
 
+// An answer's status words with every bit set in words, for the wire trace; empty when the answer
+// carries no readable status words.
+QString epsonStatusInWords(const QList<QByteArray>& fields);
+
 // The error for a failed command: "El impresor rechazó el comando 0x40: ...", naming every
 // failure the words report; numbered as a refusal when the fiscal word reports one, else as a fault.
 DriverError failureError(quint8 command, EpsonStatus s);

@@ -2,6 +2,7 @@
 
 #include "drivers/link/link_options.h"
 #include "hasar_commands.h"
+#include "hasar_status.h"
 
 #include <QByteArray>
 #include <QList>
@@ -24,6 +25,7 @@ inline LinkOptions linkOptions() {
     o.syncCommand = 0x2A;
     o.brand = QStringLiteral("Hasar");
     o.commandName = hasar_command::name;
+    o.statusWords = hasarStatusInWords;
     return o;
 }
 

@@ -18,6 +18,7 @@ constexpr quint8 kOpenNonFiscal = 0x48;
 constexpr quint8 kPrintNonFiscalText = 0x49;
 constexpr quint8 kCloseNonFiscal = 0x4A;
 constexpr quint8 kCutPaper = 0x4B;
+constexpr quint8 kSetDateTime = 0x58;
 constexpr quint8 kSetCustomerData = 0x62;
 constexpr quint8 kGetWorkingMemory = 0x67;
 constexpr quint8 kGetInitData = 0x73;

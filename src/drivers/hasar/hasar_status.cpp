@@ -1,7 +1,9 @@
 #include "hasar_status.h"
 
+#include "drivers/clock_refusal.h"
 #include "drivers/error_numbers.h"
 #include "drivers/link/link_errors.h"
+#include "drivers/link/link_trace.h"
 #include "hasar_choices.h"
 
 #include <QStringList>
@@ -27,7 +29,49 @@ QStringList meanings(quint16 word, const std::array<hasar_choice::StatusBit, N>&
     return out;
 }
 
+// Bits that fail no command, in the maker's words; the failing ones are in hasar_choice.
+constexpr std::array<hasar_choice::StatusBit, 5> kPrinterInfoBits{{
+    {4, "falta papel del diario"},
+    {5, "falta papel de tickets o comprobantes"},
+    {7, "búfer de impresión vacío"},
+    {14, "cajón cerrado o ausente"},
+    {15, "suma de los bits 2 a 5, 8 y 14"},
+}};
+constexpr std::array<hasar_choice::StatusBit, 7> kFiscalInfoBits{{
+    {8, "memoria fiscal casi llena"},
+    {9, "terminal certificada"},
+    {10, "terminal fiscalizada"},
+    {12, "documento fiscal abierto"},
+    {13, "documento abierto"},
+    {14, "documento abierto en hoja suelta, o STATPRN activo"},
+    {15, "suma de los bits 0 a 8"},
+}};
+
+template <std::size_t E, std::size_t I>
+QStringList bitWords(quint16 word, const std::array<hasar_choice::StatusBit, E>& failing,
+                     const std::array<hasar_choice::StatusBit, I>& info) {
+    QStringList out;
+    for (int bit = 0; bit < 16; ++bit) {
+        if (!(word & (1u << bit))) continue;
+        QString text = QStringLiteral("bit %1").arg(bit);
+        for (const auto& b : failing)
+            if (b.bit == bit) text = QString::fromUtf8(b.meaning);
+        for (const auto& b : info)
+            if (b.bit == bit) text = QString::fromUtf8(b.meaning);
+        out << text;
+    }
+    return out;
+}
+
 }  // namespace
+
+QString hasarStatusInWords(const QList<QByteArray>& fields) {
+    const auto printer = fields.size() >= 2 ? statusWord(fields[0]) : std::nullopt;
+    const auto fiscal = fields.size() >= 2 ? statusWord(fields[1]) : std::nullopt;
+    if (!printer || !fiscal) return {};
+    return link_trace::statusWords(*printer, bitWords(*printer, hasar_choice::kPrinterErrorBits, kPrinterInfoBits),
+                                   *fiscal, bitWords(*fiscal, hasar_choice::kFiscalErrorBits, kFiscalInfoBits));
+}
 
 HasarStatus readStatus(quint8 command, const frame::Frame& reply) {
     const auto printer = reply.fields.size() >= 2 ? statusWord(reply.fields[0]) : std::nullopt;
@@ -43,11 +87,12 @@ std::optional<DriverError> statusError(quint8 command, const HasarStatus& status
     const QStringList fiscal = meanings(status.fiscal, hasar_choice::kFiscalErrorBits);
     const QStringList printer = meanings(status.printer, hasar_choice::kPrinterErrorBits);
     const QString code = link_error::commandCode(command);
-    if (!fiscal.isEmpty())
+    if (!fiscal.isEmpty()) {
+        const QString refusal =
+            QStringLiteral("El impresor rechazó el comando %1: %2").arg(code, (fiscal + printer).join(QStringLiteral(", ")));
         return DriverError(error_number::kPrinterRefused,
-                           link_error::withRefusalAdvice(QStringLiteral("El impresor rechazó el comando %1: %2")
-                                          .arg(code, (fiscal + printer).join(QStringLiteral(", "))),
-                                      command));
+                           command == hasar_command::kSetDateTime ? withClockRefusalAdvice(refusal) : refusal);
+    }
     if (!printer.isEmpty())
         return DriverError(error_number::kPrinterFault, QStringLiteral("El impresor no pudo ejecutar el comando %1: %2")
                                                             .arg(code, printer.join(QStringLiteral(", "))));

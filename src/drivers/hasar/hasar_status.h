@@ -14,6 +14,10 @@ struct HasarStatus {
 // The status words of a reply to the command; DriverError when they are missing or not hex.
 HasarStatus readStatus(quint8 command, const frame::Frame& reply);
 
+// A reply's status words with every bit set in words, for the wire trace; empty when the reply
+// carries no readable status words.
+QString hasarStatusInWords(const QList<QByteArray>& fields);
+
 // The error the status words report for the command, if any.
 std::optional<DriverError> statusError(quint8 command, const HasarStatus& status);
 

@@ -136,9 +136,11 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
             if (options_.printerAcks) send(QByteArray(1, frame::ACK));
             // A reply with another number answers an earlier command: not ours.
             if (item.frame.seq == request.seq) {
-                link_trace::exchange(transport_.label(), command,
-                                     QString::fromUtf8(options_.commandName ? options_.commandName(command) : ""), sends,
-                                     roundTrip.elapsed());
+                if (link_trace::active())
+                    link_trace::exchange(transport_.label(), command,
+                                         QString::fromUtf8(options_.commandName ? options_.commandName(command) : ""),
+                                         sends, roundTrip.elapsed(),
+                                         options_.statusWords ? options_.statusWords(item.frame.fields) : QString());
                 return item.frame;
             }
             break;

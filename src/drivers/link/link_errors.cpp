@@ -15,14 +15,6 @@ QString commandCode(quint8 command) {
     return QStringLiteral("0x") + QString::number(command, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
-QString withRefusalAdvice(const QString& text, quint8 command) {
-    // 0x58 sets the clock on both brands, and both refuse it once the fiscal day has begun.
-    constexpr quint8 kSetDateTime = 0x58;
-    if (command != kSetDateTime) return text;
-    return text + QStringLiteral(". La fecha y la hora solo se cambian antes del primer documento del día: "
-                                 "haga un cierre Z (IMPRIMIR Z) y vuelva a intentarlo");
-}
-
 DriverError portInvalid(int comPort) {
     return DriverError(error_number::kPortInvalid,
                        cannotOpen(QStringLiteral("COM%1").arg(comPort), QStringLiteral("número de puerto no válido")));

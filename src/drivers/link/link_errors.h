@@ -10,10 +10,6 @@ namespace link_error {
 // A command byte as the messages show it, for example "0x40".
 QString commandCode(quint8 command);
 
-// A refusal's text followed by what the technician can do about it, where that is known and the
-// same on both brands; the text alone otherwise.
-QString withRefusalAdvice(const QString& text, quint8 command);
-
 DriverError portInvalid(int comPort);
 DriverError portLost(const QString& label, const QString& reason);
 DriverError portNotOpen();

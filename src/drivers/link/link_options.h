@@ -36,4 +36,6 @@ struct LinkOptions {
     QString brand;
     // The Spanish name of a command byte, for the wire trace.
     const char* (*commandName)(quint8 command) = nullptr;
+    // A reply's status words in words, for the wire trace; empty when it carries none.
+    QString (*statusWords)(const QList<QByteArray>& replyFields) = nullptr;
 };

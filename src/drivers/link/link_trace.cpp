@@ -1,6 +1,7 @@
 #include "link_trace.h"
 
 #include "link_errors.h"
+#include "system_text.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -54,8 +55,10 @@ QString fileProblem(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir()) return QStringLiteral("'%1' es una carpeta, no un archivo para la traza").arg(path);
     QFile file(path);
-    if (!file.open(QIODevice::Append | QIODevice::Text))
-        return QStringLiteral("no se puede escribir la traza en '%1': %2").arg(path, file.errorString());
+    if (!file.open(QIODevice::Append | QIODevice::Text)) {
+        qCDebug(lcLink).noquote() << QStringLiteral("el sistema no abrió la traza %1: %2").arg(path, file.errorString());
+        return QStringLiteral("no se puede escribir la traza en '%1': %2").arg(path, systemTextInSpanish(file.errorString()));
+    }
     return {};
 }
 
@@ -82,13 +85,33 @@ void bytes(const QString& port, bool sent, QByteArrayView data) {
     if (active()) write(bytesLine(port, sent, data));
 }
 
-void exchange(const QString& port, quint8 command, const QString& name, int sends, qint64 milliseconds) {
+void exchange(const QString& port, quint8 command, const QString& name, int sends, qint64 milliseconds,
+              const QString& status) {
     if (!active()) return;
     write(QStringLiteral("%1 %2 %3: %4 %5, %6 ms")
               .arg(port, link_error::commandCode(command), name.isEmpty() ? QStringLiteral("comando") : name)
               .arg(sends)
               .arg(sends == 1 ? QStringLiteral("envío") : QStringLiteral("envíos"))
-              .arg(milliseconds));
+              .arg(milliseconds) +
+          (status.isEmpty() ? QString() : QStringLiteral(" · ") + status));
+}
+
+void operation(const QString& caption, const QString& model, const QString& port) {
+    if (active()) write(QStringLiteral("=== %1 · modelo %2 · %3").arg(caption, model, port));
+}
+
+QString statusWords(quint16 printer, const QStringList& printerBits, quint16 fiscal, const QStringList& fiscalBits) {
+    const auto word = [](const QString& name, quint16 value, const QStringList& bits) {
+        const QString hex = QString::number(value, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+        return QStringLiteral("%1 %2 (%3)")
+            .arg(name, hex, bits.isEmpty() ? QStringLiteral("ningún bit") : bits.join(QStringLiteral(", ")));
+    };
+    return word(QStringLiteral("impresor"), printer, printerBits) + QStringLiteral(", ") +
+           word(QStringLiteral("fiscal"), fiscal, fiscalBits);
+}
+
+void note(const QString& port, const QString& text) {
+    if (active()) write(port + QLatin1Char(' ') + text);
 }
 
 }  // namespace link_trace

@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QLoggingCategory>
 #include <QString>
+#include <QStringList>
 
 // The wire trace: every byte on a printer's port and one line per exchange, on the logging category
 // orbelo.link (off unless QT_LOGGING_RULES="orbelo.link.debug=true") and, when asked, appended to a
@@ -23,8 +24,19 @@ bool active();
 
 // "10:15:03.123 COM1 (/dev/ttyUSB0) >> 02 20 39 ... |. 9.X.00A9|"
 void bytes(const QString& port, bool sent, QByteArrayView data);
-// "10:15:03.456 COM1 (/dev/ttyUSB0) 0x39 cierre diario X/Z: 1 envío, 333 ms"
-void exchange(const QString& port, quint8 command, const QString& name, int sends, qint64 milliseconds);
+// "10:15:03.456 COM1 (/dev/ttyUSB0) 0x39 cierre diario X/Z: 1 envío, 333 ms", then the reply's
+// status words in words when given: " · impresor 0080 (búfer de impresión vacío), fiscal 0600 (...)"
+void exchange(const QString& port, quint8 command, const QString& name, int sends, qint64 milliseconds,
+              const QString& status = {});
+// "10:15:03.000 === IMPRIMIR X · modelo 7 - HASAR SMH/P-715F · COM1 (/dev/ttyUSB0)": where an
+// operation of the window starts.
+void operation(const QString& caption, const QString& model, const QString& port);
+// "10:15:03.001 COM1 (/dev/ttyUSB0) el sistema no abrió el puerto: Permission denied"
+void note(const QString& port, const QString& text);
+
+// "impresor 0080 (búfer de impresión vacío), fiscal 0600 (terminal certificada, terminal fiscalizada)":
+// a reply's two status words with the meaning of each bit set, as each brand's table gives them.
+QString statusWords(quint16 printer, const QStringList& printerBits, quint16 fiscal, const QStringList& fiscalBits);
 
 // One line as written, without its time, for tests and the file alike.
 QString bytesLine(const QString& port, bool sent, QByteArrayView data);

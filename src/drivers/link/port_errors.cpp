@@ -1,10 +1,7 @@
 #include "port_errors.h"
 
 #include "drivers/error_numbers.h"
-#include "serial_devices.h"
-
-#include <QFileInfo>
-#include <QStringList>
+#include "system_text.h"
 
 namespace port_error {
 
@@ -15,15 +12,18 @@ enum class Kind { Missing, Forbidden, InUse, Vanished, Unusable };
 // Qt SerialPort's error codes and what each means here; a code not listed is an unusable device.
 struct CodeMeaning {
     QSerialPort::SerialPortError code;
-    Kind kind;
+    Kind unix;
+    Kind windows;
     const char* reason;  // for a port that fails while open
 };
 constexpr CodeMeaning kCodes[] = {
-    {QSerialPort::DeviceNotFoundError, Kind::Missing, "el dispositivo ya no existe"},
-    {QSerialPort::PermissionError, Kind::Forbidden, "sin permiso"},
-    {QSerialPort::ResourceError, Kind::Vanished, "el dispositivo se desconectó"},
-    {QSerialPort::ReadError, Kind::Vanished, "error de lectura"},
-    {QSerialPort::WriteError, Kind::Vanished, "error de escritura"},
+    {QSerialPort::DeviceNotFoundError, Kind::Missing, Kind::Missing, "el dispositivo ya no existe"},
+    // Windows denies access to a COM another program holds, and to the reads of an adapter that
+    // was pulled out.
+    {QSerialPort::PermissionError, Kind::Forbidden, Kind::InUse, "el sistema negó el acceso al dispositivo"},
+    {QSerialPort::ResourceError, Kind::Vanished, Kind::Vanished, "el dispositivo se desconectó"},
+    {QSerialPort::ReadError, Kind::Vanished, Kind::Vanished, "error de lectura"},
+    {QSerialPort::WriteError, Kind::Vanished, Kind::Vanished, "error de escritura"},
 };
 
 const CodeMeaning* meaning(QSerialPort::SerialPortError code) {
@@ -33,78 +33,80 @@ const CodeMeaning* meaning(QSerialPort::SerialPortError code) {
     return nullptr;
 }
 
-Kind openKind(QSerialPort::SerialPortError code, bool accessible) {
+Kind kindOf(const CodeMeaning& entry, Platform platform) {
+    return platform == Platform::Windows ? entry.windows : entry.unix;
+}
+
+Kind openKind(QSerialPort::SerialPortError code, bool accessible, Platform platform) {
     const CodeMeaning* entry = meaning(code);
     if (!entry) return Kind::Unusable;
-#ifdef Q_OS_WIN
-    // Windows answers "access denied" for a port another program holds.
-    if (entry->kind == Kind::Forbidden) return Kind::InUse;
-#endif
-    if (entry->kind == Kind::Forbidden && accessible) return Kind::InUse;
-    return entry->kind;
+    const Kind kind = kindOf(*entry, platform);
+    if (kind == Kind::Forbidden && accessible) return Kind::InUse;
+    // A port that fails as it opens was never usable.
+    if (kind == Kind::Vanished) return Kind::Unusable;
+    return kind;
 }
 
-QString foundDevices() {
-    QStringList lines;
-    for (const SerialDevice& d : serialDevices()) lines << QStringLiteral("  ") + deviceSummary(d);
-    if (lines.isEmpty()) return QStringLiteral("No se encontró ningún dispositivo serie conectado.");
-    return QStringLiteral("Dispositivos serie encontrados:\n") + lines.join(QLatin1Char('\n'));
+// Windows names a port by its COM name alone when that is what Orbelo's COM n opens.
+QString portName(const Port& port, Platform platform) {
+    if (platform == Platform::Windows && port.device.compare(QStringLiteral("COM%1").arg(port.comPort), Qt::CaseInsensitive) == 0)
+        return port.device;
+    return port.label();
 }
 
-DriverError forbidden(const Port& port) {
-    const QString group = QFileInfo(port.device).group();
-    if (group.isEmpty())
-        return DriverError(error_number::kPortForbidden,
-                           QStringLiteral("No tiene permiso para abrir el puerto %1: pida a quien administra el equipo "
-                                          "acceso a ese dispositivo")
-                               .arg(port.label()));
-    return DriverError(error_number::kPortForbidden,
-                       QStringLiteral("No tiene permiso para abrir el puerto %1 (grupo %2): agregue su usuario al "
-                                      "grupo %2 (sudo usermod -aG %2 $USER) y vuelva a iniciar la sesión")
-                           .arg(port.label(), group));
+Facts factsOf(const Port& port, Platform platform, const QString& group = {}) {
+    return {port.comPort, port.device, group, platform};
 }
 
 }  // namespace
 
 QString Port::label() const { return QStringLiteral("COM%1 (%2)").arg(comPort).arg(device); }
 
-DriverError openFailed(QSerialPort::SerialPortError code, const Port& port, bool accessible,
-                       const QString& systemReason) {
-    switch (openKind(code, accessible)) {
-    case Kind::Missing: return missing(port);
-    case Kind::Forbidden: return forbidden(port);
+PortError openFailed(QSerialPort::SerialPortError code, const Port& port, const Node& node, const QString& systemReason,
+                     Platform platform) {
+    const QString name = portName(port, platform);
+    switch (openKind(code, node.accessible, platform)) {
+    case Kind::Missing: return missing(port, platform);
+    case Kind::Forbidden:
+        return PortError(error_number::kPortForbidden,
+                         node.group.isEmpty()
+                             ? QStringLiteral("No tiene permiso para abrir el puerto %1").arg(name)
+                             : QStringLiteral("No tiene permiso para abrir el puerto %1 (grupo %2)").arg(name, node.group),
+                         factsOf(port, platform, node.group));
     case Kind::InUse:
-        return DriverError(error_number::kPortBusy,
-                           QStringLiteral("El puerto %1 está en uso por otro programa: ciérrelo (u otra ventana de "
-                                          "Orbelo) y vuelva a intentar")
-                               .arg(port.label()));
+        return PortError(error_number::kPortBusy, QStringLiteral("El puerto %1 está en uso por otro programa").arg(name),
+                         factsOf(port, platform));
     case Kind::Vanished:
     case Kind::Unusable: break;
     }
-    return DriverError(error_number::kPortOpenFailed,
-                       QStringLiteral("No se pudo abrir el puerto %1: no es un puerto serie utilizable (%2). Elija otro "
-                                      "puerto o asigne otro dispositivo con orbelo --asignar %3=DISPOSITIVO")
-                           .arg(port.label(), systemReason)
-                           .arg(port.comPort));
+    return PortError(error_number::kPortOpenFailed,
+                     QStringLiteral("No se pudo abrir el puerto %1: no es un puerto serie utilizable (%2)")
+                         .arg(name, systemTextInSpanish(systemReason, platform)),
+                     factsOf(port, platform));
 }
 
-DriverError missing(const Port& port) {
-    return DriverError(error_number::kPortMissing,
-                       QStringLiteral("No existe el dispositivo %1 del puerto COM%2. %3\nPara usar otro dispositivo en "
-                                      "COM%2: orbelo --asignar %2=DISPOSITIVO (por ejemplo /dev/ttyUSB0)")
-                           .arg(port.device)
-                           .arg(port.comPort)
-                           .arg(foundDevices()));
+PortError missing(const Port& port, Platform platform) {
+    QString text = QStringLiteral("No existe el dispositivo %1 del puerto COM%2").arg(port.device).arg(port.comPort);
+    if (platform == Platform::Windows)
+        text = portName(port, platform) == port.device
+                   ? QStringLiteral("No existe el puerto %1 en este equipo").arg(port.device)
+                   : QStringLiteral("No existe el puerto %1, asignado a COM%2, en este equipo").arg(port.device).arg(port.comPort);
+    return PortError(error_number::kPortMissing, text, factsOf(port, platform));
 }
 
-bool failsOpenPort(QSerialPort::SerialPortError code) {
+bool failsOpenPort(QSerialPort::SerialPortError code, Platform platform) {
     const CodeMeaning* entry = meaning(code);
-    return entry && (entry->kind == Kind::Vanished || entry->kind == Kind::Missing);
+    if (!entry) return false;
+    const Kind kind = kindOf(*entry, platform);
+    // Only Windows reads "in use" from a code, the one it also gives for an adapter pulled out.
+    return kind == Kind::Vanished || kind == Kind::Missing || kind == Kind::InUse;
 }
 
-QString vanishedReason(QSerialPort::SerialPortError code) {
+QString vanishedReason(QSerialPort::SerialPortError code, Platform platform) {
     const CodeMeaning* entry = meaning(code);
-    return QString::fromUtf8(entry && entry->kind == Kind::Vanished ? entry->reason : "el dispositivo se desconectó");
+    return QString::fromUtf8(entry && failsOpenPort(code, platform) && entry->code != QSerialPort::DeviceNotFoundError
+                                 ? entry->reason
+                                 : "el dispositivo se desconectó");
 }
 
 }  // namespace port_error

@@ -1,6 +1,7 @@
 #include "serial_transport.h"
 
 #include "link_errors.h"
+#include "link_trace.h"
 #include "port_errors.h"
 
 #include <QFileInfo>
@@ -46,7 +47,9 @@ void SerialTransport::openDevice(int comPort, const QString& device) {
         const QString reason = port_->errorString();
         port_->clearError();
         const QFileInfo node(device);
-        throw port_error::openFailed(error, port, node.isReadable() && node.isWritable(), reason);
+        // The technician reads the reason in Spanish; the system's own words stay in the trace.
+        link_trace::note(label_, QStringLiteral("el sistema no abrió el puerto: ") + reason);
+        throw port_error::openFailed(error, port, {node.isReadable() && node.isWritable(), node.group()}, reason);
     }
     // Modem lines cannot be set on a pseudo-terminal; the printer does not need them there.
     port_->setDataTerminalReady(true);

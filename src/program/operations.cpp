@@ -1,5 +1,6 @@
 #include "operations.h"
 
+#include "app/frm_orbelo.h"
 #include "documents/documents.h"
 #include "fiscaldata/fiscal_data.h"
 #include "maintenance/maintenance.h"

@@ -1,11 +1,12 @@
-#include "clock.h"
-#include "command_line.h"
+#include "app/clock.h"
+#include "app/command_line.h"
+#include "app/frm_orbelo.h"
+#include "app/port_device.h"
+#include "app/qt_prompts.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
 #include "drivers/link/link_trace.h"
-#include "frm_orbelo.h"
-#include "port_device.h"
-#include "qt_prompts.h"
+#include "operations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     QtPrompts prompts;
     SystemClock clock;
     FrmOrbelo window(hasar, epson, prompts, clock);
+    wireOperations(window);
     prompts.setParent(&window);
     // Closing the window mid-operation ends the printer's wait at once; nothing more is sent.
     window.setAbortHandler([&] {
