@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "support/system_port.h"
 
 #include <gtest/gtest.h>
 
@@ -61,16 +62,16 @@ TEST(CommandLine, AssignmentsAreStoredAndListedWithTheirSource) {
                                                           "COM3 → /dev/ttyACM0 (configuración)\n")))
         << command.message.toStdString();
     EXPECT_TRUE(command.message.contains(QStringLiteral("Dispositivos serie encontrados:\n")));
-    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM1 → /dev/ttyS0 (predeterminado)\n")));
+    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM1 → %1 (predeterminado)\n").arg(systemPortName(1))));
     EXPECT_TRUE(command.message.contains(QStringLiteral("  COM3 → /dev/ttyACM0 (configuración)\n")));
     command = parse({"--asignar", "2=", "--asignar", "3=", "--asignar", "1=/dev/ttyUSB7", "--asignar", "9=x"});
     EXPECT_EQ(command.action, Action::Refuse);
     command = parse({"--puertos"});
-    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM1 → /dev/ttyS0 (predeterminado)\n")))
+    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM1 → %1 (predeterminado)\n").arg(systemPortName(1))))
         << command.message.toStdString();
     EXPECT_TRUE(command.message.contains(QStringLiteral("  COM3 → /dev/ttyACM0 (configuración)\n")));
     parse({"--asignar", "3="});
-    EXPECT_TRUE(parse({"--puertos"}).message.contains(QStringLiteral("  COM3 → /dev/ttyS2 (predeterminado)\n")));
+    EXPECT_TRUE(parse({"--puertos"}).message.contains(QStringLiteral("  COM3 → %1 (predeterminado)\n").arg(systemPortName(3))));
 }
 
 TEST(CommandLine, VersionIsThreeNumbersOnOneLine) {
