@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <functional>
@@ -107,14 +108,20 @@ TEST_F(ComPorts, EachBrandPrintsAnXReportAndAnInvoiceThatComeOutOnItsPaperRoll) 
         RecordProperty(std::string(printer.name) + "_invoice_ms", static_cast<int>(invoiceMs));
 
         // The printer writes its roll as it prints; the last lines may trail the final reply.
-        QStringList printed;
+        QStringList printed = titlesAfter(paper(roll), before);
         const QDeadlineTimer deadline(5000);
-        do {
+        while (printed.size() < 2 && !deadline.hasExpired()) {
+            QTest::qWait(50);
             printed = titlesAfter(paper(roll), before);
-        } while (printed.size() < 2 && !deadline.hasExpired() && (QTest::qWait(50), true));
+        }
         ASSERT_EQ(printed.size(), 2) << printed.join(QLatin1Char('\n')).toStdString();
         EXPECT_TRUE(printed[0].startsWith(QStringLiteral("== INFORME X "))) << printed[0].toStdString();
         EXPECT_TRUE(printed[1].startsWith(QStringLiteral("== FACTURA A Nro 0001-"))) << printed[1].toStdString();
+        // Every byte of the items crossed the port: both lines, their text whole.
+        const QStringList items = paper(roll).mid(before).filter(QRegularExpression(QStringLiteral("^ITEM ")));
+        ASSERT_EQ(items.size(), 2) << items.join(QLatin1Char('\n')).toStdString();
+        for (const QString& item : items)
+            EXPECT_TRUE(item.startsWith(QStringLiteral("ITEM Item de Prueba"))) << item.toStdString();
     }
 }
 
