@@ -3,13 +3,23 @@
 #include <QByteArray>
 #include <QSettings>
 
+#include <utility>
+
 namespace {
 
 QString settingsKey(int comPort) { return QStringLiteral("Puertos/COM%1").arg(comPort); }
 
 QByteArray variableName(int comPort) { return "ORBELO_COM" + QByteArray::number(comPort); }
 
-QSettings userSettings() { return QSettings(QStringLiteral("Orbelo"), QStringLiteral("Orbelo")); }
+QString& settingsFile() {
+    static QString file;
+    return file;
+}
+
+QSettings userSettings() {
+    if (!settingsFile().isEmpty()) return QSettings(settingsFile(), QSettings::IniFormat);
+    return QSettings(QStringLiteral("Orbelo"), QStringLiteral("Orbelo"));
+}
 
 }  // namespace
 
@@ -36,6 +46,8 @@ bool assignPortDevice(int comPort, const QString& device) {
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
+
+QString usePortSettingsFile(const QString& iniFile) { return std::exchange(settingsFile(), iniFile); }
 
 QString portSourceText(int comPort, PortSource source) {
     switch (source) {

@@ -22,5 +22,9 @@ QString portDeviceName(int comPort);
 // Stores the device for a COM number in the user's settings; an empty device removes it.
 // False when the settings could not be written.
 bool assignPortDevice(int comPort, const QString& device);
+// Keeps the assignments in this INI file instead of the user's settings (the registry on
+// Windows), so tests never touch the technician's own; empty goes back to the user's settings.
+// Returns the file used before.
+QString usePortSettingsFile(const QString& iniFile);
 // "variable ORBELO_COM1", "configuración" or "predeterminado".
 QString portSourceText(int comPort, PortSource source);

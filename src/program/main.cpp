@@ -6,6 +6,7 @@
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
 #include "drivers/link/link_trace.h"
+#include "app/parent_console.h"
 #include "operations.h"
 
 #include <QApplication>
@@ -18,7 +19,10 @@ int main(int argc, char* argv[]) {
         const QCoreApplication reader(argc, argv);
         command = parseCommandLine(QCoreApplication::arguments());
     }
-    if (command.action != CommandLine::Action::OpenWindow) return finishCommandLine(command);
+    if (command.action != CommandLine::Action::OpenWindow) {
+        const ParentConsole console;
+        return finishCommandLine(command);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbelo"));
@@ -27,9 +31,11 @@ int main(int argc, char* argv[]) {
     QIcon icon;
     for (const int size : {48, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
     QApplication::setWindowIcon(icon);
-    if (!command.traceFile.isEmpty() && !link_trace::setFile(command.traceFile))
+    if (!command.traceFile.isEmpty() && !link_trace::setFile(command.traceFile)) {
+        const ParentConsole console;
         return finishCommandLine({CommandLine::Action::Refuse,
                                   QStringLiteral("no se puede escribir la traza en '%1'").arg(command.traceFile)});
+    }
 
     HasarDriver hasar(portDeviceName);
     EpsonDriver epson(portDeviceName);

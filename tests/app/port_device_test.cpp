@@ -1,8 +1,11 @@
 #include "app/port_device.h"
+#include "support/system_port.h"
 #include "support/window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QSettings>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -35,27 +38,43 @@ TEST_P(PortDeviceLookup, TakesTheVariableThenTheSettingsThenTheSystemName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ports, PortDeviceLookup,
-    ::testing::Values(Lookup{"nothing_set", std::nullopt, {}, "/dev/ttyS2", PortSource::Default},
+    ::testing::Values(Lookup{"nothing_set", std::nullopt, {}, systemPortName(3), PortSource::Default},
                       Lookup{"settings", std::nullopt, "/dev/ttyUSB0", "/dev/ttyUSB0", PortSource::Settings},
                       Lookup{"variable_over_settings", "/dev/ttyACM1", "/dev/ttyUSB0", "/dev/ttyACM1",
                              PortSource::Variable},
                       Lookup{"empty_variable_is_unset", "", "/dev/ttyUSB0", "/dev/ttyUSB0", PortSource::Settings},
-                      Lookup{"removed_assignment", std::nullopt, {}, "/dev/ttyS2", PortSource::Default}),
+                      Lookup{"removed_assignment", std::nullopt, {}, systemPortName(3), PortSource::Default}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PortDeviceAssignment, AnEmptyDeviceRemovesTheAssignment) {
     ASSERT_TRUE(assignPortDevice(2, QStringLiteral("/dev/ttyUSB3")));
     EXPECT_EQ(portDevice(2).source, PortSource::Settings);
     ASSERT_TRUE(assignPortDevice(2, QString()));
-    EXPECT_EQ(portDevice(2).device, QStringLiteral("/dev/ttyS1"));
+    EXPECT_EQ(portDevice(2).device, systemPortName(2));
+}
+
+// A caller with a file of its own (every test) keeps its assignments there; scripts/windows
+// checks that the tests leave the registry's HKCU\Software\Orbelo untouched, which even
+// reading it here would create.
+TEST(PortDeviceAssignment, GoesToTheChosenFileAndNotToTheOneBefore) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("puertos.ini"));
+    const QString device = dir.filePath(QStringLiteral("adaptador"));
+    const QString suiteFile = usePortSettingsFile(file);
+    EXPECT_FALSE(suiteFile.isEmpty());
+    ASSERT_TRUE(assignPortDevice(4, device));
+    EXPECT_EQ(portDevice(4).device, device);
+    usePortSettingsFile(suiteFile);
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value(QStringLiteral("Puertos/COM4")).toString(), device);
+    EXPECT_EQ(portDevice(4).source, PortSource::Default);
 }
 
 using PortList = WindowTest;
 
 TEST_F(PortList, TooltipsNameTheDeviceAndAreReadAgainWhenTheListOpens) {
     QComboBox& list = *w().cboPuerto;
-    EXPECT_EQ(list.itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("COM2 → /dev/ttyS1"));
-    EXPECT_EQ(list.toolTip(), QStringLiteral("COM1 → /dev/ttyS0"));
+    EXPECT_EQ(list.itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("COM2 → ") + systemPortName(2));
+    EXPECT_EQ(list.toolTip(), QStringLiteral("COM1 → ") + systemPortName(1));
     qputenv("ORBELO_COM2", "/tmp/adaptador-nuevo");
     list.showPopup();
     list.hidePopup();

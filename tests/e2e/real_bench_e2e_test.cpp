@@ -14,7 +14,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -26,9 +25,12 @@ protected:
     void SetUp() override {
         qunsetenv("ORBELO_COM1");
         // The window reads the same settings file the program writes under XDG_CONFIG_HOME.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+        suiteSettings = usePortSettingsFile(config.filePath(QStringLiteral("Orbelo/Orbelo.conf")));
     }
-    void TearDown() override { link_trace::setFile(QString()); }
+    void TearDown() override {
+        link_trace::setFile(QString());
+        usePortSettingsFile(suiteSettings);
+    }
 
     // The orbelo program with this test's settings folder and no port variables.
     QString orbelo(const QStringList& arguments, int* status) {
@@ -45,6 +47,7 @@ protected:
 
     QTemporaryDir config;
     QTemporaryDir work;
+    QString suiteSettings;
 };
 
 TEST_F(RealBench, AnAssignedDevicePrintsAnXReportAndTheTraceKeepsItsBytesAndTimes) {

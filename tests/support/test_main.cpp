@@ -1,7 +1,8 @@
+#include "app/port_device.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 
 int main(int argc, char* argv[]) {
@@ -10,9 +11,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // A stray quit must not make every later local event loop return at once.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The tester's own settings (ports assigned on this machine) must not leak into any test.
+    // The tester's own settings (ports assigned on this machine, the registry on Windows) must
+    // neither leak into any test nor be written by one.
     QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    usePortSettingsFile(settings.filePath(QStringLiteral("orbelo.ini")));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -31,7 +31,7 @@ void rotate(FileSink& s) {
     QFile::remove(old);
     QFile::rename(path, old);
     s.file.setFileName(path);
-    s.file.open(QIODevice::Append | QIODevice::Text);
+    s.file.open(QIODevice::Append);
 }
 
 void write(const QString& line) {
@@ -55,7 +55,7 @@ QString fileProblem(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir()) return QStringLiteral("'%1' es una carpeta, no un archivo para la traza").arg(path);
     QFile file(path);
-    if (!file.open(QIODevice::Append | QIODevice::Text)) {
+    if (!file.open(QIODevice::Append)) {
         qCDebug(lcLink).noquote() << QStringLiteral("el sistema no abrió la traza %1: %2").arg(path, file.errorString());
         return QStringLiteral("no se puede escribir la traza en '%1': %2").arg(path, systemTextInSpanish(file.errorString()));
     }
@@ -68,7 +68,7 @@ bool setFile(const QString& path, qint64 maxBytes) {
     s.maxBytes = maxBytes;
     if (path.isEmpty()) return true;
     s.file.setFileName(path);
-    return s.file.open(QIODevice::Append | QIODevice::Text);
+    return s.file.open(QIODevice::Append);
 }
 
 bool active() { return lcLink().isDebugEnabled() || sink().file.isOpen(); }
