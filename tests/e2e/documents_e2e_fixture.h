@@ -15,6 +15,7 @@ protected:
     static const QString kPr4;
     static const QString kPj20;
     static const QString kP320;
+    static const QString k715;
 
     // What the technician does: the document count, the document button, the item count, Aceptar.
     void print(QPushButton* document, const QString& documents, const QString& items);

@@ -52,9 +52,9 @@ TEST_F(DocumentsEndToEnd, HasarInvoiceOfOverAHundredCommandsNeverNumbersOneAsAnA
     EXPECT_EQ(last(hasarPrinter->state(), "a"), 1);
 }
 
-TEST_F(DocumentsEndToEnd, HasarPr4PrintsOneCreditNoteAFromItsRawCommandsWhateverTheDocumentCount) {
-    start({QStringLiteral("--model"), QStringLiteral("3")});
-    selectModel(kPr4);
+TEST_F(DocumentsEndToEnd, Hasar715PrintsOneCreditNoteAFromItsRawCommandsWhateverTheDocumentCount) {
+    start({QStringLiteral("--model"), QStringLiteral("9")});
+    selectModel(k715);
     print(w().btnNCA, QStringLiteral("3"), QStringLiteral("2"));
     expectCleanEnd();
 
@@ -73,6 +73,25 @@ TEST_F(DocumentsEndToEnd, HasarPr4PrintsOneCreditNoteAFromItsRawCommandsWhatever
     EXPECT_EQ(last(state, "a"), 0);
     EXPECT_EQ(day(state, "homologated"), 1);
     EXPECT_TRUE(nothingOpen(state));
+}
+
+TEST_F(DocumentsEndToEnd, HasarPr4HasNoCreditNoteCommandsAndTheWindowSaysSoWithNothingLeftOpen) {
+    // The PR4's manual has no associated document nor homologated documents: the printer answers
+    // the first raw command of the credit note as unknown.
+    start({QStringLiteral("--model"), QStringLiteral("3")});
+    selectModel(kPr4);
+    print(w().btnNCA, QStringLiteral("1"), QStringLiteral("2"));
+    ASSERT_EQ(trace.lines().size(), 1);
+    EXPECT_TRUE(trace.lines()[0].contains(
+        QStringLiteral("Nº 8052 ''El modelo Hasar PR4 no tiene el comando DOCUMENTO ASOCIADO (0x93)''")))
+        << trace.lines()[0].toStdString();
+    expectOneDriverError();
+
+    EXPECT_TRUE(printedDocuments(hasarPrinter->paper()).isEmpty()) << describe(printedDocuments(hasarPrinter->paper()));
+    const QJsonObject state = hasarPrinter->state();
+    EXPECT_TRUE(nothingOpen(state));
+    EXPECT_EQ(last(state, "credit_note_a"), 0);
+    EXPECT_EQ(day(state, "cancelled"), 0);
 }
 
 TEST_F(DocumentsEndToEnd, HasarP320PrintsTheReceiptWithOneDetailLinePerItem) {

@@ -80,8 +80,8 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarCloseWhoseReplyWasLostIsAnsweredAgainNotR
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarSwitchedOffMidCreditNoteCancelsItOnceBackOnAndPrintsTheNextOne) {
     // The printer cuts the line at the second item of the raw credit note.
-    start(hasarOptions(QStringLiteral("3"), QStringLiteral("disconnect,cmd=42,after=1")));
-    selectModel(kPr4);
+    start(hasarOptions(QStringLiteral("9"), QStringLiteral("disconnect,cmd=42,after=1")));
+    selectModel(k715);
     print(w().btnNCA, QStringLiteral("1"), QStringLiteral("3"));
     expectOneDriverError();
 
@@ -89,7 +89,7 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarSwitchedOffMidCreditNoteCancelsItOnceBack
     const std::unique_ptr<VirtualPrinterProcess> switchedOff = std::move(hasarPrinter);
     const QList<PrintedDocument> before = printedDocuments(switchedOff->paper());
     hasarPrinter = std::make_unique<VirtualPrinterProcess>(
-        QStringLiteral("hasar"), QStringList{QStringLiteral("--model"), QStringLiteral("3"), QStringLiteral("--state"), switchedOff->stateFile()});
+        QStringLiteral("hasar"), QStringList{QStringLiteral("--model"), QStringLiteral("9"), QStringLiteral("--state"), switchedOff->stateFile()});
     ASSERT_TRUE(hasarPrinter->started());
     qputenv("ORBELO_COM1", hasarPrinter->device().toLocal8Bit());
 
