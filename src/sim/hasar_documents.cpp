@@ -132,7 +132,8 @@ HasarCommandSet::Answer HasarCommandSet::subtotal(const Fields& f, qint64) {
     const OpenDocument* doc = memory_.open ? &*memory_.open : nullptr;
     if (!doc || info(doc->kind).documentClass != DocumentClass::Fiscal) return refuse(kInvalidInState);
     // Printed on request on a ticket before its payments; a ticket-invoice never prints it.
-    if (f.value(0) == "P" && doc->kind == DocumentKind::Ticket && doc->payments == 0) printout::subtotal(paper_, doc->total);
+    if (f.value(0) == "P" && doc->kind == DocumentKind::Ticket && doc->payments == 0)
+        printout::subtotal(paper_, doc->total);
     return Answer{0,
                   {QByteArray::number(doc->items), doc->total.money().toLatin1(), doc->tax.money().toLatin1(),
                    doc->paid.money().toLatin1(), "0.00"}};
@@ -148,7 +149,8 @@ HasarCommandSet::Answer HasarCommandSet::totalTender(const Fields& f, qint64 now
     OpenDocument* doc = memory_.open ? &*memory_.open : nullptr;
     if (!doc || info(doc->kind).documentClass != DocumentClass::Fiscal) return refuse(kInvalidInState);
     // Once the whole amount is paid the document can only be closed.
-    if (doc->payments >= kMaxPayments || (doc->payments > 0 && doc->paid >= doc->total)) return refuse(kInvalidInState);
+    if (doc->payments >= kMaxPayments || (doc->payments > 0 && doc->paid >= doc->total))
+        return refuse(kInvalidInState);
     const auto paid = add(doc->paid, *amount);
     if (!paid) return refuse(kOverflow);
     if (paid->units < 0) return refuse(kInvalidField);  // a negative amount only undoes what was paid

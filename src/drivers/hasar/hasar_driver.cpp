@@ -27,10 +27,11 @@ DriverError modelLacks(int model, quint8 code) {
     const QString name = QString::fromUtf8(hasar_command::name(code)).toUpper();
     const QString command = name.isEmpty() ? link_error::commandCode(code)
                                            : QStringLiteral("%1 (%2)").arg(name, link_error::commandCode(code));
-    const QString printer = model >= 1 && model <= static_cast<int>(hasar_choice::kModelNames.size())
-                                ? QStringLiteral("El modelo %1").arg(QString::fromUtf8(hasar_choice::kModelNames[model - 1]))
-                                : QStringLiteral("Este modelo de impresor Hasar");
-    return DriverError(error_number::kCommandNotInModel, QStringLiteral("%1 no tiene el comando %2").arg(printer, command));
+    const bool named = model >= 1 && model <= static_cast<int>(hasar_choice::kModelNames.size());
+    const QString printer = named ? QStringLiteral("El modelo %1").arg(QString::fromUtf8(hasar_choice::kModelNames[model - 1]))
+                                  : QStringLiteral("Este modelo de impresor Hasar");
+    return DriverError(error_number::kCommandNotInModel,
+                       QStringLiteral("%1 no tiene el comando %2").arg(printer, command));
 }
 
 // The amount paid as the printer writes it: digits with a decimal point, nothing else.
@@ -108,7 +109,8 @@ void HasarDriver::PrintPayment(const QString& text, double amount) {
 void HasarDriver::CloseFiscalReceipt() { command(kCloseFiscalReceipt); }
 
 void HasarDriver::AssociatedDocument(int index, const QString& documentNumber) {
-    if (index < 1 || index > 2) throw badArgument(QStringLiteral("línea de documento asociado %1 (debe ser 1 o 2)").arg(index));
+    if (index < 1 || index > 2)
+        throw badArgument(QStringLiteral("línea de documento asociado %1 (debe ser 1 o 2)").arg(index));
     command(kSetEmbarkNumber, {QByteArray::number(index), hasar_field::text(documentNumber)});
 }
 
