@@ -37,6 +37,7 @@ constexpr int kOtherProtocol = 8031;  // the printer speaks the other brand's pr
 // What each printer understands, as its maker documents it.
 constexpr int kUnprintableCharacter = 8050;  // a character outside the printer's character set
 constexpr int kCancelRefused = 8051;         // the printer would not cancel the open document
+constexpr int kCommandNotInModel = 8052;     // the printer's model has no such command
 // A logo file that is missing, unreadable, not an image or too large.
 constexpr int kLogoFile = 8300;
 

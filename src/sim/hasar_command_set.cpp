@@ -32,6 +32,34 @@ QByteArray money(Amount a) {
     return a.money().toLatin1();
 }
 
+// Where the commands carry numbers, and in which form.
+struct NumberField {
+    quint8 command;
+    int position;  // 1 = the first field after the command
+    NumberForm form;
+};
+constexpr NumberField kNumberFields[] = {
+    {0x41, 2, NumberForm::Display},
+    {0x42, 2, NumberForm::Quantity},
+    {0x42, 3, NumberForm::Amount},
+    {0x42, 4, NumberForm::TaxRate},
+    {0x42, 6, NumberForm::TaxCoefficient},
+    {0x42, 7, NumberForm::Display},
+    {0x43, 3, NumberForm::Display},
+    {0x44, 2, NumberForm::Payment},
+    {0x44, 4, NumberForm::Display},
+    {0x49, 2, NumberForm::Display},
+    {0x82, 2, NumberForm::DeliveryQuantity},
+    {0x82, 3, NumberForm::Display},
+};
+
+// The 615 family's manual (615, PR4, 930F and 951; entries 2, 3 and 5, with the 614 and 950
+// before them) lists neither the non-fiscal homologated documents, the logo, the associated
+// document, the receipt text nor Cancel.
+constexpr quint8 kMissingFrom615Family[] = {0x80, 0x81, 0x82, 0x90, 0x91, 0x93, 0x97, 0x98};
+constexpr quint8 kCancel = 0x98;
+constexpr quint8 kInitData = 0x73;
+
 // Open-document code of the status reply, 00 when none.
 QByteArray documentStatus(const std::optional<OpenDocument>& open) {
     if (!open) return "0000";
@@ -49,6 +77,16 @@ QByteArray documentStatus(const std::optional<OpenDocument>& open) {
 }
 
 }  // namespace
+
+bool HasarCommandSet::knows(int model, quint8 command) {
+    if (model >= 1 && model <= 5)
+        return std::find(std::begin(kMissingFrom615Family), std::end(kMissingFrom615Family), command) ==
+                   std::end(kMissingFrom615Family) &&
+               // The 614 keeps no initialisation data to show.
+               !(model == 1 && command == kInitData);
+    // The 262/272 has no Cancel either.
+    return !(isTicketFamily(model) && command == kCancel);
+}
 
 int HasarCommandSet::columnsForModel(int model) {
     return model == 7 || model == 8 ? 120 : 40;
@@ -69,6 +107,7 @@ HasarCommandSet::Handler HasarCommandSet::handlerFor(quint8 command) {
     case 0x40: return &HasarCommandSet::openFiscal;
     case 0x41: return &HasarCommandSet::fiscalText;
     case 0x42: return &HasarCommandSet::lineItem;
+    case 0x43: return &HasarCommandSet::subtotal;
     case 0x44: return &HasarCommandSet::totalTender;
     case 0x45: return &HasarCommandSet::closeFiscal;
     case 0x80: return &HasarCommandSet::openHomologated;
@@ -89,16 +128,13 @@ HasarCommandSet::Handler HasarCommandSet::handlerFor(quint8 command) {
 }
 
 QList<QByteArray> HasarCommandSet::execute(const frame::Frame& request, qint64 nowMs) {
-    Handler handler = handlerFor(request.command);
-    if (ticketFamily_ && request.command == 0x98) handler = nullptr;
-    // The 614 (entry 1, with the 950) keeps no initialisation data to show.
-    if (model_ == 1 && request.command == 0x73) handler = nullptr;
+    Handler handler = knows(model_, request.command) ? handlerFor(request.command) : nullptr;
     // 0x7E and 0x7F number the extended protocol's anomaly packets, never a command of the host's.
     if (request.seq > kLastCommandSeq) handler = nullptr;
-    const quint16 badText = textRefusal(request);
+    const quint16 badField = textRefusal(request) | numberRefusal(request);
     const Answer answer = !handler ? refuse(kUnknownCommand)
-                          : badText ? refuse(badText)
-                                    : (this->*handler)(request.fields, nowMs);
+                          : badField ? refuse(badField)
+                                     : (this->*handler)(request.fields, nowMs);
     quint16 fiscal = fiscalStatus() | answer.refusal;
     if (fiscal & kSummarised) fiscal |= kErrorSummary;
     QList<QByteArray> reply{hex4(kPrinterIdle), hex4(fiscal)};
@@ -121,6 +157,16 @@ quint16 HasarCommandSet::textRefusal(const frame::Frame& request) {
     return 0;
 }
 
+quint16 HasarCommandSet::numberRefusal(const frame::Frame& request) {
+    for (const NumberField& n : kNumberFields) {
+        // An empty field may be left out; whether the command needs it is its own business.
+        if (n.command != request.command || n.position > request.fields.size()) continue;
+        const QByteArray& field = request.fields[n.position - 1];
+        if (!field.isEmpty() && !inForm(n.form, field)) return kInvalidField;
+    }
+    return 0;
+}
+
 quint16 HasarCommandSet::fiscalStatus() const {
     quint16 bits = memory_.initialised ? (kCertified | kFiscalised) : 0;
     if (memory_.open) {
@@ -134,27 +180,29 @@ quint16 HasarCommandSet::fiscalStatus() const {
 }
 
 quint16 HasarCommandSet::fiscalGate() const {
-    if (memory_.open || !memory_.initialised) return kInvalidInState;
+    if (memory_.open) return kInvalidInState;
     if (!memory_.moduleOpen || memoryFull(memory_)) return kMemoryFullOrClosed | kInvalidInState;
     return 0;
 }
 
 void HasarCommandSet::printHead(qint64 nowMs) {
     printout::documentHead(paper_, memory_, printerTime(memory_, nowMs));
+    // A non-fiscal document says so already.
+    if (training() && info(memory_.open->kind).documentClass != DocumentClass::NonFiscal) printout::trainingMode(paper_);
 }
 
 HasarCommandSet::Answer HasarCommandSet::statusRequest(const Fields&, qint64) {
     const LastNumbers& last = memory_.last;
-    // Auxiliary state: 1 not initialised, 2 idle, 3 fiscal document, 5 non-fiscal, 6 payment made,
-    // 7 fully paid.
-    int state = 2;
-    if (!memory_.initialised) state = 1;
-    else if (const auto& open = memory_.open) {
+    // Auxiliary state in its last digit: 1 not initialised, 2 idle, 3 fiscal document,
+    // 5 non-fiscal, 6 payment made, 7 fully paid. Its first digit flags training mode with 8.
+    int state = memory_.initialised ? 2 : 1;
+    if (const auto& open = memory_.open) {
         if (open->payments > 0) state = open->paid >= open->total ? 7 : 6;
         else state = info(open->kind).documentClass == DocumentClass::NonFiscal ? 5 : 3;
     }
-    if (ticketFamily_) return Answer{0, {n8(last.b), hex4(state), n8(last.a)}};
-    return Answer{0, {n8(last.b), hex4(state), n8(last.a), documentStatus(memory_.open), n8(last.creditNoteB),
+    const QByteArray auxiliary = hex4(static_cast<quint16>((training() ? kTrainingFlag : 0) | state));
+    if (ticketFamily_) return Answer{0, {n8(last.b), auxiliary, n8(last.a)}};
+    return Answer{0, {n8(last.b), auxiliary, n8(last.a), documentStatus(memory_.open), n8(last.creditNoteB),
                       n8(last.creditNoteA), n8(last.deliveryNote)}};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fiscal_memory.h"
+#include "ledger.h"
 #include "link_session.h"
 #include "logo_upload.h"
 #include "paper_roll.h"
@@ -20,6 +21,8 @@ public:
     // The ticket printers of the window's list (614, 615, PR4, 950, 951, 262): no Cancel command,
     // and a StatusRequest of three data fields.
     static bool isTicketFamily(int model) { return model >= 1 && model <= 6; }
+    // Whether the model knows the command: a printer answers any other as unknown.
+    static bool knows(int model, quint8 command);
 
 private:
     // What a command produced: refusal bits (nothing else happened) or its data fields.
@@ -32,6 +35,10 @@ private:
     static Answer refuse(quint16 bits) { return Answer{bits, {}}; }
     static Handler handlerFor(quint8 command);
     quint16 fiscalStatus() const;
+    // A printer whose fiscal memory is not initialised works in training mode: it prints
+    // documents and Z reports that are not fiscal, and its numbers do not move.
+    bool training() const { return !memory_.initialised; }
+    Numbering numbering() const { return training() ? Numbering::Keep : Numbering::UseUp; }
     // Refusal bits for opening a fiscal or homologated document now, or 0.
     quint16 fiscalGate() const;
 
@@ -53,6 +60,7 @@ private:
     Answer openFiscal(const Fields&, qint64);
     Answer fiscalText(const Fields&, qint64);
     Answer lineItem(const Fields&, qint64);
+    Answer subtotal(const Fields&, qint64);
     Answer totalTender(const Fields&, qint64);
     Answer closeFiscal(const Fields&, qint64);
     Answer openHomologated(const Fields&, qint64);
@@ -73,8 +81,10 @@ private:
 
     void printHead(qint64 nowMs);
 
-    // Refusal bits when a field holds a byte this printer cannot print, or 0.
+    // Refusal bits when a field holds a byte this printer cannot print, or a number out of its
+    // form; 0 when every field is well written.
     static quint16 textRefusal(const frame::Frame& request);
+    static quint16 numberRefusal(const frame::Frame& request);
 
     FiscalMemory& memory_;
     PaperRoll& paper_;

@@ -23,13 +23,6 @@ bool takesItems(const OpenDocument& doc) {
            kind.series == Series::CreditNoteB || doc.kind == DocumentKind::ReceiptX;
 }
 
-// Internal taxes: "0", a coefficient "0.nn", a fixed amount "+0.nn", "$n.n" or a percentage "%n.n".
-bool validInternalTax(QByteArrayView field) {
-    if (!field.isEmpty() && (field[0] == '+' || field[0] == '$' || field[0] == '%')) field = field.sliced(1);
-    const auto value = Amount::parse(field);
-    return value && value->units >= 0;
-}
-
 std::optional<DocumentKind> fiscalKind(char code) {
     switch (code) {
     case 'A': return DocumentKind::InvoiceA;
@@ -108,7 +101,7 @@ HasarCommandSet::Answer HasarCommandSet::lineItem(const Fields& f, qint64) {
     const auto rate = f[3] == "**.**" ? std::optional<Amount>(Amount{}) : Amount::parse(f[3]);
     const auto sign = letter(f, 5, "Mm");
     if (!quantity || quantity->units <= 0 || !price || price->units < 0 || !rate || rate->units < 0 ||
-        *rate > Amount{100 * Amount::kScale} || !sign || (f.size() >= 6 && !validInternalTax(f[5])))
+        *rate > Amount{100 * Amount::kScale} || !sign)
         return refuse(kInvalidField);
     OpenDocument* doc = memory_.open ? &*memory_.open : nullptr;
     if (!doc || !takesItems(*doc) || doc->payments > 0) return refuse(kInvalidInState);
@@ -135,6 +128,17 @@ HasarCommandSet::Answer HasarCommandSet::lineItem(const Fields& f, qint64) {
     return {};
 }
 
+HasarCommandSet::Answer HasarCommandSet::subtotal(const Fields& f, qint64) {
+    const OpenDocument* doc = memory_.open ? &*memory_.open : nullptr;
+    if (!doc || info(doc->kind).documentClass != DocumentClass::Fiscal) return refuse(kInvalidInState);
+    // Printed on request on a ticket before its payments; a ticket-invoice never prints it.
+    if (f.value(0) == "P" && doc->kind == DocumentKind::Ticket && doc->payments == 0)
+        printout::subtotal(paper_, doc->total);
+    return Answer{0,
+                  {QByteArray::number(doc->items), doc->total.money().toLatin1(), doc->tax.money().toLatin1(),
+                   doc->paid.money().toLatin1(), "0.00"}};
+}
+
 HasarCommandSet::Answer HasarCommandSet::totalTender(const Fields& f, qint64 nowMs) {
     if (f.size() < 3) return refuse(kInvalidField);
     const auto amount = Amount::parse(f[1]);
@@ -144,12 +148,15 @@ HasarCommandSet::Answer HasarCommandSet::totalTender(const Fields& f, qint64 now
     if (*action == 'C') return cancel({}, nowMs);
     OpenDocument* doc = memory_.open ? &*memory_.open : nullptr;
     if (!doc || info(doc->kind).documentClass != DocumentClass::Fiscal) return refuse(kInvalidInState);
-    if (doc->payments >= kMaxPayments) return refuse(kInvalidInState);
+    // Once the whole amount is paid the document can only be closed.
+    if (doc->payments >= kMaxPayments || (doc->payments > 0 && doc->paid >= doc->total))
+        return refuse(kInvalidInState);
     const auto paid = add(doc->paid, *amount);
     if (!paid) return refuse(kOverflow);
     if (paid->units < 0) return refuse(kInvalidField);  // a negative amount only undoes what was paid
     doc->paid = *paid;
-    ++doc->payments;
+    // Undoing every payment leaves the document as before them: it may be cancelled again.
+    doc->payments = paid->units == 0 ? 0 : doc->payments + 1;
     printout::payment(paper_, text(f, 1), *amount);
     return Answer{0, {Amount{doc->total.units - doc->paid.units}.money().toLatin1()}};
 }
@@ -158,7 +165,7 @@ HasarCommandSet::Answer HasarCommandSet::closeFiscal(const Fields&, qint64) {
     if (!memory_.open || info(memory_.open->kind).documentClass != DocumentClass::Fiscal)
         return refuse(kInvalidInState);
     const OpenDocument doc = *memory_.open;
-    const quint32 number = finishDocument(memory_);
+    const quint32 number = finishDocument(memory_, numbering());
     printout::documentEnd(paper_, memory_, doc);
     return Answer{0, {printout::number8(number).toLatin1()}};
 }
@@ -209,7 +216,7 @@ HasarCommandSet::Answer HasarCommandSet::closeHomologated(const Fields&, qint64)
     if (memory_.open->kind == DocumentKind::ReceiptX && memory_.open->receiptLines == 0)
         return refuse(kInvalidInState);
     const OpenDocument doc = *memory_.open;
-    const quint32 number = finishDocument(memory_);
+    const quint32 number = finishDocument(memory_, numbering());
     printout::documentEnd(paper_, memory_, doc);
     return Answer{0, {printout::number8(number).toLatin1()}};
 }
@@ -231,7 +238,7 @@ HasarCommandSet::Answer HasarCommandSet::nonFiscalText(const Fields& f, qint64) 
 HasarCommandSet::Answer HasarCommandSet::closeNonFiscal(const Fields&, qint64) {
     if (!memory_.open || memory_.open->kind != DocumentKind::NonFiscal) return refuse(kInvalidInState);
     const OpenDocument doc = *memory_.open;
-    finishDocument(memory_);
+    finishDocument(memory_, numbering());
     printout::documentEnd(paper_, memory_, doc);
     return {};
 }
@@ -239,7 +246,7 @@ HasarCommandSet::Answer HasarCommandSet::closeNonFiscal(const Fields&, qint64) {
 HasarCommandSet::Answer HasarCommandSet::cancel(const Fields&, qint64) {
     if (!memory_.open || memory_.open->payments > 0) return refuse(kInvalidInState);
     const OpenDocument doc = *memory_.open;
-    cancelDocument(memory_);
+    cancelDocument(memory_, numbering());
     printout::documentCancelled(paper_, memory_, doc);
     return {};
 }

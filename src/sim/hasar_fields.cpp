@@ -17,7 +17,42 @@ std::optional<int> digits(QByteArrayView field, int from, int count) {
     return value;
 }
 
+// A decimal form: the sign it takes, how many whole digits and decimals.
+struct Decimal {
+    const char* signs;  // the sign characters allowed in front
+    int maxWhole;       // 0: the whole part is a lone 0
+    int minDecimals;
+    int maxDecimals;
+};
+
+bool inDecimal(const Decimal& form, QByteArrayView field) {
+    qsizetype i = 0;
+    if (i < field.size() && field[i] != '\0' && std::strchr(form.signs, field[i])) ++i;
+    const qsizetype wholeStart = i;
+    while (i < field.size() && field[i] >= '0' && field[i] <= '9') ++i;
+    const QByteArrayView whole = field.sliced(wholeStart, i - wholeStart);
+    if (whole.isEmpty() || i == field.size() || field[i] != '.') return false;
+    if (form.maxWhole == 0 ? whole != "0" : whole.size() > form.maxWhole) return false;
+    const qsizetype decimalsStart = ++i;
+    while (i < field.size() && field[i] >= '0' && field[i] <= '9') ++i;
+    const qsizetype decimals = i - decimalsStart;
+    return i == field.size() && decimals >= form.minDecimals && decimals <= form.maxDecimals;
+}
+
 }  // namespace
+
+bool inForm(NumberForm form, QByteArrayView field) {
+    switch (form) {
+    case NumberForm::Quantity: return inDecimal({"+-", 3, 1, 10}, field);
+    case NumberForm::Amount: return inDecimal({"+-", 6, 2, 2}, field);
+    case NumberForm::Payment: return inDecimal({"+-", 9, 2, 2}, field);
+    case NumberForm::TaxRate: return field == "**.**" || inDecimal({"", 2, 2, 2}, field);
+    case NumberForm::TaxCoefficient: return inDecimal({"+", 0, 8, 8}, field);
+    case NumberForm::DeliveryQuantity: return inDecimal({"", 3, 1, 4}, field);
+    case NumberForm::Display: return field == "0" || field == "1" || field == "2";
+    }
+    return false;
+}
 
 QString text(const QList<QByteArray>& fields, int n) {
     return n >= 1 && n <= fields.size() ? decodeText(fields[n - 1]) : QString();

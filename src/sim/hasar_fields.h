@@ -10,6 +10,20 @@
 // Reading the fields of Hasar requests.
 namespace sim::hasar {
 
+// The forms of the maker's manual for numeric fields: ±nnnnnn.nn is an optional sign, up to six
+// whole digits, the point and exactly two decimals.
+enum class NumberForm {
+    Quantity,          // ±nnn.nnnnnnnnnn: up to ten decimals, at least one
+    Amount,            // ±nnnnnn.nn
+    Payment,           // ±nnnnnnnnn.nn
+    TaxRate,           // nn.nn, or **.** for every rate
+    TaxCoefficient,    // [+]0.nnnnnnnn
+    DeliveryQuantity,  // nnn.nnnn: up to four decimals, at least one
+    Display,           // 0, 1 or 2
+};
+// True when the field is written in the form; a field of the wrong form is refused unexecuted.
+bool inForm(NumberForm form, QByteArrayView field);
+
 // Field n (1 = first after the command) as text in the printer's character set, empty when absent.
 QString text(const QList<QByteArray>& fields, int n);
 // A field that must be exactly one character out of `allowed`.

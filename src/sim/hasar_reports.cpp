@@ -26,14 +26,20 @@ HasarCommandSet::Answer HasarCommandSet::dailyClose(const Fields& f, qint64 nowM
     if (f.isEmpty() || f[0].size() != 1) return refuse(kInvalidField);
     if (memory_.open) return refuse(kInvalidInState);
     const bool z = f[0] == "Z";
-    if (z && !memory_.initialised) return refuse(kInvalidInState);
     if (z && (!memory_.moduleOpen || memoryFull(memory_))) return refuse(kMemoryFullOrClosed | kInvalidInState);
 
     const QDateTime time = printerTime(memory_, nowMs);
     const DayTotals totals = memory_.day;
     if (!z) memory_.lastX = FiscalMemory::nextXNumber(memory_.lastX);
-    const int number = z ? closeDay(memory_, time.date()).number : memory_.lastX;
-    printout::dailyReport(paper_, memory_, z ? 'Z' : 'X', number, totals, time);
+    int number = memory_.lastX;
+    if (z && training()) {
+        // The Z a training printer prints carries the next number and leaves the fiscal memory as it was.
+        number = memory_.lastZ + 1;
+        closeTrainingDay(memory_);
+    } else if (z) {
+        number = closeDay(memory_, time.date()).number;
+    }
+    printout::dailyReport(paper_, memory_, z ? 'Z' : 'X', number, totals, time, training());
 
     const LastNumbers& last = memory_.last;
     const auto n8 = [](quint32 n) { return printout::number8(n).toLatin1(); };

@@ -20,4 +20,7 @@ constexpr quint16 kDocumentOpen = 1 << 13;
 constexpr quint16 kErrorSummary = 1 << 15;  // OR of bits 0-8
 constexpr quint16 kSummarised = 0x01FF;
 
+// Auxiliary status: the flag of training mode, in its most significant digit.
+constexpr quint16 kTrainingFlag = 0x8000;
+
 }  // namespace sim::hasar

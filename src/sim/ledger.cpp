@@ -40,8 +40,9 @@ OpenDocument& beginDocument(FiscalMemory& memory, DocumentKind kind) {
 
 namespace {
 
-void endDocument(FiscalMemory& memory) {
-    if (quint32* slot = numberSlot(memory, info(memory.open->kind).series)) *slot = memory.open->number;
+void endDocument(FiscalMemory& memory, Numbering numbering) {
+    quint32* slot = numberSlot(memory, info(memory.open->kind).series);
+    if (slot && numbering == Numbering::UseUp) *slot = memory.open->number;
     const DocumentKind kind = memory.open->kind;
     memory.open.reset();
     // Customer and associated-document data belong to the next document that names a buyer; a
@@ -53,7 +54,7 @@ void endDocument(FiscalMemory& memory) {
 
 }  // namespace
 
-quint32 finishDocument(FiscalMemory& memory) {
+quint32 finishDocument(FiscalMemory& memory, Numbering numbering) {
     const OpenDocument doc = *memory.open;
     const DocumentKindInfo& kind = info(doc.kind);
     switch (kind.documentClass) {
@@ -71,16 +72,16 @@ quint32 finishDocument(FiscalMemory& memory) {
         break;
     case DocumentClass::NonFiscal: FiscalMemory::countUp(memory.day.nonFiscal); break;
     }
-    endDocument(memory);
+    endDocument(memory, numbering);
     return doc.number;
 }
 
-void cancelDocument(FiscalMemory& memory) {
+void cancelDocument(FiscalMemory& memory, Numbering numbering) {
     if (info(memory.open->kind).documentClass == DocumentClass::NonFiscal)
         FiscalMemory::countUp(memory.day.nonFiscal);
     else
         FiscalMemory::countUp(memory.day.cancelled);
-    endDocument(memory);
+    endDocument(memory, numbering);
 }
 
 bool dayHasDocuments(const FiscalMemory& memory) {
@@ -98,6 +99,8 @@ const ZRecord& closeDay(FiscalMemory& memory, QDate date) {
     memory.day = {};
     return memory.zRecords.last();
 }
+
+void closeTrainingDay(FiscalMemory& memory) { memory.day = {}; }
 
 QDateTime printerTime(const FiscalMemory& memory, qint64 nowMs) {
     return QDateTime::fromMSecsSinceEpoch(nowMs + memory.clockOffsetMs, Qt::UTC);

@@ -98,6 +98,15 @@ void payment(PaperRoll& paper, const QString& text, Amount amount) {
     paper.print(QStringLiteral("PAGO %1 | %2").arg(paper.fit(text), amount.money()));
 }
 
+void subtotal(PaperRoll& paper, Amount amount) {
+    paper.print(QStringLiteral("SUBTOTAL %1").arg(amount.money()));
+}
+
+void trainingMode(PaperRoll& paper) {
+    paper.print(QStringLiteral("MODO ENTRENAMIENTO"));
+    paper.print(QStringLiteral("NO VALIDO COMO COMPROBANTE FISCAL"));
+}
+
 void documentEnd(PaperRoll& paper, const FiscalMemory& memory, const OpenDocument& doc) {
     const DocumentKindInfo& kind = info(doc.kind);
     const bool hasTotal = kind.documentClass == DocumentClass::Fiscal || kind.series == Series::CreditNoteA ||
@@ -115,10 +124,14 @@ void documentCancelled(PaperRoll& paper, const FiscalMemory& memory, const OpenD
 }
 
 void dailyReport(PaperRoll& paper, const FiscalMemory& memory, char kind, int number, const DayTotals& totals,
-                 const QDateTime& time) {
+                 const QDateTime& time, bool training) {
     const QString title = QStringLiteral("INFORME %1 Nro %2").arg(QLatin1Char(kind)).arg(number4(number));
     paper.print(QStringLiteral("== %1 ==").arg(title));
     paper.print(dateTimeLine(time));
+    if (training) {
+        trainingMode(paper);
+        if (kind == 'Z') paper.print(QStringLiteral("SIN REGISTRO EN MEMORIA FISCAL"));
+    }
     totalsLines(paper, totals);
     paper.print(QStringLiteral("ULTIMO A %1").arg(number8(memory.last.a)));
     paper.print(QStringLiteral("ULTIMO B %1").arg(number8(memory.last.b)));

@@ -20,13 +20,16 @@ void item(PaperRoll& paper, const QString& description, Amount quantity, Amount 
           Amount lineTotal);
 void deliveryItem(PaperRoll& paper, const QString& description, Amount quantity);
 void payment(PaperRoll& paper, const QString& text, Amount amount);
+void subtotal(PaperRoll& paper, Amount amount);
+// What a printer in training mode prints at the head of a fiscal document or report.
+void trainingMode(PaperRoll& paper);
 // Totals (fiscal kinds and credit notes) and the closing line.
 void documentEnd(PaperRoll& paper, const FiscalMemory& memory, const OpenDocument& doc);
 void documentCancelled(PaperRoll& paper, const FiscalMemory& memory, const OpenDocument& doc);
 
-// X or Z report: the counters of the day and the last numbers.
+// X or Z report: the counters of the day and the last numbers; in training mode, marked so.
 void dailyReport(PaperRoll& paper, const FiscalMemory& memory, char kind, int number, const DayTotals& totals,
-                 const QDateTime& time);
+                 const QDateTime& time, bool training = false);
 // Global report over the given Z records (already selected), one line each or one total line.
 void globalReport(PaperRoll& paper, const QString& range, const QList<ZRecord>& records, bool totalsOnly,
                   const QDateTime& time);

@@ -42,8 +42,8 @@ TEST_F(DocumentsEndToEnd, HasarInvoiceOfOverAHundredCommandsNeverNumbersOneAsAnA
     expectMemory(hasarPrinter->state(), {{"a", 1}}, {});
 }
 
-TEST_F(DocumentsEndToEnd, HasarPr4PrintsOneCreditNoteAFromItsRawCommandsWhateverTheDocumentCount) {
-    startHasar(QStringLiteral("3"), kPr4);
+TEST_F(DocumentsEndToEnd, Hasar715PrintsOneCreditNoteAFromItsRawCommandsWhateverTheDocumentCount) {
+    startHasar(QStringLiteral("9"), k715);
     printCleanly(w().btnNCA, QStringLiteral("3"), QStringLiteral("2"));
 
     const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
@@ -57,6 +57,25 @@ TEST_F(DocumentsEndToEnd, HasarPr4PrintsOneCreditNoteAFromItsRawCommandsWhatever
     EXPECT_EQ(docs[0].linesStartingWith(QStringLiteral("ITEM Item de Prueba")).size(), 2) << describe(docs);
 
     expectMemory(hasarPrinter->state(), {{"credit_note_a", 1}, {"a", 0}}, {{"homologated", 1}});
+}
+
+TEST_F(DocumentsEndToEnd, HasarPr4HasNoCreditNoteCommandsAndTheWindowSaysSoWithNothingLeftOpen) {
+    // The PR4's manual has no associated document nor homologated documents: the printer answers
+    // the first raw command of the credit note as unknown.
+    start({QStringLiteral("--model"), QStringLiteral("3")});
+    selectModel(kPr4);
+    print(w().btnNCA, QStringLiteral("1"), QStringLiteral("2"));
+    ASSERT_EQ(trace.lines().size(), 1);
+    EXPECT_TRUE(trace.lines()[0].contains(
+        QStringLiteral("Nº 8052 ''El modelo Hasar PR4 no tiene el comando DOCUMENTO ASOCIADO (0x93)''")))
+        << trace.lines()[0].toStdString();
+    expectOneDriverError();
+
+    EXPECT_TRUE(printedDocuments(hasarPrinter->paper()).isEmpty()) << describe(printedDocuments(hasarPrinter->paper()));
+    const QJsonObject state = hasarPrinter->state();
+    EXPECT_TRUE(nothingOpen(state));
+    EXPECT_EQ(last(state, "credit_note_a"), 0);
+    EXPECT_EQ(day(state, "cancelled"), 0);
 }
 
 TEST_F(DocumentsEndToEnd, HasarP320PrintsTheReceiptWithOneDetailLinePerItem) {

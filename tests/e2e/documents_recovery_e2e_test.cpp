@@ -59,7 +59,7 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarCloseWhoseReplyWasLostIsAnsweredAgainNotR
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarSwitchedOffMidCreditNoteCancelsItOnceBackOnAndPrintsTheNextOne) {
     // The printer cuts the line at the second item of the raw credit note.
-    startHasar(QStringLiteral("3"), kPr4, {QStringLiteral("--fault"), QStringLiteral("disconnect,cmd=42,after=1")});
+    startHasar(QStringLiteral("9"), k715, {QStringLiteral("--fault"), QStringLiteral("disconnect,cmd=42,after=1")});
     print(w().btnNCA, QStringLiteral("1"), QStringLiteral("3"));
     expectOneDriverError();
 

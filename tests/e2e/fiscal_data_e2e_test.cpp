@@ -274,6 +274,30 @@ TEST_F(FiscalDataEndToEnd, HasarNotInitialisedShowsItsFixedTextsAndPrintsThem) {
     EXPECT_EQ(documents[0], expectedPrintout(page, QStringLiteral("12"), kHasarRoll));
 }
 
+TEST_F(FiscalDataEndToEnd, HasarNotInitialisedIssuesInTrainingModeAndItsPageStaysTheSame) {
+    start({QStringLiteral("--not-initialised")});
+    choose(QStringLiteral("2 - Hasar 615"), 0);
+    query();
+    const Page before = shown();
+    printDocuments(w().btnFacA, 2);
+    dailyClose();
+    expectNoMessages();
+    query();
+    expectSamePage(shown(), before);
+    EXPECT_EQ(before.businessName, QStringLiteral("Impresor No Inicializado"));
+
+    // Both invoices and the Z are printed as training, and no number moved.
+    const QStringList paper = roll(*hasarPrinter);
+    EXPECT_EQ(paper.filter(QStringLiteral("== FACTURA A Nro 0001-00000001 ==")).size(), 2) << paper.join('\n').toStdString();
+    EXPECT_EQ(paper.filter(QStringLiteral("== INFORME Z Nro 0001 ==")).size(), 1) << paper.join('\n').toStdString();
+    EXPECT_EQ(paper.filter(QStringLiteral("MODO ENTRENAMIENTO")).size(), 3) << paper.join('\n').toStdString();
+    EXPECT_TRUE(paper.contains(QStringLiteral("SIN REGISTRO EN MEMORIA FISCAL")));
+    const Memory m = Memory::from(hasarPrinter->state());
+    EXPECT_EQ(m.a, 0);
+    EXPECT_EQ(m.b, 0);
+    EXPECT_EQ(m.lastZ, 0);
+}
+
 TEST_F(FiscalDataEndToEnd, HasarTicketModelPrintsItsAccentedFixedTextsInItsOwnCodePage) {
     start({QStringLiteral("--not-initialised"), QStringLiteral("--module-closed"), QStringLiteral("--model"),
            QStringLiteral("6")});

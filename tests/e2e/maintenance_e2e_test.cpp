@@ -208,10 +208,11 @@ TEST_F(MaintenanceEndToEnd, EpsonClockChangeAfterATicketIsRefusedAndSaysToTakeTh
 }
 
 // --- Logo ---
+// On the 715: the 615 family's manual has no logo commands.
 
 TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
-    start();
-    useHasar();
+    start(kModel715);
+    useHasar715();
     loadLogoQuietly(logo);
     printInvoiceA();
     expectNoMessage();
@@ -233,8 +234,8 @@ TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
 
 TEST_F(MaintenanceEndToEnd, HasarLogoRecordWhoseReplyIsLostIsStoredOnce) {
     // The first data record is taken but its reply never comes back, so the driver sends it again.
-    start({QStringLiteral("--fault"), QStringLiteral("drop-reply,cmd=90,after=1")});
-    useHasar();
+    start(kModel715 + QStringList{QStringLiteral("--fault"), QStringLiteral("drop-reply,cmd=90,after=1")});
+    useHasar715();
     loadLogoQuietly(logo);
     printInvoiceA();
     expectNoMessage();
@@ -249,8 +250,8 @@ TEST_F(MaintenanceEndToEnd, HasarLogoWiderThanThePaperIsNarrowedToItsDots) {
         for (int x = 0; x < wide.width() / 2; ++x) wide.setPixel(x, y, qRgb(0, 0, 0));
     const QString path = dir.filePath(QStringLiteral("ancho.png"));
     ASSERT_TRUE(wide.save(path, "PNG"));
-    start();
-    useHasar();
+    start(kModel715);
+    useHasar715();
     loadLogo(path);
     trace.clear();
     printInvoiceA();
@@ -270,8 +271,8 @@ TEST_F(MaintenanceEndToEnd, HasarLogoWiderThanThePaperIsNarrowedToItsDots) {
 }
 
 TEST_F(MaintenanceEndToEnd, HasarLogoLoadsOverADocumentLeftOpenByCancellingItFirst) {
-    start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=4B,times=0")});
-    useHasar();
+    start(kModel715 + QStringList{QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=4B,times=0")});
+    useHasar715();
     w().txtCant->setText(QStringLiteral("1"));
     click(w().btnPruebaCuchilla);
     ASSERT_EQ(trace.lines().size(), 1);  // the cut failed, its non-fiscal document stays open
@@ -280,7 +281,7 @@ TEST_F(MaintenanceEndToEnd, HasarLogoLoadsOverADocumentLeftOpenByCancellingItFir
     loadLogoQuietly(logo);
 
     const QStringList paper = hasarPrinter->paper();
-    EXPECT_TRUE(paper.last().startsWith(QStringLiteral("== FIN DOCUMENTO NO FISCAL "))) << joined(paper).toStdString();
+    EXPECT_TRUE(paper.last().startsWith(QStringLiteral("== CANCELADO DOCUMENTO NO FISCAL "))) << joined(paper).toStdString();
     EXPECT_EQ(hasarPrinter->state().value(QStringLiteral("logo")).toObject().value(QStringLiteral("width")).toInt(), kLogoWidth);
 }
 
@@ -289,8 +290,8 @@ TEST_F(MaintenanceEndToEnd, HasarKeepsItsLogoWhenTheNextFileIsNoImage) {
     QFile text(notImage);
     ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("no es una imagen\n") > 0);
     text.close();
-    start();
-    useHasar();
+    start(kModel715);
+    useHasar715();
     loadLogo(logo);
     trace.clear();
 
@@ -361,6 +362,27 @@ TEST_F(MaintenanceCancelEndToEnd, HasarClosesAPaidInvoiceItCannotCancel) {
     printInvoiceA();
     // It had been paid: the printer can only close it, so the window says it was issued, and which.
     cancelLeftOpen(QStringLiteral("FACTURA A "), QStringLiteral("== FIN "), QStringLiteral("se emitió con el Nº 00000001"));
+}
+
+TEST_F(MaintenanceCancelEndToEnd, HasarPaysBackAPartlyPaidInvoiceThenCancelsIt) {
+    // 120 items of 0.01 and the sequence's payment of 1.00 leave 0.20 due when every close is lost:
+    // such an invoice can be neither cancelled nor closed until its payment is undone.
+    start({QStringLiteral("--model"), QStringLiteral("8"), QStringLiteral("--fault"),
+           QStringLiteral("nak-request,cmd=45,times=6")});
+    selectModel(QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008"));
+    w().txtCant->setText(QStringLiteral("1"));
+    click(w().btnFacA);
+    w().txtCantItems->setText(QStringLiteral("120"));
+    click(w().btnAceptar);
+    cancelLeftOpen(QStringLiteral("FACTURA A "));
+
+    const QStringList paper = hasarPrinter->paper();
+    EXPECT_EQ(paper.filter(QStringLiteral("PAGO ")),
+              QStringList({QStringLiteral("PAGO  | 1.00"), QStringLiteral("PAGO Anula pagos | -1.00")}))
+        << joined(paper).toStdString();
+    const QJsonObject day = hasarPrinter->state().value(QStringLiteral("day")).toObject();
+    EXPECT_EQ(day.value(QStringLiteral("cancelled")).toInt(), 1);
+    EXPECT_EQ(day.value(QStringLiteral("fiscal")).toInt(), 0);
 }
 
 TEST_F(MaintenanceCancelEndToEnd, HasarCancelsATicketLeftOpenOnTheModelWithoutCancel) {

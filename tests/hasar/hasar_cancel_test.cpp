@@ -16,6 +16,7 @@ struct CancelCase {
     QList<quint8> sent;
     int error;
     const char* notice;  // part of the notice returned, or nullptr when it must be empty
+    QByteArray paid = "5.00";  // what the subtotal says was paid; empty: its answer ends before
 };
 
 void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.name; }
@@ -35,6 +36,10 @@ TEST_P(HasarCancelAll, ReadsTheStatusAndOnlyClosesAfterAPayment) {
         const auto it = c.replies.find(f.command);
         QList<QByteArray> fields{"0080", it == c.replies.end() ? QByteArray("0600") : it->second};
         if (f.command == 0x45 || f.command == 0x81) fields << "00000012";
+        if (f.command == 0x43) {
+            fields << "1" << "10.00" << "1.74";
+            if (!c.paid.isEmpty()) fields << c.paid << "0.00";
+        }
         return fields;
     };
     QString notice;
@@ -56,7 +61,16 @@ INSTANTIATE_TEST_SUITE_P(
         CancelCase{"AfterAFiscalText", "0080", "3600", "0004", {}, {0x2A, 0x98}, 0, nullptr},
         CancelCase{"StatusWithoutAuxiliaryField", "0080", "3600", "", {}, {0x2A, 0x98}, 0, nullptr},
         CancelCase{"TicketModelCancelsByTender", "0080", "3600", "0003", {{0x98, "0608"}}, {0x2A, 0x98, 0x44}, 0, nullptr},
-        CancelCase{"PaymentMadeIsClosedAndTold", "0080", "3600", "0006", {}, {0x2A, 0x45}, 0, "se emitió"},
+        // A partial payment is paid back (the subtotal tells how much), then the document is cancelled.
+        CancelCase{"PartlyPaidIsPaidBackAndCancelled", "0080", "3600", "0006", {}, {0x2A, 0x43, 0x44, 0x98}, 0, nullptr},
+        CancelCase{"TicketModelPartlyPaidIsPaidBackAndCancelledByTender", "0080", "3600", "0006", {{0x98, "0608"}},
+                   {0x2A, 0x43, 0x44, 0x98, 0x44}, 0, nullptr},
+        CancelCase{"PaybackRefused", "0080", "3600", "0006", {{0x44, "0620"}}, {0x2A, 0x43, 0x44},
+                   error_number::kCancelRefused, nullptr},
+        CancelCase{"PaidAmountNotTold", "0080", "3600", "0006", {}, {0x2A, 0x43}, error_number::kCancelRefused, nullptr,
+                   ""},
+        CancelCase{"PaidAmountNotANumber", "0080", "3600", "0006", {}, {0x2A, 0x43}, error_number::kCancelRefused,
+                   nullptr, "5,00"},
         CancelCase{"FullyPaidIsClosedAndTold", "0080", "3600", "0027", {}, {0x2A, 0x45}, 0, "se emitió"},
         CancelCase{"NonFiscalCancelled", "0080", "2600", "0005", {}, {0x2A, 0x98}, 0, nullptr},
         CancelCase{"HomologatedCancelled", "0080", "2600", "0003", {}, {0x2A, 0x98}, 0, nullptr},
@@ -69,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                    error_number::kCancelRefused, nullptr},
         CancelCase{"TenderCancelRefused", "0080", "3600", "0003", {{0x98, "0608"}, {0x44, "0620"}}, {0x2A, 0x98, 0x44},
                    error_number::kCancelRefused, nullptr},
-        CancelCase{"CloseAfterPaymentRefused", "0080", "3600", "0006", {{0x45, "0620"}}, {0x2A, 0x45},
+        CancelCase{"CloseAfterPaymentRefused", "0080", "3600", "0007", {{0x45, "0620"}}, {0x2A, 0x45},
                    error_number::kCancelRefused, nullptr},
         CancelCase{"FaultyPrinterNotTouched", "0100", "3600", "0003", {}, {0x2A}, error_number::kPrinterFault, nullptr}),
     [](const auto& info) { return info.param.name; });
@@ -85,6 +99,20 @@ TEST_F(HasarTenderCancel, TheTicketModelsCancelWithTheTenderLetterC) {
     driver->CancelAll();
     ASSERT_EQ(printer->seen.size(), 3);
     EXPECT_EQ(printer->seen[2].fields, (QList<QByteArray>{" ", "0.00", "C", "0"}));
+}
+
+TEST_F(HasarTenderCancel, APartialPaymentIsPaidBackWithItsNegativeInThePaymentForm) {
+    begin(2);
+    printer->answer = [](const frame::Frame& f) -> QList<QByteArray> {
+        if (f.command == 0x2A) return {"0080", "3600", "00000011", "0006"};
+        if (f.command == 0x43) return {"0080", "3600", "2", "12.50", "2.17", "0000000004.5", "0.00"};
+        return {"0080", f.command == 0x98 ? QByteArray("0608") : QByteArray("3600")};
+    };
+    driver->CancelAll();
+    ASSERT_EQ(printer->seen.size(), 5);
+    EXPECT_EQ(printer->seen[1].fields, (QList<QByteArray>{"N", " ", "0"}));  // the subtotal is not printed
+    EXPECT_EQ(printer->seen[2].fields, (QList<QByteArray>{"Anula pagos", "-4.50", "T", "0"}));
+    EXPECT_EQ(printer->seen[4].fields, (QList<QByteArray>{" ", "0.00", "C", "0"}));
 }
 
 }  // namespace

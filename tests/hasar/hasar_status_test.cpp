@@ -60,19 +60,59 @@ INSTANTIATE_TEST_SUITE_P(
     Bits, HasarStatusBits,
     ::testing::Values(
         fiscal(0, "error en la memoria fiscal"), fiscal(1, "error en la memoria de trabajo"),
-        fiscal(3, "comando desconocido"), fiscal(4, "dato no válido en un campo"),
+        BitCase{"Fiscal3", "0000", word(3), error_number::kCommandNotInModel,
+                "El modelo Hasar 615 no tiene el comando CIERRE DE JORNADA X/Z (0x39)"},
+        fiscal(4, "dato no válido en un campo"),
         fiscal(5, "comando no válido en el estado fiscal actual"), fiscal(6, "desborde de totales"),
         fiscal(7, "memoria fiscal llena, bloqueada o dada de baja"), fiscal(11, "fecha no válida"),
         printer(2, "falla del mecanismo de impresión"), printer(3, "impresora fuera de línea"),
         printer(6, "búfer de impresión lleno"), printer(8, "tapa abierta"),
-        BitCase{"FiscalAndPrinterTogether", "0100", "0028", error_number::kPrinterRefused,
-                "El impresor rechazó el comando 0x39: comando desconocido, comando no válido en el estado fiscal actual, "
-                "tapa abierta"},
+        BitCase{"FiscalAndPrinterTogether", "0100", "0030", error_number::kPrinterRefused,
+                "El impresor rechazó el comando 0x39: dato no válido en un campo, comando no válido en el estado fiscal "
+                "actual, tapa abierta"},
         harmless("Idle", "0080", "0600"), harmless("LowBatteryWarning", "0000", "0004"),
         harmless("MemoryAlmostFull", "0000", "0100"), harmless("DocumentOpen", "0000", "3000"),
         harmless("SlipOrStatprn", "0000", "4000"), harmless("FiscalSummaryAlone", "0000", "8000"),
         harmless("PaperLow", "0030", "0000"), harmless("DrawerAndSummary", "C000", "0000"),
         harmless("UnusedPrinterBits", "0003", "0000")),
+    [](const auto& info) { return info.param.name; });
+
+// A command the printer answers as unknown: the message names the model, the command and its code.
+struct LackedCase {
+    std::string name;
+    int model;  // 0: never written
+    std::function<void(HasarPrinter&)> call;
+    std::string description;
+};
+
+void PrintTo(const LackedCase& c, std::ostream* os) { *os << c.name; }
+
+class HasarModelLacks : public HasarTest, public ::testing::WithParamInterface<LackedCase> {};
+
+TEST_P(HasarModelLacks, TheRefusalSaysTheModelHasNoSuchCommand) {
+    const LackedCase& c = GetParam();
+    driver->ComPort(1);
+    if (c.model) driver->Model(c.model);
+    driver->BeginSession();
+    answerWith({"0080", "0608"});
+    EXPECT_EQ(errorOf([&] { c.call(*driver); }), error_number::kCommandNotInModel);
+    EXPECT_EQ(lastError, QString::fromStdString(c.description));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Models, HasarModelLacks,
+    ::testing::Values(
+        LackedCase{"HomologatedOn615", 2, [](HasarPrinter& p) { p.OpenHomologatedDocument(82); },
+                   "El modelo Hasar 615 no tiene el comando ABRIR DOCUMENTO NO FISCAL HOMOLOGADO (0x80)"},
+        LackedCase{"RawAssociatedDocumentOnPr4", 3,
+                   [](HasarPrinter& p) { p.SendCommand(QByteArray(1, char(0x93)) + "\x1C" "1\x1C" "A-0001-00000001"); },
+                   "El modelo Hasar PR4 no tiene el comando DOCUMENTO ASOCIADO (0x93)"},
+        LackedCase{"ReceiptTextOn951", 5, [](HasarPrinter& p) { p.PrintReceiptText(QStringLiteral("Linea")); },
+                   "El modelo Hasar 951 no tiene el comando TEXTO DE RECIBO (0x97)"},
+        LackedCase{"NamelessCommandOf715", 9, [](HasarPrinter& p) { p.SendCommand("w"); },
+                   "El modelo Hasar 715/PR5 no tiene el comando 0x77"},
+        LackedCase{"ModelNeverWritten", 0, [](HasarPrinter& p) { p.OpenDrawer(); },
+                   "Este modelo de impresor Hasar no tiene el comando ABRIR CAJÓN (0x7B)"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(HasarTest, AReplyWithoutReadableStatusWordsIsAnError) {
@@ -95,12 +135,16 @@ TEST(HasarAuxiliaryStatus, StateInTheLastDigitFlagsInTheFirst) {
     struct Row {
         QByteArray field;
         int state, flags;
+        bool training;
     };
-    for (const Row& r : {Row{"0002", 2, 0}, Row{"0006", 6, 0}, Row{"C007", 7, 0xC}, Row{"2003", 3, 2}, Row{"5", 5, 0}}) {
+    for (const Row& r : {Row{"0002", 2, 0, false}, Row{"0006", 6, 0, false}, Row{"C007", 7, 0xC, true},
+                         Row{"2003", 3, 2, false}, Row{"5", 5, 0, false}, Row{"8001", 1, 8, true},
+                         Row{"A003", 3, 0xA, true}, Row{"4002", 2, 4, false}}) {
         const auto aux = readAuxiliary(r.field);
         ASSERT_TRUE(aux) << r.field.constData();
         EXPECT_EQ(aux->state, r.state) << r.field.constData();
         EXPECT_EQ(aux->flags, r.flags) << r.field.constData();
+        EXPECT_EQ(trainingMode(*aux), r.training) << r.field.constData();
     }
     for (const QByteArray& bad : {QByteArray(), QByteArray("000A"), QByteArray("00G1"), QByteArray("00006")})
         EXPECT_FALSE(readAuxiliary(bad)) << bad.constData();

@@ -1,5 +1,4 @@
 #include "drivers/error_numbers.h"
-#include "drivers/hasar/hasar_fields.h"
 #include "hasar/hasar_fixture.h"
 
 #include <cmath>
@@ -52,10 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
         WireCase{"SlipModelsUseTheSlipStation", 7, [](HasarPrinter& p) { p.OpenFiscalReceipt(65); }, 0x40, {"A", "S"}},
         WireCase{"Item", 2,
                  [](HasarPrinter& p) { p.ImprimirItem(QStringLiteral("Item de Prueba "), 1.0, 0.01, 0.0, 0.0); }, 0x42,
-                 {"Item de Prueba ", "1.0", "0.01", "0.0", "M", "0.0", "0", "T"}},
+                 {"Item de Prueba ", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"}},
         WireCase{"ItemWithVat", 2, [](HasarPrinter& p) { p.ImprimirItem(QStringLiteral("X"), 2.5, 1210, 21, 0.5); },
-                 0x42, {"X", "2.5", "1210.0", "21.0", "M", "0.5", "0", "T"}},
-        WireCase{"Payment", 7, [](HasarPrinter& p) { p.PrintPayment(QString(), 1.0); }, 0x44, {"", "1.0", "T", "0"}},
+                 0x42, {"X", "2.5", "1210.00", "21.00", "M", "0.50000000", "0", "T"}},
+        WireCase{"Payment", 7, [](HasarPrinter& p) { p.PrintPayment(QString(), 1.0); }, 0x44, {"", "1.00", "T", "0"}},
         WireCase{"CloseReceipt", 2, [](HasarPrinter& p) { p.CloseFiscalReceipt(); }, 0x45, {}},
         WireCase{"CreditNoteA", 2, [](HasarPrinter& p) { p.OpenHomologatedDocument(82); }, 0x80, {"R", "T"}},
         WireCase{"CreditNoteBOnTheSlip", 8, [](HasarPrinter& p) { p.OpenHomologatedDocument(83); }, 0x80, {"S", "S"}},
@@ -144,6 +143,29 @@ INSTANTIATE_TEST_SUITE_P(
                     error_number::kBadArgument},
         RefusedCase{"AmountNotANumber", [](HasarPrinter& p) { p.PrintPayment(QString(), std::nan("")); },
                     error_number::kBadArgument},
+        // Each numeric field in its form: whole digits, decimals and sign as the manual draws them.
+        RefusedCase{"PriceOfSevenWholeDigits", [](HasarPrinter& p) { p.ImprimirItem("X", 1, 1e6, 21, 0); },
+                    error_number::kBadArgument},
+        RefusedCase{"PriceOfAThousandthPart", [](HasarPrinter& p) { p.ImprimirItem("X", 1, 0.001, 21, 0); },
+                    error_number::kBadArgument},
+        RefusedCase{"QuantityOfElevenDecimals", [](HasarPrinter& p) { p.ImprimirItem("X", 1e-11, 1, 21, 0); },
+                    error_number::kBadArgument},
+        RefusedCase{"VatOfAHundred", [](HasarPrinter& p) { p.ImprimirItem("X", 1, 1, 100, 0); },
+                    error_number::kBadArgument},
+        RefusedCase{"NegativeVat", [](HasarPrinter& p) { p.ImprimirItem("X", 1, 1, -21, 0); },
+                    error_number::kBadArgument},
+        RefusedCase{"CoefficientOfOne", [](HasarPrinter& p) { p.ImprimirItem("X", 1, 1, 21, 1); },
+                    error_number::kBadArgument},
+        RefusedCase{"PaymentOfAThousandMillions", [](HasarPrinter& p) { p.PrintPayment(QString(), 1e9); },
+                    error_number::kBadArgument},
+        RefusedCase{"DeliveryQuantityOfFiveDecimals",
+                    [](HasarPrinter& p) { p.PrintDeliveryItem(QStringLiteral("Remito"), 1.00001); },
+                    error_number::kBadArgument},
+        RefusedCase{"NegativeDeliveryQuantity", [](HasarPrinter& p) { p.PrintDeliveryItem(QStringLiteral("Remito"), -1); },
+                    error_number::kBadArgument},
+        RefusedCase{"AssociatedDocumentLineThree",
+                    [](HasarPrinter& p) { p.AssociatedDocument(3, QStringLiteral("A-0001-00000001")); },
+                    error_number::kBadArgument},
         RefusedCase{"DocumentTypeNotAChar",
                     [](HasarPrinter& p) { p.SetCustomerData(QStringLiteral("a"), QStringLiteral("1"), 10, 73); },
                     error_number::kBadArgument},
@@ -152,22 +174,5 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"ModelZero", [](HasarPrinter& p) { p.Model(0); }, error_number::kBadArgument},
         RefusedCase{"ModelTen", [](HasarPrinter& p) { p.Model(10); }, error_number::kBadArgument}),
     [](const auto& info) { return info.param.name; });
-
-struct DecimalCase {
-    double value;
-    const char* text;
-};
-
-class HasarDecimals : public ::testing::TestWithParam<DecimalCase> {};
-
-TEST_P(HasarDecimals, AmountsAreDecimalTextWithAPoint) {
-    EXPECT_EQ(hasar_field::decimal(GetParam().value), QByteArray(GetParam().text));
-}
-
-INSTANTIATE_TEST_SUITE_P(Amounts, HasarDecimals,
-                         ::testing::Values(DecimalCase{1.0, "1.0"}, DecimalCase{0.01, "0.01"}, DecimalCase{21, "21.0"},
-                                           DecimalCase{10.5, "10.5"}, DecimalCase{-2.5, "-2.5"},
-                                           DecimalCase{-0.0, "0.0"}, DecimalCase{1234567.89, "1234567.89"},
-                                           DecimalCase{1e-7, "0.0000001"}, DecimalCase{1e15, "1000000000000000.0"}));
 
 }  // namespace

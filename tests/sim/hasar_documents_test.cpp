@@ -13,7 +13,7 @@ namespace {
 
 using namespace sim::hasar;
 
-const QList<QByteArray> kItem{"Item de Prueba ", "1.0", "0.01", "0.0", "M", "0.0", "0", "T"};
+const QList<QByteArray> kItem{"Item de Prueba ", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"};
 const QList<QByteArray> kCustomerA{"Cliente de Prueba", "99999999995", "I", "C", "Direccion"};
 const QList<QByteArray> kCustomerB{"Cliente de Prueba", " ", "C", " ", "Direccion"};
 
@@ -28,7 +28,7 @@ using Steps = std::function<void(HasarHarness&)>;
 void ticket(HasarHarness& h) {
     h.send(0x40, {"T", "T"});
     h.send(0x42, kItem);
-    h.send(0x44, {"", "1.0", "T", "0"});
+    h.send(0x44, {"", "1.00", "T", "0"});
     h.send(0x45);
 }
 
@@ -43,7 +43,7 @@ void invoiceBOnSlip(HasarHarness& h) {
     h.send(0x62, kCustomerB);
     h.send(0x40, {"B", "S"});
     h.send(0x42, kItem);
-    h.send(0x44, {"", "1.0", "T", "0"});
+    h.send(0x44, {"", "1.00", "T", "0"});
     h.send(0x45);
 }
 
@@ -74,7 +74,7 @@ void deliveryNote(HasarHarness& h) {
 void receiptX(HasarHarness& h) {
     h.send(0x62, kCustomerA);
     h.send(0x80, {"x", "S", "1"});
-    h.send(0x42, {"Importe Pagado", "1.0", "0.01", "0.0", "M", "0.0", "0", "T"});
+    h.send(0x42, {"Importe Pagado", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"});
     h.send(0x97, {"Detalle Recibo Linea 1"});
     h.send(0x81);
 }
@@ -210,6 +210,41 @@ TEST(HasarDocuments, OpenDocumentShowsInTheFiscalStatus) {
     EXPECT_EQ(h.send(0x2A).field(2), "2600");
 }
 
+TEST(HasarDocuments, ANotInitialisedPrinterIssuesInTrainingModeAndItsNumbersStay) {
+    sim::FiscalMemory blank;
+    blank.initialised = false;
+    HasarHarness h(blank, 2);
+    EXPECT_EQ(h.send(0x2A).field(4), "8001");
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(h.send(0x40, {"T", "T"}).accepted());
+        EXPECT_EQ(h.send(0x2A).field(4), "8003");
+        ASSERT_TRUE(h.send(0x42, kItem).accepted());
+        EXPECT_EQ(h.send(0x45).field(3), "00000001");
+        const QStringList paper = h.newPaper();
+        ASSERT_GE(paper.size(), 4);
+        EXPECT_EQ(paper[0], QStringLiteral("== TIQUE Nro 0001-00000001 =="));
+        EXPECT_EQ(paper.mid(2, 2), QStringList({QStringLiteral("MODO ENTRENAMIENTO"),
+                                                QStringLiteral("NO VALIDO COMO COMPROBANTE FISCAL")}));
+    }
+    EXPECT_EQ(h.send(0x2A).field(3), "00000000");
+    EXPECT_EQ(h.memory().day.fiscal, 2);
+
+    // The Z prints, starts a new day and writes nothing to the fiscal memory.
+    const auto z = h.send(0x39, {"Z"});
+    ASSERT_TRUE(z.accepted());
+    EXPECT_EQ(z.field(3), "0001");
+    EXPECT_TRUE(h.newPaper().contains(QStringLiteral("SIN REGISTRO EN MEMORIA FISCAL")));
+    EXPECT_EQ(h.memory().lastZ, 0);
+    EXPECT_TRUE(h.memory().zRecords.isEmpty());
+    EXPECT_EQ(h.memory().day, sim::DayTotals{});
+
+    // A non-fiscal document says so already, as it does on any printer.
+    h.send(0x48);
+    h.send(0x4A);
+    EXPECT_FALSE(h.newPaper().contains(QStringLiteral("MODO ENTRENAMIENTO")));
+}
+
 // One row per rule: what happens first, then the command the printer must refuse.
 struct RefusalCase {
     const char* name;
@@ -250,10 +285,11 @@ void ticketWithItem(HasarHarness& h) {
 }
 void ticketPaid(HasarHarness& h) {
     ticketWithItem(h);
-    h.send(0x44, {"", "1.0", "T", "0"});
+    h.send(0x44, {"", "1.00", "T", "0"});
 }
 void ticketPaidFourTimes(HasarHarness& h) {
-    ticketWithItem(h);
+    openTicket(h);
+    h.send(0x42, {"Item", "1.0", "10.00", "0.00", "M", "0.00000000", "0", "T"});
     for (int i = 0; i < 4; ++i) h.send(0x44, {"", "0.01", "T", "0"});
 }
 void fourFiscalTexts(HasarHarness& h) {
@@ -270,8 +306,9 @@ void receiptWithoutText(HasarHarness& h) {
     h.send(0x62, kCustomerA);
     h.send(0x80, {"x", "T", "1"});
 }
-void notInitialised(HasarHarness& h) {
-    h.memory().initialised = false;
+void ticketNearTheLimit(HasarHarness& h) {
+    openTicket(h);
+    h.memory().open->total = sim::Amount{sim::Amount::kMax - sim::Amount::kScale};
 }
 void moduleClosed(HasarHarness& h) {
     h.memory().moduleOpen = false;
@@ -305,15 +342,13 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ZWithDocumentOpen", openTicket, 0x39, {"Z"}, kInvalidInState},
         RefusalCase{"CutInsideATicket", openTicket, 0x4B, {}, kInvalidInState},
         RefusalCase{"DateChangeAfterADocument", aTicketToday, 0x58, {"261208", "120000"}, kInvalidInState},
-        RefusalCase{"TicketNotInitialised", notInitialised, 0x40, {"T", "T"}, kInvalidInState},
-        RefusalCase{"ZNotInitialised", notInitialised, 0x39, {"Z"}, kInvalidInState},
         RefusalCase{"TicketModuleClosed", moduleClosed, 0x40, {"T", "T"}, kMemoryFullOrClosed},
         RefusalCase{"ZMemoryFull", memoryFull, 0x39, {"Z"}, kMemoryFullOrClosed},
         RefusalCase{"UnknownCommand", nothing, 0x77, {}, kUnknownCommand},
-        RefusalCase{"QuantityNotANumber", openTicket, 0x42, {"Item", "uno", "0.01", "0.0", "M", "0", "0", "T"}, kInvalidField},
-        RefusalCase{"NegativePrice", openTicket, 0x42, {"Item", "1", "-0.01", "0.0", "M", "0", "0", "T"}, kInvalidField},
-        RefusalCase{"ReturnMoreThanSold", ticketWithItem, 0x42, {"Item", "2", "0.01", "0.0", "m", "0", "0", "T"}, kInvalidInState},
-        RefusalCase{"HugeAmountOverflows", openTicket, 0x42, {"Item", "99999", "99999999999", "0.0", "M", "0", "0", "T"}, kOverflow},
+        RefusalCase{"QuantityNotANumber", openTicket, 0x42, {"Item", "uno", "0.01", "0.00", "M", "0.00000000", "0", "T"}, kInvalidField},
+        RefusalCase{"NegativePrice", openTicket, 0x42, {"Item", "1.0", "-0.01", "0.00", "M", "0.00000000", "0", "T"}, kInvalidField},
+        RefusalCase{"ReturnMoreThanSold", ticketWithItem, 0x42, {"Item", "2.0", "0.01", "0.00", "m", "0.00000000", "0", "T"}, kInvalidInState},
+        RefusalCase{"TotalOverflows", ticketNearTheLimit, 0x42, {"Item", "1.0", "2.00", "0.00", "M", "0.00000000", "0", "T"}, kOverflow},
         RefusalCase{"CuitWithWrongCheckDigit", nothing, 0x62, {"Cliente", "99999999994", "I", "C"}, kInvalidField},
         RefusalCase{"CustomerMissingFields", nothing, 0x62, {"Cliente", "99999999995"}, kInvalidField},
         RefusalCase{"UnknownFiscalDocument", nothing, 0x40, {"Q", "T"}, kInvalidField},

@@ -10,7 +10,7 @@ namespace {
 
 using namespace sim::hasar;
 
-const QList<QByteArray> kItem{"Item", "1.0", "10.00", "21.00", "M", "0.0", "0", "T"};
+const QList<QByteArray> kItem{"Item", "1.0", "10.00", "21.00", "M", "0.00000000", "0", "T"};
 const QList<QByteArray> kTenderCancel{" ", "0.00", "C", "0"};
 
 // One ticket with an item on a printer of this model, ready to be paid or cancelled.
@@ -111,5 +111,93 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"AboveTheSet", 0x49, "\xB0", false, {}},
         TextCase{"DoubleWidthOnACommandWithoutStyles", 0x4A, "\xF4", false, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// A model of the window's list and the commands it has and lacks, by its manual.
+struct FamilyCase {
+    const char* name;
+    int model;
+    QList<quint8> known;
+    QList<quint8> unknown;
+};
+
+class HasarFamilyCommands : public ::testing::TestWithParam<FamilyCase> {};
+
+TEST_P(HasarFamilyCommands, ACommandOutsideTheModelsManualIsUnknownAndDoesNothing) {
+    const FamilyCase& c = GetParam();
+    HasarHarness h({}, c.model);
+    h.send(0x62, {"Cliente", "99999999995", "I", "C", "Domicilio"});
+    h.newPaper();
+    for (quint8 command : c.unknown) {
+        SCOPED_TRACE(int(command));
+        const auto reply = h.send(command, {"R", "T"});
+        EXPECT_TRUE(reply.refused(kUnknownCommand));
+        EXPECT_EQ(reply.frame->fields.size(), 2);
+        EXPECT_TRUE(h.newPaper().isEmpty());
+        EXPECT_FALSE(h.memory().open.has_value());
+    }
+    for (quint8 command : c.known) {
+        SCOPED_TRACE(int(command));
+        EXPECT_FALSE(h.send(command).refused(kUnknownCommand));
+    }
+}
+
+const QList<quint8> kLackedBy615Family{0x80, 0x81, 0x82, 0x90, 0x91, 0x93, 0x97, 0x98};
+const QList<quint8> kDocumentsAndLogo{0x80, 0x81, 0x82, 0x90, 0x91, 0x93, 0x97};
+
+INSTANTIATE_TEST_SUITE_P(
+    , HasarFamilyCommands,
+    ::testing::Values(FamilyCase{"Hasar614", 1, {0x2A, 0x43, 0x4B, 0x7B}, kLackedBy615Family + QList<quint8>{0x73}},
+                      FamilyCase{"Hasar615", 2, {0x73, 0x43, 0x4B, 0x7B}, kLackedBy615Family},
+                      FamilyCase{"HasarPR4", 3, {0x73, 0x43}, kLackedBy615Family},
+                      FamilyCase{"Hasar950", 4, {0x73, 0x43}, kLackedBy615Family},
+                      FamilyCase{"Hasar951", 5, {0x73, 0x43}, kLackedBy615Family},
+                      FamilyCase{"Hasar262", 6, kDocumentsAndLogo, {0x98}},
+                      FamilyCase{"HasarPj20", 7, kDocumentsAndLogo + QList<quint8>{0x98}, {}},
+                      FamilyCase{"HasarP320", 8, kDocumentsAndLogo + QList<quint8>{0x98}, {}},
+                      FamilyCase{"Hasar715", 9, kDocumentsAndLogo + QList<quint8>{0x98}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HasarPartialPayments, APartlyPaidTicketIsPaidBackBeforeItCanBeCancelled) {
+    HasarHarness h = ticketOpenOn(2);
+    const auto partly = h.send(0x44, {"Efectivo", "4.00", "T", "0"});
+    ASSERT_TRUE(partly.accepted());
+    EXPECT_EQ(partly.field(3), "6.00");  // still due
+    EXPECT_EQ(h.send(0x2A).field(4), "0006");
+    EXPECT_TRUE(h.send(0x44, kTenderCancel).refused(kInvalidInState));
+
+    // The subtotal, asked without printing, tells what was paid.
+    h.newPaper();
+    const auto subtotal = h.send(0x43, {"N", " ", "0"});
+    ASSERT_TRUE(subtotal.accepted());
+    EXPECT_EQ(subtotal.field(3), "1");
+    EXPECT_EQ(subtotal.field(4), "10.00");
+    EXPECT_EQ(subtotal.field(6), "4.00");
+    EXPECT_TRUE(h.newPaper().isEmpty());
+
+    // More than was paid cannot be paid back; exactly that restores the balance.
+    EXPECT_TRUE(h.send(0x44, {"Anula", "-4.01", "T", "0"}).refused(kInvalidField));
+    const auto back = h.send(0x44, {"Anula pagos", "-4.00", "T", "0"});
+    ASSERT_TRUE(back.accepted());
+    EXPECT_EQ(back.field(3), "10.00");
+    EXPECT_EQ(h.send(0x2A).field(4), "0003");
+    EXPECT_EQ(h.newPaper(), QStringList{QStringLiteral("PAGO Anula pagos | -4.00")});
+
+    ASSERT_TRUE(h.send(0x44, kTenderCancel).accepted());
+    EXPECT_FALSE(h.memory().open.has_value());
+    EXPECT_EQ(h.memory().day.cancelled, 1);
+}
+
+TEST(HasarPartialPayments, AFullyPaidTicketTakesNoPaymentBackOnlyItsClose) {
+    HasarHarness h = ticketOpenOn(2);
+    ASSERT_TRUE(h.send(0x44, {"Efectivo", "10.00", "T", "0"}).accepted());
+    EXPECT_EQ(h.send(0x2A).field(4), "0007");
+    EXPECT_TRUE(h.send(0x44, {"Anula", "-10.00", "T", "0"}).refused(kInvalidInState));
+    EXPECT_TRUE(h.send(0x44, {"Efectivo", "1.00", "T", "0"}).refused(kInvalidInState));
+    EXPECT_TRUE(h.send(0x45).accepted());
+}
 
 }  // namespace

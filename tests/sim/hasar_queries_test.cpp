@@ -12,7 +12,7 @@ namespace {
 
 using namespace sim::hasar;
 
-const QList<QByteArray> kItem{"Item de Prueba ", "1.0", "0.01", "0.0", "M", "0.0", "0", "T"};
+const QList<QByteArray> kItem{"Item de Prueba ", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"};
 const QList<QByteArray> kCustomerA{"Cliente de Prueba", "99999999995", "I", "C", "Direccion"};
 
 void ticket(HasarHarness& h) {

@@ -23,7 +23,7 @@ sim::FiscalMemory usedMemory() {
     h.send(0x90, {"I", "00080001"});
     h.send(0x90, {"F", "81"});
     h.send(0x40, {"T", "T"});
-    h.send(0x42, {"Item", "1.5", "2.25", "21.00", "M", "0", "0", "T"});
+    h.send(0x42, {"Item", "1.5", "2.25", "21.00", "M", "0.00000000", "0", "T"});
     h.send(0x45);
     h.send(0x39, {"Z"});
     h.send(0x58, {"270101", "080000"});
@@ -31,7 +31,7 @@ sim::FiscalMemory usedMemory() {
     h.send(0x93, {"1", "A-0001-00000001"});
     h.send(0x62, {"Cliente de Prueba", "99999999995", "I", "C", "Domicilio"});
     h.send(0x80, {"R", "T"});
-    h.send(0x42, {"Item", "1", "0.01", "0.0", "M", "0", "0", "T"});
+    h.send(0x42, {"Item", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"});
     return h.memory();
 }
 

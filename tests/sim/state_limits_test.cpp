@@ -41,7 +41,7 @@ QList<QByteArray> epsonOpen(const QByteArray& type, const QByteArray& idType, co
 }
 
 const QList<QByteArray> kEpsonItem{"Item", "1000", "100", "2100", "M", "0", "0"};
-const QList<QByteArray> kHasarItem{"Item", "1.0", "1.00", "21.00", "M", "0.0", "0", "T"};
+const QList<QByteArray> kHasarItem{"Item", "1.0", "1.00", "21.00", "M", "0.00000000", "0", "T"};
 
 class StateAtItsLimits : public ::testing::TestWithParam<LimitCase> {};
 

@@ -14,6 +14,8 @@ QStringList onClosing(const QString& kind, quint8 closing, int closings, const Q
 }
 
 const QString kHasarPr4 = QStringLiteral("3 - Hasar PR4");
+// The credit note A of the general sequence goes as raw commands the PR4 does not have.
+const QString kHasar715 = QStringLiteral("9 - Hasar 715/PR5");
 const QString kHasarP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
 const QString kEpson = QStringLiteral("10 - Epson");
 
@@ -36,7 +38,7 @@ QList<MatrixOperation> allOperations() {
     return {
         document(hasar, 3, kHasarPr4, QStringLiteral("FA"), 0x45, 0x42),
         document(hasar, 3, kHasarPr4, QStringLiteral("FB"), 0x45, 0x42),
-        document(hasar, 3, kHasarPr4, QStringLiteral("NCA"), 0x81, 0x42),
+        document(hasar, 9, kHasar715, QStringLiteral("NCA"), 0x81, 0x42),
         document(hasar, 8, kHasarP320, QStringLiteral("FA"), 0x45, 0x42),
         document(hasar, 8, kHasarP320, QStringLiteral("FB"), 0x45, 0x42),
         document(hasar, 8, kHasarP320, QStringLiteral("NCA"), 0x81, 0x42),

@@ -49,12 +49,27 @@ constexpr std::array<int, 2> kDocumentOpenBits{12, 13};
 constexpr int kUnknownCommandBit = 3;
 constexpr int kFiscalDocumentOpenBit = 12;
 
-// StatusRequest: the auxiliary status is field 4; its parser states that say a payment was made
-// (at least one, or the whole amount), after which a fiscal document can only be closed, and the
-// state of a non-fiscal document open, which the models without Cancel can only close.
+// StatusRequest: the auxiliary status is field 4. Its parser states: a payment made but not the
+// whole amount (undone with a negative payment before the document can be cancelled), the whole
+// amount paid (the document can only be closed), and a non-fiscal document open, which the
+// models without Cancel can only close.
 constexpr int kAuxiliaryField = 4;
-constexpr std::array<int, 2> kPaymentMadeStates{6, 7};
+constexpr int kPartlyPaidState = 6;
+constexpr int kFullyPaidState = 7;
 constexpr int kNonFiscalOpenState = 5;
+// Its flag of training mode (a printer whose fiscal memory is not initialised).
+constexpr int kTrainingFlag = 8;
+
+// Subtotal, asked without printing; the amount paid so far is field 6 of its answer.
+inline const QList<QByteArray> kSilentSubtotal{"N", " ", "0"};
+constexpr int kSubtotalPaidField = 6;
+// The text of the negative payment that undoes the partial ones.
+inline const QByteArray kUndoPaymentText = "Anula pagos";
+
+// The models of the window's list, by the number written to Model, as the messages name them.
+constexpr std::array<const char*, 9> kModelNames{"Hasar 614",     "Hasar 615",  "Hasar PR4",
+                                                 "Hasar 950",     "Hasar 951",  "Hasar 262/272",
+                                                 "Hasar PJ20",    "Hasar P320", "Hasar 715/PR5"};
 
 // The ticket models (614, 615, PR4, 950, 951, 262) do not know Cancel 0x98: there a fiscal
 // document is cancelled with TotalTender and the letter C, and these fields.

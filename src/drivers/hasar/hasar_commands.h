@@ -12,6 +12,7 @@ constexpr quint8 kDailyCloseByDate = 0x3A;
 constexpr quint8 kDailyCloseByNumber = 0x3B;
 constexpr quint8 kOpenFiscalReceipt = 0x40;
 constexpr quint8 kPrintLineItem = 0x42;
+constexpr quint8 kSubtotal = 0x43;
 constexpr quint8 kTotalTender = 0x44;
 constexpr quint8 kCloseFiscalReceipt = 0x45;
 constexpr quint8 kOpenNonFiscal = 0x48;
@@ -42,6 +43,7 @@ inline const char* name(quint8 code) {
     case kDailyCloseByNumber: return "informe global por números de Z";
     case kOpenFiscalReceipt: return "abrir comprobante fiscal";
     case kPrintLineItem: return "ítem";
+    case kSubtotal: return "subtotal";
     case kTotalTender: return "pago";
     case kCloseFiscalReceipt: return "cerrar comprobante fiscal";
     case kOpenNonFiscal: return "abrir comprobante no fiscal";
@@ -52,8 +54,8 @@ inline const char* name(quint8 code) {
     case kGetWorkingMemory: return "consulta de la memoria de trabajo";
     case kGetInitData: return "consulta de datos de inicialización";
     case kOpenDrawer: return "abrir cajón";
-    case kOpenHomologated: return "abrir documento homologado";
-    case kCloseHomologated: return "cerrar documento homologado";
+    case kOpenHomologated: return "abrir documento no fiscal homologado";
+    case kCloseHomologated: return "cerrar documento no fiscal homologado";
     case kPrintEmbarkItem: return "ítem de remito";
     case kStoreLogoData: return "cargar logo";
     case kResetLogoData: return "borrar logo";

@@ -11,13 +11,39 @@
 #include "hasar_status.h"
 
 #include <algorithm>
+#include <optional>
 
 using namespace hasar_command;
 using hasar_field::badArgument;
+using hasar_field::Number;
+using hasar_field::number;
 
 namespace {
 
 QByteArray flag(bool global) { return global ? QByteArrayLiteral("T") : QByteArrayLiteral("D"); }
+
+// A printer answers "unknown command" to a command its model does not have: nothing was done.
+DriverError modelLacks(int model, quint8 code) {
+    const QString name = QString::fromUtf8(hasar_command::name(code)).toUpper();
+    const QString command = name.isEmpty() ? link_error::commandCode(code)
+                                           : QStringLiteral("%1 (%2)").arg(name, link_error::commandCode(code));
+    const bool named = model >= 1 && model <= static_cast<int>(hasar_choice::kModelNames.size());
+    const QString printer = named ? QStringLiteral("El modelo %1").arg(QString::fromUtf8(hasar_choice::kModelNames[model - 1]))
+                                  : QStringLiteral("Este modelo de impresor Hasar");
+    return DriverError(error_number::kCommandNotInModel,
+                       QStringLiteral("%1 no tiene el comando %2").arg(printer, command));
+}
+
+// The amount paid as the printer writes it: digits with a decimal point, nothing else.
+std::optional<double> paidAmount(const QByteArray& field) {
+    const QByteArray text = field.trimmed();
+    if (text.isEmpty() || text.count('.') > 1) return std::nullopt;
+    for (char c : text)
+        if (c != '.' && (c < '0' || c > '9')) return std::nullopt;
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
 
 }  // namespace
 
@@ -71,18 +97,20 @@ void HasarDriver::OpenFiscalReceipt(int documentCode) {
 
 void HasarDriver::ImprimirItem(const QString& description, double quantity, double unitPrice, double vat,
                                double internalTaxes) {
-    command(kPrintLineItem, {hasar_field::text(description), hasar_field::decimal(quantity),
-                             hasar_field::decimal(unitPrice), hasar_field::decimal(vat), "M",
-                             hasar_field::decimal(internalTaxes), "0", "T"});
+    command(kPrintLineItem, {hasar_field::text(description), number(Number::Quantity, quantity),
+                             number(Number::UnitPrice, unitPrice), number(Number::VatRate, vat), "M",
+                             number(Number::InternalTax, internalTaxes), "0", "T"});
 }
 
 void HasarDriver::PrintPayment(const QString& text, double amount) {
-    command(kTotalTender, {hasar_field::text(text), hasar_field::decimal(amount), "T", "0"});
+    command(kTotalTender, {hasar_field::text(text), number(Number::Payment, amount), "T", "0"});
 }
 
 void HasarDriver::CloseFiscalReceipt() { command(kCloseFiscalReceipt); }
 
 void HasarDriver::AssociatedDocument(int index, const QString& documentNumber) {
+    if (index < 1 || index > 2)
+        throw badArgument(QStringLiteral("línea de documento asociado %1 (debe ser 1 o 2)").arg(index));
     command(kSetEmbarkNumber, {QByteArray::number(index), hasar_field::text(documentNumber)});
 }
 
@@ -93,7 +121,7 @@ void HasarDriver::OpenHomologatedDocument(int documentCode, std::optional<qint16
 }
 
 void HasarDriver::PrintDeliveryItem(const QString& description, double quantity) {
-    command(kPrintEmbarkItem, {hasar_field::text(description), hasar_field::decimal(quantity), "0"});
+    command(kPrintEmbarkItem, {hasar_field::text(description), number(Number::DeliveryQuantity, quantity), "0"});
 }
 
 void HasarDriver::PrintReceiptText(const QString& line) { command(kReceiptText, {hasar_field::text(line)}); }
@@ -130,10 +158,11 @@ QString HasarDriver::CancelAll() {
         reply.fields.size() > auxiliaryAt ? readAuxiliary(reply.fields[auxiliaryAt]) : std::nullopt;
     const int state = auxiliary ? auxiliary->state : -1;
 
-    if (std::ranges::find(hasar_choice::kPaymentMadeStates, state) != hasar_choice::kPaymentMadeStates.end())
+    if (state == hasar_choice::kFullyPaidState)
         return issued(kCloseFiscalReceipt,
                       QStringLiteral("El comprobante fiscal abierto ya tenía un pago y no podía cancelarse: se cerró y "
                                      "se emitió"));
+    if (state == hasar_choice::kPartlyPaidState) undoPayments();
 
     quint8 sent = kCancel;
     HasarStatus answer = readStatus(kCancel, link_.exchange(kCancel));
@@ -155,6 +184,26 @@ QString HasarDriver::CancelAll() {
         throw DriverError(error_number::kCancelRefused,
                           QStringLiteral("No se pudo cancelar el comprobante abierto: %1").arg(error->description()));
     return {};
+}
+
+void HasarDriver::undoPayments() {
+    const frame::Frame subtotal = link_.exchange(kSubtotal, hasar_choice::kSilentSubtotal);
+    const HasarStatus status = readStatus(kSubtotal, subtotal);
+    const int paidAt = hasar_choice::kSubtotalPaidField - 1;
+    const auto paid = subtotal.fields.size() > paidAt ? paidAmount(subtotal.fields[paidAt]) : std::nullopt;
+    if (auto error = statusError(kSubtotal, status))
+        throw DriverError(error_number::kCancelRefused,
+                          QStringLiteral("No se pudo cancelar el comprobante abierto: no se pudo leer lo ya pagado: %1")
+                              .arg(error->description()));
+    if (!paid || *paid <= 0)
+        throw DriverError(error_number::kCancelRefused,
+                          QStringLiteral("No se pudo cancelar el comprobante abierto: tiene pagos parciales y el "
+                                         "impresor no informó cuánto se pagó"));
+    const QList<QByteArray> undo{hasar_choice::kUndoPaymentText, number(Number::Payment, -*paid), "T", "0"};
+    if (auto error = statusError(kTotalTender, readStatus(kTotalTender, link_.exchange(kTotalTender, undo))))
+        throw DriverError(error_number::kCancelRefused,
+                          QStringLiteral("No se pudieron anular los pagos parciales del comprobante abierto: %1")
+                              .arg(error->description()));
 }
 
 QString HasarDriver::issued(quint8 close, const QString& notice) {
@@ -201,7 +250,9 @@ QString HasarDriver::Respuesta(int field) {
 
 void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {
     const frame::Frame reply = reconciler_.exchange(comPort_, code, fields);
-    if (auto error = statusError(code, readStatus(code, reply))) throw *error;
+    const HasarStatus status = readStatus(code, reply);
+    if (unknownCommand(status)) throw modelLacks(model_, code);
+    if (auto error = statusError(code, status)) throw *error;
 }
 
 void HasarDriver::query(quint8 code) {

@@ -69,6 +69,9 @@ private:
     // Sends a query and keeps its answer as it came, a refusal included.
     void query(quint8 code);
     QByteArray station() const;
+    // A partly paid fiscal document cannot be cancelled: reads what was paid and pays it back
+    // with a negative payment, which leaves the document cancellable.
+    void undoPayments();
     // Closes the document a cancel could not undo; the notice, completed with the number issued.
     QString issued(quint8 close, const QString& notice);
 

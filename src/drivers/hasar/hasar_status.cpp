@@ -116,6 +116,8 @@ std::optional<AuxiliaryStatus> readAuxiliary(const QByteArray& field) {
     return AuxiliaryStatus{state, field.size() > 1 ? digit(field.front()) : 0};
 }
 
+bool trainingMode(const AuxiliaryStatus& auxiliary) { return auxiliary.flags & hasar_choice::kTrainingFlag; }
+
 bool documentOpen(const HasarStatus& status) {
     for (int bit : hasar_choice::kDocumentOpenBits)
         if (status.fiscal & (1u << bit)) return true;

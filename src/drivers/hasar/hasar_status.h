@@ -36,3 +36,6 @@ struct AuxiliaryStatus {
     int flags = 0;
 };
 std::optional<AuxiliaryStatus> readAuxiliary(const QByteArray& field);
+// True when the printer works in training mode (its fiscal memory is not initialised): what it
+// prints is not fiscal, and its document and Z numbers do not move.
+bool trainingMode(const AuxiliaryStatus& auxiliary);
