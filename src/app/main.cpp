@@ -5,6 +5,7 @@
 #include "drivers/link/link_trace.h"
 #include "frm_orbelo.h"
 #include "port_device.h"
+#include "printer_notices.h"
 #include "qt_prompts.h"
 
 #include <QApplication>
@@ -41,9 +42,7 @@ int main(int argc, char* argv[]) {
         hasar.abort();
         epson.abort();
     });
-    // The printer holding a command shows in the caption while the wait goes on.
-    for (Link* link : {&hasar.link(), &epson.link()})
-        QObject::connect(link, &Link::held, &window, &FrmOrbelo::showPrinterHold);
+    connectPrinterNotices(window, hasar, epson);
     window.show();
     return QApplication::exec();
 }

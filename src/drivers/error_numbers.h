@@ -37,6 +37,9 @@ constexpr int kOtherProtocol = 8031;  // the printer speaks the other brand's pr
 // What each printer understands, as its maker documents it.
 constexpr int kUnprintableCharacter = 8050;  // a character outside the printer's character set
 constexpr int kCancelRefused = 8051;         // the printer would not cancel the open document
+// The link as the Hasar manual describes it.
+constexpr int kCommandTooLong = 8060;   // the printer answered DC3: the command exceeds its buffer
+constexpr int kBufferStillFull = 8061;  // the print buffer stayed full for the whole command limit
 // A logo file that is missing, unreadable, not an image or too large.
 constexpr int kLogoFile = 8300;
 

@@ -1,5 +1,7 @@
 #include "e2e_fixture.h"
 
+#include "app/printer_notices.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QTest>
@@ -12,6 +14,7 @@ void EndToEnd::start(const QStringList& hasarArguments) {
     qputenv("ORBELO_COM1", hasarPrinter->device().toLocal8Bit());
     qputenv("ORBELO_COM2", epsonPrinter->device().toLocal8Bit());
     window_ = std::make_unique<FrmOrbelo>(hasar_, epson_, prompts, clock);
+    connectPrinterNotices(*window_, hasar_, epson_);
     window_->show();
 }
 
