@@ -131,7 +131,7 @@ QString helpText() {
                "                       responde a la capacidad de la memoria sólo con el estado\n"
                "  --resend-ms MS       Hasar: reenvía cada MS milisegundos la respuesta que el\n"
                "                       cliente no contestó con ACK ni NAK, y mientras tanto no\n"
-               "                       acepta otro comando, como indica el manual (por defecto 500)\n"
+               "                       acepta otro comando, como un Hasar real (por defecto 500)\n"
                "  --z-capacity N       cierres Z que caben en la memoria fiscal (por defecto 1825);\n"
                "                       con 30 libres o menos el Hasar avisa memoria casi llena\n"
                "  --baud N             envía los bytes al ritmo de una línea real de N baudios (10\n"
