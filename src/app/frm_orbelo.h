@@ -43,8 +43,8 @@ public:
     // Says in the title bar's caption, without a dialog and without taking focus, that the printer
     // holds the command (busy or out of paper); None puts the caption back.
     void showPrinterHold(Link::Hold hold);
-    // Keeps in the caption, until a reply says otherwise, that the Hasar's fiscal memory has 30
-    // daily closes or fewer left.
+    // Keeps in the caption, until told otherwise, that the Hasar's fiscal memory has 30 daily
+    // closes or fewer left.
     void showFiscalMemoryAlmostFull(bool almostFull);
 
     // The code of the last chosen test document: "FA", "FB", "NCA", "NCB", "R" or "RB".

@@ -7,6 +7,8 @@
 void connectPrinterNotices(FrmOrbelo& window, HasarDriver& hasar, EpsonDriver& epson) {
     for (Link* link : {&hasar.link(), &epson.link()})
         QObject::connect(link, &Link::held, &window, &FrmOrbelo::showPrinterHold);
-    QObject::connect(&hasar.memoryNotice(), &HasarMemoryNotice::changed, &window,
+    QObject::connect(&hasar.memoryNotice(), &HasarMemoryNotice::reported, &window,
                      &FrmOrbelo::showFiscalMemoryAlmostFull);
+    // The notice is about the Hasar: once the Epson answers, the caption speaks of the Epson.
+    QObject::connect(&epson.link(), &Link::replied, &window, [&window] { window.showFiscalMemoryAlmostFull(false); });
 }

@@ -2,6 +2,7 @@
 
 #include "drivers/link/link_trace.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,11 @@ TEST_F(HasarLinkEndToEnd, AFullBufferIsWaitedOutAndAnAlmostFullMemoryShowsInTheC
     EXPECT_EQ(w().windowTitle(), notice);
     const QStringList printed = titles(hasarPrinter->paper());
     EXPECT_EQ(printed, QStringList{QStringLiteral("== INFORME Z Nro 0001 ==")});
+    // The Epson answering ends the notice: the caption speaks of the printer in use.
+    selectModel(QStringLiteral("10 - Epson"));
+    w().cboPuerto->setCurrentIndex(1);
+    click(w().btnX);
+    EXPECT_EQ(w().lblTitulo->text(), QStringLiteral("Orbelo 1.0"));
 }
 
 }  // namespace

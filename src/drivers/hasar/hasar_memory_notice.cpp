@@ -20,7 +20,7 @@ void HasarMemoryNotice::onReply(const frame::Frame& reply) {
     const uint fiscal = reply.fields[kFiscalStatusField].toUInt(&ok, 16);
     if (!ok) return;
     const bool now = fiscal & (1u << kAlmostFullBit);
-    if (now == almostFull_) return;
+    if (!now && !almostFull_) return;
     almostFull_ = now;
-    emit changed(now);
+    emit reported(now);
 }

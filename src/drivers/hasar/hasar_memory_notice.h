@@ -7,7 +7,8 @@
 class Link;
 
 // Fiscal status bit 8 of every Hasar reply: 30 daily closes or fewer left in the fiscal memory,
-// which the maker asks the host to watch and tell. Reports each change, not each reply.
+// which the maker asks the host to watch and tell. Told on every reply that has it (so a window
+// that showed another printer meanwhile shows it again), and once when it goes.
 class HasarMemoryNotice : public QObject {
     Q_OBJECT
 
@@ -17,7 +18,7 @@ public:
     bool almostFull() const { return almostFull_; }
 
 signals:
-    void changed(bool almostFull);
+    void reported(bool almostFull);
 
 private:
     void onReply(const frame::Frame& reply);
