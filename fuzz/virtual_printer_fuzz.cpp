@@ -35,6 +35,8 @@ int fuzzVirtualPrinter(sim::Brand brand, const uint8_t* data, size_t size) {
         printer.receive(frame::encode(request), now);
         now += kStepMs;
         printer.link().takeDue(now);
+        // Acknowledged as a driver does: a Hasar takes no other frame until then.
+        printer.receive(QByteArray(1, frame::ACK), now);
         requireReloadable(printer.memory());
     }
     return 0;

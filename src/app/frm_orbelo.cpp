@@ -132,10 +132,21 @@ void FrmOrbelo::fillLists() {
 }
 
 void FrmOrbelo::showPrinterHold(Link::Hold hold) {
+    hold_ = hold;
+    showCaption();
+}
+
+void FrmOrbelo::showFiscalMemoryAlmostFull(bool almostFull) {
+    memoryAlmostFull_ = almostFull;
+    showCaption();
+}
+
+void FrmOrbelo::showCaption() {
     const QString caption = QStringLiteral("Orbelo 1.0");
     QString note;
-    if (hold == Link::Hold::Busy) note = QStringLiteral(" · impresor ocupado…");
-    if (hold == Link::Hold::NoPaper) note = QStringLiteral(" · sin papel: coloque papel para continuar");
+    if (hold_ == Link::Hold::Busy) note = QStringLiteral(" · impresor ocupado…");
+    if (hold_ == Link::Hold::NoPaper) note = QStringLiteral(" · sin papel: coloque papel para continuar");
+    if (memoryAlmostFull_) note += QStringLiteral(" · memoria fiscal casi llena: quedan 30 cierres Z o menos");
     lblTitulo->setText(caption + note);
     setWindowTitle(note.isEmpty() ? QStringLiteral("Orbelo") : caption + note);
 }

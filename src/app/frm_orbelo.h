@@ -43,6 +43,9 @@ public:
     // Says in the title bar's caption, without a dialog and without taking focus, that the printer
     // holds the command (busy or out of paper); None puts the caption back.
     void showPrinterHold(Link::Hold hold);
+    // Keeps in the caption, until told otherwise, that the Hasar's fiscal memory has 30 daily
+    // closes or fewer left.
+    void showFiscalMemoryAlmostFull(bool almostFull);
 
     // The caption of the last operation button pressed, for the wire trace.
     const QString& operationCaption() const { return operationCaption_; }
@@ -113,7 +116,11 @@ private:
     EpsonPrinter& epson_;
     Prompts& prompts_;
     Clock& clock_;
+    void showCaption();
+
     bool busy_ = false;
+    Link::Hold hold_ = Link::Hold::None;
+    bool memoryAlmostFull_ = false;
     bool closePending_ = false;
     QString operationCaption_;
     std::function<void()> abortHandler_;

@@ -38,6 +38,9 @@ constexpr int kOtherProtocol = 8031;  // the printer speaks the other brand's pr
 constexpr int kUnprintableCharacter = 8050;  // a character outside the printer's character set
 constexpr int kCancelRefused = 8051;         // the printer would not cancel the open document
 constexpr int kCommandNotInModel = 8052;     // the printer's model has no such command
+// The link as the Hasar manual describes it.
+constexpr int kCommandTooLong = 8060;   // the printer answered DC3: the command exceeds its buffer
+constexpr int kBufferStillFull = 8061;  // the print buffer stayed full for the whole command limit
 // A logo file that is missing, unreadable, not an image or too large.
 constexpr int kLogoFile = 8300;
 

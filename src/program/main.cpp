@@ -8,6 +8,7 @@
 #include "drivers/link/link_trace.h"
 #include "app/parent_console.h"
 #include "operations.h"
+#include "app/printer_notices.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -49,9 +50,7 @@ int main(int argc, char* argv[]) {
         hasar.abort();
         epson.abort();
     });
-    // The printer holding a command shows in the caption while the wait goes on.
-    for (Link* link : {&hasar.link(), &epson.link()})
-        QObject::connect(link, &Link::held, &window, &FrmOrbelo::showPrinterHold);
+    connectPrinterNotices(window, hasar, epson);
     window.show();
     return QApplication::exec();
 }

@@ -18,7 +18,10 @@ QStringList brandNames() {
 LinkOptions linkOptionsFor(Brand brand) {
     LinkOptions options;
     switch (brand) {
-    case Brand::Hasar: options.acknowledgeFrames = true; break;
+    case Brand::Hasar:
+        options.acknowledgeFrames = true;
+        options.replyResendMs = 500;
+        break;
     case Brand::Epson: options.acknowledgeFrames = false; break;
     }
     return options;

@@ -18,6 +18,7 @@ struct Fault {
         Disconnect,    // the line goes dead
         Garbage,       // executes, with bytes outside the protocol before and after the reply
         Chatty,        // no printer at all: a scale that answers any frame with weight lines for a while
+        BufferFull,    // Hasar: the print buffer is full; the frame is answered but not run
     };
 
     Kind kind = Kind::DropReply;

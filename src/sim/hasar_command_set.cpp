@@ -142,6 +142,12 @@ QList<QByteArray> HasarCommandSet::execute(const frame::Frame& request, qint64 n
     return reply;
 }
 
+std::optional<QList<QByteArray>> HasarCommandSet::bufferFull(const frame::Frame&) {
+    quint16 fiscal = fiscalStatus();
+    if (fiscal & kSummarised) fiscal |= kErrorSummary;
+    return QList<QByteArray>{hex4(kPrinterBufferFull), hex4(fiscal)};
+}
+
 quint16 HasarCommandSet::textRefusal(const frame::Frame& request) {
     // Only these commands take the double-width byte, at the very start of their text.
     constexpr quint8 kStyled[] = {0x41, 0x49, 0x5D, 0x5F};
@@ -169,6 +175,7 @@ quint16 HasarCommandSet::numberRefusal(const frame::Frame& request) {
 
 quint16 HasarCommandSet::fiscalStatus() const {
     quint16 bits = memory_.initialised ? (kCertified | kFiscalised) : 0;
+    if (memory_.zCapacity - memory_.lastZ <= kAlmostFullRecords) bits |= kMemoryAlmostFull;
     if (memory_.open) {
         bits |= kDocumentOpen;
         const DocumentKindInfo& kind = info(memory_.open->kind);

@@ -15,6 +15,7 @@ public:
         : memory_(memory), paper_(paper), model_(model), ticketFamily_(isTicketFamily(model)) {}
 
     QList<QByteArray> execute(const frame::Frame& request, qint64 nowMs) override;
+    std::optional<QList<QByteArray>> bufferFull(const frame::Frame& request) override;
 
     // Columns of the paper for a model of the window's list: the slip models print wider.
     static int columnsForModel(int model);

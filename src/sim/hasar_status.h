@@ -5,7 +5,8 @@
 // The Hasar status words as the virtual printer reports them.
 namespace sim::hasar {
 
-constexpr quint16 kPrinterIdle = 0x0080;  // print buffer empty
+constexpr quint16 kPrinterIdle = 0x0080;        // print buffer empty
+constexpr quint16 kPrinterBufferFull = 1 << 6;  // a command now is not run and must come again
 
 // Fiscal status bits.
 constexpr quint16 kUnknownCommand = 1 << 3;
@@ -13,6 +14,8 @@ constexpr quint16 kInvalidField = 1 << 4;
 constexpr quint16 kInvalidInState = 1 << 5;
 constexpr quint16 kOverflow = 1 << 6;
 constexpr quint16 kMemoryFullOrClosed = 1 << 7;
+constexpr quint16 kMemoryAlmostFull = 1 << 8;  // 30 daily closes or fewer left
+constexpr int kAlmostFullRecords = 30;
 constexpr quint16 kCertified = 1 << 9;
 constexpr quint16 kFiscalised = 1 << 10;
 constexpr quint16 kFiscalDocumentOpen = 1 << 12;

@@ -35,6 +35,8 @@ void LinkSession::receive(QByteArrayView bytes, qint64 nowMs) {
     while (auto item = decoder_.next()) {
         if (item->kind == frame::Received::Kind::Control) {
             onControl(item->control, nowMs);
+        } else if (blocked(nowMs)) {
+            // The line is blocked until the host answers the reply: the frame is not taken.
         } else if (nowMs < busyUntil_ || !waiting_.empty()) {
             if (static_cast<int>(waiting_.size()) < options_.maxWaitingFrames) waiting_.push_back(*item);
         } else {
@@ -47,6 +49,11 @@ void LinkSession::receive(QByteArrayView bytes, qint64 nowMs) {
 void LinkSession::runWaiting(qint64 nowMs) {
     // Each waiting frame runs the moment the printer became free, which may set it busy again.
     while (!waiting_.empty() && busyUntil_ <= nowMs && !hungUp_) {
+        // Frames that came while the printer worked find it waiting for the ACK of its reply.
+        if (blocked(busyUntil_)) {
+            waiting_.clear();
+            return;
+        }
         const frame::Received item = waiting_.front();
         waiting_.pop_front();
         onItem(item, busyUntil_);
@@ -55,6 +62,10 @@ void LinkSession::runWaiting(qint64 nowMs) {
 
 QList<Output> LinkSession::takeDue(qint64 nowMs) {
     runWaiting(nowMs);
+    while (awaitingAck_ && !hungUp_ && nextResend_ <= nowMs) {
+        schedule(nextResend_, lastReply_);
+        nextResend_ += options_.replyResendMs;
+    }
     QList<Output> due;
     while (!outputs_.empty() && outputs_.front().dueMs <= nowMs) {
         due.append(outputs_.front());
@@ -67,6 +78,7 @@ std::optional<qint64> LinkSession::nextDue() const {
     std::optional<qint64> next;
     if (!outputs_.empty()) next = outputs_.front().dueMs;
     if (!waiting_.empty() && !hungUp_) next = next ? std::min(*next, busyUntil_) : busyUntil_;
+    if (awaitingAck_ && !hungUp_) next = next ? std::min(*next, nextResend_) : nextResend_;
     return next;
 }
 
@@ -84,10 +96,20 @@ void LinkSession::onItem(const frame::Received& item, qint64 now) {
         schedule(now, QByteArray(1, frame::NAK));  // damaged on the way: ask for it again
 }
 
+void LinkSession::sendReply(qint64 at, QByteArray reply) {
+    schedule(at, std::move(reply));
+    if (options_.replyResendMs <= 0) return;
+    awaitingAck_ = true;
+    nextResend_ = at + options_.replyResendMs;
+}
+
 void LinkSession::onControl(char control, qint64 now) {
-    // Only a NAK means something here: the host got a damaged reply. One still on its way (or
-    // held back by a busy printer) has not been seen yet, so there is nothing to resend.
-    if (control == frame::NAK && !lastReply_.isEmpty() && lastReplyDue_ <= now) schedule(now, lastReply_);
+    // ACK and NAK answer a reply the host has seen; one still on its way (or held back by a
+    // busy printer) has not been seen yet, so the byte is about something else.
+    if (lastReply_.isEmpty() || lastReplyDue_ > now) return;
+    if (control == frame::ACK) awaitingAck_ = false;
+    // A NAK: the host got the reply damaged.
+    if (control == frame::NAK) sendReply(now, lastReply_);
 }
 
 void LinkSession::onFrame(const frame::Frame& request, qint64 now) {
@@ -111,8 +133,13 @@ void LinkSession::onFrame(const frame::Frame& request, qint64 now) {
     const bool noisy = fault && fault->kind == Fault::Kind::Garbage;
     if (noisy) schedule(now, kLineNoise);
     if (options_.acknowledgeFrames) schedule(now, QByteArray(1, frame::ACK));
-    // The same SEQ again is a retry of a command already run: answer it, do not run it twice.
-    if (!(lastSeq_ == request.seq && !lastReply_.isEmpty())) {
+    const auto full = fault && fault->kind == Fault::Kind::BufferFull ? commands_.bufferFull(request) : std::nullopt;
+    if (full) {
+        // Nothing runs; the number is spent on the refusal, so the host must send a new one.
+        lastReply_ = frame::encode(frame::make(request.seq, request.command, printable(*full)));
+        lastSeq_ = request.seq;
+    } else if (!(lastSeq_ == request.seq && !lastReply_.isEmpty())) {
+        // The same SEQ again is a retry of a command already run: answer it, do not run it twice.
         const QList<QByteArray> fields = printable(commands_.execute(request, now));
         lastReply_ = frame::encode(frame::make(request.seq, request.command, fields));
         lastSeq_ = request.seq;
@@ -127,7 +154,7 @@ void LinkSession::onFrame(const frame::Frame& request, qint64 now) {
     }
     lastReplyDue_ = replyAt;
     if (fault && fault->kind == Fault::Kind::DropReply) return;
-    schedule(replyAt, fault && fault->kind == Fault::Kind::CorruptReply ? withBadChecksum(lastReply_) : lastReply_);
+    sendReply(replyAt, fault && fault->kind == Fault::Kind::CorruptReply ? withBadChecksum(lastReply_) : lastReply_);
     if (noisy) schedule(replyAt, kLineNoise);
 }
 

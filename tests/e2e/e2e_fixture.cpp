@@ -5,6 +5,8 @@
 #include "drivers/hasar/hasar_choices.h"
 #include "short_link_limits.h"
 
+#include "app/printer_notices.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QTest>
@@ -20,6 +22,7 @@ void EndToEnd::start(const QStringList& hasarArguments, const QStringList& epson
     ASSERT_TRUE(plugIn(*hasarPrinter, 1) && plugIn(*epsonPrinter, 2));
     window_ = std::make_unique<FrmOrbelo>(hasar_, epson_, prompts, clock);
     wireOperations(*window_);
+    connectPrinterNotices(*window_, hasar_, epson_);
     window_->show();
 }
 

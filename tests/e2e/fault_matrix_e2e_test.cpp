@@ -31,11 +31,10 @@ const Cell kCells[] = {
     // The close never arrived and the document is still open: it is closed once more, silently.
     {"HasarPaidInvoiceToASilentPrinter", "P320 FA", "impresor mudo", {MessageClass::None}, ""},
     {"EpsonTicketInvoiceNakedOnEverySend", "Epson FA", "pedido con NAK", {MessageClass::None}, ""},
-    // Paper out past the limit during a Z: the Z is made; no second one follows.
-    {"HasarZWithPaperOutPastTheLimit", "Hasar Z", "sin papel más allá del límite",
-     {MessageClass::Issued, MessageClass::Unknown}, "el CIERRE Z"},
-    {"EpsonZWithPaperOutPastTheLimit", "Epson Z", "sin papel más allá del límite",
-     {MessageClass::Issued, MessageClass::Unknown}, "el CIERRE Z"},
+    // Paper out for longer than the command limit during a Z: time without paper does not count,
+    // so the Z is made and told as any other.
+    {"HasarZWithPaperOutPastTheLimit", "Hasar Z", "sin papel más allá del límite", {MessageClass::None}, ""},
+    {"EpsonZWithPaperOutPastTheLimit", "Epson Z", "sin papel más allá del límite", {MessageClass::None}, ""},
     // A scale on the port: named as no fiscal printer, not as paper or cover.
     {"HasarPortWithAChattyScale", "PR4 FA", "dispositivo charlatán", {MessageClass::OtherError},
      "no habla el protocolo de los impresores fiscales Hasar"},

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         fiscal(5, "comando no válido en el estado fiscal actual"), fiscal(6, "desborde de totales"),
         fiscal(7, "memoria fiscal llena, bloqueada o dada de baja"), fiscal(11, "fecha no válida"),
         printer(2, "falla del mecanismo de impresión"), printer(3, "impresora fuera de línea"),
-        printer(6, "búfer de impresión lleno"), printer(8, "tapa abierta"),
+        printer(8, "tapa abierta"),
         BitCase{"FiscalAndPrinterTogether", "0100", "0030", error_number::kPrinterRefused,
                 "El impresor rechazó el comando 0x39: dato no válido en un campo, comando no válido en el estado fiscal "
                 "actual, tapa abierta"},

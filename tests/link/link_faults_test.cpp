@@ -7,6 +7,8 @@
 #include "link/scripted_printer.h"
 
 #include <QElapsedTimer>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -203,6 +205,50 @@ TEST_P(LinkFaults, TheHostAcknowledgesRepliesOnlyWhenThePrinterDoes) {
     EXPECT_EQ(reply.seq, printer.seen[0].seq);
 }
 
+// A reply arriving between commands is the printer repeating one whose ACK it missed: it takes
+// no command until it has one.
+TEST_P(LinkFaults, AReplyRepeatedBetweenCommandsIsAcknowledgedWhereThePrinterWaitsForIt) {
+    link.exchange(0x2A);
+    printer.written.clear();
+    printer.repeatLastReply();
+    const QByteArray expected = options.printerAcks ? QByteArray(1, frame::ACK) : QByteArray();
+    QElapsedTimer clock;
+    clock.start();
+    while (printer.written.isEmpty() && clock.elapsed() < options.replyTimeoutMs * 5)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(printer.written, expected);
+}
+
+// Paper out lasts as long as the technician takes; flow-control bytes say nothing about the command.
+TEST_P(LinkFaults, PaperOutStopsTheCommandLimitAndFlowBytesKeepNoWaitAlive) {
+    const struct {
+        const char* name;
+        Fault fault;
+        int error;
+    } rows[] = {
+        {"paper out beyond the limit", Fault::PaperOut, 0},
+        {"only DC1", Fault::FlowOnly, error_number::kNoAnswer},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        LinkOptions o = options;
+        // Well beyond every send's silence together, shorter than the paper change.
+        o.commandLimitMs = options.replyTimeoutMs * options.maxSends * 3;
+        ScriptedPrinter peer{options.printerAcks};
+        Link limited{peer, o};
+        limited.open(1);
+        peer.busyMs = o.commandLimitMs * 2;
+        peer.busyIntervalMs = options.replyTimeoutMs / 4;
+        for (int i = 0; i < options.maxSends; ++i) peer.inject(row.fault);
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(errorNumberOf([&] { limited.exchange(0x39, {"Z"}); }), row.error) << lastError.toStdString();
+        if (row.error == 0) {
+            EXPECT_GE(clock.elapsed(), peer.busyMs);
+        }
+    }
+}
+
 TEST_P(LinkFaults, AControlByteInAFieldIsRefusedBeforeAnythingIsSent) {
     EXPECT_EQ(errorNumberOf([&] { link.exchange(0x49, {"linea\nsiguiente", "0"}); }), error_number::kFieldNotSendable);
     EXPECT_TRUE(lastError.startsWith(QStringLiteral("No se puede enviar el comando 0x49")));
@@ -283,6 +329,55 @@ TEST(LinkHold, ALongHoldIsToldOnceAndItsEndToo) {
         link.exchange(0x39, {"X"});
         EXPECT_EQ(told, row.told);
     }
+}
+
+// The brand is told from the ACK, but only when a second answer agrees: one ACK lost on the line,
+// or one stray 0x06, names no other brand.
+TEST(LinkBrand, TheOtherBrandIsNamedOnlyWhenTwoAnswersAgree) {
+    const struct {
+        const char* name;
+        bool linkAcks;
+        bool printerAcks;
+        QList<Fault> faults;
+        int error;
+        qsizetype requests;
+    } rows[] = {
+        {"Hasar as chosen", true, true, {}, 0, 1},
+        {"Hasar whose first ACK is lost", true, true, {Fault::WrongAck}, 0, 2},
+        {"Epson with a stray ACK before its first answer", false, false, {Fault::WrongAck}, 0, 2},
+        {"Epson where a Hasar was chosen", true, false, {}, error_number::kOtherProtocol, 2},
+        {"Hasar where an Epson was chosen", false, true, {}, error_number::kOtherProtocol, 2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedPrinter printer{row.printerAcks};
+        for (Fault f : row.faults) printer.inject(f);
+        LinkOptions options = row.linkAcks ? fast(hasar_choice::linkOptions()) : fast(epsonLinkOptions());
+        Link link(printer, options);
+        QString why;
+        EXPECT_EQ(driverErrorOf([&] { link.open(1); }, &why), row.error) << why.toStdString();
+        EXPECT_EQ(printer.seen.size(), row.requests);
+        EXPECT_EQ(link.isOpen(), row.error == 0);
+        if (row.error) {
+            EXPECT_TRUE(why.contains(QStringLiteral("habla el protocolo %1").arg(row.printerAcks ? "Hasar" : "Epson")))
+                << why.toStdString();
+        }
+    }
+}
+
+// A Hasar answers DC3 to a command longer than its buffer takes: no resend can help.
+TEST(LinkTooLong, DC3FromTheHasarFailsTheCommandAtOnce) {
+    ScriptedPrinter printer{true};
+    Link link(printer, fast(hasar_choice::linkOptions()));
+    link.open(1);
+    printer.seen.clear();
+    printer.inject(Fault::TooLong);
+    QString why;
+    EXPECT_EQ(driverErrorOf([&] { link.exchange(0x49, {"texto", "0"}); }, &why), error_number::kCommandTooLong);
+    EXPECT_EQ(why, QStringLiteral("El impresor fiscal en COM1 (simulado) rechazó el comando 0x49: comando demasiado "
+                                  "largo para su búfer. Acorte sus textos o campos y vuelva a enviarlo"));
+    // Not sent again: the command failed before its reply's time ran out.
+    EXPECT_EQ(printer.seen.size(), 1);
 }
 
 TEST_F(LinkOpening, ASilentPrinterAtOpeningLeavesThePortClosed) {

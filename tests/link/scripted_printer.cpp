@@ -40,6 +40,11 @@ void ScriptedPrinter::onFrame(const frame::Frame& request) {
         for (int t = 0; t < chattyMs; t += chattyIntervalMs) later(t, QByteArrayLiteral("ST,GS,+0001.25kg\r\n"));
         return;
     }
+    if (fault == Fault::TooLong) return later(1, QByteArray(1, frame::DC3));
+    if (fault == Fault::FlowOnly) {
+        for (int t = 0; t < busyMs; t += busyIntervalMs) later(1 + t, QByteArray(1, frame::DC1));
+        return;
+    }
     if (fault == Fault::GarbageFirst) later(1, QByteArrayLiteral("\xFF\x00noise\r\n"));
     if (fault == Fault::Vanish) {
         QTimer::singleShot(5, this, [this] {
@@ -49,7 +54,7 @@ void ScriptedPrinter::onFrame(const frame::Frame& request) {
         return;
     }
 
-    if (acksFrames_) later(1, QByteArray(1, frame::ACK));
+    if (acksFrames_ != (fault == Fault::WrongAck)) later(1, QByteArray(1, frame::ACK));
     // The same number as the last command is a resend: answer it again without executing.
     if (!lastSeq_ || *lastSeq_ != request.seq) {
         executed << request;
@@ -71,9 +76,12 @@ void ScriptedPrinter::onFrame(const frame::Frame& request) {
                                               request.command, {"0080", "0600", "viejo"})));
         break;
     case Fault::Busy:
-        for (int t = 0; t < busyMs; t += busyIntervalMs) later(at + t, QByteArray(1, frame::DC2));
+    case Fault::PaperOut: {
+        const char hold = *fault == Fault::Busy ? frame::DC2 : frame::DC4;
+        for (int t = 0; t < busyMs; t += busyIntervalMs) later(at + t, QByteArray(1, hold));
         at += busyMs;
         break;
+    }
     default: break;
     }
     later(at, lastReply_);

@@ -28,6 +28,10 @@ public:
         Vanish,          // the port breaks while the host waits
         Chatty,          // answer nothing but a scale's weight line every chattyIntervalMs, for chattyMs
         GarbageFirst,    // send bytes outside the protocol before the usual ACK and reply
+        WrongAck,        // the ACK goes astray: an acking printer's is lost, a non-acking one shows a stray 0x06
+        PaperOut,        // send DC4 every busyIntervalMs for busyMs, then the reply
+        FlowOnly,        // answer nothing but DC1 every busyIntervalMs for busyMs
+        TooLong,         // answer DC3: the command does not fit the printer's buffer
     };
 
     // acksFrames: the printer ACKs every good frame (Hasar), or lets the reply acknowledge (Epson).
@@ -37,6 +41,8 @@ public:
     std::function<QList<QByteArray>(const frame::Frame& request)> answer;
     // Queued faults, one per frame received, in order.
     void inject(Fault fault) { faults_.push_back(fault); }
+    // Sends the last reply once more, unasked, as a printer does whose reply was not acknowledged.
+    void repeatLastReply() { later(1, lastReply_); }
     // open() fails with this error.
     std::optional<DriverError> openError;
     int busyMs = 0;

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <fcntl.h>
+#include <poll.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -30,6 +31,21 @@ public:
         notifier_.reset();
         if (master_ >= 0) ::close(master_);
         master_ = -1;
+    }
+
+    // Reads, without the event loop, what the port's side has handed to the terminal by now,
+    // waiting up to `ms` for its first byte.
+    QByteArray readNow(int ms) {
+        QByteArray out;
+        pollfd ready{master_, POLLIN, 0};
+        char buffer[256];
+        while (master_ >= 0 && ::poll(&ready, 1, ms) > 0 && (ready.revents & POLLIN)) {
+            const ssize_t n = ::read(master_, buffer, sizeof buffer);
+            if (n <= 0) break;
+            out.append(buffer, n);
+            ms = 20;
+        }
+        return out;
     }
 
     QString path;
@@ -203,6 +219,24 @@ TEST_F(SerialPort, CarriesACommandAndItsReplyOverARealTerminal) {
     // The same port opens again for the next session.
     link.open(7);
     EXPECT_TRUE(port.isOpen());
+}
+
+// The printer takes no command until its reply is acknowledged: the ACK must reach the line
+// before the call returns, not with the next command, and the last one before the port closes.
+TEST_F(SerialPort, EachReplyIsAcknowledgedOnTheLineBeforeTheCallReturnsAndBeforeTheClose) {
+    PtyPrinter printer;
+    ASSERT_FALSE(printer.path.isEmpty());
+    device = printer.path;
+    SerialTransport port(resolver);
+    LinkOptions options;
+    options.replyTimeoutMs = 500;
+    Link link(port, options);
+    link.open(7);
+    EXPECT_EQ(printer.readNow(300), QByteArray(1, frame::ACK));
+    link.exchange(0x39, {"X"});
+    link.close();
+    EXPECT_EQ(printer.readNow(300), QByteArray(1, frame::ACK));
+    EXPECT_EQ(printer.frames, 2);
 }
 
 TEST_F(SerialPort, ADeviceThatVanishesMidCommandIsReportedBeforeTheTimeLimit) {

@@ -44,6 +44,8 @@ HasarHarness::Reply HasarHarness::exchange(const frame::Frame& request, qint64 w
         if (item->kind == frame::Received::Kind::Control && item->control == frame::ACK) reply.acknowledged = true;
         if (item->kind == frame::Received::Kind::Frame) reply.frame = item->frame;
     }
+    // As a driver does: the printer takes nothing more until its reply is acknowledged.
+    if (reply.frame) printer.receive(QByteArray(1, frame::ACK), nowMs);
     nowMs += 10;
     return reply;
 }

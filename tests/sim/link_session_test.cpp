@@ -12,6 +12,7 @@ struct CountingCommands : sim::CommandSet {
         ++executed;
         return {"0080", "0600", QByteArray::number(executed)};
     }
+    std::optional<QList<QByteArray>> bufferFull(const frame::Frame&) override { return QList<QByteArray>{"0040", "0600"}; }
 };
 
 QByteArray request(quint8 seq, quint8 command = 0x2A) {
@@ -84,6 +85,33 @@ TEST(LinkWithoutAck, TheReplyIsTheAcknowledgement) {
     EXPECT_EQ(out, reply(0x21, 1));
 }
 
+// The maker's printer: a reply the host leaves unanswered goes again every interval, and no
+// command is taken until an ACK or a NAK arrives.
+TEST(LinkAwaitingAck, AnUnansweredReplyGoesAgainAndNoCommandIsTakenUntilAckOrNak) {
+    CountingCommands commands;
+    sim::LinkSession link(commands, sim::LinkOptions{.replyResendMs = 500});
+    const auto drain = [&](qint64 now) {
+        QByteArray out;
+        for (const sim::Output& o : link.takeDue(now)) out += o.bytes;
+        return out;
+    };
+    link.receive(request(0x21), 0);
+    EXPECT_EQ(drain(0), kAck + reply(0x21, 1));
+    EXPECT_EQ(link.nextDue(), 500);
+    EXPECT_EQ(drain(1100), reply(0x21, 1) + reply(0x21, 1));
+    link.receive(request(0x22), 1200);
+    EXPECT_EQ(drain(1200), QByteArray());
+    EXPECT_EQ(commands.executed, 1);
+    link.receive(kNak, 1300);
+    EXPECT_EQ(drain(1300), reply(0x21, 1));
+    EXPECT_EQ(link.nextDue(), 1800);
+    link.receive(kAck + request(0x22), 1400);
+    EXPECT_EQ(drain(1400), kAck + reply(0x22, 2));
+    link.receive(kAck, 1401);
+    EXPECT_FALSE(link.nextDue().has_value());
+    EXPECT_EQ(drain(5000), QByteArray());
+}
+
 TEST_F(LinkTest, BusyPrinterSendsDc2UntilTheReplyAndHoldsTheNextFrame) {
     sim::FaultPlan plan;
     plan.add(*sim::Fault::parse(QStringLiteral("busy,seconds=2"), nullptr));
@@ -141,6 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"Silent", "silent", {}, kAck + kReply, 1},
         FaultCase{"SilentTwice", "silent,times=2", {}, {}, 0},
         FaultCase{"PaperOut", "paper-out,seconds=1", kAck + QByteArray(2, frame::DC4) + kReply, kAck + kReply, 1},
+        // The number is spent on the refusal: only a new one runs the command.
+        FaultCase{"BufferFull", "buffer-full", kAck + frame::encode(frame::make(0x21, 0x2A, {"0040", "0600"})),
+                  kAck + frame::encode(frame::make(0x21, 0x2A, {"0040", "0600"})), 0},
         FaultCase{"OtherCommandOnly", "drop-reply,cmd=39", kAck + kReply, kAck + kReply, 1},
         FaultCase{"AfterOneFrame", "nak-request,after=1", kAck + kReply, kNak, 1}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -8,7 +8,8 @@ TEST(Options, EveryOptionIsRead) {
     QString error;
     const auto o = parseOptions({"--brand", "hasar", "--model", "7", "--link", "/tmp/com1", "--paper", "p.txt", "--state",
                                  "s.json", "--not-initialised", "--module-closed", "--baud", "9600", "--fault",
-                                 "busy,cmd=39,seconds=2.5,after=1,times=0", "--fault", "silent"},
+                                 "busy,cmd=39,seconds=2.5,after=1,times=0", "--fault", "buffer-full,times=2",
+                                 "--resend-ms", "50", "--z-capacity", "30"},
                                 &error);
     ASSERT_TRUE(o) << error.toStdString();
     EXPECT_EQ(o->model, 7);
@@ -24,7 +25,10 @@ TEST(Options, EveryOptionIsRead) {
     EXPECT_EQ(o->faults[0].milliseconds, 2500);
     EXPECT_EQ(o->faults[0].after, 1);
     EXPECT_EQ(o->faults[0].times, 0);
-    EXPECT_EQ(o->faults[1].kind, sim::Fault::Kind::Silent);
+    EXPECT_EQ(o->faults[1].kind, sim::Fault::Kind::BufferFull);
+    EXPECT_EQ(o->faults[1].times, 2);
+    EXPECT_EQ(o->resendMs, 50);
+    EXPECT_EQ(o->zCapacity, 30);
 }
 
 struct BadCase {
@@ -49,7 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadCase{"UnknownOption", {"--colour"}}, BadCase{"MissingValue", {"--state"}},
                       BadCase{"UnknownBrand", {"--brand", "olivetti"}}, BadCase{"ModelZero", {"--model", "0"}},
                       BadCase{"ModelTen", {"--model", "10"}}, BadCase{"BaudNotANumber", {"--baud", "fast"}},
-                      BadCase{"EmptyPath", {"--paper", ""}}, BadCase{"BadFault", {"--fault", "busy,seconds=-1"}}),
+                      BadCase{"EmptyPath", {"--paper", ""}}, BadCase{"BadFault", {"--fault", "busy,seconds=-1"}},
+                      BadCase{"ResendTooOften", {"--resend-ms", "0"}}, BadCase{"ZCapacityZero", {"--z-capacity", "0"}},
+                      BadCase{"FullBufferOnEpson", {"--brand", "epson", "--fault", "buffer-full"}},
+                      BadCase{"ResendOnEpson", {"--brand", "epson", "--resend-ms", "500"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

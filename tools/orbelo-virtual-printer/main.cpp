@@ -36,6 +36,13 @@ std::optional<sim::FiscalMemory> startingMemory(const Options& o, QString* error
     }
     if (o.notInitialised) memory.initialised = false;
     if (o.moduleClosed) memory.moduleOpen = false;
+    if (o.zCapacity) {
+        if (*o.zCapacity < memory.lastZ) {
+            *error = QStringLiteral("--z-capacity %1 es menor que los %2 cierres Z ya guardados").arg(*o.zCapacity).arg(memory.lastZ);
+            return std::nullopt;
+        }
+        memory.zCapacity = *o.zCapacity;
+    }
     return memory;
 }
 
@@ -59,6 +66,7 @@ int main(int argc, char* argv[]) {
     sim::FaultPlan faults;
     for (const sim::Fault& f : options->faults) faults.add(f);
     printer.link().setFaults(faults);
+    if (options->resendMs) printer.link().setReplyResendMs(*options->resendMs);
 
     PseudoTerminal pty;
     if (!pty.open(&error)) return fail(error);

@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include <algorithm>
+
 namespace {
 
 std::optional<int> number(const QString& text, int min, int max) {
@@ -54,6 +56,24 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString* error
                 return std::nullopt;
             }
             o.baud = *n;
+        } else if (a == QLatin1String("--resend-ms")) {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            const auto n = number(*v, 10, 60000);
+            if (!n) {
+                *error = QStringLiteral("--resend-ms debe estar entre 10 y 60000, no '%1'").arg(*v);
+                return std::nullopt;
+            }
+            o.resendMs = *n;
+        } else if (a == QLatin1String("--z-capacity")) {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            const auto n = number(*v, 1, 10000);
+            if (!n) {
+                *error = QStringLiteral("--z-capacity debe estar entre 1 y 10000, no '%1'").arg(*v);
+                return std::nullopt;
+            }
+            o.zCapacity = *n;
         } else if (a == QLatin1String("--link") || a == QLatin1String("--paper") || a == QLatin1String("--state")) {
             const auto v = value();
             if (!v) return std::nullopt;
@@ -70,6 +90,15 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString* error
             o.faults.append(*fault);
         } else {
             *error = QStringLiteral("opción desconocida '%1' (pruebe --help)").arg(a);
+            return std::nullopt;
+        }
+    }
+    if (o.brand != sim::Brand::Hasar) {
+        const bool bufferFull = std::any_of(o.faults.begin(), o.faults.end(),
+                                            [](const sim::Fault& f) { return f.kind == sim::Fault::Kind::BufferFull; });
+        if (bufferFull || o.resendMs) {
+            *error = QStringLiteral("%1 es sólo del Hasar").arg(bufferFull ? QStringLiteral("la falla buffer-full")
+                                                                           : QStringLiteral("--resend-ms"));
             return std::nullopt;
         }
     }
@@ -102,6 +131,11 @@ QString helpText() {
                "                       a los datos de inicialización sólo con el estado\n"
                "  --module-closed      módulo fiscal cerrado: rechaza documentos fiscales y Z y\n"
                "                       responde a la capacidad de la memoria sólo con el estado\n"
+               "  --resend-ms MS       Hasar: reenvía cada MS milisegundos la respuesta que el\n"
+               "                       cliente no contestó con ACK ni NAK, y mientras tanto no\n"
+               "                       acepta otro comando, como un Hasar real (por defecto 500)\n"
+               "  --z-capacity N       cierres Z que caben en la memoria fiscal (por defecto 1825);\n"
+               "                       con 30 libres o menos el Hasar avisa memoria casi llena\n"
                "  --baud N             envía los bytes al ritmo de una línea real de N baudios (10\n"
                "                       bits por byte); sin esta opción no demora nada\n"
                "  --fault FALLA        inyecta una falla (se puede repetir); ver Fallas\n"
@@ -119,6 +153,8 @@ QString helpText() {
                "  disconnect           corta la línea, guarda el estado y termina\n"
                "  garbage              ejecuta y rodea la respuesta de bytes ajenos al protocolo\n"
                "  chatty               no es un impresor: contesta como una balanza, con líneas de peso\n"
+               "  buffer-full          Hasar: búfer de impresión lleno; responde con el bit 6 del\n"
+               "                       estado del impresor y no ejecuta (el cliente debe reenviar)\n"
                "  cmd=HH               sólo tramas con ese comando (hexadecimal)\n"
                "  after=N              deja pasar primero N tramas que coinciden\n"
                "  times=N              cuántas tramas afecta (0 = todas; por defecto 1)\n"

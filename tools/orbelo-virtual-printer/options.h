@@ -17,6 +17,8 @@ struct Options {
     bool notInitialised = false;
     bool moduleClosed = false;
     int baud = 0;  // 0: bytes leave as fast as the pty takes them
+    std::optional<int> resendMs;   // Hasar: how often an unanswered reply goes again
+    std::optional<int> zCapacity;  // daily closes the fiscal memory holds
     QList<sim::Fault> faults;
     bool help = false;
 };

@@ -8,6 +8,7 @@
 #include "hasar_choices.h"
 #include "hasar_commands.h"
 #include "hasar_fields.h"
+#include "hasar_full_buffer.h"
 #include "hasar_status.h"
 
 #include <algorithm>
@@ -249,7 +250,8 @@ QString HasarDriver::Respuesta(int field) {
 }
 
 void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {
-    const frame::Frame reply = reconciler_.exchange(comPort_, code, fields);
+    const frame::Frame reply = hasar_full_buffer::sendUntilTaken(
+        link_, comPort_, code, [&] { return reconciler_.exchange(comPort_, code, fields); });
     const HasarStatus status = readStatus(code, reply);
     if (unknownCommand(status)) throw modelLacks(model_, code);
     if (auto error = statusError(code, status)) throw *error;
@@ -258,8 +260,7 @@ void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {
 void HasarDriver::query(quint8 code) {
     // A failed query must not leave the previous answer readable as if it were this one.
     answer_.clear();
-    const frame::Frame reply = link_.exchange(code);
-    readStatus(code, reply);
+    const frame::Frame reply = hasar_full_buffer::sendUntilTaken(link_, comPort_, code, [&] { return link_.exchange(code); });
     answer_ = reply.fields;
 }
 

@@ -3,6 +3,7 @@
 #include "drivers/hasar_printer.h"
 #include "drivers/link/link.h"
 #include "drivers/link/transport.h"
+#include "hasar_memory_notice.h"
 #include "hasar_reconcile.h"
 
 #include <memory>
@@ -21,6 +22,8 @@ public:
     void abort();
     // For the window to hear when the printer holds a command.
     Link& link() { return link_; }
+    // For the window to tell when the fiscal memory is almost full.
+    HasarMemoryNotice& memoryNotice() { return memoryNotice_; }
 
     void ComPort(int port) override;
     void Model(int model) override;
@@ -78,6 +81,7 @@ private:
     std::unique_ptr<Transport> transport_;
     Link link_;
     HasarReconciler reconciler_{link_};
+    HasarMemoryNotice memoryNotice_{link_};
     int comPort_ = 0;
     int model_ = 0;
     // The last query's answer from the printer status on: field 1 is answer_[0].

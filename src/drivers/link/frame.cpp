@@ -75,7 +75,7 @@ qsizetype Decoder::feed(QByteArrayView bytes) {
             if (c == STX) {
                 body_ = QByteArray(1, STX);
                 state_ = State::Body;
-            } else if (c == ACK || c == NAK || c == DC2 || c == DC4 || c == 0x11 || c == 0x13) {
+            } else if (c == ACK || c == NAK || c == DC2 || c == DC4 || c == DC1 || c == DC3) {
                 Received r;
                 r.kind = Received::Kind::Control;
                 r.control = c;

@@ -14,7 +14,9 @@ namespace frame {
 constexpr char STX = 0x02;
 constexpr char ETX = 0x03;
 constexpr char ACK = 0x06;
+constexpr char DC1 = 0x11;  // resume sending (Xon)
 constexpr char DC2 = 0x12;  // printer still working
+constexpr char DC3 = 0x13;  // from a Hasar: the command was too long for its buffer
 constexpr char DC4 = 0x14;  // printer out of paper, waiting
 constexpr char NAK = 0x15;
 constexpr char FS = 0x1C;

@@ -13,6 +13,8 @@ namespace {
 
 // How much of what a foreign device sent the error quotes.
 constexpr qsizetype kStraySampleBytes = 24;
+// An acknowledgement is one byte; this bound only matters for a line that takes no bytes.
+constexpr int kAckFlushMs = 200;
 
 quint8 randomSeq() {
     return static_cast<quint8>(QRandomGenerator::global()->bounded(int(frame::kSeqFirst), int(frame::kSeqLast) + 1));
@@ -51,16 +53,24 @@ void Link::open(int comPort) {
     comPort_ = comPort;
     failure_.clear();
     transport_.open(comPort);
+    // Half a frame from the last session is not the start of this one's.
+    decoder_.reset();
     replyLimitMs_ = std::min(options_.probeReplyTimeoutMs, options_.replyTimeoutMs);
     try {
         exchange(options_.syncCommand, options_.syncFields);
+        // A Hasar acknowledges every frame and an Epson never does, but one ACK lost on the line
+        // or one stray 0x06 must not name the other brand: a second answer has to agree.
+        if (ackSeen_ != options_.printerAcks) {
+            // A Hasar repeats an unacknowledged reply instead of answering; an Epson ignores the byte.
+            if (ackSeen_) acknowledge();
+            exchange(options_.syncCommand, options_.syncFields);
+        }
     } catch (...) {
         replyLimitMs_ = options_.replyTimeoutMs;
         transport_.close();
         throw;
     }
     replyLimitMs_ = options_.replyTimeoutMs;
-    // A Hasar acknowledges every frame and an Epson never does: the answer tells the protocol.
     if (ackSeen_ != options_.printerAcks)
         failAndClose(link_error::otherProtocol(transport_.label(), options_.brand, ackSeen_));
 }
@@ -91,10 +101,11 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
         }
     } leave{*this};
 
-    // Anything that came before this command belongs to an earlier one.
-    decoder_.reset();
+    // Anything that came before this command belongs to an earlier one; a frame still arriving
+    // is decoded on, so a repeated reply is acknowledged and not taken for noise.
     inbox_.clear();
     overLimit_ = false;
+    paperOutLeftMs_.reset();
     strayBytes_ = 0;
     straySample_.clear();
     protocolSeen_ = false;
@@ -121,6 +132,9 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
             // ACK and busy bytes only keep the wait alive; a NAK asks for the frame again.
             noteHold(item.control);
             if (item.control == frame::ACK) ackSeen_ = true;
+            // The printer refused the frame as longer than its buffer takes: no resend helps.
+            if (item.control == frame::DC3)
+                throw link_error::commandTooLong(transport_.label(), command);
             if (item.control == frame::NAK) {
                 if (sends >= options_.maxSends) failAndClose(link_error::garbled(comPort_));
                 send(bytes);
@@ -133,7 +147,7 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
             break;
         case frame::Received::Kind::Frame:
             endHold();
-            if (options_.printerAcks) send(QByteArray(1, frame::ACK));
+            if (options_.printerAcks) acknowledge();
             // A reply with another number answers an earlier command: not ours.
             if (item.frame.seq == request.seq) {
                 if (link_trace::active())
@@ -141,11 +155,23 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
                                          QString::fromUtf8(options_.commandName ? options_.commandName(command) : ""),
                                          sends, roundTrip.elapsed(),
                                          options_.statusWords ? options_.statusWords(item.frame.fields) : QString());
+                emit replied(item.frame);
                 return item.frame;
             }
             break;
         }
     }
+}
+
+void Link::pause(int ms) {
+    if (aborted_) throw link_error::aborted();
+    if (inExchange_) throw link_error::busy();
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop_ = &loop;
+    loop.exec();
+    loop_ = nullptr;
+    if (aborted_) throw link_error::aborted();
 }
 
 void Link::abort() {
@@ -178,25 +204,53 @@ void Link::send(const QByteArray& bytes) {
     transport_.write(bytes);
 }
 
+void Link::acknowledge() {
+    send(QByteArray(1, frame::ACK));
+    // The printer takes no command until it has this byte: it must not wait for the next one.
+    transport_.flush(kAckFlushMs);
+}
+
 void Link::onReceived(const QByteArray& bytes) {
     link_trace::bytes(transport_.label(), false, bytes);
-    // Nobody waits: keep nothing, so a noisy idle line cannot pile up memory.
-    if (!inExchange_) return;
     const qsizetype stray = decoder_.feed(bytes);
-    while (std::optional<frame::Received> item = decoder_.next()) inbox_.push_back(std::move(*item));
+    if (!inExchange_) return acknowledgeBetweenExchanges();
+    qsizetype flowBytes = 0;
+    while (std::optional<frame::Received> item = decoder_.next()) {
+        // Flow-control bytes are no answer; only a Hasar's DC3 says something, about the command.
+        const bool control = item->kind == frame::Received::Kind::Control;
+        if (control && (item->control == frame::DC1 || item->control == frame::DC3)) {
+            ++flowBytes;
+            if (item->control == frame::DC1 || !options_.printerAcks) continue;
+        }
+        inbox_.push_back(std::move(*item));
+    }
     if (stray > 0) {
         strayBytes_ += stray;
         if (straySample_.size() < kStraySampleBytes) straySample_.append(bytes.left(kStraySampleBytes - straySample_.size()));
     }
     // Only the protocol restarts the time limit, busy bytes included: a chatty device that is
-    // no printer must not hold the wait open.
-    if (stray < bytes.size()) {
+    // no printer must not hold the wait open, nor do flow-control bytes.
+    if (stray + flowBytes < bytes.size()) {
         protocolSeen_ = true;
         // The printer is there: busy bytes at opening earn the full limit.
         replyLimitMs_ = options_.replyTimeoutMs;
         if (replyTimer_.isActive()) replyTimer_.start(replyLimitMs_);
     }
     if (!inbox_.empty()) stopWaiting();
+}
+
+void Link::acknowledgeBetweenExchanges() {
+    // Nobody waits: keep nothing, so a noisy idle line cannot pile up memory. A reply arriving
+    // now is one the printer repeats because its ACK went astray; it blocks until it has one.
+    bool ack = false;
+    while (std::optional<frame::Received> item = decoder_.next())
+        ack = ack || (item->kind == frame::Received::Kind::Frame && options_.printerAcks);
+    if (!ack || aborted_ || !transport_.isOpen()) return;
+    try {
+        send(QByteArray(1, frame::ACK));
+    } catch (const DriverError&) {
+        // The port broke; the next command reports it.
+    }
 }
 
 void Link::failSilent() {
@@ -221,14 +275,30 @@ void Link::failAndClose(const DriverError& error) {
 }
 
 void Link::noteHold(char control) {
-    if (control != frame::DC2 && control != frame::DC4) return;
+    if (control != frame::DC2 && control != frame::DC4) {
+        resumeCommandLimit();
+        return;
+    }
     const Hold now = control == frame::DC4 ? Hold::NoPaper : Hold::Busy;
+    // A paper change takes as long as it takes: the command limit stops while paper is missing.
+    if (now == Hold::NoPaper && !paperOutLeftMs_ && commandTimer_.isActive()) {
+        paperOutLeftMs_ = commandTimer_.remainingTime();
+        commandTimer_.stop();
+    }
+    if (now == Hold::Busy) resumeCommandLimit();
     if (holdShown_ && now != hold_) emit held(now);
     hold_ = now;
     if (!holdShown_ && !holdTimer_.isActive()) holdTimer_.start(options_.holdNoticeMs);
 }
 
+void Link::resumeCommandLimit() {
+    if (!paperOutLeftMs_) return;
+    commandTimer_.start(std::max(*paperOutLeftMs_, 0));
+    paperOutLeftMs_.reset();
+}
+
 void Link::endHold() {
+    resumeCommandLimit();
     holdTimer_.stop();
     hold_ = Hold::None;
     if (!holdShown_) return;

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 #include <deque>
+#include <optional>
 
 class QEventLoop;
 class Transport;
@@ -31,6 +32,10 @@ public:
     // keeps the number, so the printer executes the command once however often it travels.
     frame::Frame exchange(quint8 command, const QList<QByteArray>& fields = {});
 
+    // Lets `ms` pass without a command, the window painting and late replies acknowledged;
+    // abort() ends it with a DriverError.
+    void pause(int ms);
+
     // Ends the current wait and every later one at once with a DriverError; nothing more is
     // sent or opened. For a window that closes during an operation.
     void abort();
@@ -44,17 +49,23 @@ public:
 signals:
     // The printer has held the current command longer than holdNoticeMs, or (None) no longer does.
     void held(Link::Hold hold);
+    // The reply to a command, as exchange() returns it: for reading what every reply reports.
+    void replied(const frame::Frame& reply);
 
 private:
     enum class Wait { Item, Timeout };
     Wait waitForItem();
     void send(const QByteArray& bytes);
+    // Sends ACK and hands it to the line before going on.
+    void acknowledge();
     void onReceived(const QByteArray& bytes);
+    void acknowledgeBetweenExchanges();
     void onFailed(const QString& why);
     [[noreturn]] void failSilent();
     void stopWaiting();
     void noteHold(char control);
     void endHold();
+    void resumeCommandLimit();
     [[noreturn]] void failAndClose(const DriverError& error);
 
     Transport& transport_;
@@ -66,6 +77,8 @@ private:
     QTimer replyTimer_;
     QTimer commandTimer_;
     bool overLimit_ = false;
+    // While the printer reports no paper the command limit stands still, with this much left.
+    std::optional<int> paperOutLeftMs_;
     QTimer holdTimer_;
     Hold hold_ = Hold::None;
     bool holdShown_ = false;

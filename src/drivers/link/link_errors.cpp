@@ -75,6 +75,13 @@ DriverError fieldNotSendable(quint8 command, const QString& problem) {
                        QStringLiteral("No se puede enviar el comando %1: %2").arg(commandCode(command), problem));
 }
 
+DriverError commandTooLong(const QString& port, quint8 command) {
+    return DriverError(error_number::kCommandTooLong,
+                       QStringLiteral("El impresor fiscal en %1 rechazó el comando %2: comando demasiado largo para su "
+                                      "búfer. Acorte sus textos o campos y vuelva a enviarlo")
+                           .arg(port, commandCode(command)));
+}
+
 DriverError aborted() {
     return DriverError(error_number::kAborted, QStringLiteral("Operación interrumpida: se cerró la ventana"));
 }

@@ -23,6 +23,8 @@ DriverError notAFiscalPrinter(int comPort, const QString& printer, const QByteAr
 // frames (Hasar) or answered without acknowledging (Epson).
 DriverError otherProtocol(const QString& port, const QString& chosen, bool printerAcked);
 DriverError fieldNotSendable(quint8 command, const QString& problem);
+// The printer answered the command with DC3: longer than its buffer takes.
+DriverError commandTooLong(const QString& port, quint8 command);
 DriverError aborted();
 DriverError busy();
 

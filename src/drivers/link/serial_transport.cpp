@@ -4,6 +4,7 @@
 #include "link_trace.h"
 #include "port_errors.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSerialPort>
 
@@ -11,6 +12,10 @@ namespace {
 
 // The largest COM number Windows gives a port.
 constexpr int kMaxComPort = 255;
+// What may still be queued at closing is an acknowledgement or a short frame; once in the
+// system's driver it goes out even after the close. The bound only matters for a line that
+// no longer takes bytes.
+constexpr int kCloseFlushMs = 200;
 
 }  // namespace
 
@@ -58,7 +63,18 @@ void SerialTransport::openDevice(int comPort, const QString& device) {
 }
 
 void SerialTransport::close() {
-    if (port_->isOpen()) port_->close();
+    if (!port_->isOpen()) return;
+    flush(kCloseFlushMs);
+    port_->close();
+}
+
+void SerialTransport::flush(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (port_->isOpen() && port_->bytesToWrite() > 0) {
+        const qint64 left = ms - clock.elapsed();
+        if (left <= 0 || !port_->waitForBytesWritten(static_cast<int>(left))) break;
+    }
 }
 
 bool SerialTransport::isOpen() const { return port_->isOpen(); }

@@ -17,9 +17,11 @@ public:
     void open(int comPort) override;
     // Opens the device by name; the COM number is what errors call it.
     void openDevice(int comPort, const QString& device);
+    // Sends what is still queued (within a short bound) before the port closes.
     void close() override;
     bool isOpen() const override;
     void write(const QByteArray& bytes) override;
+    void flush(int ms) override;
     QString label() const override;
 
 private:

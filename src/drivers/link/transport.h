@@ -23,6 +23,9 @@ public:
     virtual bool isOpen() const = 0;
     // Queues the bytes for sending; DriverError when the pipe is closed or broken.
     virtual void write(const QByteArray& bytes) = 0;
+    // Hands what write() queued to the device, waiting at most `ms`: an acknowledgement must
+    // leave now, not with the next command or never (closing drops what is still queued).
+    virtual void flush(int ms) { Q_UNUSED(ms); }
     // How errors name the pipe, for example "COM3 (/dev/ttyS2)".
     virtual QString label() const = 0;
 
