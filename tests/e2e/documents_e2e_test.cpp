@@ -62,8 +62,7 @@ TEST_F(DocumentsEndToEnd, Hasar715PrintsOneCreditNoteAFromItsRawCommandsWhatever
 TEST_F(DocumentsEndToEnd, HasarPr4HasNoCreditNoteCommandsAndTheWindowSaysSoWithNothingLeftOpen) {
     // The PR4's manual has no associated document nor homologated documents: the printer answers
     // the first raw command of the credit note as unknown.
-    start({QStringLiteral("--model"), QStringLiteral("3")});
-    selectModel(kPr4);
+    startHasar(QStringLiteral("3"), kPr4);
     print(w().btnNCA, QStringLiteral("1"), QStringLiteral("2"));
     ASSERT_EQ(trace.lines().size(), 1);
     EXPECT_TRUE(trace.lines()[0].contains(
@@ -72,10 +71,7 @@ TEST_F(DocumentsEndToEnd, HasarPr4HasNoCreditNoteCommandsAndTheWindowSaysSoWithN
     expectOneDriverError();
 
     EXPECT_TRUE(printedDocuments(hasarPrinter->paper()).isEmpty()) << describe(printedDocuments(hasarPrinter->paper()));
-    const QJsonObject state = hasarPrinter->state();
-    EXPECT_TRUE(nothingOpen(state));
-    EXPECT_EQ(last(state, "credit_note_a"), 0);
-    EXPECT_EQ(day(state, "cancelled"), 0);
+    expectMemory(hasarPrinter->state(), {{"credit_note_a", 0}}, {{"cancelled", 0}});
 }
 
 TEST_F(DocumentsEndToEnd, HasarP320PrintsTheReceiptWithOneDetailLinePerItem) {
