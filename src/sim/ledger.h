@@ -20,6 +20,9 @@ quint32 finishDocument(FiscalMemory& memory);
 // Cancels the open document: its number is used up and it counts as cancelled (a non-fiscal
 // document, which is printed as it goes, still counts as non-fiscal).
 void cancelDocument(FiscalMemory& memory);
+// Power lost with a document open: it is cancelled. With `restore` (a Hasar on power return,
+// re-executing the commands it kept) the same document opens again under the next number.
+void cutPower(FiscalMemory& memory, bool restore);
 
 bool dayHasDocuments(const FiscalMemory& memory);
 bool memoryFull(const FiscalMemory& memory);

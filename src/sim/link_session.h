@@ -24,6 +24,8 @@ public:
     virtual ~CommandSet() = default;
     // Runs the command and returns the reply fields, the two status words first.
     virtual QList<QByteArray> execute(const frame::Frame& request, qint64 nowMs) = 0;
+    // The power goes and comes back: what the brand does with a document left open.
+    virtual void cutPower(qint64 nowMs) = 0;
 };
 
 struct LinkOptions {
@@ -62,6 +64,7 @@ private:
     std::deque<Output> outputs_;          // ordered by due time
     std::deque<frame::Received> waiting_;  // arrived while busy
     qint64 busyUntil_ = 0;
+    qint64 poweredOffUntil_ = 0;  // bytes that arrive before this are lost
     std::optional<quint8> lastSeq_;
     QByteArray lastReply_;
     qint64 lastReplyDue_ = 0;

@@ -8,10 +8,12 @@ namespace {
 
 struct CountingCommands : sim::CommandSet {
     int executed = 0;
+    int powerCuts = 0;
     QList<QByteArray> execute(const frame::Frame&, qint64) override {
         ++executed;
         return {"0080", "0600", QByteArray::number(executed)};
     }
+    void cutPower(qint64) override { ++powerCuts; }
 };
 
 QByteArray request(quint8 seq, quint8 command = 0x2A) {

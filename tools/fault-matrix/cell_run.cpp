@@ -37,6 +37,8 @@ public:
     QString openFile() override { return logoPath; }
 };
 
+constexpr int kPowerCyclePollMs = 50;
+
 LinkOptions shrunk(LinkOptions o) {
     o.replyTimeoutMs = MatrixTiming::kReplyTimeoutMs;
     o.commandLimitMs = MatrixTiming::kCommandLimitMs;
@@ -94,6 +96,7 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
     QTemporaryDir dir;
     QStringList arguments{QStringLiteral("--brand"), op.brand};
     if (op.model != 0) arguments << QStringLiteral("--model") << QString::number(op.model);
+    arguments << fault.printerOptions;
     const int closings = op.kind == Kind::Logo ? 1 : qMax(expected, 1);
     PrinterProcess printer(printerProgram, dir.path(), arguments, fault.arguments(op.closing, closings, op.middle));
     if (!printer.start(&result.setupError)) return result;
@@ -120,7 +123,18 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
         w.cboListaImp->setCurrentIndex(w.cboListaImp->findText(op.entry));
         w.cboPuerto->setCurrentIndex(0);
 
+        // Killed and started again as soon as it has saved the document open; once.
+        QTimer powerCycle;
+        if (fault.restartMidDocument) {
+            QObject::connect(&powerCycle, &QTimer::timeout, [&] {
+                if (!printer.savedWithDocumentOpen()) return;
+                powerCycle.stop();
+                printer.restart(&result.setupError);
+            });
+            powerCycle.start(kPowerCyclePollMs);
+        }
         result.firstError = operate(w, prompts, op);
+        powerCycle.stop();
         CellFacts& f = result.facts;
         f.expected = expected < 0 ? 0 : expected;
         f.first = classify(result.firstError);
@@ -135,6 +149,11 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
         if (step == TechnicianStep::CheckThenRepeat)
             step = issued() >= f.expected && f.expected > 0 ? TechnicianStep::Nothing : TechnicianStep::Repeat;
         if (step == TechnicianStep::Repeat && expected >= 0) f.last = classify(operate(w, prompts, op));
+        if (step == TechnicianStep::FinishWithCancel) {
+            prompts.errors.clear();
+            w.btnCancelarTodo->click();
+            f.last = classify(prompts.errors.value(0));
+        }
     }
     printer.stop();
     result.facts.issuedAtEnd = issued();

@@ -46,6 +46,24 @@ void PrinterProcess::stop() {
     }
 }
 
+void PrinterProcess::kill() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.kill();
+    process_.waitForFinished(kStopMs);
+}
+
+bool PrinterProcess::restart(QString* error) {
+    kill();
+    return start(error);
+}
+
+bool PrinterProcess::savedWithDocumentOpen() const {
+    QFile file(statePath());
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QJsonValue open = QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("open_document"));
+    return open.isObject();
+}
+
 int PrinterProcess::finishedDocuments() const {
     QFile file(QDir(folder_).filePath(QStringLiteral("papel.txt")));
     if (!file.open(QIODevice::ReadOnly)) return 0;

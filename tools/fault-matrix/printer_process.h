@@ -17,12 +17,18 @@ public:
     bool start(QString* error);
     // Ends the program cleanly, so its state is saved.
     void stop();
+    // Ends it at once, as a power cut: its state is what it last saved.
+    void kill();
+    // Killed and started again on the same state file and paper roll.
+    bool restart(QString* error);
     bool running() const { return process_.state() != QProcess::NotRunning; }
 
     QString linkPath() const;
     QString statePath() const;
     // Completed documents and reports on the paper roll so far ("== FIN ..." lines).
     int finishedDocuments() const;
+    // True when the saved fiscal memory holds a document open.
+    bool savedWithDocumentOpen() const;
     // True when the saved fiscal memory holds a logo (the printer is stopped first).
     bool logoStored();
 

@@ -158,11 +158,15 @@ QString HasarDriver::CancelAll() {
 }
 
 QString HasarDriver::issued(quint8 close, const QString& notice) {
-    const frame::Frame reply = link_.exchange(close);
-    if (auto error = statusError(close, readStatus(close, reply)))
+    frame::Frame reply;
+    try {
+        // Through the engine: a lost reply here is told from the printer's record, as any close.
+        reply = reconciler_.closeLeftOpen(close);
+    } catch (const DriverError& error) {
+        if (error.number() != error_number::kPrinterRefused && error.number() != error_number::kPrinterFault) throw;
         throw DriverError(error_number::kCancelRefused,
-                          QStringLiteral("No se pudo cancelar ni cerrar el comprobante abierto: %1")
-                              .arg(error->description()));
+                          QStringLiteral("No se pudo cancelar ni cerrar el comprobante abierto: %1").arg(error.description()));
+    }
     const QString number = reply.fields.size() >= 3 ? hasar_charset::decode(reply.fields[2]).trimmed() : QString();
     return number.isEmpty() ? notice + QStringLiteral(" (el impresor no informó su número).")
                             : notice + QStringLiteral(" con el Nº ") + number + QLatin1Char('.');
@@ -200,7 +204,7 @@ QString HasarDriver::Respuesta(int field) {
 }
 
 void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {
-    const frame::Frame reply = reconciler_.exchange(comPort_, code, fields);
+    const frame::Frame reply = reconciler_.exchange(code, fields);
     if (auto error = statusError(code, readStatus(code, reply))) throw *error;
 }
 
