@@ -5,12 +5,26 @@
 using issue_outcome::Document;
 using issue_outcome::Reading;
 
-void IssueEngine::opening(const Document& document) {
+void IssueEngine::opening(const Document& document, const std::function<void()>& send) {
     before_.reset();
-    if (!document.counted()) return;
-    Reading before;
-    probe_.read(document, before);
-    before_ = before;
+    open_.clear();
+    if (document.counted()) {
+        Reading before;
+        probe_.read(document, before);
+        before_ = before;
+    }
+    send();
+    open_ = document.title;
+}
+
+void IssueEngine::inside(const std::function<void()>& send) {
+    try {
+        send();
+    } catch (const DriverError& failure) {
+        if (open_.isEmpty() || !issue_outcome::leavesDoubt(failure)) throw;
+        throw DriverError(failure.number(),
+                          failure.description() + QStringLiteral(" Quedó abierto %1 en el impresor.").arg(open_));
+    }
 }
 
 void IssueEngine::close(const Document& document, const std::function<void()>& send) {
@@ -20,6 +34,7 @@ void IssueEngine::close(const Document& document, const std::function<void()>& s
     if (before_) before = *before_;
     else if (document.counted()) probe_.read(document, before);
     before_.reset();
+    open_.clear();
 
     try {
         send();

@@ -25,9 +25,12 @@ class IssueEngine {
 public:
     IssueEngine(Link& link, IssueProbe& probe) : link_(link), probe_(probe) {}
 
-    // Before the document opens: what the printer records now. A failure here has issued
-    // nothing and stays the plain error it is.
-    void opening(const issue_outcome::Document& document);
+    // Reads what the printer records now, then runs `send`, the document's opening command. A
+    // failure here has issued nothing and stays the plain error it is.
+    void opening(const issue_outcome::Document& document, const std::function<void()>& send);
+    // Runs `send`, any other command; inside an open document, a link failure names the document
+    // it leaves open.
+    void inside(const std::function<void()>& send);
     // Runs `send`, the document's closing command, which raises DriverError on any failure, a
     // refusal included. A doubt becomes the printer's verdict; a document found still open is
     // closed once more.
@@ -42,4 +45,5 @@ private:
     Link& link_;
     IssueProbe& probe_;
     std::optional<issue_outcome::Reading> before_;
+    QString open_;  // the document opened and not yet closed; empty when none
 };

@@ -142,7 +142,7 @@ TEST_P(IssueEngineDecides, FromThePrintersOwnRecord) {
     for (const Reading& r : c.after) probe.records.push_back(r);
     IssueEngine engine(link, probe);
 
-    engine.opening(c.document);
+    engine.opening(c.document, [] {});
     std::size_t sent = 0;
     QString told;
     const int number = driverErrorOf(
@@ -167,6 +167,27 @@ TEST_P(IssueEngineDecides, FromThePrintersOwnRecord) {
 
 INSTANTIATE_TEST_SUITE_P(Drivers, IssueEngineDecides, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(IssueEngineInside, ALinkFailureInsideTheDocumentNamesTheDocumentLeftOpen) {
+    ScriptedPrinter port(false);
+    Link link(port, fastLinkOptions(false));
+    link.open(1);
+    ScriptedProbe probe;
+    probe.records.push_back(record(11));
+    IssueEngine engine(link, probe);
+    const auto lost = [] { throw DriverError(en::kPortLost, QStringLiteral("Se perdió el puerto.")); };
+    QString told;
+
+    // Before anything opens, and once the document is closed, the failure is told as it is.
+    EXPECT_EQ(driverErrorOf([&] { engine.inside(lost); }, &told), en::kPortLost);
+    EXPECT_EQ(told, QStringLiteral("Se perdió el puerto."));
+    engine.opening(kInvoiceA, [] {});
+    EXPECT_EQ(driverErrorOf([&] { engine.inside(lost); }, &told), en::kPortLost);
+    EXPECT_EQ(told, QStringLiteral("Se perdió el puerto. Quedó abierto FACTURA A en el impresor."));
+    engine.close(kInvoiceA, [] {});
+    EXPECT_EQ(driverErrorOf([&] { engine.inside(lost); }, &told), en::kPortLost);
+    EXPECT_EQ(told, QStringLiteral("Se perdió el puerto."));
+}
 
 TEST(IssueOutcomeDoubt, OnlyFailuresAfterTheCommandLeftLeaveDoubt) {
     for (int n : {en::kNoAnswer, en::kGarbledLink, en::kPortLost, en::kPrinterStuck, en::kBadReply,

@@ -27,7 +27,7 @@ QString flags(const Verdict& v) {
 void printRow(QTextStream& out, const CellResult& r) {
     const CellFacts& f = r.facts;
     out << QStringLiteral("%1 | %2 | %3 -> %4 | %5 de %6 | %7")
-               .arg(r.operation.leftJustified(22), r.fault.leftJustified(34), className(f.first).leftJustified(12),
+               .arg(r.operation.leftJustified(22), r.fault.leftJustified(42), className(f.first).leftJustified(12),
                     className(f.last).leftJustified(12))
                .arg(f.issuedAtEnd)
                .arg(f.expected)

@@ -98,12 +98,9 @@ std::optional<Document> EpsonReconciler::closed(const EpsonRequest& request) {
 void EpsonReconciler::run(const EpsonRequest& request, const std::function<void()>& send) {
     // A request that cannot travel is refused before anything, a reading included, is sent.
     Link::check(request.command, request.fields);
-    if (const std::optional<Document> document = opened(request)) {
-        engine_.opening(*document);
-        return send();
-    }
+    if (const std::optional<Document> document = opened(request)) return engine_.opening(*document, send);
     if (const std::optional<Document> document = closed(request)) return engine_.close(*document, send);
-    send();
+    engine_.inside(send);
 }
 
 void EpsonReconciler::read(const Document& document, Reading& into) {

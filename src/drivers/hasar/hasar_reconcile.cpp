@@ -116,11 +116,16 @@ frame::Frame HasarReconciler::exchange(quint8 code, const QList<QByteArray>& fie
     if (kindOpenedBy(code)) {
         openedWith_ = code;
         openedType_ = fields.value(0);
-        engine_.opening(documentOf(code, openedType_));
-        return link_.exchange(code, fields);
+        frame::Frame reply;
+        engine_.opening(documentOf(code, openedType_), [&] { reply = link_.exchange(code, fields); });
+        return reply;
     }
     const std::optional<Document> document = closing(code, fields);
-    if (!document) return link_.exchange(code, fields);
+    if (!document) {
+        frame::Frame reply;
+        engine_.inside([&] { reply = link_.exchange(code, fields); });
+        return reply;
+    }
     // Whatever happens to the close, the document it names is no longer the one to name later.
     if (code != kDailyClose) openedWith_ = 0;
     return close(*document, code, fields);
