@@ -43,6 +43,27 @@ TEST_F(LinkTest, AcknowledgesRunsAndEchoesSeqAndCommand) {
     EXPECT_EQ(drain(0), kAck + reply(0x21, 1));
 }
 
+TEST_F(LinkTest, APowerCutForgetsTheLastFrameAndHearsNothingUntilThePowerReturns) {
+    sim::Fault cut;
+    cut.kind = sim::Fault::Kind::PowerCut;
+    cut.command = 0x45;
+    cut.milliseconds = 1000;
+    sim::FaultPlan plan;
+    plan.add(cut);
+    link.setFaults(plan);
+    link.receive(request(0x21), 0);
+    drain(0);
+    link.receive(request(0x22, 0x45), 10);
+    EXPECT_EQ(drain(10), QByteArray());
+    EXPECT_EQ(commands.powerCuts, 1);
+    link.receive(request(0x22, 0x45), 500);  // still dark
+    EXPECT_EQ(drain(500), QByteArray());
+    // Back on, the same SEQ is a new command: the printer kept no memory of the frame.
+    link.receive(request(0x22, 0x45), 1100);
+    EXPECT_EQ(drain(1100), kAck + reply(0x22, 2, 0x45));
+    EXPECT_EQ(commands.executed, 2);
+}
+
 TEST_F(LinkTest, BadChecksumIsNakedAndNotRun) {
     QByteArray damaged = request(0x21);
     damaged[damaged.size() - 1] = damaged.endsWith('0') ? '1' : '0';
