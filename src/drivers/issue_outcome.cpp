@@ -6,17 +6,76 @@ namespace issue_outcome {
 
 namespace {
 
+// What the printer's record says happened, each with its number and text: %1 the document, %2
+// its number, %3 the cause in a few words, %4 why it cannot be told.
+enum class Verdict { Issued, OpenWithPayment, OpenUnpaid, Cancelled, NotRegistered, Unknown };
+
+struct VerdictText {
+    Verdict verdict;
+    error_number::Number number;
+    const char* text;
+};
+
+constexpr VerdictText kTexts[] = {
+    {Verdict::Issued, error_number::kIssuedReplyLost,
+     "Se emitió %1 Nº %2, pero su respuesta se perdió (%3). No lo repita."},
+    {Verdict::OpenWithPayment, error_number::kOpenWithPayment,
+     "%1 sigue abierto con su pago y ya no puede cancelarse (%3). Termínelo con CANCELAR COMPROBANTE: lo cierra y "
+     "queda emitido con su número."},
+    {Verdict::OpenUnpaid, error_number::kNotIssued,
+     "No se emitió %1: sigue abierto en el impresor (%3). Puede repetirlo: primero se cancela el abierto."},
+    {Verdict::Cancelled, error_number::kCancelledByPrinter,
+     "No se emitió %1: el impresor lo canceló y usó el Nº %2 (%3). Puede repetirlo."},
+    {Verdict::NotRegistered, error_number::kNotIssued,
+     "No se emitió %1: el impresor no lo registró (%3). Puede repetirlo."},
+    {Verdict::Unknown, error_number::kIssueUnknown,
+     "No se sabe si se emitió %1: %4 (%3). Verifique el último número con TRAER INFORMACIÓN antes de repetirlo."},
+};
+
+struct CauseText {
+    int number;
+    const char* words;
+};
+
+constexpr CauseText kCauses[] = {
+    {error_number::kNoAnswer, "el impresor no respondió"},
+    {error_number::kGarbledLink, "las respuestas llegaron dañadas"},
+    {error_number::kPortLost, "se perdió el puerto"},
+    {error_number::kPrinterStuck, "el impresor quedó ocupado"},
+    {error_number::kBadReply, "su respuesta no se pudo leer"},
+    {error_number::kNotAFiscalPrinter, "el puerto respondió fuera del protocolo"},
+    {error_number::kPrinterRefused, "el impresor rechazó el cierre"},
+    {error_number::kPrinterFault, "el impresor informó una falla"},
+};
+
 QString numberText(const Document& document, quint32 number, const QString& pointOfSale) {
     if (!document.withPointOfSale) return QString::number(number);
     const QString digits = QString::number(number).rightJustified(8, QLatin1Char('0'));
     return pointOfSale.isEmpty() ? digits : pointOfSale + QLatin1Char('-') + digits;
 }
 
-DriverError unknown(const Document& document, const QString& why, const DriverError& cause) {
-    return DriverError(error_number::kIssueUnknown,
-                       QStringLiteral("No se sabe si se emitió %1 (%2): %3. Verifique el último número con TRAER "
-                                      "INFORMACIÓN antes de repetirlo")
-                           .arg(document.title, cause.description(), why));
+DriverError told(Verdict verdict, const Document& document, const Reading& after, const DriverError& cause,
+                 const QString& why = {}) {
+    for (const VerdictText& t : kTexts) {
+        if (t.verdict != verdict) continue;
+        const QString number = after.counter ? numberText(document, *after.counter, after.pointOfSale) : QString();
+        // Replaced by name: a text may leave out a marker that arg() would then shift onto the next.
+        QString text = QString::fromUtf8(t.text);
+        text.replace(QLatin1String("%1"), document.title)
+            .replace(QLatin1String("%2"), number)
+            .replace(QLatin1String("%3"), causeInWords(cause))
+            .replace(QLatin1String("%4"), why);
+        return DriverError(t.number, text);
+    }
+    return DriverError(error_number::kInternal, QStringLiteral("Veredicto sin texto"));
+}
+
+// The printer's evidence that the document it numbered was cancelled: its mark, or its count
+// of cancelled documents having moved. Empty when it keeps neither.
+std::optional<bool> cancelled(const Reading& before, const Reading& after) {
+    if (after.lastCancelled) return *after.lastCancelled;
+    if (before.cancelledCount && after.cancelledCount) return *after.cancelledCount != *before.cancelledCount;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -33,25 +92,35 @@ bool leavesDoubt(const DriverError& error) {
     }
 }
 
-DriverError decide(const Document& document, std::optional<quint32> before, const Reading& after,
-                   const DriverError& cause) {
-    if (!after.reached) return unknown(document, QStringLiteral("el impresor no volvió a responder"), cause);
-    if (document.counted && before && after.counter) {
-        if (*after.counter != *before)
-            return DriverError(error_number::kIssuedReplyLost,
-                               QStringLiteral("Se emitió %1 Nº %2, pero su respuesta se perdió (%3). No lo repita")
-                                   .arg(document.title, numberText(document, *after.counter, after.pointOfSale),
-                                        cause.description()));
-        return DriverError(error_number::kNotIssued,
-                           QStringLiteral("No se emitió %1 (%2): el impresor no lo registró. Puede repetirlo")
-                               .arg(document.title, cause.description()));
+bool isRefusal(const DriverError& error) {
+    return error.number() == error_number::kPrinterRefused || error.number() == error_number::kPrinterFault;
+}
+
+QString causeInWords(const DriverError& cause) {
+    for (const CauseText& c : kCauses)
+        if (c.number == cause.number()) return QString::fromUtf8(c.words);
+    return QStringLiteral("falla del enlace");
+}
+
+DriverError decide(const Document& document, const Reading& before, const Reading& after, const DriverError& cause) {
+    if (!after.reached)
+        return told(Verdict::Unknown, document, after, cause, QStringLiteral("el impresor no respondió al consultarlo"));
+    // A document still open was not issued, whatever its counter says; paid, it can only be closed.
+    if (after.documentOpen) return told(after.paid ? Verdict::OpenWithPayment : Verdict::OpenUnpaid, document, after, cause);
+    if (!document.counted() || !before.counter || !after.counter)
+        return told(Verdict::Unknown, document, after, cause, QStringLiteral("el impresor no informa su número"));
+    if (*after.counter == *before.counter) {
+        if (after.training)
+            return told(Verdict::Unknown, document, after, cause,
+                        QStringLiteral("en modo entrenamiento el impresor no avanza sus números"));
+        return told(Verdict::NotRegistered, document, after, cause);
     }
-    // Without a number to compare, only a document still open proves that it was not issued.
-    if (after.documentOpen)
-        return DriverError(error_number::kNotIssued,
-                           QStringLiteral("No se emitió %1 (%2): sigue abierto en el impresor. Puede repetirlo")
-                               .arg(document.title, cause.description()));
-    return unknown(document, QStringLiteral("el impresor no informa su número"), cause);
+    if (!document.cancellable) return told(Verdict::Issued, document, after, cause);
+    const std::optional<bool> wasCancelled = cancelled(before, after);
+    if (!wasCancelled)
+        return told(Verdict::Unknown, document, after, cause,
+                    QStringLiteral("su número avanzó, pero el impresor no informa si lo canceló"));
+    return told(*wasCancelled ? Verdict::Cancelled : Verdict::Issued, document, after, cause);
 }
 
 }  // namespace issue_outcome

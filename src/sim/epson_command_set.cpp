@@ -102,12 +102,12 @@ EpsonCommandSet::Answer EpsonCommandSet::statusRequest(const Fields& f, qint64) 
     case 'N':
         // The day's first-document time and the audit data are not kept: they answer as zeros.
         return Answer{0,
-                      {counterField(last.b, 8), "000000", "000000", counterField(memory_.lastZ, 5),
+                      {counterField(last.issuedB, 8), "000000", "000000", counterField(memory_.lastZ, 5),
                        counterField(0, 8), counterField(0, 8), id.registration.toLatin1(), ""}};
     case 'A':
         return Answer{0,
-                      {counterField(memory_.lastZ, 5), counterField(last.b, 8), counterField(last.b, 8),
-                       counterField(last.a, 8), counterField(last.a, 8), counterField(last.nonFiscal % 100000, 5),
+                      {counterField(memory_.lastZ, 5), counterField(last.issuedB, 8), counterField(last.b, 8),
+                       counterField(last.issuedA, 8), counterField(last.a, 8), counterField(last.nonFiscal % 100000, 5),
                        counterField(0, 5), counterField(last.nonFiscal, 8), counterField(last.creditNoteA, 8),
                        counterField(last.creditNoteB, 8), counterField(last.deliveryNote, 8)}};
     default:

@@ -15,6 +15,8 @@ public:
     EpsonCommandSet(FiscalMemory& memory, PaperRoll& paper);
 
     QList<QByteArray> execute(const frame::Frame& request, qint64 nowMs) override;
+    // Cancels the open document, as a power cut does.
+    void cutPower(qint64 nowMs) override;
 
 private:
     // What a command produced: refusal bits (nothing else happened) or its data fields.

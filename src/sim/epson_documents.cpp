@@ -44,6 +44,13 @@ EpsonCommandSet::EpsonCommandSet(FiscalMemory& memory, PaperRoll& paper) : memor
     printout::documentCancelled(paper_, memory_, doc);
 }
 
+void EpsonCommandSet::cutPower(qint64 nowMs) {
+    if (!memory_.open) return;
+    const OpenDocument cut = *memory_.open;
+    sim::cutPower(memory_, false);
+    printout::powerCut(paper_, memory_, cut, printerTime(memory_, nowMs));
+}
+
 EpsonCommandSet::Answer EpsonCommandSet::openTicket(const Fields& f, qint64 nowMs) {
     if (!f.isEmpty() && !hasar::letter(f, 1, "CG")) return refuse(kInvalidField);
     if (const quint16 gate = fiscalGate()) return refuse(gate);

@@ -11,7 +11,7 @@ struct KindName {
     const char* name;
 };
 
-constexpr std::array<KindName, 10> kKindNames{{
+constexpr std::array<KindName, 11> kKindNames{{
     {Fault::Kind::DropReply, "drop-reply"},
     {Fault::Kind::CorruptReply, "corrupt-reply"},
     {Fault::Kind::NakRequest, "nak-request"},
@@ -22,6 +22,7 @@ constexpr std::array<KindName, 10> kKindNames{{
     {Fault::Kind::Garbage, "garbage"},
     {Fault::Kind::Chatty, "chatty"},
     {Fault::Kind::BufferFull, "buffer-full"},
+    {Fault::Kind::PowerCut, "power-cut"},
 }};
 
 // Bounds keep a typing slip from freezing the printer for days.

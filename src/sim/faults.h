@@ -19,13 +19,15 @@ struct Fault {
         Garbage,       // executes, with bytes outside the protocol before and after the reply
         Chatty,        // no printer at all: a scale that answers any frame with weight lines for a while
         BufferFull,    // Hasar: the print buffer is full; the frame is answered but not run
+        PowerCut,      // the power goes before the frame runs: the open document is cancelled (a Hasar
+                       // restores it on power return) and the printer hears nothing for a while
     };
 
     Kind kind = Kind::DropReply;
     std::optional<quint8> command;  // only frames with this command; any when empty
     int after = 0;                  // let this many matching frames through first
     int times = 1;                  // frames it hits; 0 = every matching frame from then on
-    int milliseconds = 3000;        // Busy, PaperOut and Chatty: how long
+    int milliseconds = 3000;        // Busy, PaperOut, Chatty and PowerCut: how long
 
     // "busy,seconds=5,cmd=39,after=1,times=2": a kind and optional settings (cmd in hex).
     // Returns the fault or, in `error`, why the text is not one.

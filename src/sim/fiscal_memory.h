@@ -55,6 +55,9 @@ struct LastNumbers {
     quint32 creditNoteB = 0;
     quint32 deliveryNote = 0;
     quint32 nonFiscal = 0;
+    // The last invoice or ticket fully issued: a cancelled one is printed, and numbered, but not issued.
+    quint32 issuedA = 0;
+    quint32 issuedB = 0;
 
     bool operator==(const LastNumbers&) const = default;
 };
@@ -122,6 +125,7 @@ struct FiscalMemory {
     std::optional<Customer> customer;  // for the next document
     QString embark[kEmbarkLines];      // associated-document lines for the next document
     std::optional<OpenDocument> open;
+    bool lastCancelled = false;  // the last document ended cancelled
     qint64 clockOffsetMs = 0;  // printer clock minus the host clock
     std::optional<LogoBitmap> logo;
     int drawerOpenings = 0;

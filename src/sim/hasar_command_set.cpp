@@ -60,20 +60,24 @@ constexpr quint8 kMissingFrom615Family[] = {0x80, 0x81, 0x82, 0x90, 0x91, 0x93, 
 constexpr quint8 kCancel = 0x98;
 constexpr quint8 kInitData = 0x73;
 
-// Open-document code of the status reply, 00 when none.
-QByteArray documentStatus(const std::optional<OpenDocument>& open) {
-    if (!open) return "0000";
-    switch (open->kind) {
-    case DocumentKind::InvoiceA: return "0100";
-    case DocumentKind::InvoiceB: return "0200";
-    case DocumentKind::DebitNoteA: return "0400";
-    case DocumentKind::DebitNoteB: return "0500";
-    case DocumentKind::Ticket: return "0A00";
-    case DocumentKind::NonFiscal: return "2000";
-    case DocumentKind::CreditNoteA: return "4000";
-    case DocumentKind::CreditNoteB: return "4100";
-    default: return "3000";
+// Document status of the status reply: the open document's code (00 when none) and, in the
+// fourth character, 1 when the last document ended cancelled.
+QByteArray documentStatus(const FiscalMemory& memory) {
+    QByteArray code = "00";
+    if (const auto& open = memory.open) {
+        switch (open->kind) {
+        case DocumentKind::InvoiceA: code = "01"; break;
+        case DocumentKind::InvoiceB: code = "02"; break;
+        case DocumentKind::DebitNoteA: code = "04"; break;
+        case DocumentKind::DebitNoteB: code = "05"; break;
+        case DocumentKind::Ticket: code = "0A"; break;
+        case DocumentKind::NonFiscal: code = "20"; break;
+        case DocumentKind::CreditNoteA: code = "40"; break;
+        case DocumentKind::CreditNoteB: code = "41"; break;
+        default: code = "30"; break;
+        }
     }
+    return code + (memory.lastCancelled ? "01" : "00");
 }
 
 }  // namespace
@@ -209,7 +213,7 @@ HasarCommandSet::Answer HasarCommandSet::statusRequest(const Fields&, qint64) {
     }
     const QByteArray auxiliary = hex4(static_cast<quint16>((training() ? kTrainingFlag : 0) | state));
     if (ticketFamily_) return Answer{0, {n8(last.b), auxiliary, n8(last.a)}};
-    return Answer{0, {n8(last.b), auxiliary, n8(last.a), documentStatus(memory_.open), n8(last.creditNoteB),
+    return Answer{0, {n8(last.b), auxiliary, n8(last.a), documentStatus(memory_), n8(last.creditNoteB),
                       n8(last.creditNoteA), n8(last.deliveryNote)}};
 }
 

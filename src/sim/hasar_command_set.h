@@ -16,6 +16,8 @@ public:
 
     QList<QByteArray> execute(const frame::Frame& request, qint64 nowMs) override;
     std::optional<QList<QByteArray>> bufferFull(const frame::Frame& request) override;
+    // Cancels the open document and, as the power returns, restores it under the next number.
+    void cutPower(qint64 nowMs) override;
 
     // Columns of the paper for a model of the window's list: the slip models print wider.
     static int columnsForModel(int model);

@@ -251,4 +251,11 @@ HasarCommandSet::Answer HasarCommandSet::cancel(const Fields&, qint64) {
     return {};
 }
 
+void HasarCommandSet::cutPower(qint64 nowMs) {
+    if (!memory_.open) return;
+    const OpenDocument cut = *memory_.open;
+    sim::cutPower(memory_, true);
+    printout::powerCut(paper_, memory_, cut, printerTime(memory_, nowMs));
+}
+
 }  // namespace sim

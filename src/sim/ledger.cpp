@@ -6,7 +6,7 @@ bool FiscalMemory::operator==(const FiscalMemory& o) const {
     return initialised == o.initialised && moduleOpen == o.moduleOpen && identity == o.identity &&
            zCapacity == o.zCapacity && lastZ == o.lastZ && lastX == o.lastX && zRecords == o.zRecords &&
            last == o.last && day == o.day && customer == o.customer && embark[0] == o.embark[0] &&
-           embark[1] == o.embark[1] && open == o.open && clockOffsetMs == o.clockOffsetMs && logo == o.logo &&
+           embark[1] == o.embark[1] && open == o.open && lastCancelled == o.lastCancelled && clockOffsetMs == o.clockOffsetMs && logo == o.logo &&
            drawerOpenings == o.drawerOpenings && cuts == o.cuts;
 }
 
@@ -72,6 +72,11 @@ quint32 finishDocument(FiscalMemory& memory, Numbering numbering) {
         break;
     case DocumentClass::NonFiscal: FiscalMemory::countUp(memory.day.nonFiscal); break;
     }
+    if (numbering == Numbering::UseUp) {
+        if (kind.series == Series::A) memory.last.issuedA = doc.number;
+        if (kind.series == Series::B) memory.last.issuedB = doc.number;
+    }
+    memory.lastCancelled = false;
     endDocument(memory, numbering);
     return doc.number;
 }
@@ -81,7 +86,23 @@ void cancelDocument(FiscalMemory& memory, Numbering numbering) {
         FiscalMemory::countUp(memory.day.nonFiscal);
     else
         FiscalMemory::countUp(memory.day.cancelled);
+    memory.lastCancelled = true;
     endDocument(memory, numbering);
+}
+
+void cutPower(FiscalMemory& memory, bool restore) {
+    if (!memory.open) return;
+    const OpenDocument cut = *memory.open;
+    // What the restored document prints in its head again.
+    const std::optional<Customer> customer = memory.customer;
+    const QString embark[FiscalMemory::kEmbarkLines] = {memory.embark[0], memory.embark[1]};
+    cancelDocument(memory);
+    if (!restore) return;
+    memory.customer = customer;
+    for (int i = 0; i < FiscalMemory::kEmbarkLines; ++i) memory.embark[i] = embark[i];
+    const quint32 number = beginDocument(memory, cut.kind).number;
+    *memory.open = cut;
+    memory.open->number = number;
 }
 
 bool dayHasDocuments(const FiscalMemory& memory) {

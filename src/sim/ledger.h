@@ -24,6 +24,9 @@ quint32 finishDocument(FiscalMemory& memory, Numbering numbering = Numbering::Us
 // Cancels the open document: its number is used up and it counts as cancelled (a non-fiscal
 // document, which is printed as it goes, still counts as non-fiscal).
 void cancelDocument(FiscalMemory& memory, Numbering numbering = Numbering::UseUp);
+// Power lost with a document open: it is cancelled. With `restore` (a Hasar on power return,
+// re-executing the commands it kept) the same document opens again under the next number.
+void cutPower(FiscalMemory& memory, bool restore);
 
 bool dayHasDocuments(const FiscalMemory& memory);
 bool memoryFull(const FiscalMemory& memory);

@@ -29,7 +29,7 @@ QByteArray withBadChecksum(QByteArray reply) {
 }  // namespace
 
 void LinkSession::receive(QByteArrayView bytes, qint64 nowMs) {
-    if (hungUp_) return;
+    if (hungUp_ || nowMs < poweredOffUntil_) return;
     runWaiting(nowMs);
     decoder_.feed(bytes);
     while (auto item = decoder_.next()) {
@@ -120,6 +120,18 @@ void LinkSession::onFrame(const frame::Frame& request, qint64 now) {
         case Fault::Kind::Silent: return;
         case Fault::Kind::Chatty:
             for (qint64 t = now; t < now + fault->milliseconds; t += kWeightIntervalMs) schedule(t, kWeightLine);
+            return;
+        case Fault::Kind::PowerCut:
+            // Whatever the printer was doing or about to send dies with it, the memory of the
+            // last frame too: a resend after power returns is a new command.
+            commands_.cutPower(now);
+            outputs_.clear();
+            waiting_.clear();
+            decoder_.reset();
+            lastSeq_.reset();
+            lastReply_.clear();
+            busyUntil_ = 0;
+            poweredOffUntil_ = now + fault->milliseconds;
             return;
         case Fault::Kind::Disconnect:
             outputs_.push_back(Output{std::max(now, outputs_.empty() ? now : outputs_.back().dueMs), {}, true});

@@ -30,6 +30,8 @@ public:
         Q_UNUSED(request);
         return std::nullopt;
     }
+    // The power goes and comes back: what the brand does with a document left open.
+    virtual void cutPower(qint64 nowMs) = 0;
 };
 
 struct LinkOptions {
@@ -79,6 +81,7 @@ private:
     std::deque<Output> outputs_;          // ordered by due time
     std::deque<frame::Received> waiting_;  // arrived while busy
     qint64 busyUntil_ = 0;
+    qint64 poweredOffUntil_ = 0;  // bytes that arrive before this are lost
     std::optional<quint8> lastSeq_;
     QByteArray lastReply_;
     qint64 lastReplyDue_ = 0;

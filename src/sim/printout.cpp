@@ -123,6 +123,14 @@ void documentCancelled(PaperRoll& paper, const FiscalMemory& memory, const OpenD
     paper.print(QStringLiteral("== CANCELADO %1 ==").arg(documentTitle(memory, doc)));
 }
 
+void powerCut(PaperRoll& paper, const FiscalMemory& memory, const OpenDocument& cut, const QDateTime& time) {
+    paper.print(QStringLiteral("CORTE DE CORRIENTE"));
+    documentCancelled(paper, memory, cut);
+    if (!memory.open) return;
+    documentHead(paper, memory, time);
+    paper.print(QStringLiteral("COMPROBANTE RESTAURADO"));
+}
+
 void dailyReport(PaperRoll& paper, const FiscalMemory& memory, char kind, int number, const DayTotals& totals,
                  const QDateTime& time, bool training) {
     const QString title = QStringLiteral("INFORME %1 Nro %2").arg(QLatin1Char(kind)).arg(number4(number));

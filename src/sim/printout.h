@@ -26,6 +26,8 @@ void trainingMode(PaperRoll& paper);
 // Totals (fiscal kinds and credit notes) and the closing line.
 void documentEnd(PaperRoll& paper, const FiscalMemory& memory, const OpenDocument& doc);
 void documentCancelled(PaperRoll& paper, const FiscalMemory& memory, const OpenDocument& doc);
+// A power cut cancelled the open document; `restored`, when the printer opened it again.
+void powerCut(PaperRoll& paper, const FiscalMemory& memory, const OpenDocument& cut, const QDateTime& time);
 
 // X or Z report: the counters of the day and the last numbers; in training mode, marked so.
 void dailyReport(PaperRoll& paper, const FiscalMemory& memory, char kind, int number, const DayTotals& totals,

@@ -216,7 +216,10 @@ QJsonObject toJson(const FiscalMemory& m) {
                                      {"credit_note_a", static_cast<qint64>(m.last.creditNoteA)},
                                      {"credit_note_b", static_cast<qint64>(m.last.creditNoteB)},
                                      {"delivery_note", static_cast<qint64>(m.last.deliveryNote)},
-                                     {"non_fiscal", static_cast<qint64>(m.last.nonFiscal)}}},
+                                     {"non_fiscal", static_cast<qint64>(m.last.nonFiscal)},
+                                     {"issued_a", static_cast<qint64>(m.last.issuedA)},
+                                     {"issued_b", static_cast<qint64>(m.last.issuedB)}}},
+        {"last_cancelled", m.lastCancelled},
         {"day", totalsToJson(m.day)},
         {"customer", customer},
         {"embark", QJsonArray{m.embark[0], m.embark[1]}},
@@ -253,6 +256,10 @@ std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error) {
     m.last = LastNumbers{r.number(last, "a"),           r.number(last, "b"),
                          r.number(last, "credit_note_a"), r.number(last, "credit_note_b"),
                          r.number(last, "delivery_note"), r.number(last, "non_fiscal")};
+    // Files written before these were kept: nothing cancelled, every printed number issued.
+    m.last.issuedA = last.contains(QLatin1String("issued_a")) ? r.number(last, "issued_a") : m.last.a;
+    m.last.issuedB = last.contains(QLatin1String("issued_b")) ? r.number(last, "issued_b") : m.last.b;
+    m.lastCancelled = json.contains(QLatin1String("last_cancelled")) && r.boolean(json, "last_cancelled");
     m.day = r.totals(r.object(json, "day"));
     m.customer = readCustomer(r, r.value(json, "customer"));
     const QJsonArray embark = r.value(json, "embark").toArray();

@@ -14,6 +14,8 @@ public:
     VirtualPrinter(Brand brand, int model, FiscalMemory memory = {});
 
     void receive(QByteArrayView bytes, qint64 nowMs) { link_.receive(bytes, nowMs); }
+    // Switched on again over a fiscal memory with a document open: as after a power cut.
+    void powerReturned(qint64 nowMs) { commands_->cutPower(nowMs); }
     LinkSession& link() { return link_; }
     FiscalMemory& memory() { return memory_; }
     PaperRoll& paper() { return paper_; }

@@ -70,11 +70,14 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarSwitchedOffMidCreditNoteCancelsItOnceBack
     printCleanly(w().btnNCA, QStringLiteral("1"), QStringLiteral("3"));
 
     EXPECT_EQ(outline(printedDocuments(before)), "NOTA DE CREDITO A Nro 0001-00000001 abierto 1 items");
+    // Back on, the printer cancels the document and restores it under the next number, as after a
+    // power cut; the press cancels the restored one before printing its own.
     EXPECT_EQ(outline(printedDocuments(hasarPrinter->paper().mid(before.size()))),
               "NOTA DE CREDITO A Nro 0001-00000001 cancelado 0 items\n"
-              "NOTA DE CREDITO A Nro 0001-00000002 fin 3 items");
+              "NOTA DE CREDITO A Nro 0001-00000002 cancelado 0 items\n"
+              "NOTA DE CREDITO A Nro 0001-00000003 fin 3 items");
 
-    expectMemory(hasarPrinter->state(), {{"credit_note_a", 2}}, {{"homologated", 1}, {"cancelled", 1}});
+    expectMemory(hasarPrinter->state(), {{"credit_note_a", 3}}, {{"homologated", 1}, {"cancelled", 2}});
 }
 
 TEST_F(DocumentsRecoveryEndToEnd, HasarReceiptRefusedByThePrinterMidwayIsCancelledByTheNextRun) {

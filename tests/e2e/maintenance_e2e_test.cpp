@@ -385,6 +385,21 @@ TEST_F(MaintenanceCancelEndToEnd, HasarPaysBackAPartlyPaidInvoiceThenCancelsIt) 
     EXPECT_EQ(day.value(QStringLiteral("fiscal")).toInt(), 0);
 }
 
+TEST_F(MaintenanceCancelEndToEnd, HasarPaidInvoiceWhoseCloseIsNeverAnsweredIsFinishedAsTheMessageSays) {
+    // Every send of the window's close, and of the second try after reading the printer, is unanswered.
+    start({QStringLiteral("--fault"), QStringLiteral("silent,cmd=45,times=6")});
+    selectModel(QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008"));
+    printInvoiceA();
+    // Open with its payment: repeating would close it and print a second one, so it must not be advised.
+    const QString told = trace.lines().value(0);
+    EXPECT_TRUE(told.contains(QStringLiteral("error Nº 8021"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("FACTURA A sigue abierto con su pago"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("Termínelo con CANCELAR COMPROBANTE"))) << told.toStdString();
+    EXPECT_FALSE(told.contains(QStringLiteral("repetir"), Qt::CaseInsensitive)) << told.toStdString();
+    // Done as it says: exactly one invoice on the roll, issued with its number.
+    cancelLeftOpen(QStringLiteral("FACTURA A "), QStringLiteral("== FIN "), QStringLiteral("se emitió con el Nº 00000001"));
+}
+
 TEST_F(MaintenanceCancelEndToEnd, HasarCancelsATicketLeftOpenOnTheModelWithoutCancel) {
     start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=0")});
     useHasar();

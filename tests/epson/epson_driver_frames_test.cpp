@@ -11,7 +11,7 @@ struct FrameCase {
     std::function<void(EpsonPrinter&)> call;
     quint8 command;
     QList<QByteArray> fields;
-    // A request that issues something is preceded by the counters status request.
+    // A request that opens or issues a document is preceded by the counters status request.
     bool counted = false;
 };
 
@@ -60,14 +60,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {"240115", "093000"}},
         FrameCase{"ReadDateTime", [](EpsonPrinter& p) { p.SetDateTime("G", dateOut, timeOut); }, 0x59, {}},
         FrameCase{"StatusRequest", [](EpsonPrinter& p) { p.StatusRequest("A"); }, 0x2A, {"A"}},
-        FrameCase{"OpenNonFiscal", [](EpsonPrinter& p) { p.OpenNonFiscalDocument(); }, 0x48, {}},
+        FrameCase{"OpenNonFiscal", [](EpsonPrinter& p) { p.OpenNonFiscalDocument(); }, 0x48, {}, true},
         FrameCase{"NonFiscalTextAccentsAsPlainLetters",
                   [](EpsonPrinter& p) { p.PrintNonFiscalText(QStringLiteral("Línea Ñandú")); }, 0x49, {"Linea Nandu"}},
         FrameCase{"NonFiscalTextDropsTheDoubleWidthPrefix",
                   [](EpsonPrinter& p) { p.PrintNonFiscalText(QStringLiteral("\u00F4Nro. Impresor:")); }, 0x49,
                   {"Nro. Impresor:"}},
         FrameCase{"CloseNonFiscal", [](EpsonPrinter& p) { p.CloseNonFiscalDocument(); }, 0x4A, {"T"}, true},
-        FrameCase{"OpenTicket", [](EpsonPrinter& p) { p.OpenTicket(); }, 0x40, {"C"}},
+        FrameCase{"OpenTicket", [](EpsonPrinter& p) { p.OpenTicket(); }, 0x40, {"C"}, true},
         FrameCase{"TicketItem", [](EpsonPrinter& p) { p.TicketItem(kTicketItem); }, 0x42,
                   {"Item de Prueba", "1000", "1", "0000", "M", "0", "0"}},
         FrameCase{"TicketPayment", [](EpsonPrinter& p) { p.TicketPayment("EFECTIVO", "1", "T"); }, 0x44,
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{"CloseTicket", [](EpsonPrinter& p) { p.CloseTicket(); }, 0x45, {"T"}, true},
         FrameCase{"OpenTicketInvoice", [](EpsonPrinter& p) { p.OpenTicketInvoice(kInvoiceOpen); }, 0x60,
                   {"T", "C", "A", "1", "P", "10", "I", "I", "CLIENTE DE PRUEBA", kDel, "CUIT", "99999999995", "N",
-                   "Direccion", kDel, kDel, kDel, kDel, "C"}},
+                   "Direccion", kDel, kDel, kDel, kDel, "C"}, true},
         FrameCase{"TicketInvoiceItem", [](EpsonPrinter& p) { p.TicketInvoiceItem(kInvoiceItem); }, 0x62,
                   {"Item de Prueba", "1000", "1", "0000", "M", "0", "0", "", "", "", "0"}},
         FrameCase{"TicketInvoicePayment", [](EpsonPrinter& p) { p.TicketInvoicePayment("EFECTIVO", "1", "T"); },

@@ -26,6 +26,8 @@ const Case kCases[] = {
     {"SuccessWithNothingIssued", {1, M::None, 0, M::None, 0}, false, true, false},
     {"RepeatFailsAgainSoTheTechnicianKnows", {1, M::OtherError, 0, M::OtherError, 0}, false, false, false},
     {"SecondDocumentOfTwoNotIssued", {2, M::NotIssued, 1, M::None, 2}, false, false, false},
+    {"OpenPaidFinishedWithCancel", {1, M::OpenPaid, 0, M::None, 1}, false, false, false},
+    {"OpenPaidToldForAnIssuedDocument", {1, M::OpenPaid, 1, M::None, 1}, false, false, true},
 };
 
 class CellVerdicts : public ::testing::TestWithParam<Case> {};
@@ -41,12 +43,18 @@ TEST_P(CellVerdicts, CountDuplicatesLossesAndWrongMessages) {
 INSTANTIATE_TEST_SUITE_P(Matrix, CellVerdicts, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MessageClasses, TheLongestPhraseDecidesWhateverTheCase) {
+TEST(MessageClasses, TheErrorNumberDecidesNotTheWording) {
+    const auto shown = [](int number, const char* text) {
+        return QStringLiteral("El sistema detectó el error Nº %1 ''%2''").arg(number).arg(QString::fromUtf8(text));
+    };
     EXPECT_EQ(classify(QString()), M::None);
-    EXPECT_EQ(classify(QStringLiteral("Se emitió FACTURA A Nº 0001-00000001")), M::Issued);
-    EXPECT_EQ(classify(QStringLiteral("No se emitió FACTURA A (x). Puede repetirlo")), M::NotIssued);
-    EXPECT_EQ(classify(QStringLiteral("No se sabe si se emitió el CIERRE Z")), M::Unknown);
-    EXPECT_EQ(classify(QStringLiteral("El impresor fiscal no responde en COM1")), M::OtherError);
+    EXPECT_EQ(classify(shown(8018, "Se emitió FACTURA A Nº 0001-00000001")), M::Issued);
+    EXPECT_EQ(classify(shown(8019, "No se emitió FACTURA A")), M::NotIssued);
+    EXPECT_EQ(classify(shown(8022, "No se emitió FACTURA A: el impresor lo canceló")), M::NotIssued);
+    EXPECT_EQ(classify(shown(8020, "No se sabe si se emitió el CIERRE Z")), M::Unknown);
+    EXPECT_EQ(classify(shown(8021, "FACTURA A sigue abierto con su pago")), M::OpenPaid);
+    // A link error whose text happens to say "se emitió" is still a link error.
+    EXPECT_EQ(classify(shown(8007, "El impresor fiscal no responde; lo que se emitió queda")), M::OtherError);
 }
 
 }  // namespace

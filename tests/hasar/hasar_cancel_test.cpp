@@ -83,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
                    error_number::kCancelRefused, nullptr},
         CancelCase{"TenderCancelRefused", "0080", "3600", "0003", {{0x98, "0608"}, {0x44, "0620"}}, {0x2A, 0x98, 0x44},
                    error_number::kCancelRefused, nullptr},
-        CancelCase{"CloseAfterPaymentRefused", "0080", "3600", "0007", {{0x45, "0620"}}, {0x2A, 0x45},
+        // The refusal is read against the printer's record once more before it is told.
+        CancelCase{"CloseAfterPaymentRefused", "0080", "3600", "0007", {{0x45, "0620"}}, {0x2A, 0x45, 0x2A},
                    error_number::kCancelRefused, nullptr},
         CancelCase{"FaultyPrinterNotTouched", "0100", "3600", "0003", {}, {0x2A}, error_number::kPrinterFault, nullptr}),
     [](const auto& info) { return info.param.name; });

@@ -13,16 +13,21 @@ using Fault = ScriptedPrinter::Fault;
 struct Counters {
     quint32 b = 7, a = 12, creditB = 5, creditA = 3, z = 41;
     char opened = 0;
+    bool cancels = false;          // the close ends in a cancel that uses up the number
+    QByteArray documentStatus = "0000";
 
     QList<QByteArray> answer(const frame::Frame& f) {
         const auto n = [](quint32 v) { return QByteArray::number(v).rightJustified(8, '0'); };
         switch (f.command) {
-        case 0x2A: return {"0080", "0600", n(b), "0002", n(a), "0000", n(creditB), n(creditA)};
+        case 0x2A: return {"0080", "0600", n(b), "0002", n(a), documentStatus, n(creditB), n(creditA)};
         case 0x37: return {"0080", "0600", "1825", QByteArray::number(z)};
         case 0x73: return {"0080", "0600", "30712345671", "ORBELO", "OVH1", "240102", "0003"};
         case 0x40:
         case 0x80: opened = f.fields.value(0).isEmpty() ? 0 : f.fields[0][0]; break;
-        case 0x45: ++(opened == 'A' ? a : b); break;
+        case 0x45:
+            ++(opened == 'A' ? a : b);
+            if (cancels) documentStatus = "0001";
+            break;
         case 0x81:
             if (opened == 'R') ++creditA;
             if (opened == 'S') ++creditB;
@@ -40,7 +45,8 @@ struct Case {
     std::function<void(HasarPrinter&)> close;
     int number;
     const char* text;
-    bool counted = true;  // a counter query goes before the close
+    int readsBeforeClose = 0;  // queries the close itself is preceded by (a report has no opening)
+    bool cancels = false;
 };
 
 const Case kCases[] = {
@@ -55,10 +61,14 @@ const Case kCases[] = {
      [](HasarPrinter& p) { p.CloseHomologatedDocument(); }, error_number::kIssuedReplyLost,
      "Se emitió NOTA DE CRÉDITO B/C Nº 0003-00000006,"},
     {"Z", [](HasarPrinter&) {}, [](HasarPrinter& p) { p.PrintZReport(); }, error_number::kIssuedReplyLost,
-     "Se emitió el CIERRE Z Nº 42,"},
+     "Se emitió el CIERRE Z Nº 42,", 2},
+    // The number moved, but the printer marks its last document cancelled.
+    {"InvoiceACancelled", [](HasarPrinter& p) { p.OpenFiscalReceipt(65); }, [](HasarPrinter& p) { p.CloseFiscalReceipt(); },
+     error_number::kCancelledByPrinter, "No se emitió FACTURA A: el impresor lo canceló y usó el Nº 0003-00000013", 0,
+     true},
     {"DeliveryNoteHasNoCounter", [](HasarPrinter& p) { p.OpenHomologatedDocument(114); },
      [](HasarPrinter& p) { p.CloseHomologatedDocument(); }, error_number::kIssueUnknown,
-     "No se sabe si se emitió REMITO", false},
+     "No se sabe si se emitió REMITO"},
 };
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
@@ -68,11 +78,13 @@ class HasarLostClose : public HasarTest, public ::testing::WithParamInterface<Ca
 TEST_P(HasarLostClose, NamesTheDocumentByTheCounterItAdvanced) {
     const Case& c = GetParam();
     auto counters = std::make_shared<Counters>();
+    counters->cancels = c.cancels;
     printer->answer = [counters](const frame::Frame& f) { return counters->answer(f); };
     begin(8);
     c.open(*driver);
-    // The counter query goes through; the close is executed and every reply to it is lost.
-    if (c.counted) printer->inject(Fault::None);
+    // The record was read before the document opened (a report reads it before its close); the
+    // close is executed and every reply to it is lost.
+    for (int i = 0; i < c.readsBeforeClose; ++i) printer->inject(Fault::None);
     for (int i = 0; i < 3; ++i) printer->inject(Fault::DropReply);
     EXPECT_EQ(errorOf([&] { c.close(*driver); }), c.number) << lastError.toStdString();
     EXPECT_TRUE(lastError.contains(QString::fromUtf8(c.text))) << lastError.toStdString();
@@ -93,7 +105,6 @@ TEST_F(HasarLostClose, ACloseThatNeverArrivedIsSentOnceMoreWhileTheDocumentIsOpe
     };
     begin(8);
     driver->OpenFiscalReceipt(65);
-    printer->inject(Fault::None);
     for (int i = 0; i < 3; ++i) printer->inject(Fault::Nak);
     EXPECT_EQ(errorOf([&] { driver->CloseFiscalReceipt(); }), 0) << lastError.toStdString();
     EXPECT_EQ(counters->a, 13u);

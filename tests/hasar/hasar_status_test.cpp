@@ -121,7 +121,7 @@ TEST_F(HasarTest, AReplyWithoutReadableStatusWordsIsAnError) {
          {QList<QByteArray>{}, QList<QByteArray>{"0080"}, QList<QByteArray>{"0080", "06X0"}, QList<QByteArray>{"80", "0600"},
           QList<QByteArray>{" 080", "0600"}}) {
         answerWith(fields);
-        EXPECT_EQ(errorOf([&] { driver->PrintXReport(); }), error_number::kBadReply);
+        EXPECT_EQ(errorOf([&] { driver->OpenDrawer(); }), error_number::kBadReply);
         EXPECT_EQ(errorOf([&] { driver->QueryStatus(); }), error_number::kBadReply);
         EXPECT_EQ(driver->Respuesta(0), QString());
     }

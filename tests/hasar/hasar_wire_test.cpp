@@ -11,8 +11,9 @@ struct WireCase {
     std::function<void(HasarPrinter&)> call;
     quint8 command;
     QList<QByteArray> fields;
-    // The counter query that goes first for a command that issues something, if any.
-    quint8 countersQuery = 0;
+    // The printer's record read first: before a numbered document opens (the status, and the
+    // day's cancelled count where the status has no document-status field), or before a Z.
+    QList<quint8> reads = {};
 };
 
 void PrintTo(const WireCase& c, std::ostream* os) { *os << c.name; }
@@ -26,12 +27,13 @@ TEST_P(HasarWire, TheOperationSendsExactlyThisFrame) {
     // The session's status request took 0x20, so the operation's frames start at 0x21.
     QByteArray expected;
     quint8 seq = 0x21;
-    if (c.countersQuery != 0) expected += frame::encode(frame::make(seq++, c.countersQuery)) + frame::ACK;
+    for (const quint8 read : c.reads) expected += frame::encode(frame::make(seq++, read)) + frame::ACK;
     expected += frame::encode(frame::make(seq, c.command, c.fields)) + frame::ACK;
     EXPECT_EQ(printer->written, expected) << frame::hex(printer->written).toStdString();
 }
 
 const QString kCustomer = QStringLiteral("Cliente de Prueba");
+const QList<quint8> kRecord{0x2A, 0x67};
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, HasarWire,
@@ -44,11 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
                      p.SetCustomerData(kCustomer, QStringLiteral(" "), 32, 67, QStringLiteral("Direccion"));
                  },
                  0x62, {"Cliente de Prueba", " ", "C", " ", "Direccion"}},
-        WireCase{"TicketOnATicketModel", 2, [](HasarPrinter& p) { p.OpenFiscalReceipt(84); }, 0x40, {"T", "T"}},
-        WireCase{"InvoiceAOnATicketModel", 3, [](HasarPrinter& p) { p.OpenFiscalReceipt(65); }, 0x40, {"A", "T"}},
-        WireCase{"InvoiceAOnTheSlip", 7, [](HasarPrinter& p) { p.OpenFiscalReceipt(48); }, 0x40, {"A", "S"}},
-        WireCase{"InvoiceBOnTheSlip", 8, [](HasarPrinter& p) { p.OpenFiscalReceipt(49); }, 0x40, {"B", "S"}},
-        WireCase{"SlipModelsUseTheSlipStation", 7, [](HasarPrinter& p) { p.OpenFiscalReceipt(65); }, 0x40, {"A", "S"}},
+        WireCase{"TicketOnATicketModel", 2, [](HasarPrinter& p) { p.OpenFiscalReceipt(84); }, 0x40, {"T", "T"}, kRecord},
+        WireCase{"InvoiceAOnATicketModel", 3, [](HasarPrinter& p) { p.OpenFiscalReceipt(65); }, 0x40, {"A", "T"}, kRecord},
+        WireCase{"InvoiceAOnTheSlip", 7, [](HasarPrinter& p) { p.OpenFiscalReceipt(48); }, 0x40, {"A", "S"}, kRecord},
+        WireCase{"InvoiceBOnTheSlip", 8, [](HasarPrinter& p) { p.OpenFiscalReceipt(49); }, 0x40, {"B", "S"}, kRecord},
+        WireCase{"SlipModelsUseTheSlipStation", 7, [](HasarPrinter& p) { p.OpenFiscalReceipt(65); }, 0x40, {"A", "S"}, kRecord},
         WireCase{"Item", 2,
                  [](HasarPrinter& p) { p.ImprimirItem(QStringLiteral("Item de Prueba "), 1.0, 0.01, 0.0, 0.0); }, 0x42,
                  {"Item de Prueba ", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"}},
@@ -56,8 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                  0x42, {"X", "2.5", "1210.00", "21.00", "M", "0.50000000", "0", "T"}},
         WireCase{"Payment", 7, [](HasarPrinter& p) { p.PrintPayment(QString(), 1.0); }, 0x44, {"", "1.00", "T", "0"}},
         WireCase{"CloseReceipt", 2, [](HasarPrinter& p) { p.CloseFiscalReceipt(); }, 0x45, {}},
-        WireCase{"CreditNoteA", 2, [](HasarPrinter& p) { p.OpenHomologatedDocument(82); }, 0x80, {"R", "T"}},
-        WireCase{"CreditNoteBOnTheSlip", 8, [](HasarPrinter& p) { p.OpenHomologatedDocument(83); }, 0x80, {"S", "S"}},
+        WireCase{"CreditNoteA", 2, [](HasarPrinter& p) { p.OpenHomologatedDocument(82); }, 0x80, {"R", "T"}, kRecord},
+        WireCase{"CreditNoteBOnTheSlip", 8, [](HasarPrinter& p) { p.OpenHomologatedDocument(83); }, 0x80, {"S", "S"}, kRecord},
         WireCase{"DeliveryNote", 2, [](HasarPrinter& p) { p.OpenHomologatedDocument(114); }, 0x80, {"r", "T"}},
         WireCase{"ReceiptWithCopies", 2, [](HasarPrinter& p) { p.OpenHomologatedDocument(120, 1); }, 0x80,
                  {"x", "T", "1"}},
@@ -74,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Prueba", "0"}},
         WireCase{"CloseNonFiscal", 2, [](HasarPrinter& p) { p.CloseNonFiscalDocument(); }, 0x4A, {}},
         WireCase{"XReport", 2, [](HasarPrinter& p) { p.PrintXReport(); }, 0x39, {"X"}},
-        WireCase{"ZReport", 2, [](HasarPrinter& p) { p.PrintZReport(); }, 0x39, {"Z"}, 0x37},
+        WireCase{"ZReport", 2, [](HasarPrinter& p) { p.PrintZReport(); }, 0x39, {"Z"}, {0x2A, 0x37}},
         WireCase{"GlobalByDate", 2,
                  [](HasarPrinter& p) { p.GlobalReportByDate(QDate(1997, 1, 1), QDate(2026, 12, 8), true); }, 0x3A,
                  {"970101", "261208", "T"}},

@@ -8,11 +8,13 @@ namespace {
 
 struct CountingCommands : sim::CommandSet {
     int executed = 0;
+    int powerCuts = 0;
     QList<QByteArray> execute(const frame::Frame&, qint64) override {
         ++executed;
         return {"0080", "0600", QByteArray::number(executed)};
     }
     std::optional<QList<QByteArray>> bufferFull(const frame::Frame&) override { return QList<QByteArray>{"0040", "0600"}; }
+    void cutPower(qint64) override { ++powerCuts; }
 };
 
 QByteArray request(quint8 seq, quint8 command = 0x2A) {
@@ -40,6 +42,27 @@ struct LinkTest : ::testing::Test {
 TEST_F(LinkTest, AcknowledgesRunsAndEchoesSeqAndCommand) {
     link.receive(request(0x21), 0);
     EXPECT_EQ(drain(0), kAck + reply(0x21, 1));
+}
+
+TEST_F(LinkTest, APowerCutForgetsTheLastFrameAndHearsNothingUntilThePowerReturns) {
+    sim::Fault cut;
+    cut.kind = sim::Fault::Kind::PowerCut;
+    cut.command = 0x45;
+    cut.milliseconds = 1000;
+    sim::FaultPlan plan;
+    plan.add(cut);
+    link.setFaults(plan);
+    link.receive(request(0x21), 0);
+    drain(0);
+    link.receive(request(0x22, 0x45), 10);
+    EXPECT_EQ(drain(10), QByteArray());
+    EXPECT_EQ(commands.powerCuts, 1);
+    link.receive(request(0x22, 0x45), 500);  // still dark
+    EXPECT_EQ(drain(500), QByteArray());
+    // Back on, the same SEQ is a new command: the printer kept no memory of the frame.
+    link.receive(request(0x22, 0x45), 1100);
+    EXPECT_EQ(drain(1100), kAck + reply(0x22, 2, 0x45));
+    EXPECT_EQ(commands.executed, 2);
 }
 
 TEST_F(LinkTest, BadChecksumIsNakedAndNotRun) {

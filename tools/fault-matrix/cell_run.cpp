@@ -16,7 +16,10 @@
 
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +42,15 @@ public:
     }
     QString openFile() override { return logoPath; }
 };
+
+constexpr int kPowerCyclePollMs = 50;
+
+// Whether the printer's last save holds a document open, read without stopping it.
+bool savedWithDocumentOpen(const VirtualPrinterProcess& printer) {
+    QFile file(printer.stateFile());
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("open_document")).isObject();
+}
 
 void pause(int ms) {
     QEventLoop loop;
@@ -90,6 +102,7 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
     QTemporaryDir dir;
     QStringList arguments;
     if (op.model != 0) arguments << QStringLiteral("--model") << QString::number(op.model);
+    arguments << fault.printerOptions;
     const int closings = op.kind == Kind::Logo ? 1 : qMax(expected, 1);
     VirtualPrinterProcess printer(op.brand, arguments + fault.arguments(op.closing, closings, op.middle), printerProgram);
     if (!printer.start(&result.setupError)) return result;
@@ -118,7 +131,19 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
         w.cboListaImp->setCurrentIndex(w.cboListaImp->findText(op.entry));
         w.cboPuerto->setCurrentIndex(0);
 
+        // Killed and started again as soon as it has saved the document open; once.
+        QTimer powerCycle;
+        if (fault.restartMidDocument) {
+            QObject::connect(&powerCycle, &QTimer::timeout, [&] {
+                if (!savedWithDocumentOpen(printer)) return;
+                powerCycle.stop();
+                printer.kill();
+                printer.start(&result.setupError);
+            });
+            powerCycle.start(kPowerCyclePollMs);
+        }
         result.firstError = operate(w, prompts, op);
+        powerCycle.stop();
         CellFacts& f = result.facts;
         f.expected = expected < 0 ? 0 : expected;
         f.first = classify(result.firstError);
@@ -133,6 +158,11 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
         if (step == TechnicianStep::CheckThenRepeat)
             step = issued() >= f.expected && f.expected > 0 ? TechnicianStep::Nothing : TechnicianStep::Repeat;
         if (step == TechnicianStep::Repeat && expected >= 0) f.last = classify(operate(w, prompts, op));
+        if (step == TechnicianStep::FinishWithCancel) {
+            prompts.errors.clear();
+            w.btnCancelarTodo->click();
+            f.last = classify(prompts.errors.value(0));
+        }
     }
     printer.stop();
     result.facts.issuedAtEnd = issued();

@@ -1,12 +1,21 @@
 #include "cell_verdict.h"
 
+#include "drivers/error_numbers.h"
+
+#include <QRegularExpression>
+
 MessageClass classify(const QString& errorText) {
     if (errorText.isEmpty()) return MessageClass::None;
-    // The longer phrases contain the shorter ones: test them first.
-    if (errorText.contains(QStringLiteral("no se sabe si se emitió"), Qt::CaseInsensitive)) return MessageClass::Unknown;
-    if (errorText.contains(QStringLiteral("no se emitió"), Qt::CaseInsensitive)) return MessageClass::NotIssued;
-    if (errorText.contains(QStringLiteral("se emitió"), Qt::CaseInsensitive)) return MessageClass::Issued;
-    return MessageClass::OtherError;
+    static const QRegularExpression numbered(QStringLiteral("error Nº (\\d+)"));
+    const QRegularExpressionMatch match = numbered.match(errorText);
+    switch (match.hasMatch() ? match.captured(1).toInt() : 0) {
+    case error_number::kIssuedReplyLost: return MessageClass::Issued;
+    case error_number::kNotIssued:
+    case error_number::kCancelledByPrinter: return MessageClass::NotIssued;
+    case error_number::kIssueUnknown: return MessageClass::Unknown;
+    case error_number::kOpenWithPayment: return MessageClass::OpenPaid;
+    default: return MessageClass::OtherError;
+    }
 }
 
 QString className(MessageClass c) {
@@ -15,6 +24,7 @@ QString className(MessageClass c) {
     case MessageClass::Issued: return QStringLiteral("se emitió");
     case MessageClass::NotIssued: return QStringLiteral("no se emitió");
     case MessageClass::Unknown: return QStringLiteral("no se sabe");
+    case MessageClass::OpenPaid: return QStringLiteral("abierto pago");
     case MessageClass::OtherError: return QStringLiteral("otro error");
     }
     return {};
@@ -25,6 +35,7 @@ TechnicianStep stepAfter(MessageClass c) {
     case MessageClass::None:
     case MessageClass::Issued: return TechnicianStep::Nothing;
     case MessageClass::Unknown: return TechnicianStep::CheckThenRepeat;
+    case MessageClass::OpenPaid: return TechnicianStep::FinishWithCancel;
     case MessageClass::NotIssued:
     case MessageClass::OtherError: break;
     }
@@ -40,6 +51,7 @@ Verdict judge(const CellFacts& f) {
     case MessageClass::Issued: v.wrongMessage = !wasIssued; break;
     // A plain failure for a document that exists is as wrong as "no se emitió": both invite a repeat.
     case MessageClass::NotIssued:
+    case MessageClass::OpenPaid:
     case MessageClass::OtherError: v.wrongMessage = wasIssued; break;
     case MessageClass::None:
     case MessageClass::Unknown: break;

@@ -8,14 +8,15 @@ enum class MessageClass {
     Issued,     // "se emitió": the document exists, do not repeat
     NotIssued,  // "no se emitió": repeat it
     Unknown,    // "no se sabe si se emitió": check the last number, then repeat if missing
+    OpenPaid,   // still open with its payment: finish it with CANCELAR COMPROBANTE
     OtherError, // any other error: a technician repeats the operation
 };
 
-// The class of the error text shown (empty: no error).
+// The class of the error shown, by the number in "El sistema detectó el error Nº N" (empty: no error).
 MessageClass classify(const QString& errorText);
 QString className(MessageClass c);
 
-enum class TechnicianStep { Nothing, Repeat, CheckThenRepeat };
+enum class TechnicianStep { Nothing, Repeat, CheckThenRepeat, FinishWithCancel };
 TechnicianStep stepAfter(MessageClass c);
 
 // What one cell saw. Counts are documents of the operation (or a stored logo).

@@ -13,6 +13,8 @@ QStringList onClosing(const QString& kind, quint8 closing, int closings, const Q
     return {QStringLiteral("--fault"), text};
 }
 
+QString powerOff() { return QStringLiteral("seconds=%1").arg(MatrixTiming::kPowerOffMs / 1000.0); }
+
 const QString kHasarPr4 = QStringLiteral("3 - Hasar PR4");
 // The credit note A of the general sequence goes as raw commands the PR4 does not have.
 const QString kHasar715 = QStringLiteral("9 - Hasar 715/PR5");
@@ -45,6 +47,7 @@ QList<MatrixOperation> allOperations() {
         document(hasar, 8, kHasarP320, QStringLiteral("NCB"), 0x81, 0x42),
         document(hasar, 8, kHasarP320, QStringLiteral("R"), 0x81, 0x82),
         document(hasar, 8, kHasarP320, QStringLiteral("RB"), 0x81, 0x97),
+        {hasar, 3, kHasarPr4, QStringLiteral("PR4 Z"), Kind::ZReport, {}, 0x39, 0},
         {hasar, 8, kHasarP320, QStringLiteral("Hasar X"), Kind::XReport, {}, 0x39, 0},
         {hasar, 8, kHasarP320, QStringLiteral("Hasar Z"), Kind::ZReport, {}, 0x39, 0},
         {hasar, 8, kHasarP320, QStringLiteral("Hasar datos fiscales"), Kind::FiscalDataPrintout, {}, 0x4A, 0x49},
@@ -94,5 +97,30 @@ QList<MatrixFault> allFaults() {
                                 QStringLiteral("chatty,times=0,seconds=%1").arg(T::kChattyMs / 1000.0)};
          },
          true},
+        // The close never answered, on any send, the cancel's own included.
+        {QStringLiteral("cierre mudo en cada envío"),
+         [](quint8 c, int n, quint8) { return onClosing(QStringLiteral("silent"), c, n, QStringLiteral("times=0")); }},
+        {QStringLiteral("corte de energía en el cierre"),
+         [](quint8 c, int n, quint8) { return onClosing(QStringLiteral("power-cut"), c, n, powerOff()); }},
+        // The close is lost on its three sends; the power goes on the one sent again.
+        {QStringLiteral("corte de energía en el cierre reenviado"),
+         [](quint8 c, int n, quint8) {
+             return onClosing(QStringLiteral("silent"), c, n, QStringLiteral("times=3")) +
+                    onClosing(QStringLiteral("power-cut"), c, n + 3, powerOff());
+         }},
+        // Silent inside the document, long enough for the printer to save it open, then killed.
+        {QStringLiteral("impresor reiniciado a mitad del documento"),
+         [](quint8 c, int, quint8 middle) {
+             return QStringList{QStringLiteral("--fault"),
+                                QStringLiteral("silent,cmd=%1,times=0").arg(hex(middle != 0 ? middle : c))};
+         },
+         false, 0, true},
     };
+}
+
+QList<MatrixFault> optionalFaults() {
+    // A printer whose fiscal memory is not initialised issues in training mode: numbers stay.
+    return {{QStringLiteral("modo entrenamiento, respuesta perdida en cada envío"),
+             [](quint8 c, int n, quint8) { return onClosing(QStringLiteral("drop-reply"), c, n, QStringLiteral("times=3")); },
+             false, 0, false, {QStringLiteral("--not-initialised")}}};
 }

@@ -30,6 +30,11 @@ struct MatrixFault {
     bool reconnect = false;
     // The technician must wait this long (paper loaded, printer free) before doing anything else.
     int settleMs = 0;
+    // The printer is killed and started again on its state file once it saved a document open.
+    bool restartMidDocument = false;
+    // Options for the virtual printer itself ("--not-initialised"); such a cell runs only when
+    // the matrix is asked for it.
+    QStringList printerOptions = {};
 };
 
 // How long the matrix's faults last, on the short link limits: busy under the command limit,
@@ -38,6 +43,7 @@ struct MatrixTiming {
     static constexpr int kBusyMs = 1500;
     static constexpr int kPaperOutMs = 5000;
     static constexpr int kChattyMs = 1000;
+    static constexpr int kPowerOffMs = 1000;  // back before the last of the close's three sends
     static_assert(kBusyMs < short_link_limits::kCommandLimitMs && kPaperOutMs > short_link_limits::kCommandLimitMs);
 };
 
@@ -46,3 +52,5 @@ QList<MatrixOperation> allOperations();
 QList<MatrixOperation> reducedOperations();
 // The first is the clean run that sets what each operation is expected to issue.
 QList<MatrixFault> allFaults();
+// Cells the virtual printer runs only with an option the matrix is asked for (training mode).
+QList<MatrixFault> optionalFaults();

@@ -63,6 +63,7 @@ int main(int argc, char* argv[]) {
     auto memory = startingMemory(*options, &error);
     if (!memory) return fail(error);
     sim::VirtualPrinter printer(options->brand, options->model, std::move(*memory));
+    printer.powerReturned(QDateTime::currentMSecsSinceEpoch());
     sim::FaultPlan faults;
     for (const sim::Fault& f : options->faults) faults.add(f);
     printer.link().setFaults(faults);

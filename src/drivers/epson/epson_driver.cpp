@@ -28,12 +28,14 @@ void EpsonDriver::PortNumber(qint16 port) {
     link_.close();
 }
 
-EpsonDriver::Reply EpsonDriver::exchange(const EpsonRequest& request) {
+void EpsonDriver::ensureOpen(const EpsonRequest& request) {
     // A control byte would end or corrupt the frame: refuse it before the port is even touched.
-    if (const QString problem = frame::fieldProblem(frame::make(frame::kSeqFirst, request.command, request.fields));
-        !problem.isEmpty())
-        throw link_error::fieldNotSendable(request.command, problem);
+    Link::check(request.command, request.fields);
     if (!link_.isOpen()) link_.open(port_);
+}
+
+EpsonDriver::Reply EpsonDriver::exchange(const EpsonRequest& request) {
+    ensureOpen(request);
 
     frame::Frame answer = link_.exchange(request.command, request.fields);
     Reply reply;
@@ -52,18 +54,18 @@ EpsonDriver::Reply EpsonDriver::exchange(const EpsonRequest& request) {
     return reply;
 }
 
-EpsonDriver::Reply EpsonDriver::readable(const EpsonRequest& request) {
+EpsonDriver::Reply EpsonDriver::readable(const EpsonRequest& request) { return run(request, false); }
+
+EpsonDriver::Reply EpsonDriver::perform(const EpsonRequest& request) { return run(request, true); }
+
+EpsonDriver::Reply EpsonDriver::run(const EpsonRequest& request, bool failureRaises) {
+    ensureOpen(request);
     Reply reply;
-    reconciler_.run(port_, request, [&] {
+    reconciler_.run(request, [&] {
         reply = exchange(request);
         if (!reply.problem.isEmpty()) throw unreadable(request.command, reply.problem);
+        if (failureRaises && isFailure(reply.status)) throw failureError(request.command, reply.status);
     });
-    return reply;
-}
-
-EpsonDriver::Reply EpsonDriver::perform(const EpsonRequest& request) {
-    Reply reply = readable(request);
-    if (isFailure(reply.status)) throw failureError(request.command, reply.status);
     return reply;
 }
 

@@ -64,8 +64,13 @@ private:
         // garbled); the port is then closed. Empty for a readable answer.
         QString problem;
     };
+    // Refuses a field that cannot travel, then opens the port if it is closed.
+    void ensureOpen(const EpsonRequest& request);
     // Sends the request; DriverError for a field that cannot travel, the port or the link.
     Reply exchange(const EpsonRequest& request);
+    // Through the reconciler; an unreadable answer, and with `failureRaises` a failure the status
+    // words report, are DriverErrors.
+    Reply run(const EpsonRequest& request, bool failureRaises);
     // As exchange, and an unreadable answer is a DriverError.
     Reply readable(const EpsonRequest& request);
     // As readable, and a failure reported by the status words is a DriverError too.

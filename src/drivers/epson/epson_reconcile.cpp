@@ -5,16 +5,57 @@
 #include "epson_status.h"
 #include "epson_status_bits.h"
 
+using issue_outcome::Document;
+using issue_outcome::Reading;
+using issue_outcome::Series;
+
 namespace {
 
-// The counters status request ("A") and its fields; the taxpayer request ("C") has the point of sale.
+// The counters status request ("A"), in answer fields (1 and 2 are the status words); the
+// taxpayer request ("C") has the point of sale.
 const QByteArray kCounters = QByteArrayLiteral("A");
-constexpr int kLastZField = 3;
-constexpr int kLastBField = 4;
-constexpr int kLastAField = 6;
-constexpr int kLastNonFiscalField = 8;
 const QByteArray kTaxpayer = QByteArrayLiteral("C");
 constexpr int kPointOfSaleField = 4;
+
+// Where a series' number is kept: the last one printed and, where the printer keeps it apart,
+// the last one fully issued. A cancelled document is printed but never issued.
+struct Counter {
+    Series series;
+    int printed;
+    int issued;  // 0 when the printer keeps no such count
+};
+
+constexpr Counter kCounterFields[] = {
+    {Series::Z, 3, 0},           {Series::InvoiceBC, 5, 4},     {Series::InvoiceA, 7, 6},
+    {Series::NonFiscal, 8, 0},   {Series::CreditNoteA, 11, 0},  {Series::CreditNoteBC, 12, 0},
+};
+
+// Each document type and letter of the invoice requests (0x60 opens, 0x65 closes), what it issues.
+struct Titled {
+    char type;
+    char letter;  // '*' for any letter but A
+    const char* title;
+    Series series;
+};
+
+constexpr Titled kInvoiceTypes[] = {
+    {'T', 'A', "TIQUE FACTURA A", Series::InvoiceA},       {'T', '*', "TIQUE FACTURA B/C", Series::InvoiceBC},
+    {'F', 'A', "FACTURA A", Series::InvoiceA},             {'F', '*', "FACTURA B/C", Series::InvoiceBC},
+    {'D', 'A', "NOTA DE DÉBITO A", Series::InvoiceA},      {'D', '*', "NOTA DE DÉBITO B/C", Series::InvoiceBC},
+    {'M', 'A', "NOTA DE CRÉDITO A", Series::CreditNoteA},  {'M', '*', "NOTA DE CRÉDITO B/C", Series::CreditNoteBC},
+    {'N', 'A', "NOTA DE CRÉDITO A", Series::CreditNoteA},  {'N', '*', "NOTA DE CRÉDITO B/C", Series::CreditNoteBC},
+};
+
+Document invoice(const QByteArray& type, const QByteArray& letter) {
+    const char l = letter.size() == 1 ? letter[0] : '\0';
+    for (const Titled& t : kInvoiceTypes)
+        if (type.size() == 1 && type[0] == t.type && (t.letter == l || (t.letter == '*' && l != 'A' && l != '\0')))
+            return Document{QString::fromUtf8(t.title), t.series};
+    return Document{QStringLiteral("el comprobante fiscal")};
+}
+
+const Document kTicket{QStringLiteral("TIQUE"), Series::InvoiceBC};
+const Document kNonFiscal{QStringLiteral("el DOCUMENTO NO FISCAL"), Series::NonFiscal};
 
 std::optional<quint32> number(const QList<QByteArray>& fields, int field) {
     if (field < 1 || field > fields.size()) return std::nullopt;
@@ -33,74 +74,48 @@ std::optional<QList<QByteArray>> answer(Link& link, const QByteArray& letter) {
 
 }  // namespace
 
-std::optional<EpsonReconciler::Target> EpsonReconciler::target(const EpsonRequest& request) {
-    using issue_outcome::Document;
+std::optional<Document> EpsonReconciler::opened(const EpsonRequest& request) {
     switch (request.command) {
-    case epson_code::kCloseTicket: return Target{Document{QStringLiteral("TIQUE"), true}, kLastBField};
-    case epson_code::kCloseTicketInvoice:
-        if (request.fields.value(1) == "A") return Target{Document{QStringLiteral("TIQUE FACTURA A"), true}, kLastAField};
-        return Target{Document{QStringLiteral("TIQUE FACTURA B/C"), true}, kLastBField};
-    case epson_code::kCloseNonFiscal:
-        return Target{Document{QStringLiteral("el DOCUMENTO NO FISCAL"), true}, kLastNonFiscalField};
-    case epson_code::kDailyClose:
-        if (request.fields.value(0) == "Z") return Target{Document{QStringLiteral("el CIERRE Z"), true, false}, kLastZField};
-        return Target{Document{QStringLiteral("el INFORME X")}, 0};
+    case epson_code::kOpenTicket: return kTicket;
+    case epson_code::kOpenTicketInvoice: return invoice(request.fields.value(0), request.fields.value(2));
+    case epson_code::kOpenNonFiscal: return kNonFiscal;
     default: return std::nullopt;
     }
 }
 
-void EpsonReconciler::run(qint16 port, const EpsonRequest& request, const std::function<void()>& send) {
-    const std::optional<Target> t = target(request);
-    // A request that cannot travel is refused by `send` before the port, or the counter query, is touched.
-    if (!t || !frame::fieldProblem(frame::make(frame::kSeqFirst, request.command, request.fields)).isEmpty())
-        return send();
-    // Read before the request leaves: a failure here has issued nothing and stays a plain error.
-    const std::optional<quint32> before = t->document.counted ? counter(port, t->field) : std::nullopt;
-    try {
-        send();
-    } catch (const DriverError& failure) {
-        if (!issue_outcome::leavesDoubt(failure)) throw;
-        const issue_outcome::Reading after = askAgain(port, *t);
-        // A document still open proves the close never took effect: sending it again issues
-        // the document once, as the operation meant to.
-        if (after.reached && after.documentOpen && request.command != epson_code::kDailyClose) {
-            try {
-                return send();
-            } catch (const DriverError& again) {
-                if (!issue_outcome::leavesDoubt(again)) throw;
-                const issue_outcome::Reading last = askAgain(port, *t);
-                link_.close();
-                throw issue_outcome::decide(t->document, before, last, again);
-            }
-        }
-        // The next request starts from a fresh synchronisation, as after any link failure.
-        link_.close();
-        throw issue_outcome::decide(t->document, before, after, failure);
+std::optional<Document> EpsonReconciler::closed(const EpsonRequest& request) {
+    switch (request.command) {
+    case epson_code::kCloseTicket: return kTicket;
+    case epson_code::kCloseTicketInvoice: return invoice(request.fields.value(0), request.fields.value(1));
+    case epson_code::kCloseNonFiscal: return kNonFiscal;
+    case epson_code::kDailyClose:
+        if (request.fields.value(0) == "Z") return Document{QStringLiteral("el CIERRE Z"), Series::Z, false, false, true};
+        return Document{QStringLiteral("el INFORME X"), Series::None, true, true, true};
+    default: return std::nullopt;
     }
 }
 
-std::optional<quint32> EpsonReconciler::counter(qint16 port, int field) {
-    if (!link_.isOpen()) link_.open(port);
+void EpsonReconciler::run(const EpsonRequest& request, const std::function<void()>& send) {
+    // A request that cannot travel is refused before anything, a reading included, is sent.
+    Link::check(request.command, request.fields);
+    if (const std::optional<Document> document = opened(request)) return engine_.opening(*document, send);
+    if (const std::optional<Document> document = closed(request)) return engine_.close(*document, send);
+    engine_.inside(send);
+}
+
+void EpsonReconciler::read(const Document& document, Reading& into) {
     const std::optional<QList<QByteArray>> fields = answer(link_, kCounters);
-    return fields ? number(*fields, field) : std::nullopt;
-}
-
-issue_outcome::Reading EpsonReconciler::askAgain(qint16 port, const Target& t) {
-    issue_outcome::Reading reading;
-    try {
-        link_.open(port);
-        if (const std::optional<QList<QByteArray>> fields = answer(link_, kCounters)) {
-            const EpsonStatus status = *readStatus(*fields);
-            reading.documentOpen =
-                (status.fiscal & (epson_bit::kFiscalDocumentOpen | epson_bit::kRollDocumentOpen)) != 0;
-            reading.counter = number(*fields, t.field);
-            reading.reached = true;
-            if (reading.counter && t.document.withPointOfSale) reading.pointOfSale = pointOfSale();
-        }
-    } catch (const DriverError&) {
-        // Whatever was learnt before the printer went quiet again still counts.
+    if (!fields) return;
+    const EpsonStatus status = *readStatus(*fields);
+    into.reached = true;
+    into.documentOpen = (status.fiscal & (epson_bit::kFiscalDocumentOpen | epson_bit::kRollDocumentOpen)) != 0;
+    into.training = (status.fiscal & epson_bit::kCertified) != 0 && (status.fiscal & epson_bit::kFiscalized) == 0;
+    for (const Counter& c : kCounterFields) {
+        if (c.series != document.series) continue;
+        into.counter = number(*fields, c.printed);
+        const std::optional<quint32> issued = c.issued ? number(*fields, c.issued) : std::nullopt;
+        if (into.counter && issued) into.lastCancelled = *issued != *into.counter;
     }
-    return reading;
 }
 
 QString EpsonReconciler::pointOfSale() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drivers/issue_outcome.h"
+#include "drivers/issue_engine.h"
 #include "epson_requests.h"
 
 #include <functional>
@@ -8,29 +8,26 @@
 
 class Link;
 
-// The Epson requests that issue a document or a Z: their counter is read just before, and a
-// link failure after the request left is answered by asking the printer again, so the
-// technician learns whether the document exists instead of a bare link error.
-class EpsonReconciler {
+// The Epson side of the issue engine: which request opens or closes which document (by its
+// type and letter), and where the printer records that document's number, whether one is open,
+// and, for invoices and tickets, whether the last one printed was also issued.
+class EpsonReconciler : private IssueProbe {
 public:
-    explicit EpsonReconciler(Link& link) : link_(link) {}
+    explicit EpsonReconciler(Link& link) : link_(link), engine_(link, *this) {}
 
-    // Runs `send` (the request on the link); for a request that issues something, a link
-    // failure becomes the issued / not issued / unknown error, unless the document is found
-    // still open: then the request is sent once more.
-    void run(qint16 port, const EpsonRequest& request, const std::function<void()>& send);
+    // Runs `send` (the request on the open link, raising DriverError on any failure). An opening
+    // has the printer's record read first; a close goes through the engine, which raises its
+    // verdict on any doubt.
+    void run(const EpsonRequest& request, const std::function<void()>& send);
+
+    // The document a request opens or closes; none for any other request.
+    static std::optional<issue_outcome::Document> opened(const EpsonRequest& request);
+    static std::optional<issue_outcome::Document> closed(const EpsonRequest& request);
 
 private:
-    // Where the printer keeps the last number of what the request issues.
-    struct Target {
-        issue_outcome::Document document;
-        int field = 0;  // in the answer to the counters status request; 0 when none
-    };
-    static std::optional<Target> target(const EpsonRequest& request);
-    std::optional<quint32> counter(qint16 port, int field);
-    // Reopens the port and reads the counter and the open document; the port stays as it ends.
-    issue_outcome::Reading askAgain(qint16 port, const Target& target);
-    QString pointOfSale();
+    void read(const issue_outcome::Document& document, issue_outcome::Reading& into) override;
+    QString pointOfSale() override;
 
     Link& link_;
+    IssueEngine engine_;
 };

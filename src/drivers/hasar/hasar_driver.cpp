@@ -208,11 +208,15 @@ void HasarDriver::undoPayments() {
 }
 
 QString HasarDriver::issued(quint8 close, const QString& notice) {
-    const frame::Frame reply = link_.exchange(close);
-    if (auto error = statusError(close, readStatus(close, reply)))
+    frame::Frame reply;
+    try {
+        // Through the engine: a lost reply here is told from the printer's record, as any close.
+        reply = reconciler_.closeLeftOpen(close);
+    } catch (const DriverError& error) {
+        if (error.number() != error_number::kPrinterRefused && error.number() != error_number::kPrinterFault) throw;
         throw DriverError(error_number::kCancelRefused,
-                          QStringLiteral("No se pudo cancelar ni cerrar el comprobante abierto: %1")
-                              .arg(error->description()));
+                          QStringLiteral("No se pudo cancelar ni cerrar el comprobante abierto: %1").arg(error.description()));
+    }
     const QString number = reply.fields.size() >= 3 ? hasar_charset::decode(reply.fields[2]).trimmed() : QString();
     return number.isEmpty() ? notice + QStringLiteral(" (el impresor no informó su número).")
                             : notice + QStringLiteral(" con el Nº ") + number + QLatin1Char('.');
@@ -251,7 +255,7 @@ QString HasarDriver::Respuesta(int field) {
 
 void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {
     const frame::Frame reply = hasar_full_buffer::sendUntilTaken(
-        link_, comPort_, code, [&] { return reconciler_.exchange(comPort_, code, fields); });
+        link_, comPort_, code, [&] { return reconciler_.exchange(code, fields); });
     const HasarStatus status = readStatus(code, reply);
     if (unknownCommand(status)) throw modelLacks(model_, code);
     if (auto error = statusError(code, status)) throw *error;

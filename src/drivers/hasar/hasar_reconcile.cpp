@@ -1,44 +1,84 @@
 #include "hasar_reconcile.h"
 
 #include "drivers/link/link.h"
+#include "hasar_choices.h"
 #include "hasar_commands.h"
 #include "hasar_status.h"
 
+#include <algorithm>
+
 using namespace hasar_command;
+using issue_outcome::Document;
+using issue_outcome::Reading;
+using issue_outcome::Series;
 
 namespace {
 
-// StatusRequest fields of the last numbers, and HistoryCapacity's field of the last Z. The
-// credit-note fields exist on slip models only; elsewhere the answer is simply shorter.
+// StatusRequest fields: the last numbers, and the document status whose fourth character marks
+// the last document cancelled. Fields 6-8 exist on slip models only; elsewhere the answer is shorter.
 constexpr int kLastBField = 3;
 constexpr int kLastAField = 5;
+constexpr int kDocumentStatusField = 6;
 constexpr int kLastCreditNoteBField = 7;
 constexpr int kLastCreditNoteAField = 8;
+// HistoryCapacity's last Z, GetWorkingMemory's cancelled documents of the day, GetInitData's point of sale.
 constexpr int kLastZField = 4;
-// GetInitData's point of sale.
+constexpr int kCancelledField = 3;
 constexpr int kPointOfSaleField = 7;
+constexpr int kTrainingFlag = 8;
 
-struct Titled {
+// Each opening command and type, the document its close issues.
+struct Closing {
+    quint8 opening;
     char type;
     const char* title;
-    int field;
+    Series series;
 };
 
-// What OpenFiscalReceipt's type opens, and the counter its close advances.
-constexpr Titled kFiscalTypes[] = {
-    {'A', "FACTURA A", kLastAField},         {'a', "RECIBO A", kLastAField},
-    {'D', "NOTA DE DÉBITO A", kLastAField},  {'B', "FACTURA B/C", kLastBField},
-    {'T', "TIQUE", kLastBField},             {'b', "RECIBO B/C", kLastBField},
-    {'E', "NOTA DE DÉBITO B/C", kLastBField},
+constexpr Closing kClosings[] = {
+    {kOpenFiscalReceipt, 'A', "FACTURA A", Series::InvoiceA},
+    {kOpenFiscalReceipt, 'a', "RECIBO A", Series::InvoiceA},
+    {kOpenFiscalReceipt, 'D', "NOTA DE DÉBITO A", Series::InvoiceA},
+    {kOpenFiscalReceipt, 'B', "FACTURA B/C", Series::InvoiceBC},
+    {kOpenFiscalReceipt, 'T', "TIQUE", Series::InvoiceBC},
+    {kOpenFiscalReceipt, 'b', "RECIBO B/C", Series::InvoiceBC},
+    {kOpenFiscalReceipt, 'E', "NOTA DE DÉBITO B/C", Series::InvoiceBC},
+    {kOpenHomologated, 'R', "NOTA DE CRÉDITO A", Series::CreditNoteA},
+    {kOpenHomologated, 'S', "NOTA DE CRÉDITO B/C", Series::CreditNoteBC},
+    {kOpenHomologated, 'r', "REMITO", Series::None},
+    {kOpenHomologated, 'x', "RECIBO X", Series::None},
 };
 
-// What OpenDNFH's type opens; the unnumbered ones have no counter to compare.
-constexpr Titled kHomologatedTypes[] = {
-    {'R', "NOTA DE CRÉDITO A", kLastCreditNoteAField},
-    {'S', "NOTA DE CRÉDITO B/C", kLastCreditNoteBField},
-    {'r', "REMITO", 0},
-    {'x', "RECIBO X", 0},
+// The closing command of each opening, and what it issues when the type is none of the table's.
+struct Kind {
+    quint8 opening;
+    quint8 close;
+    const char* untitled;
 };
+
+constexpr Kind kKinds[] = {
+    {kOpenFiscalReceipt, kCloseFiscalReceipt, "el comprobante fiscal"},
+    {kOpenHomologated, kCloseHomologated, "el documento no fiscal homologado"},
+    {kOpenNonFiscal, kCloseNonFiscal, "el DOCUMENTO NO FISCAL"},
+};
+
+const Kind* kindOpenedBy(quint8 code) {
+    const auto k = std::ranges::find(kKinds, code, &Kind::opening);
+    return k == std::end(kKinds) ? nullptr : &*k;
+}
+
+const Kind* kindClosedBy(quint8 code) {
+    const auto k = std::ranges::find(kKinds, code, &Kind::close);
+    return k == std::end(kKinds) ? nullptr : &*k;
+}
+
+Document documentOf(quint8 opening, const QByteArray& type) {
+    for (const Closing& c : kClosings)
+        if (c.opening == opening && type.size() == 1 && type[0] == c.type)
+            return Document{QString::fromUtf8(c.title), c.series};
+    const Kind* kind = kindOpenedBy(opening);
+    return Document{QString::fromUtf8(kind ? kind->untitled : "el comprobante")};
+}
 
 std::optional<quint32> number(const frame::Frame& reply, int field) {
     if (field < 1 || field > reply.fields.size()) return std::nullopt;
@@ -47,88 +87,87 @@ std::optional<quint32> number(const frame::Frame& reply, int field) {
     return ok ? std::optional<quint32>(value) : std::nullopt;
 }
 
-template <std::size_t N>
-const Titled* find(const Titled (&table)[N], const QByteArray& type) {
-    for (const Titled& t : table)
-        if (type.size() == 1 && type[0] == t.type) return &t;
-    return nullptr;
+int statusField(Series series) {
+    switch (series) {
+    case Series::InvoiceA: return kLastAField;
+    case Series::InvoiceBC: return kLastBField;
+    case Series::CreditNoteA: return kLastCreditNoteAField;
+    case Series::CreditNoteBC: return kLastCreditNoteBField;
+    default: return 0;
+    }
 }
 
 }  // namespace
 
-std::optional<HasarReconciler::Target> HasarReconciler::target(quint8 code, const QList<QByteArray>& fields) const {
-    using issue_outcome::Document;
-    switch (code) {
-    case kCloseFiscalReceipt: {
-        const Titled* t = openedWith_ == kOpenFiscalReceipt ? find(kFiscalTypes, openedType_) : nullptr;
-        if (!t) return Target{Document{QStringLiteral("el comprobante fiscal")}, kStatusRequest, 0};
-        return Target{Document{QString::fromUtf8(t->title), true}, kStatusRequest, t->field};
+std::optional<Document> HasarReconciler::closing(quint8 code, const QList<QByteArray>& fields) const {
+    if (code == kDailyClose) {
+        if (fields.value(0) == "Z") return Document{QStringLiteral("el CIERRE Z"), Series::Z, false, false, true};
+        return Document{QStringLiteral("el INFORME X"), Series::None, true, true, true};
     }
-    case kCloseHomologated: {
-        const Titled* t = openedWith_ == kOpenHomologated ? find(kHomologatedTypes, openedType_) : nullptr;
-        if (!t) return Target{Document{QStringLiteral("el documento no fiscal homologado")}, kStatusRequest, 0};
-        return Target{Document{QString::fromUtf8(t->title), t->field != 0}, kStatusRequest, t->field};
-    }
-    case kCloseNonFiscal: return Target{Document{QStringLiteral("el DOCUMENTO NO FISCAL")}, kStatusRequest, 0};
-    case kDailyClose:
-        if (fields.value(0) == "Z") return Target{Document{QStringLiteral("el CIERRE Z"), true, false}, kHistoryCapacity, kLastZField};
-        return Target{Document{QStringLiteral("el INFORME X")}, 0, 0};
-    default: break;
-    }
-    return std::nullopt;
+    const Kind* kind = kindClosedBy(code);
+    if (!kind) return std::nullopt;
+    if (openedWith_ != kind->opening) return Document{QString::fromUtf8(kind->untitled)};
+    return documentOf(openedWith_, openedType_);
 }
 
-frame::Frame HasarReconciler::exchange(int comPort, quint8 code, const QList<QByteArray>& fields) {
-    if (code == kOpenFiscalReceipt || code == kOpenHomologated) {
+frame::Frame HasarReconciler::exchange(quint8 code, const QList<QByteArray>& fields) {
+    // A command that cannot travel is refused before anything, a reading included, is sent.
+    Link::check(code, fields);
+    if (kindOpenedBy(code)) {
         openedWith_ = code;
         openedType_ = fields.value(0);
+        frame::Frame reply;
+        engine_.opening(documentOf(code, openedType_), [&] { reply = link_.exchange(code, fields); });
+        return reply;
     }
-    const std::optional<Target> t = target(code, fields);
-    // A command that cannot travel is refused by the link before anything, the counter query included, is sent.
-    if (!t || !frame::fieldProblem(frame::make(frame::kSeqFirst, code, fields)).isEmpty())
-        return link_.exchange(code, fields);
+    const std::optional<Document> document = closing(code, fields);
+    if (!document) {
+        frame::Frame reply;
+        engine_.inside([&] { reply = link_.exchange(code, fields); });
+        return reply;
+    }
     // Whatever happens to the close, the document it names is no longer the one to name later.
     if (code != kDailyClose) openedWith_ = 0;
-
-    // Read before the command leaves: a failure here has issued nothing and stays a plain error.
-    std::optional<quint32> before;
-    if (t->document.counted) before = number(link_.exchange(t->query), t->field);
-    try {
-        return link_.exchange(code, fields);
-    } catch (const DriverError& failure) {
-        if (!issue_outcome::leavesDoubt(failure)) throw;
-        const issue_outcome::Reading after = askAgain(comPort, *t);
-        // A document still open proves the close never took effect: sending it again issues
-        // the document once, as the operation meant to.
-        if (after.reached && after.documentOpen && code != kDailyClose) {
-            try {
-                return link_.exchange(code, fields);
-            } catch (const DriverError& again) {
-                if (!issue_outcome::leavesDoubt(again)) throw;
-                const issue_outcome::Reading last = askAgain(comPort, *t);
-                link_.close();
-                throw issue_outcome::decide(t->document, before, last, again);
-            }
-        }
-        link_.close();
-        throw issue_outcome::decide(t->document, before, after, failure);
-    }
+    return close(*document, code, fields);
 }
 
-issue_outcome::Reading HasarReconciler::askAgain(int comPort, const Target& t) {
-    issue_outcome::Reading reading;
-    try {
-        link_.open(comPort);
-        const frame::Frame status = link_.exchange(kStatusRequest);
-        reading.documentOpen = documentOpen(readStatus(kStatusRequest, status));
-        if (t.document.counted)
-            reading.counter = number(t.query == kStatusRequest ? status : link_.exchange(t.query), t.field);
-        reading.reached = true;
-        if (reading.counter && t.document.withPointOfSale) reading.pointOfSale = pointOfSale();
-    } catch (const DriverError&) {
-        // Whatever was learnt before the printer went quiet again still counts.
+frame::Frame HasarReconciler::closeLeftOpen(quint8 code) {
+    const std::optional<Document> document = closing(code, {});
+    openedWith_ = 0;
+    return close(document.value_or(Document{QStringLiteral("el comprobante abierto")}), code, {});
+}
+
+frame::Frame HasarReconciler::close(const Document& document, quint8 code, const QList<QByteArray>& fields) {
+    frame::Frame reply;
+    engine_.close(document, [&] {
+        reply = link_.exchange(code, fields);
+        if (auto error = statusError(code, readStatus(code, reply))) throw *error;
+    });
+    return reply;
+}
+
+void HasarReconciler::read(const Document& document, Reading& into) {
+    const frame::Frame status = link_.exchange(kStatusRequest);
+    const HasarStatus words = readStatus(kStatusRequest, status);
+    into.reached = true;
+    into.documentOpen = documentOpen(words);
+    if (const auto aux = readAuxiliary(status.fields.value(hasar_choice::kAuxiliaryField - 1))) {
+        into.paid = std::ranges::find(hasar_choice::kPaymentMadeStates, aux->state) != hasar_choice::kPaymentMadeStates.end();
+        into.training = (aux->flags & kTrainingFlag) != 0;
     }
-    return reading;
+    const QByteArray documentStatus = status.fields.value(kDocumentStatusField - 1);
+    if (documentStatus.size() >= 4) into.lastCancelled = documentStatus[3] == '1';
+
+    if (document.series == Series::Z) {
+        into.counter = number(link_.exchange(kHistoryCapacity), kLastZField);
+        return;
+    }
+    into.counter = number(status, statusField(document.series));
+    // Without the document status, the day's count of cancelled documents tells a cancel apart.
+    if (document.counted() && document.cancellable && !into.lastCancelled) {
+        const frame::Frame day = link_.exchange(kGetWorkingMemory);
+        if (!statusError(kGetWorkingMemory, readStatus(kGetWorkingMemory, day))) into.cancelledCount = number(day, kCancelledField);
+    }
 }
 
 QString HasarReconciler::pointOfSale() {

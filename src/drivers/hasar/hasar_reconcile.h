@@ -1,38 +1,35 @@
 #pragma once
 
-#include "drivers/issue_outcome.h"
+#include "drivers/issue_engine.h"
 #include "drivers/link/frame.h"
 
 #include <optional>
 
 class Link;
 
-// The Hasar commands that issue a document or a Z: their counters are read just before, and a
-// link failure after the command left is answered by asking the printer again, so the
-// technician learns whether the document exists instead of a bare link error.
-class HasarReconciler {
+// The Hasar side of the issue engine: which closing command issues which document (by the type
+// its opening named), and where the printer records that document's number, whether one is
+// open and paid, and whether its last document was cancelled.
+class HasarReconciler : private IssueProbe {
 public:
-    explicit HasarReconciler(Link& link) : link_(link) {}
+    explicit HasarReconciler(Link& link) : link_(link), engine_(link, *this) {}
 
-    // The reply to the command, as Link::exchange gives it; for a command that issues something,
-    // a link failure becomes the issued / not issued / unknown error, unless the document is
-    // found still open: then the close is sent once more.
-    frame::Frame exchange(int comPort, quint8 code, const QList<QByteArray>& fields);
+    // The reply to the command, refused or not. An opening has the printer's record read first;
+    // a closing command goes through the engine, which raises its verdict on any doubt.
+    frame::Frame exchange(quint8 code, const QList<QByteArray>& fields);
+    // Closes the open document a cancel could not undo, through the engine; the reply.
+    frame::Frame closeLeftOpen(quint8 close);
 
 private:
-    // Where the printer keeps the last number of what the command issues.
-    struct Target {
-        issue_outcome::Document document;
-        quint8 query = 0;  // the query that answers it; 0 when no query does
-        int field = 0;     // its field in that answer
-    };
-    std::optional<Target> target(quint8 code, const QList<QByteArray>& fields) const;
-    // Reopens the port and reads the counter and the open document; the port stays as it ends.
-    issue_outcome::Reading askAgain(int comPort, const Target& target);
-    QString pointOfSale();
+    void read(const issue_outcome::Document& document, issue_outcome::Reading& into) override;
+    QString pointOfSale() override;
+    // The document a closing command issues, from the last opening; none for other commands.
+    std::optional<issue_outcome::Document> closing(quint8 code, const QList<QByteArray>& fields) const;
+    frame::Frame close(const issue_outcome::Document& document, quint8 code, const QList<QByteArray>& fields);
 
     Link& link_;
-    // The type field of the last opening command: it names the document a close issues.
+    IssueEngine engine_;
+    // The opening command and its type field: they name the document a close issues.
     quint8 openedWith_ = 0;
     QByteArray openedType_;
 };

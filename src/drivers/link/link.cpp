@@ -75,7 +75,14 @@ void Link::open(int comPort) {
         failAndClose(link_error::otherProtocol(transport_.label(), options_.brand, ackSeen_));
 }
 
+void Link::reopen() { open(comPort_); }
+
 void Link::close() { transport_.close(); }
+
+void Link::check(quint8 command, const QList<QByteArray>& fields) {
+    if (const QString problem = frame::fieldProblem(frame::make(frame::kSeqFirst, command, fields)); !problem.isEmpty())
+        throw link_error::fieldNotSendable(command, problem);
+}
 
 bool Link::isOpen() const { return transport_.isOpen(); }
 
@@ -85,9 +92,8 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
     if (!failure_.isEmpty()) failAndClose(link_error::portLost(transport_.label(), failure_));
     if (!transport_.isOpen()) throw link_error::portNotOpen();
 
+    check(command, fields);
     const frame::Frame request = frame::make(nextSeq_, command, fields);
-    if (const QString problem = frame::fieldProblem(request); !problem.isEmpty())
-        throw link_error::fieldNotSendable(command, problem);
     const QByteArray bytes = frame::encode(request);
     nextSeq_ = frame::nextSeq(nextSeq_, options_.seqStep);
 

@@ -25,12 +25,16 @@ public:
     // Opens the port (closing it first when open) and synchronises with one status request
     // whose reply is not judged. On failure the port is left closed.
     void open(int comPort);
+    // Opens again the COM number last opened, as open() does.
+    void reopen();
     void close();
     bool isOpen() const;
 
     // Sends one new command and returns the reply that carries its sequence number. A resend
     // keeps the number, so the printer executes the command once however often it travels.
     frame::Frame exchange(quint8 command, const QList<QByteArray>& fields = {});
+    // Refuses, before anything is sent, a command whose fields the frame cannot carry.
+    static void check(quint8 command, const QList<QByteArray>& fields);
 
     // Lets `ms` pass without a command, the window painting and late replies acknowledged;
     // abort() ends it with a DriverError.
@@ -39,9 +43,6 @@ public:
     // Ends the current wait and every later one at once with a DriverError; nothing more is
     // sent or opened. For a window that closes during an operation.
     void abort();
-    bool aborted() const { return aborted_; }
-
-    const LinkOptions& options() const { return options_; }
 
     // What keeps the printer from answering: busy bytes (DC2) or no paper (DC4).
     enum class Hold { None, Busy, NoPaper };
