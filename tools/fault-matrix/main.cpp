@@ -47,7 +47,6 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
 
     bool reduced = false;
-    bool training = false;
     QString printer = VirtualPrinterProcess::builtProgram();
     QString only;
     const QStringList args = app.arguments().mid(1);
@@ -56,19 +55,16 @@ int main(int argc, char* argv[]) {
             reduced = true;
         } else if (args[i] == QLatin1String("--printer") && i + 1 < args.size()) {
             printer = args[++i];
-        } else if (args[i] == QLatin1String("--training")) {
-            training = true;
         } else if (args[i] == QLatin1String("--only") && i + 1 < args.size()) {
             only = args[++i];
         } else {
-            err << "uso: fault-matrix [--reduced] [--only TEXTO] [--training] [--printer RUTA-DE-orbelo-virtual-printer]" << Qt::endl;
+            err << "uso: fault-matrix [--reduced] [--only TEXTO] [--printer RUTA-DE-orbelo-virtual-printer]" << Qt::endl;
             return 2;
         }
     }
 
     Totals totals;
-    // Training mode needs a virtual printer that issues without initialisation: asked for by name.
-    const QList<MatrixFault> faults = allFaults() + (training ? optionalFaults() : QList<MatrixFault>{});
+    const QList<MatrixFault> faults = allFaults();
     for (const MatrixOperation& op : reduced ? reducedOperations() : allOperations()) {
         if (!only.isEmpty() && !op.name.contains(only, Qt::CaseInsensitive)) continue;
         // The first fault is none: the clean run tells what the operation issues.

@@ -32,8 +32,7 @@ struct MatrixFault {
     int settleMs = 0;
     // The printer is killed and started again on its state file once it saved a document open.
     bool restartMidDocument = false;
-    // Options for the virtual printer itself ("--not-initialised"); such a cell runs only when
-    // the matrix is asked for it.
+    // Options for the virtual printer itself ("--not-initialised").
     QStringList printerOptions = {};
 };
 
@@ -52,5 +51,3 @@ QList<MatrixOperation> allOperations();
 QList<MatrixOperation> reducedOperations();
 // The first is the clean run that sets what each operation is expected to issue.
 QList<MatrixFault> allFaults();
-// Cells the virtual printer runs only with an option the matrix is asked for (training mode).
-QList<MatrixFault> optionalFaults();

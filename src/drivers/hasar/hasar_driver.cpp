@@ -254,11 +254,15 @@ QString HasarDriver::Respuesta(int field) {
 }
 
 void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {
-    const frame::Frame reply = hasar_full_buffer::sendUntilTaken(
-        link_, comPort_, code, [&] { return reconciler_.exchange(code, fields); });
-    const HasarStatus status = readStatus(code, reply);
-    if (unknownCommand(status)) throw modelLacks(model_, code);
-    if (auto error = statusError(code, status)) throw *error;
+    const frame::Frame reply = reconciler_.exchange(code, fields);
+    if (auto error = statusError(code, readStatus(code, reply))) throw *error;
+}
+
+frame::Frame HasarDriver::send(quint8 code, const QList<QByteArray>& fields) {
+    const frame::Frame reply =
+        hasar_full_buffer::sendUntilTaken(link_, comPort_, code, [&] { return link_.exchange(code, fields); });
+    if (unknownCommand(readStatus(code, reply))) throw modelLacks(model_, code);
+    return reply;
 }
 
 void HasarDriver::query(quint8 code) {

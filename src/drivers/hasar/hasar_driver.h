@@ -71,6 +71,8 @@ private:
     void command(quint8 code, const QList<QByteArray>& fields = {});
     // Sends a query and keeps its answer as it came, a refusal included.
     void query(quint8 code);
+    // One command on the link: a full print buffer waited out, a command the model lacks named.
+    frame::Frame send(quint8 code, const QList<QByteArray>& fields);
     QByteArray station() const;
     // A partly paid fiscal document cannot be cancelled: reads what was paid and pays it back
     // with a negative payment, which leaves the document cancellable.
@@ -80,7 +82,7 @@ private:
 
     std::unique_ptr<Transport> transport_;
     Link link_;
-    HasarReconciler reconciler_{link_};
+    HasarReconciler reconciler_{link_, [this](quint8 code, const QList<QByteArray>& fields) { return send(code, fields); }};
     HasarMemoryNotice memoryNotice_{link_};
     int comPort_ = 0;
     int model_ = 0;

@@ -25,7 +25,6 @@ constexpr int kLastCreditNoteAField = 8;
 constexpr int kLastZField = 4;
 constexpr int kCancelledField = 3;
 constexpr int kPointOfSaleField = 7;
-constexpr int kTrainingFlag = 8;
 
 // Each opening command and type, the document its close issues.
 struct Closing {
@@ -117,13 +116,13 @@ frame::Frame HasarReconciler::exchange(quint8 code, const QList<QByteArray>& fie
         openedWith_ = code;
         openedType_ = fields.value(0);
         frame::Frame reply;
-        engine_.opening(documentOf(code, openedType_), [&] { reply = link_.exchange(code, fields); });
+        engine_.opening(documentOf(code, openedType_), [&] { reply = send_(code, fields); });
         return reply;
     }
     const std::optional<Document> document = closing(code, fields);
     if (!document) {
         frame::Frame reply;
-        engine_.inside([&] { reply = link_.exchange(code, fields); });
+        engine_.inside([&] { reply = send_(code, fields); });
         return reply;
     }
     // Whatever happens to the close, the document it names is no longer the one to name later.
@@ -140,7 +139,7 @@ frame::Frame HasarReconciler::closeLeftOpen(quint8 code) {
 frame::Frame HasarReconciler::close(const Document& document, quint8 code, const QList<QByteArray>& fields) {
     frame::Frame reply;
     engine_.close(document, [&] {
-        reply = link_.exchange(code, fields);
+        reply = send_(code, fields);
         if (auto error = statusError(code, readStatus(code, reply))) throw *error;
     });
     return reply;
@@ -152,8 +151,9 @@ void HasarReconciler::read(const Document& document, Reading& into) {
     into.reached = true;
     into.documentOpen = documentOpen(words);
     if (const auto aux = readAuxiliary(status.fields.value(hasar_choice::kAuxiliaryField - 1))) {
-        into.paid = std::ranges::find(hasar_choice::kPaymentMadeStates, aux->state) != hasar_choice::kPaymentMadeStates.end();
-        into.training = (aux->flags & kTrainingFlag) != 0;
+        // A partial payment can still be paid back and cancelled; only a full one forces the close.
+        into.paid = aux->state == hasar_choice::kFullyPaidState;
+        into.training = trainingMode(*aux);
     }
     const QByteArray documentStatus = status.fields.value(kDocumentStatusField - 1);
     if (documentStatus.size() >= 4) into.lastCancelled = documentStatus[3] == '1';

@@ -3,6 +3,7 @@
 #include "drivers/issue_engine.h"
 #include "drivers/link/frame.h"
 
+#include <functional>
 #include <optional>
 
 class Link;
@@ -12,7 +13,11 @@ class Link;
 // open and paid, and whether its last document was cancelled.
 class HasarReconciler : private IssueProbe {
 public:
-    explicit HasarReconciler(Link& link) : link_(link), engine_(link, *this) {}
+    // Sends one command as the driver does (waiting out a full buffer, naming a command the model
+    // lacks); the printer's record is read with plain exchanges.
+    using Sender = std::function<frame::Frame(quint8 code, const QList<QByteArray>& fields)>;
+
+    HasarReconciler(Link& link, Sender send) : link_(link), send_(std::move(send)), engine_(link, *this) {}
 
     // The reply to the command, refused or not. An opening has the printer's record read first;
     // a closing command goes through the engine, which raises its verdict on any doubt.
@@ -28,6 +33,7 @@ private:
     frame::Frame close(const issue_outcome::Document& document, quint8 code, const QList<QByteArray>& fields);
 
     Link& link_;
+    Sender send_;
     IssueEngine engine_;
     // The opening command and its type field: they name the document a close issues.
     quint8 openedWith_ = 0;

@@ -44,6 +44,8 @@ public:
     // sent or opened. For a window that closes during an operation.
     void abort();
 
+    const LinkOptions& options() const { return options_; }
+
     // What keeps the printer from answering: busy bytes (DC2) or no paper (DC4).
     enum class Hold { None, Busy, NoPaper };
 
