@@ -13,13 +13,14 @@ constexpr int kMaxDeviceLength = 255;
 
 // Whether the device is there now. Windows keeps no node for a COM name; its port list tells.
 bool present(const QString& device) {
+    if (QFileInfo::exists(device)) return true;
 #ifdef Q_OS_WIN
+    // The system lists "\\.\COM7" where a technician writes "COM7".
+    const auto bare = [](const QString& path) { return path.startsWith(QLatin1String("\\\\.\\")) ? path.mid(4) : path; };
     for (const SerialDevice& d : serialDevices())
-        if (d.path.compare(device, Qt::CaseInsensitive) == 0) return true;
-    return false;
-#else
-    return QFileInfo::exists(device);
+        if (bare(d.path).compare(bare(device), Qt::CaseInsensitive) == 0) return true;
 #endif
+    return false;
 }
 
 // "COM1 → /dev/serial/by-id/usb-FTDI → /dev/ttyUSB0 (configuración)", and "(no existe)" after a

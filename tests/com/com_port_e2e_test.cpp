@@ -7,6 +7,7 @@
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_choices.h"
 #include "drivers/hasar/hasar_driver.h"
+#include "program/operations.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,7 @@ protected:
             GTEST_SKIP() << "no virtual printers on COM1 and COM2 (scripts/windows maps them)";
         clock.set(QDateTime::currentDateTime());
         window = std::make_unique<FrmOrbelo>(hasar, epson, prompts, clock);
+        wireOperations(*window);
         window->show();
     }
 

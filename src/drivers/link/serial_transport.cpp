@@ -5,8 +5,10 @@
 #include "port_errors.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QSerialPort>
+#include <QTimer>
 
 namespace {
 
@@ -73,7 +75,18 @@ void SerialTransport::flush(int ms) {
     clock.start();
     while (port_->isOpen() && port_->bytesToWrite() > 0) {
         const qint64 left = ms - clock.elapsed();
-        if (left <= 0 || !port_->waitForBytesWritten(static_cast<int>(left))) break;
+        if (left <= 0) break;
+#ifdef Q_OS_WIN
+        // Qt's Windows port completes writes through its event notifier; a blocking wait on it
+        // crashed under Wine, so the bytes are let out by the event loop instead.
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(left), &loop, &QEventLoop::quit);
+        connect(port_, &QSerialPort::bytesWritten, &loop, &QEventLoop::quit);
+        connect(port_, &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
+        loop.exec();
+#else
+        if (!port_->waitForBytesWritten(static_cast<int>(left))) break;
+#endif
     }
 }
 
