@@ -7,7 +7,6 @@
 namespace hasar_charset {
 namespace {
 
-constexpr int kFirst = 32;
 constexpr int kLast = 175;
 constexpr int kUpperFirst = 128;
 constexpr char kDoubleWidth = static_cast<char>(0xF4);
