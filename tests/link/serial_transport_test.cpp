@@ -92,6 +92,19 @@ protected:
     PortResolver resolver = [this](int) { return device; };
 };
 
+// A link opened on COM7 over a real port.
+struct OpenLink {
+    OpenLink(const PortResolver& resolver, LinkOptions options) : port(resolver), link(port, options) { link.open(7); }
+    SerialTransport port;
+    Link link;
+};
+
+LinkOptions shortReplyLimit() {
+    LinkOptions options;
+    options.replyTimeoutMs = 500;
+    return options;
+}
+
 TEST_F(SerialPort, PortZeroIsRefused) {
     SerialTransport port(resolver);
     QString why;
@@ -205,20 +218,17 @@ TEST_F(SerialPort, CarriesACommandAndItsReplyOverARealTerminal) {
     PtyPrinter printer;
     ASSERT_FALSE(printer.path.isEmpty());
     device = printer.path;
-    SerialTransport port(resolver);
-    LinkOptions options;
-    options.replyTimeoutMs = 500;
-    Link link(port, options);
-    link.open(7);
+    OpenLink open(resolver, shortReplyLimit());
+    Link& link = open.link;
     const frame::Frame reply = link.exchange(0x39, {"X"});
     EXPECT_EQ(reply.command, 0x39);
     EXPECT_EQ(reply.fields, (QList<QByteArray>{"0080", "0600"}));
     EXPECT_EQ(printer.frames, 2);
     link.close();
-    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(open.port.isOpen());
     // The same port opens again for the next session.
     link.open(7);
-    EXPECT_TRUE(port.isOpen());
+    EXPECT_TRUE(open.port.isOpen());
 }
 
 // The printer takes no command until its reply is acknowledged: the ACK must reach the line
@@ -227,11 +237,8 @@ TEST_F(SerialPort, EachReplyIsAcknowledgedOnTheLineBeforeTheCallReturnsAndBefore
     PtyPrinter printer;
     ASSERT_FALSE(printer.path.isEmpty());
     device = printer.path;
-    SerialTransport port(resolver);
-    LinkOptions options;
-    options.replyTimeoutMs = 500;
-    Link link(port, options);
-    link.open(7);
+    OpenLink open(resolver, shortReplyLimit());
+    Link& link = open.link;
     EXPECT_EQ(printer.readNow(300), QByteArray(1, frame::ACK));
     link.exchange(0x39, {"X"});
     link.close();
@@ -244,9 +251,8 @@ TEST_F(SerialPort, ADeviceThatVanishesMidCommandIsReportedBeforeTheTimeLimit) {
     ASSERT_FALSE(printer.path.isEmpty());
     printer.hangUpOnFrame = true;
     device = printer.path;
-    SerialTransport port(resolver);
-    Link link(port, LinkOptions{});
-    link.open(7);
+    OpenLink open(resolver, LinkOptions{});
+    Link& link = open.link;
     QElapsedTimer clock;
     clock.start();
     try {
@@ -257,7 +263,7 @@ TEST_F(SerialPort, ADeviceThatVanishesMidCommandIsReportedBeforeTheTimeLimit) {
         EXPECT_TRUE(e.description().startsWith(QStringLiteral("Se perdió la conexión con el puerto COM7 (")));
     }
     EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(open.port.isOpen());
 }
 
 }  // namespace
