@@ -99,6 +99,16 @@ struct OpenLink {
     Link link;
 };
 
+// A virtual printer on a terminal, reached as COM7.
+class SerialPortWithPrinter : public SerialPort {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(printer.path.isEmpty());
+        device = printer.path;
+    }
+    PtyPrinter printer;
+};
+
 LinkOptions shortReplyLimit() {
     LinkOptions options;
     options.replyTimeoutMs = 500;
@@ -202,10 +212,7 @@ TEST_F(SerialPort, EachPortErrorNamesTheDeviceAndWhatHappened) {
     }
 }
 
-TEST_F(SerialPort, AFreedDeviceOpensAgain) {
-    PtyPrinter printer;
-    ASSERT_FALSE(printer.path.isEmpty());
-    device = printer.path;
+TEST_F(SerialPortWithPrinter, AFreedDeviceOpensAgain) {
     SerialTransport first(resolver);
     SerialTransport second(resolver);
     ASSERT_EQ(openError(first, 7), 0);
@@ -214,10 +221,7 @@ TEST_F(SerialPort, AFreedDeviceOpensAgain) {
     EXPECT_EQ(openError(second, 7), 0);
 }
 
-TEST_F(SerialPort, CarriesACommandAndItsReplyOverARealTerminal) {
-    PtyPrinter printer;
-    ASSERT_FALSE(printer.path.isEmpty());
-    device = printer.path;
+TEST_F(SerialPortWithPrinter, CarriesACommandAndItsReplyOverARealTerminal) {
     OpenLink open(resolver, shortReplyLimit());
     Link& link = open.link;
     const frame::Frame reply = link.exchange(0x39, {"X"});
@@ -233,10 +237,7 @@ TEST_F(SerialPort, CarriesACommandAndItsReplyOverARealTerminal) {
 
 // The printer takes no command until its reply is acknowledged: the ACK must reach the line
 // before the call returns, not with the next command, and the last one before the port closes.
-TEST_F(SerialPort, EachReplyIsAcknowledgedOnTheLineBeforeTheCallReturnsAndBeforeTheClose) {
-    PtyPrinter printer;
-    ASSERT_FALSE(printer.path.isEmpty());
-    device = printer.path;
+TEST_F(SerialPortWithPrinter, EachReplyIsAcknowledgedOnTheLineBeforeTheCallReturnsAndBeforeTheClose) {
     OpenLink open(resolver, shortReplyLimit());
     Link& link = open.link;
     EXPECT_EQ(printer.readNow(300), QByteArray(1, frame::ACK));
@@ -246,11 +247,8 @@ TEST_F(SerialPort, EachReplyIsAcknowledgedOnTheLineBeforeTheCallReturnsAndBefore
     EXPECT_EQ(printer.frames, 2);
 }
 
-TEST_F(SerialPort, ADeviceThatVanishesMidCommandIsReportedBeforeTheTimeLimit) {
-    PtyPrinter printer;
-    ASSERT_FALSE(printer.path.isEmpty());
+TEST_F(SerialPortWithPrinter, ADeviceThatVanishesMidCommandIsReportedBeforeTheTimeLimit) {
     printer.hangUpOnFrame = true;
-    device = printer.path;
     OpenLink open(resolver, LinkOptions{});
     Link& link = open.link;
     QElapsedTimer clock;

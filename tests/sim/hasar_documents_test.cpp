@@ -94,8 +94,10 @@ struct DocumentCase {
     const char* mustPrint;
 };
 
-// Failures name the row, not its bytes.
-void PrintTo(const DocumentCase& c, std::ostream* os) {
+// Failures name the row, not its bytes (every case table here has a name).
+template <typename Case>
+    requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name;
 }
 
@@ -253,11 +255,6 @@ struct RefusalCase {
     QList<QByteArray> fields;
     quint16 bits;
 };
-
-// Failures name the row, not its bytes.
-void PrintTo(const RefusalCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 
