@@ -15,16 +15,6 @@ using epson::impliedField;
 
 namespace {
 
-std::optional<int> zNumber(QByteArrayView field) {
-    if (field.isEmpty() || field.size() > 5) return std::nullopt;
-    int n = 0;
-    for (char c : field) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
-
 // Report types: T/D summary or per-day as a non-fiscal document, t/d the same as an audit report.
 std::optional<bool> totalsOnly(const QList<QByteArray>& f) {
     const auto type = hasar::letter(f, 3, "TDtd");
@@ -65,7 +55,7 @@ EpsonCommandSet::Answer EpsonCommandSet::globalByDate(const Fields& f, qint64 no
 }
 
 EpsonCommandSet::Answer EpsonCommandSet::globalByNumber(const Fields& f, qint64 nowMs) {
-    const auto from = zNumber(f.value(0)), to = zNumber(f.value(1));
+    const auto from = zNumber(f.value(0), 5), to = zNumber(f.value(1), 5);
     return globalReport(f, nowMs, from && to ? zRangeByNumber(memory_.zRecords, *from, *to) : std::nullopt);
 }
 

@@ -9,20 +9,6 @@ namespace sim {
 
 using namespace hasar;
 
-namespace {
-
-std::optional<int> zNumber(QByteArrayView field) {
-    if (field.isEmpty() || field.size() > 6) return std::nullopt;
-    int n = 0;
-    for (char c : field) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
-
-}  // namespace
-
 HasarCommandSet::Answer HasarCommandSet::dailyClose(const Fields& f, qint64 nowMs) {
     if (f.isEmpty() || f[0].size() != 1) return refuse(kInvalidField);
     if (memory_.open) return refuse(kInvalidInState);
@@ -59,7 +45,7 @@ HasarCommandSet::Answer HasarCommandSet::globalByDate(const Fields& f, qint64 no
 }
 
 HasarCommandSet::Answer HasarCommandSet::globalByNumber(const Fields& f, qint64 nowMs) {
-    const auto from = zNumber(f.value(0)), to = zNumber(f.value(1));
+    const auto from = zNumber(f.value(0), 6), to = zNumber(f.value(1), 6);
     return globalReport(f, nowMs, from && to ? zRangeByNumber(memory_.zRecords, *from, *to) : std::nullopt);
 }
 

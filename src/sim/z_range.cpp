@@ -4,6 +4,16 @@
 
 namespace sim {
 
+std::optional<int> zNumber(QByteArrayView field, int maxDigits) {
+    if (field.isEmpty() || field.size() > maxDigits) return std::nullopt;
+    int n = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
 std::optional<ZRange> zRangeByDate(const QList<ZRecord>& all, QDate from, QDate to) {
     if (from > to) return std::nullopt;
     ZRange range;

@@ -2,6 +2,7 @@
 
 #include "fiscal_memory.h"
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -15,6 +16,9 @@ struct ZRange {
     QList<ZRecord> records;
     QString heading;
 };
+
+// A Z number of one to maxDigits decimal digits; none for anything else.
+std::optional<int> zNumber(QByteArrayView field, int maxDigits);
 
 // The closes dated from..to, both included; none when the range runs backwards.
 std::optional<ZRange> zRangeByDate(const QList<ZRecord>& all, QDate from, QDate to);
