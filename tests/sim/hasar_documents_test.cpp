@@ -5,11 +5,15 @@
 
 #include <sim/hasar_status.h>
 
+#include "support/named_case.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
+
+using named_case::PrintTo;
 
 using namespace sim::hasar;
 
@@ -93,13 +97,6 @@ struct DocumentCase {
     int statusField;  // QueryStatus field holding its last number; 0 when none does
     const char* mustPrint;
 };
-
-// Failures name the row, not its bytes (every case table here has a name).
-template <typename Case>
-    requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class DocumentTest : public ::testing::TestWithParam<DocumentCase> {};
 

@@ -12,9 +12,13 @@
 
 #include <functional>
 
+#include "support/named_case.h"
+
 #include <gtest/gtest.h>
 
 namespace {
+
+using named_case::PrintTo;
 
 // A memory that has seen a bit of everything, with a document left open.
 sim::FiscalMemory usedMemory() {
@@ -80,11 +84,6 @@ struct CorruptCase {
     const char* name;
     Damage damage;
 };
-
-// Failures name the row, not its bytes.
-void PrintTo(const CorruptCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class CorruptState : public ::testing::TestWithParam<CorruptCase> {};
 
