@@ -1,12 +1,10 @@
 #include "fiscal_printout.h"
 
-#include "app/controls_lock.h"
-#include "app/error_path.h"
 #include "app/frm_orbelo.h"
-#include "app/printer_selection.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
 #include "field_texts.h"
+#include "fiscal_data_run.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -61,16 +59,5 @@ void printDocument(FrmOrbelo& w, Printer& printer) {
 }  // namespace
 
 void printFiscalData(FrmOrbelo& w) {
-    runOperation(w, [&] {
-        SetControlsEnabled(w, false);
-        if (epsonSelected(w)) {
-            configureEpson(w);
-            printDocument(w, w.epson());
-        } else {
-            beginHasarSession(w, WriteModel::No);
-            printDocument(w, w.hasar());
-            w.hasar().Finalizar();
-        }
-        SetControlsEnabled(w, true);
-    });
+    onChosenPrinter(w, [&] { printDocument(w, w.epson()); }, [&] { printDocument(w, w.hasar()); });
 }

@@ -1,14 +1,13 @@
 #include "fiscal_query.h"
 
-#include "app/controls_lock.h"
 #include "app/conversions.h"
-#include "app/error_path.h"
 #include "app/frm_orbelo.h"
 #include "app/printer_selection.h"
 #include "counter_text.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
 #include "field_texts.h"
+#include "fiscal_data_run.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -97,18 +96,10 @@ void readEpsonData(FrmOrbelo& w) {
 }  // namespace
 
 void queryFiscalData(FrmOrbelo& w) {
-    runOperation(w, [&] {
-        SetControlsEnabled(w, false);
-        if (epsonSelected(w)) {
-            configureEpson(w);
-            readEpsonData(w);
-        } else {
-            beginHasarSession(w, WriteModel::No);
-            readHasarInitData(w);
-            readHasarDailyStatus(w);
-            readHasarStatus(w);
-            w.hasar().Finalizar();
-        }
-        SetControlsEnabled(w, true);
-    });
+    onChosenPrinter(w, [&] { readEpsonData(w); },
+                    [&] {
+                        readHasarInitData(w);
+                        readHasarDailyStatus(w);
+                        readHasarStatus(w);
+                    });
 }

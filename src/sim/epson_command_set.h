@@ -3,6 +3,7 @@
 #include "fiscal_memory.h"
 #include "link_session.h"
 #include "paper_roll.h"
+#include "z_range.h"
 
 namespace sim {
 
@@ -44,6 +45,8 @@ private:
     Answer dailyClose(const Fields&, qint64);
     Answer globalByDate(const Fields&, qint64);
     Answer globalByNumber(const Fields&, qint64);
+    // Both global reports once their range is read: none when it is malformed.
+    Answer globalReport(const Fields&, qint64, const std::optional<ZRange>&);
 
     // Tickets and ticket-invoices.
     Answer openTicket(const Fields&, qint64);

@@ -3,6 +3,7 @@
 #include "hasar_fields.h"
 #include "ledger.h"
 #include "printout.h"
+#include "z_range.h"
 
 #include "epson_words.h"
 
@@ -13,16 +14,6 @@ using epson::counterField;
 using epson::impliedField;
 
 namespace {
-
-std::optional<int> zNumber(QByteArrayView field) {
-    if (field.isEmpty() || field.size() > 5) return std::nullopt;
-    int n = 0;
-    for (char c : field) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
 
 // Report types: T/D summary or per-day as a non-fiscal document, t/d the same as an audit report.
 std::optional<bool> totalsOnly(const QList<QByteArray>& f) {
@@ -59,32 +50,21 @@ EpsonCommandSet::Answer EpsonCommandSet::dailyClose(const Fields& f, qint64 nowM
 }
 
 EpsonCommandSet::Answer EpsonCommandSet::globalByDate(const Fields& f, qint64 nowMs) {
-    if (f.size() < 3) return refuse(kInvalidField);
-    const auto from = hasar::date(f[0]), to = hasar::date(f[1]);
-    const auto summary = totalsOnly(f);
-    if (!from || !to || *from > *to || !summary) return refuse(kInvalidField);
-    if (memory_.open) return refuse(kInvalidState);
-    QList<ZRecord> chosen;
-    for (const ZRecord& r : memory_.zRecords)
-        if (r.date >= *from && r.date <= *to) chosen.append(r);
-    const QString range = QStringLiteral("POR FECHA %1-%2")
-                              .arg(from->toString(QStringLiteral("dd/MM/yy")), to->toString(QStringLiteral("dd/MM/yy")));
-    printout::globalReport(paper_, range, chosen, *summary, printerTime(memory_, nowMs));
-    return {};
+    const auto from = hasar::date(f.value(0)), to = hasar::date(f.value(1));
+    return globalReport(f, nowMs, from && to ? zRangeByDate(memory_.zRecords, *from, *to) : std::nullopt);
 }
 
 EpsonCommandSet::Answer EpsonCommandSet::globalByNumber(const Fields& f, qint64 nowMs) {
-    if (f.size() < 3) return refuse(kInvalidField);
-    const auto from = zNumber(f[0]), to = zNumber(f[1]);
+    const auto from = zNumber(f.value(0), 5), to = zNumber(f.value(1), 5);
+    return globalReport(f, nowMs, from && to ? zRangeByNumber(memory_.zRecords, *from, *to) : std::nullopt);
+}
+
+EpsonCommandSet::Answer EpsonCommandSet::globalReport(const Fields& f, qint64 nowMs, const std::optional<ZRange>& range) {
+    if (f.size() < 3 || !range) return refuse(kInvalidField);
     const auto summary = totalsOnly(f);
-    if (!from || !to || *from > *to || !summary) return refuse(kInvalidField);
+    if (!summary) return refuse(kInvalidField);
     if (memory_.open) return refuse(kInvalidState);
-    // A range past the last Z covers the records that exist.
-    QList<ZRecord> chosen;
-    for (const ZRecord& r : memory_.zRecords)
-        if (r.number >= *from && r.number <= *to) chosen.append(r);
-    const QString range = QStringLiteral("POR NUMERO Z %1-%2").arg(printout::number4(*from), printout::number4(*to));
-    printout::globalReport(paper_, range, chosen, *summary, printerTime(memory_, nowMs));
+    printout::globalReport(paper_, range->heading, range->records, *summary, printerTime(memory_, nowMs));
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include "link_session.h"
 #include "logo_upload.h"
 #include "paper_roll.h"
+#include "z_range.h"
 
 namespace sim {
 
@@ -56,6 +57,8 @@ private:
     Answer dailyClose(const Fields&, qint64);
     Answer globalByDate(const Fields&, qint64);
     Answer globalByNumber(const Fields&, qint64);
+    // Both global reports once their range is read: none when it is malformed.
+    Answer globalReport(const Fields&, qint64, const std::optional<ZRange>&);
 
     // Documents.
     Answer customerData(const Fields&, qint64);

@@ -3,24 +3,11 @@
 #include "hasar_status.h"
 #include "ledger.h"
 #include "printout.h"
+#include "z_range.h"
 
 namespace sim {
 
 using namespace hasar;
-
-namespace {
-
-std::optional<int> zNumber(QByteArrayView field) {
-    if (field.isEmpty() || field.size() > 6) return std::nullopt;
-    int n = 0;
-    for (char c : field) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
-
-}  // namespace
 
 HasarCommandSet::Answer HasarCommandSet::dailyClose(const Fields& f, qint64 nowMs) {
     if (f.isEmpty() || f[0].size() != 1) return refuse(kInvalidField);
@@ -53,30 +40,19 @@ HasarCommandSet::Answer HasarCommandSet::dailyClose(const Fields& f, qint64 nowM
 }
 
 HasarCommandSet::Answer HasarCommandSet::globalByDate(const Fields& f, qint64 nowMs) {
-    if (f.size() < 3) return refuse(kInvalidField);
-    const auto from = date(f[0]), to = date(f[1]);
-    if (!from || !to || *from > *to || f[2].size() != 1) return refuse(kInvalidField);
-    if (memory_.open) return refuse(kInvalidInState);
-    QList<ZRecord> chosen;
-    for (const ZRecord& r : memory_.zRecords)
-        if (r.date >= *from && r.date <= *to) chosen.append(r);
-    const QString range = QStringLiteral("POR FECHA %1-%2")
-                              .arg(from->toString(QStringLiteral("dd/MM/yy")), to->toString(QStringLiteral("dd/MM/yy")));
-    printout::globalReport(paper_, range, chosen, f[2] == "T", printerTime(memory_, nowMs));
-    return {};
+    const auto from = date(f.value(0)), to = date(f.value(1));
+    return globalReport(f, nowMs, from && to ? zRangeByDate(memory_.zRecords, *from, *to) : std::nullopt);
 }
 
 HasarCommandSet::Answer HasarCommandSet::globalByNumber(const Fields& f, qint64 nowMs) {
-    if (f.size() < 3) return refuse(kInvalidField);
-    const auto from = zNumber(f[0]), to = zNumber(f[1]);
-    if (!from || !to || *from > *to || f[2].size() != 1) return refuse(kInvalidField);
+    const auto from = zNumber(f.value(0), 6), to = zNumber(f.value(1), 6);
+    return globalReport(f, nowMs, from && to ? zRangeByNumber(memory_.zRecords, *from, *to) : std::nullopt);
+}
+
+HasarCommandSet::Answer HasarCommandSet::globalReport(const Fields& f, qint64 nowMs, const std::optional<ZRange>& range) {
+    if (f.size() < 3 || !range || f[2].size() != 1) return refuse(kInvalidField);
     if (memory_.open) return refuse(kInvalidInState);
-    // Numbers past the last Z are clamped to the records that exist.
-    QList<ZRecord> chosen;
-    for (const ZRecord& r : memory_.zRecords)
-        if (r.number >= *from && r.number <= *to) chosen.append(r);
-    const QString range = QStringLiteral("POR NUMERO Z %1-%2").arg(printout::number4(*from), printout::number4(*to));
-    printout::globalReport(paper_, range, chosen, f[2] == "T", printerTime(memory_, nowMs));
+    printout::globalReport(paper_, range->heading, range->records, f[2] == "T", printerTime(memory_, nowMs));
     return {};
 }
 

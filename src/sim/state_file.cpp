@@ -48,6 +48,15 @@ public:
         if (!v.isObject()) fail(QStringLiteral("'%1' no es un objeto").arg(QLatin1String(key)));
         return v.toObject();
     }
+    // An object that may be null: none when null, and a failure when it is neither.
+    std::optional<QJsonObject> objectOrNull(const QJsonValue& v, const char* key) {
+        if (v.isNull()) return std::nullopt;
+        if (!v.isObject()) {
+            fail(QStringLiteral("'%1' no es un objeto").arg(QLatin1String(key)));
+            return std::nullopt;
+        }
+        return v.toObject();
+    }
     bool boolean(const QJsonObject& o, const char* key) {
         const QJsonValue v = value(o, key);
         if (!v.isBool()) fail(QStringLiteral("'%1' no es verdadero ni falso").arg(QLatin1String(key)));
@@ -120,12 +129,9 @@ FiscalIdentity readIdentity(Reader& r, const QJsonObject& o) {
 }
 
 std::optional<OpenDocument> readOpenDocument(Reader& r, const QJsonValue& v) {
-    if (v.isNull()) return std::nullopt;
-    if (!v.isObject()) {
-        r.fail(QStringLiteral("'open_document' no es un objeto"));
-        return std::nullopt;
-    }
-    const QJsonObject o = v.toObject();
+    const auto object = r.objectOrNull(v, "open_document");
+    if (!object) return std::nullopt;
+    const QJsonObject& o = *object;
     OpenDocument doc;
     const auto kind = kindFromKey(r.text(o, "kind", 30));
     if (!kind) r.fail(QStringLiteral("'open_document.kind' no es un tipo de documento"));
@@ -143,12 +149,9 @@ std::optional<OpenDocument> readOpenDocument(Reader& r, const QJsonValue& v) {
 }
 
 std::optional<Customer> readCustomer(Reader& r, const QJsonValue& v) {
-    if (v.isNull()) return std::nullopt;
-    if (!v.isObject()) {
-        r.fail(QStringLiteral("'customer' no es un objeto"));
-        return std::nullopt;
-    }
-    const QJsonObject o = v.toObject();
+    const auto object = r.objectOrNull(v, "customer");
+    if (!object) return std::nullopt;
+    const QJsonObject& o = *object;
     constexpr int kLong = FiscalMemory::kMaxCustomerText;
     return Customer{r.text(o, "name", kLong), r.text(o, "id", kLong), r.text(o, "responsibility", 1),
                     r.text(o, "id_type", FiscalMemory::kMaxIdType), r.text(o, "address", kLong)};

@@ -195,28 +195,28 @@ TEST_F(EpsonDriverTest, AStatusRequestWithNoAnswerRaisesRatherThanShowingOldData
 
 // --- Reading the clock -----------------------------------------------------------------------
 
-TEST_F(EpsonDriverTest, ReadingTheClockWritesTheAnswerBack) {
-    answerWith({"0080", kIdle, "261208", "101500"});
-    QString date = QStringLiteral("x"), time = QStringLiteral("y");
-    driver.SetDateTime("G", date, time);
-    EXPECT_EQ(date, QStringLiteral("261208"));
-    EXPECT_EQ(time, QStringLiteral("101500"));
-}
-
-TEST_F(EpsonDriverTest, SettingTheClockLeavesTheArgumentsAlone) {
-    answerWith({"0080", kIdle, "261208", "101500"});
-    QString date = QStringLiteral("240115"), time = QStringLiteral("093000");
-    driver.SetDateTime("S", date, time);
-    EXPECT_EQ(date, QStringLiteral("240115"));
-    EXPECT_EQ(time, QStringLiteral("093000"));
-}
-
-TEST_F(EpsonDriverTest, AClockAnswerWithoutDateAndTimeIsAnErrorAndChangesNothing) {
-    answerWith({"0080", kIdle, "261208"});
-    QString date = QStringLiteral("x"), time = QStringLiteral("y");
-    EXPECT_EQ(errorOf([&] { driver.SetDateTime("G", date, time); }), error_number::kBadReply);
-    EXPECT_EQ(date, QStringLiteral("x"));
-    EXPECT_EQ(time, QStringLiteral("y"));
+// Reading ("G") writes the answer back; setting ("S") leaves the arguments alone; an answer
+// without both date and time is an error that changes nothing.
+TEST_F(EpsonDriverTest, TheClockCallWritesBackOnlyAFullAnswerToARead) {
+    struct Case {
+        const char* mode;
+        QList<QByteArray> answer;
+        int error;
+        QString date, time, dateAfter, timeAfter;
+    };
+    const QList<Case> cases = {
+        {"G", {"0080", kIdle, "261208", "101500"}, 0, "x", "y", "261208", "101500"},
+        {"S", {"0080", kIdle, "261208", "101500"}, 0, "240115", "093000", "240115", "093000"},
+        {"G", {"0080", kIdle, "261208"}, error_number::kBadReply, "x", "y", "x", "y"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.mode) + " " + std::to_string(c.answer.size()));
+        answerWith(c.answer);
+        QString date = c.date, time = c.time;
+        EXPECT_EQ(errorOf([&] { driver.SetDateTime(c.mode, date, time); }), c.error);
+        EXPECT_EQ(date, c.dateAfter);
+        EXPECT_EQ(time, c.timeAfter);
+    }
 }
 
 }  // namespace

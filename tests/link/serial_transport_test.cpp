@@ -92,6 +92,29 @@ protected:
     PortResolver resolver = [this](int) { return device; };
 };
 
+// A link opened on COM7 over a real port.
+struct OpenLink {
+    OpenLink(const PortResolver& resolver, LinkOptions options) : port(resolver), link(port, options) { link.open(7); }
+    SerialTransport port;
+    Link link;
+};
+
+// A virtual printer on a terminal, reached as COM7.
+class SerialPortWithPrinter : public SerialPort {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(printer.path.isEmpty());
+        device = printer.path;
+    }
+    PtyPrinter printer;
+};
+
+LinkOptions shortReplyLimit() {
+    LinkOptions options;
+    options.replyTimeoutMs = 500;
+    return options;
+}
+
 TEST_F(SerialPort, PortZeroIsRefused) {
     SerialTransport port(resolver);
     QString why;
@@ -189,10 +212,7 @@ TEST_F(SerialPort, EachPortErrorNamesTheDeviceAndWhatHappened) {
     }
 }
 
-TEST_F(SerialPort, AFreedDeviceOpensAgain) {
-    PtyPrinter printer;
-    ASSERT_FALSE(printer.path.isEmpty());
-    device = printer.path;
+TEST_F(SerialPortWithPrinter, AFreedDeviceOpensAgain) {
     SerialTransport first(resolver);
     SerialTransport second(resolver);
     ASSERT_EQ(openError(first, 7), 0);
@@ -201,37 +221,25 @@ TEST_F(SerialPort, AFreedDeviceOpensAgain) {
     EXPECT_EQ(openError(second, 7), 0);
 }
 
-TEST_F(SerialPort, CarriesACommandAndItsReplyOverARealTerminal) {
-    PtyPrinter printer;
-    ASSERT_FALSE(printer.path.isEmpty());
-    device = printer.path;
-    SerialTransport port(resolver);
-    LinkOptions options;
-    options.replyTimeoutMs = 500;
-    Link link(port, options);
-    link.open(7);
+TEST_F(SerialPortWithPrinter, CarriesACommandAndItsReplyOverARealTerminal) {
+    OpenLink open(resolver, shortReplyLimit());
+    Link& link = open.link;
     const frame::Frame reply = link.exchange(0x39, {"X"});
     EXPECT_EQ(reply.command, 0x39);
     EXPECT_EQ(reply.fields, (QList<QByteArray>{"0080", "0600"}));
     EXPECT_EQ(printer.frames, 2);
     link.close();
-    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(open.port.isOpen());
     // The same port opens again for the next session.
     link.open(7);
-    EXPECT_TRUE(port.isOpen());
+    EXPECT_TRUE(open.port.isOpen());
 }
 
 // The printer takes no command until its reply is acknowledged: the ACK must reach the line
 // before the call returns, not with the next command, and the last one before the port closes.
-TEST_F(SerialPort, EachReplyIsAcknowledgedOnTheLineBeforeTheCallReturnsAndBeforeTheClose) {
-    PtyPrinter printer;
-    ASSERT_FALSE(printer.path.isEmpty());
-    device = printer.path;
-    SerialTransport port(resolver);
-    LinkOptions options;
-    options.replyTimeoutMs = 500;
-    Link link(port, options);
-    link.open(7);
+TEST_F(SerialPortWithPrinter, EachReplyIsAcknowledgedOnTheLineBeforeTheCallReturnsAndBeforeTheClose) {
+    OpenLink open(resolver, shortReplyLimit());
+    Link& link = open.link;
     EXPECT_EQ(printer.readNow(300), QByteArray(1, frame::ACK));
     link.exchange(0x39, {"X"});
     link.close();
@@ -239,14 +247,10 @@ TEST_F(SerialPort, EachReplyIsAcknowledgedOnTheLineBeforeTheCallReturnsAndBefore
     EXPECT_EQ(printer.frames, 2);
 }
 
-TEST_F(SerialPort, ADeviceThatVanishesMidCommandIsReportedBeforeTheTimeLimit) {
-    PtyPrinter printer;
-    ASSERT_FALSE(printer.path.isEmpty());
+TEST_F(SerialPortWithPrinter, ADeviceThatVanishesMidCommandIsReportedBeforeTheTimeLimit) {
     printer.hangUpOnFrame = true;
-    device = printer.path;
-    SerialTransport port(resolver);
-    Link link(port, LinkOptions{});
-    link.open(7);
+    OpenLink open(resolver, LinkOptions{});
+    Link& link = open.link;
     QElapsedTimer clock;
     clock.start();
     try {
@@ -257,7 +261,7 @@ TEST_F(SerialPort, ADeviceThatVanishesMidCommandIsReportedBeforeTheTimeLimit) {
         EXPECT_TRUE(e.description().startsWith(QStringLiteral("Se perdió la conexión con el puerto COM7 (")));
     }
     EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(open.port.isOpen());
 }
 
 }  // namespace

@@ -5,11 +5,15 @@
 
 #include <sim/hasar_status.h>
 
+#include "support/named_case.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
+
+using named_case::PrintTo;
 
 using namespace sim::hasar;
 
@@ -25,27 +29,19 @@ QByteArray raw(char command, const QList<QByteArray>& fields = {}) {
 
 using Steps = std::function<void(HasarHarness&)>;
 
-void ticket(HasarHarness& h) {
-    h.send(0x40, {"T", "T"});
-    h.send(0x42, kItem);
-    h.send(0x44, {"", "1.00", "T", "0"});
-    h.send(0x45);
+// Commands sent one after another, each with its fields.
+Steps sends(QList<std::pair<quint8, QList<QByteArray>>> script) {
+    return [script](HasarHarness& h) {
+        for (const auto& [command, fields] : script) h.send(command, fields);
+    };
 }
 
-void invoiceA(HasarHarness& h) {
-    h.send(0x62, kCustomerA);
-    h.send(0x40, {"A", "T"});
-    h.send(0x42, kItem);
-    h.send(0x45);
-}
+const Steps ticket = sends({{0x40, {"T", "T"}}, {0x42, kItem}, {0x44, {"", "1.00", "T", "0"}}, {0x45, {}}});
 
-void invoiceBOnSlip(HasarHarness& h) {
-    h.send(0x62, kCustomerB);
-    h.send(0x40, {"B", "S"});
-    h.send(0x42, kItem);
-    h.send(0x44, {"", "1.00", "T", "0"});
-    h.send(0x45);
-}
+const Steps invoiceA = sends({{0x62, kCustomerA}, {0x40, {"A", "T"}}, {0x42, kItem}, {0x45, {}}});
+
+const Steps invoiceBOnSlip =
+    sends({{0x62, kCustomerB}, {0x40, {"B", "S"}}, {0x42, kItem}, {0x44, {"", "1.00", "T", "0"}}, {0x45, {}}});
 
 // Exactly the raw commands the window sends for a credit note A.
 void creditNoteAByRawCommands(HasarHarness& h) {
@@ -56,34 +52,22 @@ void creditNoteAByRawCommands(HasarHarness& h) {
     h.sendRaw(raw(char(0x81)));
 }
 
-void creditNoteB(HasarHarness& h) {
-    h.send(0x93, {"1", "B-0001-00000001"});
-    h.send(0x62, {"Cliente de Prueba", " ", "C", " ", "."});
-    h.send(0x80, {"S", "S"});
-    h.send(0x42, kItem);
-    h.send(0x81);
-}
+const Steps creditNoteB = sends({{0x93, {"1", "B-0001-00000001"}},
+                                 {0x62, {"Cliente de Prueba", " ", "C", " ", "."}},
+                                 {0x80, {"S", "S"}},
+                                 {0x42, kItem},
+                                 {0x81, {}}});
 
-void deliveryNote(HasarHarness& h) {
-    h.send(0x62, kCustomerA);
-    h.send(0x80, {"r", "S"});
-    h.send(0x82, {"Remito de Prueba", "1.0", "0"});
-    h.send(0x81);
-}
+const Steps deliveryNote =
+    sends({{0x62, kCustomerA}, {0x80, {"r", "S"}}, {0x82, {"Remito de Prueba", "1.0", "0"}}, {0x81, {}}});
 
-void receiptX(HasarHarness& h) {
-    h.send(0x62, kCustomerA);
-    h.send(0x80, {"x", "S", "1"});
-    h.send(0x42, {"Importe Pagado", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"});
-    h.send(0x97, {"Detalle Recibo Linea 1"});
-    h.send(0x81);
-}
+const Steps receiptX = sends({{0x62, kCustomerA},
+                              {0x80, {"x", "S", "1"}},
+                              {0x42, {"Importe Pagado", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"}},
+                              {0x97, {"Detalle Recibo Linea 1"}},
+                              {0x81, {}}});
 
-void nonFiscal(HasarHarness& h) {
-    h.send(0x48);
-    h.send(0x49, {"Prueba de Cuchilla", "0"});
-    h.send(0x4A);
-}
+const Steps nonFiscal = sends({{0x48, {}}, {0x49, {"Prueba de Cuchilla", "0"}}, {0x4A, {}}});
 
 struct DocumentCase {
     const char* name;
@@ -93,11 +77,6 @@ struct DocumentCase {
     int statusField;  // QueryStatus field holding its last number; 0 when none does
     const char* mustPrint;
 };
-
-// Failures name the row, not its bytes.
-void PrintTo(const DocumentCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class DocumentTest : public ::testing::TestWithParam<DocumentCase> {};
 
@@ -253,11 +232,6 @@ struct RefusalCase {
     QList<QByteArray> fields;
     quint16 bits;
 };
-
-// Failures name the row, not its bytes.
-void PrintTo(const RefusalCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 

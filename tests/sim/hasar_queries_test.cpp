@@ -15,6 +15,11 @@ using namespace sim::hasar;
 const QList<QByteArray> kItem{"Item de Prueba ", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"};
 const QList<QByteArray> kCustomerA{"Cliente de Prueba", "99999999995", "I", "C", "Direccion"};
 
+// Each reply field named by its number holds the text given for it.
+void expectFields(const HasarHarness::Reply& reply, std::initializer_list<std::pair<int, const char*>> expected) {
+    for (const auto& [number, text] : expected) EXPECT_EQ(reply.field(number), text) << "field " << number;
+}
+
 void ticket(HasarHarness& h) {
     h.send(0x40, {"T", "T"});
     h.send(0x42, kItem);
@@ -25,22 +30,13 @@ TEST(HasarQueries, StatusCarriesTheLastNumbersWhereTheDriverReadsThem) {
     HasarHarness h;
     h.memory().last = {.a = 12, .b = 34, .creditNoteA = 56, .creditNoteB = 78, .deliveryNote = 9, .nonFiscal = 1};
     const auto status = h.send(0x2A);
-    EXPECT_EQ(status.field(1), "0080");
-    EXPECT_EQ(status.field(2), "0600");
-    EXPECT_EQ(status.field(3), "00000034");
-    EXPECT_EQ(status.field(5), "00000012");
-    EXPECT_EQ(status.field(7), "00000078");
-    EXPECT_EQ(status.field(8), "00000056");
-    EXPECT_EQ(status.field(9), "00000009");
+    expectFields(status, {{1, "0080"}, {2, "0600"}, {3, "00000034"}, {5, "00000012"}, {7, "00000078"}, {8, "00000056"}, {9, "00000009"}});
 }
 
 TEST(HasarQueries, InitDataFieldsAndTheNotInitialisedAnswer) {
     HasarHarness h;
     const auto init = h.send(0x73);
-    EXPECT_EQ(init.field(3), "30712345671");
-    EXPECT_EQ(init.field(4), "ORBELO IMPRESOR VIRTUAL S.A.");
-    EXPECT_EQ(init.field(5), "OVH0000001");
-    EXPECT_EQ(init.field(7), "0001");
+    expectFields(init, {{3, "30712345671"}, {4, "ORBELO IMPRESOR VIRTUAL S.A."}, {5, "OVH0000001"}, {7, "0001"}});
 
     h.memory().initialised = false;
     const auto bare = h.send(0x73);
@@ -80,17 +76,10 @@ TEST(HasarQueries, WorkingMemoryCountsSinceTheLastZ) {
     EXPECT_EQ(day.field(8), "0.02");
 
     const auto z = h.send(0x39, {"Z"});
-    EXPECT_EQ(z.field(3), "0001");
-    EXPECT_EQ(z.field(4), "1");
-    EXPECT_EQ(z.field(5), "1");
-    EXPECT_EQ(z.field(6), "1");
-    EXPECT_EQ(z.field(7), "2");
-    EXPECT_EQ(z.field(9), "00000003");
+    expectFields(z, {{3, "0001"}, {4, "1"}, {5, "1"}, {6, "1"}, {7, "2"}, {9, "00000003"}});
 
     day = h.send(0x67);
-    EXPECT_EQ(day.field(3), "0");
-    EXPECT_EQ(day.field(4), "0");
-    EXPECT_EQ(day.field(5), "0");
+    expectFields(day, {{3, "0"}, {4, "0"}, {5, "0"}});
 }
 
 TEST(HasarQueries, XReportsDoNotAdvanceTheZ) {

@@ -1,5 +1,7 @@
 // The link rules both brands share, against a command set that only counts what it runs.
 
+#include "fault_plan_of.h"
+
 #include <sim/link_session.h>
 
 #include <gtest/gtest.h>
@@ -45,13 +47,7 @@ TEST_F(LinkTest, AcknowledgesRunsAndEchoesSeqAndCommand) {
 }
 
 TEST_F(LinkTest, APowerCutForgetsTheLastFrameAndHearsNothingUntilThePowerReturns) {
-    sim::Fault cut;
-    cut.kind = sim::Fault::Kind::PowerCut;
-    cut.command = 0x45;
-    cut.milliseconds = 1000;
-    sim::FaultPlan plan;
-    plan.add(cut);
-    link.setFaults(plan);
+    link.setFaults(planOf("power-cut,cmd=45,seconds=1"));
     link.receive(request(0x21), 0);
     drain(0);
     link.receive(request(0x22, 0x45), 10);
@@ -136,9 +132,7 @@ TEST(LinkAwaitingAck, AnUnansweredReplyGoesAgainAndNoCommandIsTakenUntilAckOrNak
 }
 
 TEST_F(LinkTest, BusyPrinterSendsDc2UntilTheReplyAndHoldsTheNextFrame) {
-    sim::FaultPlan plan;
-    plan.add(*sim::Fault::parse(QStringLiteral("busy,seconds=2"), nullptr));
-    link.setFaults(plan);
+    link.setFaults(planOf("busy,seconds=2"));
     link.receive(request(0x21), 1000);
     EXPECT_EQ(commands.executed, 1);  // runs at once, answers late
     EXPECT_EQ(drain(1000), kAck + QByteArray(1, frame::DC2));
@@ -167,12 +161,7 @@ class FaultTest : public LinkTest, public ::testing::WithParamInterface<FaultCas
 
 TEST_P(FaultTest, FirstFrameHitRetryRecovers) {
     const FaultCase& c = GetParam();
-    QString error;
-    const auto fault = sim::Fault::parse(QString::fromLatin1(c.fault), &error);
-    ASSERT_TRUE(fault) << error.toStdString();
-    sim::FaultPlan plan;
-    plan.add(*fault);
-    link.setFaults(plan);
+    link.setFaults(planOf(c.fault));
     link.receive(request(0x21), 0);
     EXPECT_EQ(drain(10'000), c.first);
     link.receive(request(0x21), 20'000);
@@ -200,9 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LinkTest, CorruptedReplyIsRepairedOnNak) {
-    sim::FaultPlan plan;
-    plan.add(*sim::Fault::parse(QStringLiteral("corrupt-reply"), nullptr));
-    link.setFaults(plan);
+    link.setFaults(planOf("corrupt-reply"));
     link.receive(request(0x21), 0);
     drain(0);
     link.receive(kNak, 1);
@@ -210,9 +197,7 @@ TEST_F(LinkTest, CorruptedReplyIsRepairedOnNak) {
 }
 
 TEST_F(LinkTest, DisconnectHangsUpAndIgnoresEverythingAfter) {
-    sim::FaultPlan plan;
-    plan.add(*sim::Fault::parse(QStringLiteral("disconnect,after=1"), nullptr));
-    link.setFaults(plan);
+    link.setFaults(planOf("disconnect,after=1"));
     link.receive(request(0x21) + request(0x22) + request(0x23), 0);
     const QList<sim::Output> out = link.takeDue(0);
     ASSERT_EQ(out.size(), 3);

@@ -7,9 +7,13 @@
 #include <QBuffer>
 #include <QImage>
 
+#include "support/named_case.h"
+
 #include <gtest/gtest.h>
 
 namespace {
+
+using named_case::PrintTo;
 
 using Records = QList<QList<QByteArray>>;
 
@@ -96,11 +100,6 @@ struct MalformedCase {
     const char* name;
     Records records;
 };
-
-// Failures name the row, not its bytes.
-void PrintTo(const MalformedCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class MalformedLogo : public ::testing::TestWithParam<MalformedCase> {};
 

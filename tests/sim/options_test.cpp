@@ -1,8 +1,12 @@
 #include "options.h"
 
+#include "support/named_case.h"
+
 #include <gtest/gtest.h>
 
 namespace {
+
+using named_case::PrintTo;
 
 TEST(Options, EveryOptionIsRead) {
     QString error;
@@ -35,10 +39,6 @@ struct BadCase {
     const char* name;
     QStringList arguments;
 };
-
-void PrintTo(const BadCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class BadOptions : public ::testing::TestWithParam<BadCase> {};
 

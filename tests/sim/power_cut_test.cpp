@@ -1,6 +1,7 @@
 // A power cut with a document open, as each maker describes it: the document is cancelled and
 // its number used up; a Hasar opens it again, with what it held, under the next number.
 
+#include "fault_plan_of.h"
 #include "hasar_harness.h"
 
 #include <sim/ledger.h>
@@ -47,13 +48,7 @@ TEST(PowerCut, CancelsTheOpenDocumentAndARestoringPrinterOpensItAgain) {
 
 TEST(PowerCut, AHasarMarksTheCancelInItsDocumentStatusAndClosesTheRestoredDocument) {
     HasarHarness h(FiscalMemory{}, 8);
-    sim::Fault cut;
-    cut.kind = sim::Fault::Kind::PowerCut;
-    cut.command = 0x45;
-    cut.milliseconds = 1000;
-    sim::FaultPlan plan;
-    plan.add(cut);
-    h.printer.link().setFaults(plan);
+    h.printer.link().setFaults(planOf("power-cut,cmd=45,seconds=1"));
     h.send(0x62, {"Cliente de Prueba", "99999999995", "I", "C", "Direccion"});
     h.send(0x40, {"A", "T"});
     h.send(0x42, {"Item", "1.0", "1.00", "21.00", "M", "0.0", "0", "T"});

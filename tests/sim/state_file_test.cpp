@@ -12,9 +12,13 @@
 
 #include <functional>
 
+#include "support/named_case.h"
+
 #include <gtest/gtest.h>
 
 namespace {
+
+using named_case::PrintTo;
 
 // A memory that has seen a bit of everything, with a document left open.
 sim::FiscalMemory usedMemory() {
@@ -81,11 +85,6 @@ struct CorruptCase {
     Damage damage;
 };
 
-// Failures name the row, not its bytes.
-void PrintTo(const CorruptCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class CorruptState : public ::testing::TestWithParam<CorruptCase> {};
 
 TEST_P(CorruptState, IsRefusedWithAReason) {
@@ -98,6 +97,13 @@ TEST_P(CorruptState, IsRefusedWithAReason) {
 
 void set(QJsonObject& json, const char* key, const QJsonValue& value) {
     json[QLatin1String(key)] = value;
+}
+
+// Sets one key of the object stored under `object`.
+void setInside(QJsonObject& json, const char* object, const char* key, const QJsonValue& value) {
+    QJsonObject inner = json[QLatin1String(object)].toObject();
+    inner[QLatin1String(key)] = value;
+    set(json, object, inner);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,35 +121,15 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"CapacityBeyondAnyInteger", [](QJsonObject& j) { set(j, "z_capacity", 1e300); }},
         CorruptCase{"ClockOffsetBeyondAnyInteger", [](QJsonObject& j) { set(j, "clock_offset_ms", -1e300); }},
         CorruptCase{"NumberBeyondAnyInteger",
-                    [](QJsonObject& j) {
-                        QJsonObject last = j[QStringLiteral("last_numbers")].toObject();
-                        last[QStringLiteral("a")] = 1e20;
-                        set(j, "last_numbers", last);
-                    }},
+                    [](QJsonObject& j) { setInside(j, "last_numbers", "a", 1e20); }},
         CorruptCase{"ControlCharacterInName",
-                    [](QJsonObject& j) {
-                        QJsonObject id = j[QStringLiteral("identity")].toObject();
-                        id[QStringLiteral("business_name")] = QStringLiteral("A\x03" "B");
-                        set(j, "identity", id);
-                    }},
+                    [](QJsonObject& j) { setInside(j, "identity", "business_name", QStringLiteral("A\x03" "B")); }},
         CorruptCase{"LogoShorterThanItsSize",
-                    [](QJsonObject& j) {
-                        QJsonObject logo = j[QStringLiteral("logo")].toObject();
-                        logo[QStringLiteral("height")] = 2;
-                        set(j, "logo", logo);
-                    }},
+                    [](QJsonObject& j) { setInside(j, "logo", "height", 2); }},
         CorruptCase{"UnknownOpenDocument",
-                    [](QJsonObject& j) {
-                        QJsonObject doc = j[QStringLiteral("open_document")].toObject();
-                        doc[QStringLiteral("kind")] = QStringLiteral("lottery_ticket");
-                        set(j, "open_document", doc);
-                    }},
+                    [](QJsonObject& j) { setInside(j, "open_document", "kind", QStringLiteral("lottery_ticket")); }},
         CorruptCase{"AmountNotANumber",
-                    [](QJsonObject& j) {
-                        QJsonObject day = j[QStringLiteral("day")].toObject();
-                        day[QStringLiteral("sold")] = QStringLiteral("lots");
-                        set(j, "day", day);
-                    }},
+                    [](QJsonObject& j) { setInside(j, "day", "sold", QStringLiteral("lots")); }},
         CorruptCase{"ThreeEmbarkLines", [](QJsonObject& j) { set(j, "embark", QJsonArray{"", "", ""}); }}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -31,25 +31,18 @@ bool RecordingEpson::StatusRequest(const QString& letter) {
     return true;
 }
 
-QString RecordingEpson::Answer0B() {
-    trace_.record(QStringLiteral("Answer0B()"));
-    return held_.answer0B;
+QString RecordingEpson::recorded(const QString& call, const QString& value) {
+    trace_.record(call);
+    return value;
 }
 
-QString RecordingEpson::Answer0E() {
-    trace_.record(QStringLiteral("Answer0E()"));
-    return held_.answer0E;
-}
+QString RecordingEpson::Answer0B() { return recorded(QStringLiteral("Answer0B()"), held_.answer0B); }
 
-QString RecordingEpson::Answer10() {
-    trace_.record(QStringLiteral("Answer10()"));
-    return held_.answer10;
-}
+QString RecordingEpson::Answer0E() { return recorded(QStringLiteral("Answer0E()"), held_.answer0E); }
 
-QString RecordingEpson::Answer11() {
-    trace_.record(QStringLiteral("Answer11()"));
-    return held_.answer11;
-}
+QString RecordingEpson::Answer10() { return recorded(QStringLiteral("Answer10()"), held_.answer10); }
+
+QString RecordingEpson::Answer11() { return recorded(QStringLiteral("Answer11()"), held_.answer11); }
 
 void RecordingEpson::OpenNonFiscalDocument() { trace_.record(QStringLiteral("OpenNonFiscalDocument()")); }
 void RecordingEpson::PrintNonFiscalText(const QString& line) { trace_.record(QStringLiteral("PrintNonFiscalText(%1)").arg(q(line))); }

@@ -43,6 +43,9 @@ public:
     void CloseTicketInvoice(const QString& type, const QString& letter, const QString& text) override;
 
 private:
+    // Records the call and hands back what the held status answer says.
+    QString recorded(const QString& call, const QString& value);
+
     Trace& trace_;
     QHash<QString, StatusAnswer> answers_;
     StatusAnswer held_;

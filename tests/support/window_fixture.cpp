@@ -21,21 +21,22 @@ void WindowTest::click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void WindowTest::selectModel(const QString& entry) {
-    const int index = w().cboListaImp->findText(entry);
+namespace {
+
+// Picks the entry when the list has it, otherwise types it, as a technician would.
+void choose(QComboBox* box, const QString& entry) {
+    const int index = box->findText(entry);
     if (index >= 0)
-        w().cboListaImp->setCurrentIndex(index);
+        box->setCurrentIndex(index);
     else
-        w().cboListaImp->setEditText(entry);
+        box->setEditText(entry);
 }
 
-void WindowTest::selectPort(const QString& port) {
-    const int index = w().cboPuerto->findText(port);
-    if (index >= 0)
-        w().cboPuerto->setCurrentIndex(index);
-    else
-        w().cboPuerto->setEditText(port);
-}
+}  // namespace
+
+void WindowTest::selectModel(const QString& entry) { choose(w().cboListaImp, entry); }
+
+void WindowTest::selectPort(const QString& port) { choose(w().cboPuerto, port); }
 
 void WindowTest::type(QWidget* edit, const QString& text) {
     auto* line = qobject_cast<QLineEdit*>(edit);

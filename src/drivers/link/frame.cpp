@@ -73,8 +73,7 @@ qsizetype Decoder::feed(QByteArrayView bytes) {
         switch (state_) {
         case State::Idle:
             if (c == STX) {
-                body_ = QByteArray(1, STX);
-                state_ = State::Body;
+                startFrame();
             } else if (c == ACK || c == NAK || c == DC2 || c == DC4 || c == DC1 || c == DC3) {
                 Received r;
                 r.kind = Received::Kind::Control;
@@ -87,8 +86,7 @@ qsizetype Decoder::feed(QByteArrayView bytes) {
         case State::Body:
             if (c == STX) {
                 reject(QStringLiteral("trama interrumpida por otro STX"));
-                body_ = QByteArray(1, STX);
-                state_ = State::Body;
+                startFrame();
             } else if (c == ETX) {
                 body_.append(c);
                 sumDigits_.clear();
@@ -105,8 +103,7 @@ qsizetype Decoder::feed(QByteArrayView bytes) {
             // A frame cut short inside its checksum must not swallow the start of the next one.
             if (c == STX) {
                 reject(QStringLiteral("suma de control incompleta"));
-                body_ = QByteArray(1, STX);
-                state_ = State::Body;
+                startFrame();
                 break;
             }
             sumDigits_.append(c);
@@ -128,6 +125,11 @@ void Decoder::reset() {
     state_ = State::Idle;
     body_.clear();
     sumDigits_.clear();
+}
+
+void Decoder::startFrame() {
+    body_ = QByteArray(1, STX);
+    state_ = State::Body;
 }
 
 void Decoder::reject(const QString& problem) {

@@ -72,6 +72,8 @@ public:
     void reset();
 
 private:
+    // An STX was read: a new frame begins, whatever came before.
+    void startFrame();
     void finishFrame();
     void reject(const QString& problem);
 
