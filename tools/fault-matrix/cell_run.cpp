@@ -15,6 +15,7 @@
 #include "program/operations.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QImage>
@@ -142,6 +143,8 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
             });
             powerCycle.start(kPowerCyclePollMs);
         }
+        QElapsedTimer sinceStart;
+        sinceStart.start();
         result.firstError = operate(w, prompts, op);
         powerCycle.stop();
         CellFacts& f = result.facts;
@@ -152,7 +155,7 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
 
         // The technician plugs the printer (back) in, or loads paper and waits, before anything else.
         if (fault.reconnect) printer.start(&result.setupError);
-        if (fault.settleMs > 0) pause(fault.settleMs);
+        if (const qint64 left = fault.settleMs - sinceStart.elapsed(); left > 0) pause(int(left));
 
         TechnicianStep step = stepAfter(f.first);
         if (step == TechnicianStep::CheckThenRepeat)

@@ -28,7 +28,8 @@ struct MatrixFault {
     QStringList (*arguments)(quint8 closing, int closings, quint8 middle);
     // The technician must plug the printer (back) in before doing anything else.
     bool reconnect = false;
-    // The technician must wait this long (paper loaded, printer free) before doing anything else.
+    // The fault lasts this long from the operation's start; the technician waits out what is left
+    // of it (paper loaded, printer free) before doing anything else.
     int settleMs = 0;
     // The printer is killed and started again on its state file once it saved a document open.
     bool restartMidDocument = false;
@@ -40,7 +41,7 @@ struct MatrixFault {
 // paper out beyond it, as with the program's own limits.
 struct MatrixTiming {
     static constexpr int kBusyMs = 1500;
-    static constexpr int kPaperOutMs = 5000;
+    static constexpr int kPaperOutMs = 3500;
     static constexpr int kChattyMs = 1000;
     static constexpr int kPowerOffMs = 1000;  // back before the last of the close's three sends
     static_assert(kBusyMs < short_link_limits::kCommandLimitMs && kPaperOutMs > short_link_limits::kCommandLimitMs);
