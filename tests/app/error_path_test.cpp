@@ -76,11 +76,7 @@ TEST_F(ErrorPath, WhatWasFoundLeftOpenIsToldAfterTheOperationsOwnOutcome) {
     const QString cancelled = QStringLiteral(
         "Msg(64,\"Se canceló FACTURA A Nº 0001-00000002, que había quedado sin terminar de una operación anterior. "
         "Si aún hace falta, repita esa operación.\")");
-    const QString issued = QStringLiteral(
-        "Msg(64,\"Se emitió el comprobante fiscal Nº 00000007, que había quedado sin terminar de una operación "
-        "anterior: ya tenía un pago y no podía cancelarse, así que se cerró. No repita esa operación.\")");
     const LeftOpen invoiceA{LeftOpen::End::Cancelled, QStringLiteral("FACTURA A"), QStringLiteral("0001-00000002")};
-    const LeftOpen paid{LeftOpen::End::IssuedPaid, QStringLiteral("el comprobante fiscal"), QStringLiteral("00000007")};
     const struct {
         const char* name;
         bool epson;
@@ -90,7 +86,6 @@ TEST_F(ErrorPath, WhatWasFoundLeftOpenIsToldAfterTheOperationsOwnOutcome) {
     } cases[] = {
         {"HasarDone", false, invoiceA, nullptr, {QStringLiteral("PrintXReport()"), QStringLiteral("Finalizar()"), cancelled}},
         {"HasarFailed", false, invoiceA, "PrintXReport", {QStringLiteral("PrintXReport()"), failure, cancelled}},
-        {"HasarIssued", false, paid, nullptr, {QStringLiteral("PrintXReport()"), QStringLiteral("Finalizar()"), issued}},
         {"EpsonFailed", true, invoiceA, "DailyReport", {QStringLiteral("DailyReport(\"X\",\"P\")"), failure, cancelled}},
     };
     for (const auto& c : cases) {

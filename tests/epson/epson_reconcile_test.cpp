@@ -19,7 +19,6 @@ struct Counters {
     QByteArray openType, openLetter;
     bool ticket = false;          // the open document is a ticket
     bool cancelsOnClose = false;  // the close ends in a cancel (as after a power cut)
-    bool ticketCancelEndsInvoices = false;  // the ticket's cancel ends a ticket-invoice too
     bool refusesCounters = false;           // the counters request is refused
     bool cancelKeepsNumbers = false;        // a cancel does not use its number up (training)
 
@@ -27,7 +26,7 @@ struct Counters {
     // own cancel; otherwise the document is ended, its number used up but not issued.
     QList<QByteArray> cancel(quint8 command) {
         if (openType.isEmpty()) return {"0080", "8620"};
-        if (command == 0x44 && !ticket && !ticketCancelEndsInvoices) return {"0080", "B620"};
+        if (command == 0x44 && !ticket) return {"0080", "B620"};
         if (!cancelKeepsNumbers) {
             const bool a = openLetter == "A";
             if (openType == "M") ++(a ? creditA : creditB);
@@ -142,15 +141,9 @@ void asIs(Counters&) {}
 const LeftOpenCase kLeftOpenCases[] = {
     // The counters say nothing is open: nothing is sent to cancel it.
     {"NothingOpen", "-", "", asIs, {0x2A}, {}},
-    // Cancelled, then named by the series whose number it used up, with the point of sale.
-    {"TicketTellsOnlyItsSeries", "", "", asIs, {0x2A, 0x44, 0x2A, 0x2A},
-     {LeftOpen::End::Cancelled, QStringLiteral("el comprobante B/C"), QStringLiteral("0003-00000008")}},
+    // Cancelled by its own payment command, then named by the series whose number it used up.
     {"TicketInvoiceARefusingTheTicketsCancel", "T", "A", asIs, {0x2A, 0x44, 0x64, 0x2A, 0x2A},
      {LeftOpen::End::Cancelled, QStringLiteral("TIQUE FACTURA A"), QStringLiteral("0003-00000013")}},
-    {"TicketInvoiceAEndedByTheTicketsCancel", "T", "A", [](Counters& c) { c.ticketCancelEndsInvoices = true; },
-     {0x2A, 0x44, 0x2A, 0x2A}, {LeftOpen::End::Cancelled, QStringLiteral("TIQUE FACTURA A"), QStringLiteral("0003-00000013")}},
-    {"TicketInvoiceB", "T", "B", asIs, {0x2A, 0x44, 0x64, 0x2A, 0x2A},
-     {LeftOpen::End::Cancelled, QStringLiteral("TIQUE FACTURA B/C"), QStringLiteral("0003-00000008")}},
     {"CreditNoteB", "M", "B", asIs, {0x2A, 0x44, 0x64, 0x2A, 0x2A},
      {LeftOpen::End::Cancelled, QStringLiteral("NOTA DE CRÉDITO B/C"), QStringLiteral("0003-00000006")}},
     // Without the counters, or with numbers that do not move, the document is cancelled unnamed.

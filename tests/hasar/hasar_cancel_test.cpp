@@ -105,18 +105,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {End::Cancelled, QStringLiteral("FACTURA A"), QStringLiteral("0007-00000021")}, "5.00", "0100"},
         CancelCase{"NamedTicketAfterTheLastOne", "0080", "3600", "0003", {}, {0x2A, 0x98, 0x73}, 0,
                    {End::Cancelled, QStringLiteral("TIQUE"), QStringLiteral("0007-00000012")}, "5.00", "0a01"},
-        CancelCase{"NamedCreditNoteC", "0080", "3600", "0003", {}, {0x2A, 0x98, 0x73}, 0,
-                   {End::Cancelled, QStringLiteral("NOTA DE CRÉDITO C"), QStringLiteral("0007-00000031")}, "5.00",
-                   "4200"},
-        CancelCase{"NamedNonFiscalHasNoNumber", "0080", "2600", "0005", {}, {0x2A, 0x98}, 0,
-                   {End::Cancelled, kNonFiscal}, "5.00", "2000"},
         CancelCase{"NamedPaidInvoiceTakesTheNumberOfItsClose", "0080", "3600", "0007", {}, {0x2A, 0x45, 0x73}, 0,
                    {End::IssuedPaid, QStringLiteral("FACTURA A"), QStringLiteral("0007-00000012")}, "5.00", "0100"},
         // A kind not known here, or no kind, is not guessed.
         CancelCase{"UnknownKindIsNamedGenerically", "0080", "3600", "0003", {}, {0x2A, 0x98}, 0,
-                   {End::Cancelled, kFiscal}, "5.00", "3000"},
-        CancelCase{"ShortDocumentStatusIsNamedGenerically", "0080", "3600", "0003", {}, {0x2A, 0x98}, 0,
-                   {End::Cancelled, kFiscal}, "5.00", "0"}),
+                   {End::Cancelled, kFiscal}, "5.00", "3000"}),
     [](const auto& info) { return info.param.name; });
 
 using HasarTenderCancel = HasarTest;
