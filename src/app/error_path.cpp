@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QGuiApplication>
 
+#include <utility>
+
 QString errorMessage(int number, const QString& description) {
     return QStringLiteral("El sistema detectó el error Nº %1 ''%2''").arg(number).arg(description);
 }
@@ -58,6 +60,7 @@ void traceStart(FrmOrbelo& w) {
 void runOperation(FrmOrbelo& w, const std::function<void()>& body) {
     if (w.busy()) return;
     w.setBusy(true);
+    w.noticesAtEnd().clear();
     traceStart(w);
     WaitCursor cursor;
     try {
@@ -74,5 +77,9 @@ void runOperation(FrmOrbelo& w, const std::function<void()>& body) {
         showError(w, error_number::kInternal, QStringLiteral("Error interno: %1").arg(QString::fromUtf8(e.what())));
     }
     cursor.restore();
+    // What the operation met on its way (a document left open by an earlier one) is told after
+    // its own outcome, success or error.
+    const QStringList notices = std::exchange(w.noticesAtEnd(), {});
+    for (const QString& notice : notices) w.prompts().message(Prompts::kInformation, notice);
     w.setBusy(false);
 }

@@ -3,6 +3,7 @@
 #include "drivers/link/link.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -38,6 +39,8 @@ public:
     // True while an operation runs; a second one does not start meanwhile.
     bool busy() const { return busy_; }
     void setBusy(bool busy);
+    // Information for the technician once the running operation has ended, after its own outcome.
+    QStringList& noticesAtEnd() { return noticesAtEnd_; }
     // Called when the window is asked to close during an operation, so the drivers stop waiting.
     void setAbortHandler(std::function<void()> handler) { abortHandler_ = std::move(handler); }
     // Says in the title bar's caption, without a dialog and without taking focus, that the printer
@@ -123,5 +126,6 @@ private:
     bool memoryAlmostFull_ = false;
     bool closePending_ = false;
     QString operationCaption_;
+    QStringList noticesAtEnd_;
     std::function<void()> abortHandler_;
 };

@@ -6,6 +6,7 @@
 #include "app/prompts.h"
 #include "document_counts.h"
 #include "drivers/epson_printer.h"
+#include "maintenance/cancel_document.h"
 
 #include <QStringList>
 
@@ -34,13 +35,10 @@ const QString kCash = QStringLiteral("EFECTIVO");
 const QString kPaidAmount = QStringLiteral("1");
 const QString kTotal = QStringLiteral("T");
 
-// Cancels whatever ticket an earlier run left open.
-void cancelOpenTicket(EpsonPrinter& e) { e.TicketPayment(QString(), QStringLiteral("0"), QStringLiteral("C")); }
-
 void printTicketInvoices(FrmOrbelo& w) {
     EpsonPrinter& e = w.epson();
     configureEpson(w);
-    cancelOpenTicket(e);
+    cancelLeftOpen(w);
     conv::forEachCount(documentCount(w), [&](qint64) {
         e.OpenTicketInvoice(kTicketInvoiceHeader);
         conv::forEachCount(itemCount(w), [&](qint64) { e.TicketInvoiceItem(kTicketInvoiceItem); });
@@ -53,7 +51,7 @@ void printTicketInvoices(FrmOrbelo& w) {
 void printTicket(FrmOrbelo& w) {
     EpsonPrinter& e = w.epson();
     configureEpson(w);
-    cancelOpenTicket(e);
+    cancelLeftOpen(w);
     e.OpenTicket();
     conv::forEachCount(itemCount(w), [&](qint64) { e.TicketItem(kTicketItem); });
     e.TicketPayment(kCash, kPaidAmount, kTotal);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "left_open.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +32,10 @@ public:
     virtual void OpenNonFiscalDocument() = 0;
     virtual void PrintNonFiscalText(const QString& line) = 0;
     virtual void CloseNonFiscalDocument() = 0;
+
+    // Cancels the ticket or ticket-invoice left open; says which, with its number where the
+    // printer tells it, and nothing when none was open.
+    virtual LeftOpen CancelAll() = 0;
 
     virtual void OpenTicket() = 0;
     virtual void TicketItem(const QStringList& fields) = 0;

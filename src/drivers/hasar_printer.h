@@ -1,5 +1,7 @@
 #pragma once
 
+#include "left_open.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QString>
@@ -48,9 +50,9 @@ public:
     virtual void GlobalReportByNumber(int firstZ, int lastZ, bool global) = 0;
 
     // Devices and housekeeping.
-    // Cancels whatever is open. When a document could only be closed (a payment was already made),
-    // says which one was issued and its number; empty otherwise.
-    virtual QString CancelAll() = 0;
+    // Cancels whatever is open, or closes what cannot be cancelled (then issued when it holds a
+    // payment); says which document it was, with its number where the printer tells it.
+    virtual LeftOpen CancelAll() = 0;
     virtual void OpenDrawer() = 0;
     virtual void CutPaper() = 0;
     virtual void LoadLogo(const QString& path) = 0;

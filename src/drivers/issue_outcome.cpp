@@ -1,6 +1,7 @@
 #include "issue_outcome.h"
 
 #include "error_numbers.h"
+#include "left_open.h"
 
 namespace issue_outcome {
 
@@ -49,9 +50,7 @@ constexpr CauseText kCauses[] = {
 };
 
 QString numberText(const Document& document, quint32 number, const QString& pointOfSale) {
-    if (!document.withPointOfSale) return QString::number(number);
-    const QString digits = QString::number(number).rightJustified(8, QLatin1Char('0'));
-    return pointOfSale.isEmpty() ? digits : pointOfSale + QLatin1Char('-') + digits;
+    return document.withPointOfSale ? printedNumber(number, pointOfSale) : QString::number(number);
 }
 
 DriverError told(Verdict verdict, const Document& document, const Reading& after, const DriverError& cause,

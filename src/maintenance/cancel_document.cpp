@@ -5,11 +5,14 @@
 #include "app/frm_orbelo.h"
 #include "app/printer_selection.h"
 #include "app/prompts.h"
+#include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
 
+#include <QStringList>
+
 void cancelLeftOpen(FrmOrbelo& w) {
-    if (const QString issued = w.hasar().CancelAll(); !issued.isEmpty())
-        w.prompts().message(Prompts::kInformation, issued);
+    const LeftOpen found = epsonSelected(w) ? w.epson().CancelAll() : w.hasar().CancelAll();
+    if (found.found()) w.noticesAtEnd() << leftOpenNotice(found, LeftOpenPress::Operation);
 }
 
 void cancelOpenDocument(FrmOrbelo& w) {
@@ -22,10 +25,10 @@ void cancelOpenDocument(FrmOrbelo& w) {
         }
         SetControlsEnabled(w, false);
         beginHasarSession(w, WriteModel::No);
-        const QString issued = w.hasar().CancelAll();
+        const LeftOpen found = w.hasar().CancelAll();
         w.hasar().Finalizar();
         SetControlsEnabled(w, true);
-        // A document that could only be closed was issued: the technician must know which.
-        if (!issued.isEmpty()) w.prompts().message(Prompts::kInformation, issued);
+        // What the press cancelled, or closed and so issued: the technician must know which.
+        if (found.found()) w.prompts().message(Prompts::kInformation, leftOpenNotice(found, LeftOpenPress::CancelButton));
     });
 }

@@ -2,10 +2,10 @@
 
 class FrmOrbelo;
 
-// "CANCELAR COMPROBANTE": on Hasar cancels whatever document is open; on Epson only advises
-// the technician, since that printer has no such command.
+// "CANCELAR COMPROBANTE": on Hasar cancels whatever document is open and says which; on Epson
+// only advises the technician, since that printer has no such command.
 void cancelOpenDocument(FrmOrbelo& w);
 
-// Cancels on the Hasar whatever a run left open, before an operation starts; when a paid document
-// could only be closed, tells the technician which one was issued.
+// Cancels on the chosen printer whatever an earlier run left open, before an operation starts;
+// which document it was is told once the operation has ended.
 void cancelLeftOpen(FrmOrbelo& w);

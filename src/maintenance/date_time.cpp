@@ -9,6 +9,7 @@
 #include "app/prompts.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
+#include "maintenance/cancel_document.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ PrinterClock readPrinterClock(const Clock& clock) {
 
 void changeEpsonDateTime(FrmOrbelo& w) {
     configureEpson(w);
-    w.epson().TicketPayment(QString(), QStringLiteral("0"), QStringLiteral("C"));
+    cancelLeftOpen(w);
     PrinterClock now = readPrinterClock(w.clock());
     w.epson().SetDateTime(QStringLiteral("S"), now.date, now.time);
 }

@@ -32,7 +32,7 @@ void testCutter(FrmOrbelo& w) {
         if (epsonSelected(w)) {
             configureEpson(w);
             // Cancels a ticket that may have been left open, so the cuts are not refused.
-            w.epson().TicketPayment(QString(), QStringLiteral("0"), QStringLiteral("C"));
+            cancelLeftOpen(w);
             conv::forEachCount(conv::leadingNumber(w.txtCant->text()), [&](qint64) {
                 w.epson().FeedPaper(QStringLiteral("A"), QStringLiteral("20"));
                 w.epson().CutPaper();
@@ -44,8 +44,8 @@ void testCutter(FrmOrbelo& w) {
                 w.hasar().PrintNonFiscalText(QStringLiteral("Prueba de Cuchilla"));
                 w.hasar().CutPaper();
             });
-            // Ends the non-fiscal document too; it has no closing call of its own here.
-            cancelLeftOpen(w);
+            // Ends its own non-fiscal document, which has no closing call here: nothing to tell.
+            w.hasar().CancelAll();
             w.hasar().Finalizar();
         }
         SetControlsEnabled(w, true);

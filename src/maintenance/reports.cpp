@@ -26,7 +26,7 @@ void printDailyReports(FrmOrbelo& w, DailyReport kind) {
         SetControlsEnabled(w, false);
         if (epsonSelected(w)) {
             configureEpson(w);
-            w.epson().TicketPayment(QString(), QStringLiteral("0"), QStringLiteral("C"));
+            cancelLeftOpen(w);
             const QString letter = kind == DailyReport::X ? QStringLiteral("X") : QStringLiteral("Z");
             conv::forEachCount(reportCount(w), [&](qint64) { w.epson().DailyReport(letter, QStringLiteral("P")); });
         } else {

@@ -69,6 +69,40 @@ TEST_F(ErrorPath, TheWaitCursorShowsWhileAnOperationRunsAndIsGoneOnEveryWayOut) 
     }
 }
 
+// What an operation found left open by an earlier one is told once, after the operation's own
+// outcome: its end, or its error message.
+TEST_F(ErrorPath, WhatWasFoundLeftOpenIsToldAfterTheOperationsOwnOutcome) {
+    const QString failure = QStringLiteral("Msg(16,\"El sistema detectó el error Nº 8123 ''El impresor no responde''\")");
+    const QString cancelled = QStringLiteral(
+        "Msg(64,\"Se canceló FACTURA A Nº 0001-00000002, que había quedado sin terminar de una operación anterior. "
+        "Si aún hace falta, repita esa operación.\")");
+    const LeftOpen invoiceA{LeftOpen::End::Cancelled, QStringLiteral("FACTURA A"), QStringLiteral("0001-00000002")};
+    const struct {
+        const char* name;
+        bool epson;
+        LeftOpen found;
+        const char* failing;  // the call that fails, or nullptr
+        QStringList after;    // the calls after the cancel, the messages included
+    } cases[] = {
+        {"HasarDone", false, invoiceA, nullptr, {QStringLiteral("PrintXReport()"), QStringLiteral("Finalizar()"), cancelled}},
+        {"HasarFailed", false, invoiceA, "PrintXReport", {QStringLiteral("PrintXReport()"), failure, cancelled}},
+        {"EpsonFailed", true, invoiceA, "DailyReport", {QStringLiteral("DailyReport(\"X\",\"P\")"), failure, cancelled}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        trace.clear();
+        selectModel(c.epson ? QStringLiteral("10 - Epson") : QStringLiteral("1 - Hasar 614"));
+        if (c.epson) epson.leaveOpen(c.found);
+        else hasar.leaveOpen(c.found);
+        if (c.failing) trace.failAt(QString::fromUtf8(c.failing), 1, 8123, QStringLiteral("El impresor no responde"));
+        click(w().btnX);
+        QStringList expected = c.epson ? QStringList{QStringLiteral("PortNumber(1)")} : hasarPreamble(1, 1);
+        expected << QStringLiteral("CancelAll()") << c.after;
+        EXPECT_EQ(calls(), expected);
+        EXPECT_TRUE(w().noticesAtEnd().isEmpty());
+    }
+}
+
 TEST_F(ErrorPath, ASecondOperationDoesNotStartWhileOneRuns) {
     int inner = 0;
     runOperation(w(), [&] { runOperation(w(), [&] { ++inner; }); });

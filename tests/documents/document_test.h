@@ -34,7 +34,7 @@ inline const QString kOpenInvoiceA = QStringLiteral("OpenFiscalReceipt(65)");
 inline const QString kOpenTicket = QStringLiteral("OpenFiscalReceipt(84)");
 inline const QString kCloseReceipt = QStringLiteral("CloseFiscalReceipt()");
 inline const QString kEpsonPort = QStringLiteral("PortNumber(1)");
-inline const QString kEpsonCancel = QStringLiteral(R"(TicketPayment("","0","C"))");
+inline const QString kEpsonCancel = QStringLiteral("CancelAll()");
 inline const QString kEpsonInvoiceItem =
     QStringLiteral(R"(TicketInvoiceItem("Item de Prueba","1000","1","0000","M","0","0","","","","0"))");
 inline const QString kEpsonTicketItem = QStringLiteral(R"(TicketItem("Item de Prueba","1000","1","0000","M","0","0"))");

@@ -31,6 +31,14 @@ void DocumentsEndToEnd::printCleanly(QPushButton* document, const QString& docum
     expectCleanEnd();
 }
 
+void DocumentsEndToEnd::printCancellingLeftOpen(QPushButton* document, const QString& documents, const QString& items,
+                                                const QString& cancelled) {
+    print(document, documents, items);
+    EXPECT_EQ(trace.lines(), QStringList{toldCancelledLeftOpen(cancelled)});
+    trace.clear();
+    expectCleanEnd();
+}
+
 void DocumentsEndToEnd::selectEpson() {
     selectModel(QStringLiteral("10 - Epson"));
     w().cboPuerto->setCurrentIndex(kEpsonPortIndex);

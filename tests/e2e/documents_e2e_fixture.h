@@ -26,6 +26,10 @@ protected:
     void print(QPushButton* document, const QString& documents, const QString& items);
     // The same, expecting a normal end.
     void printCleanly(QPushButton* document, const QString& documents, const QString& items);
+    // The same, where the run first cancels this document ("FACTURA A Nº 0001-00000002"), left
+    // open by an earlier one, and says so once at its end, its only message.
+    void printCancellingLeftOpen(QPushButton* document, const QString& documents, const QString& items,
+                                 const QString& cancelled);
     // The Epson entry on the port of the fixture's Epson printer.
     void selectEpson();
 

@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <ostream>
+#include <string>
+
 // A run cut short by the line or the printer, then the next run: it must clear what was left
 // open and print its own documents, with no document printed twice or lost from the counters.
 namespace {
@@ -18,7 +21,8 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarGoneSilentMidInvoiceLeavesItOpenAndTheNex
     expectOneDriverError();
     EXPECT_EQ(w().txtCantItems->text(), QStringLiteral("3"));
 
-    printCleanly(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"));
+    // The next run names the invoice it cancels, with the number it was printed with.
+    printCancellingLeftOpen(w().btnFacA, QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("FACTURA A Nº 0001-00000002"));
 
     // The cancelled invoice keeps the number it was printed with; every number appears once.
     EXPECT_EQ(outline(printedDocuments(hasarPrinter->paper())),
@@ -67,7 +71,8 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarSwitchedOffMidCreditNoteCancelsItOnceBack
     const QStringList before = hasarPrinter->paper();
     ASSERT_TRUE(hasarPrinter->start());
 
-    printCleanly(w().btnNCA, QStringLiteral("1"), QStringLiteral("3"));
+    printCancellingLeftOpen(w().btnNCA, QStringLiteral("1"), QStringLiteral("3"),
+                            QStringLiteral("NOTA DE CRÉDITO A Nº 0001-00000002"));
 
     EXPECT_EQ(outline(printedDocuments(before)), "NOTA DE CREDITO A Nro 0001-00000001 abierto 1 items");
     // Back on, the printer cancels the document and restores it under the next number, as after a
@@ -89,6 +94,9 @@ TEST_F(DocumentsRecoveryEndToEnd, HasarReceiptRefusedByThePrinterMidwayIsCancell
     // The prompt stayed open on the receipt: Aceptar alone prints it again.
     w().txtCantItems->setText(QStringLiteral("2"));
     click(w().btnAceptar);
+    // The printer does not say which kind of homologated document it had open.
+    EXPECT_EQ(trace.lines(), QStringList{toldCancelledLeftOpen(QStringLiteral("el documento no fiscal homologado"))});
+    trace.clear();
     expectCleanEnd();
 
     const QList<PrintedDocument> docs = printedDocuments(hasarPrinter->paper());
@@ -108,7 +116,8 @@ TEST_F(DocumentsRecoveryEndToEnd, EpsonTicketInvoiceCutShortIsCancelledByTheNext
     print(w().btnFacA, QStringLiteral("2"), QStringLiteral("2"));
     expectOneDriverError();
 
-    printCleanly(w().btnFacA, QStringLiteral("2"), QStringLiteral("2"));
+    printCancellingLeftOpen(w().btnFacA, QStringLiteral("2"), QStringLiteral("2"),
+                            QStringLiteral("TIQUE FACTURA A Nº 0001-00000001"));
     printCleanly(w().btnFacB, QStringLiteral("1"), QStringLiteral("1"));
 
     EXPECT_EQ(outline(printedDocuments(epsonPrinter->paper())),
@@ -119,5 +128,46 @@ TEST_F(DocumentsRecoveryEndToEnd, EpsonTicketInvoiceCutShortIsCancelledByTheNext
 
     expectMemory(epsonPrinter->state(), {{"a", 3}, {"b", 1}}, {{"fiscal", 3}, {"cancelled", 1}});
 }
+
+// Another operation pressed after an invoice was cut short: the report prints, and only then is the
+// technician told which invoice it cancelled first; the roll shows that invoice cancelled.
+struct NextPressCase {
+    const char* name;
+    bool epson;
+    QStringList fault;  // leaves the first invoice open after one item
+    const char* told;
+};
+
+void PrintTo(const NextPressCase& c, std::ostream* os) { *os << c.name; }
+
+class LeftOpenThenReport : public DocumentsEndToEnd, public ::testing::WithParamInterface<NextPressCase> {};
+
+TEST_P(LeftOpenThenReport, TheReportPrintsThenTheCancelledInvoiceIsNamed) {
+    const NextPressCase& c = GetParam();
+    if (c.epson) {
+        start({}, c.fault);
+        selectEpson();
+    } else {
+        startHasar(QStringLiteral("8"), kP320, c.fault);
+    }
+    print(w().btnFacA, QStringLiteral("1"), QStringLiteral("2"));
+    expectOneDriverError();
+
+    w().txtCant->setText(QStringLiteral("1"));
+    click(w().btnX);
+    EXPECT_EQ(trace.lines(), QStringList{toldCancelledLeftOpen(QString::fromUtf8(c.told))});
+
+    EXPECT_EQ(outline(printedDocuments((c.epson ? epsonPrinter : hasarPrinter)->paper())),
+              "FACTURA A Nro 0001-00000001 cancelado 1 items\n"
+              "INFORME X Nro 0001 fin 0 items");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Brands, LeftOpenThenReport,
+    ::testing::Values(NextPressCase{"Hasar", false, {QStringLiteral("--fault"), QStringLiteral("silent,cmd=42,after=1,times=3")},
+                                    "FACTURA A Nº 0001-00000001"},
+                      NextPressCase{"Epson", true, {QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=62,after=1,times=3")},
+                                    "TIQUE FACTURA A Nº 0001-00000001"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -64,3 +64,10 @@ QStringList EndToEnd::titles(const QStringList& paper) {
     }
     return out;
 }
+
+QString EndToEnd::toldCancelledLeftOpen(const QString& document) {
+    const QString text = QStringLiteral("Se canceló %1, que había quedado sin terminar de una operación anterior. Si aún "
+                                        "hace falta, repita esa operación.")
+                             .arg(document);
+    return QStringLiteral("Msg(%1,%2)").arg(Prompts::kInformation).arg(arg::q(text));
+}

@@ -32,6 +32,9 @@ protected:
     void selectModel(const QString& entry);
     // Lines of the paper roll that open a document or report ("== ... ==", not the closing ones).
     static QStringList titles(const QStringList& paper);
+    // The information shown at the end of an operation that found this document ("FACTURA A Nº
+    // 0001-00000002") left open by an earlier one and cancelled it, as the trace records it.
+    static QString toldCancelledLeftOpen(const QString& document);
 
     Trace trace;  // the prompts only: messages shown and dialogs opened
     RecordingPrompts prompts{trace};

@@ -2,6 +2,7 @@
 // printed and issued counts say about a document whose reply was lost.
 
 #include "epson/epson_driver_fixture.h"
+#include "drivers/left_open.h"
 
 #include <memory>
 #include <ostream>
@@ -16,7 +17,24 @@ using Fault = ScriptedPrinter::Fault;
 struct Counters {
     quint32 printedB = 7, issuedB = 7, printedA = 12, issuedA = 12, creditA = 3, creditB = 5;
     QByteArray openType, openLetter;
+    bool ticket = false;          // the open document is a ticket
     bool cancelsOnClose = false;  // the close ends in a cancel (as after a power cut)
+    bool refusesCounters = false;           // the counters request is refused
+    bool cancelKeepsNumbers = false;        // a cancel does not use its number up (training)
+
+    // A cancelling payment: refused with nothing open, or by a ticket-invoice for the ticket's
+    // own cancel; otherwise the document is ended, its number used up but not issued.
+    QList<QByteArray> cancel(quint8 command) {
+        if (openType.isEmpty()) return {"0080", "8620"};
+        if (command == 0x44 && !ticket) return {"0080", "B620"};
+        if (!cancelKeepsNumbers) {
+            const bool a = openLetter == "A";
+            if (openType == "M") ++(a ? creditA : creditB);
+            else ++(a ? printedA : printedB);
+        }
+        openType.clear();
+        return {"0080", "0600"};
+    }
 
     QList<QByteArray> answer(const frame::Frame& f) {
         const auto n = [](quint32 v) { return QByteArray::number(v).rightJustified(8, '0'); };
@@ -24,10 +42,15 @@ struct Counters {
         switch (f.command) {
         case 0x2A:
             if (f.fields.value(0) == "C") return {"0080", fiscal, "30712345671", "0003"};
+            if (refusesCounters && f.fields.value(0) == "A") return {"0080", "8610"};
             return {"0080", fiscal, "00041", n(issuedB), n(printedB), n(issuedA), n(printedA), "00001", "00000",
                     "00000001", n(creditA), n(creditB), "00000000"};
-        case 0x40: openType = "T", openLetter = "B"; break;
-        case 0x60: openType = f.fields.value(0), openLetter = f.fields.value(2); break;
+        case 0x40: openType = "T", openLetter = "B", ticket = true; break;
+        case 0x60: openType = f.fields.value(0), openLetter = f.fields.value(2), ticket = false; break;
+        case 0x44:
+        case 0x64:
+            if (f.fields.value(2) == "C") return cancel(f.command);
+            break;
         case 0x45:
         case 0x65: {
             const bool a = openLetter == "A";
@@ -99,6 +122,61 @@ TEST_P(EpsonLostClose, IsToldFromTheCounterTheDocumentMoves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, EpsonLostClose, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- What a cancel found left open ------------------------------------------------------------
+
+struct LeftOpenCase {
+    const char* name;
+    QString type, letter;  // the document left open; empty type: a ticket; "-": none
+    void (*printer)(Counters&);
+    QList<quint8> sent;  // after the document was opened
+    LeftOpen found;
+};
+
+void PrintTo(const LeftOpenCase& c, std::ostream* os) { *os << c.name; }
+
+void asIs(Counters&) {}
+
+const LeftOpenCase kLeftOpenCases[] = {
+    // The counters say nothing is open: nothing is sent to cancel it.
+    {"NothingOpen", "-", "", asIs, {0x2A}, {}},
+    // Cancelled by its own payment command, then named by the series whose number it used up.
+    {"TicketInvoiceARefusingTheTicketsCancel", "T", "A", asIs, {0x2A, 0x44, 0x64, 0x2A, 0x2A},
+     {LeftOpen::End::Cancelled, QStringLiteral("TIQUE FACTURA A"), QStringLiteral("0003-00000013")}},
+    {"CreditNoteB", "M", "B", asIs, {0x2A, 0x44, 0x64, 0x2A, 0x2A},
+     {LeftOpen::End::Cancelled, QStringLiteral("NOTA DE CRÉDITO B/C"), QStringLiteral("0003-00000006")}},
+    // Without the counters, or with numbers that do not move, the document is cancelled unnamed.
+    {"CountersRefused", "T", "A", [](Counters& c) { c.refusesCounters = true; }, {0x2A, 0x44, 0x64, 0x2A},
+     {LeftOpen::End::Cancelled, QStringLiteral("el comprobante fiscal")}},
+    {"NumbersUnmoved", "", "", [](Counters& c) { c.cancelKeepsNumbers = true; }, {0x2A, 0x44, 0x2A},
+     {LeftOpen::End::Cancelled, QStringLiteral("el comprobante fiscal")}},
+};
+
+class EpsonCancelAll : public EpsonDriverTest, public ::testing::WithParamInterface<LeftOpenCase> {};
+
+TEST_P(EpsonCancelAll, CancelsWhatIsOpenAndNamesItFromTheCounters) {
+    const LeftOpenCase& c = GetParam();
+    auto counters = std::make_shared<Counters>();
+    c.printer(*counters);
+    printer.answer = [counters](const frame::Frame& f) { return counters->answer(f); };
+    if (c.type.isEmpty()) driver.OpenTicket();
+    else if (c.type != QLatin1String("-")) driver.OpenTicketInvoice(header(c.type, c.letter));
+    else driver.CutPaper();  // only for the port to be open, as after any earlier command
+    const qsizetype before = printer.executed.size();
+
+    LeftOpen found;
+    EXPECT_EQ(errorOf([&] { found = driver.CancelAll(); }), 0) << description.toStdString();
+    QList<quint8> sent;
+    for (const frame::Frame& f : printer.executed.mid(before)) sent << f.command;
+    EXPECT_EQ(sent, c.sent);
+    EXPECT_EQ(found.end, c.found.end);
+    EXPECT_EQ(found.document, c.found.document);
+    EXPECT_EQ(found.number, c.found.number);
+    EXPECT_TRUE(counters->openType.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, EpsonCancelAll, ::testing::ValuesIn(kLeftOpenCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EpsonDriverTest, TheCounterIsReadBeforeTheDocumentOpens) {

@@ -73,7 +73,7 @@ TEST_F(DateTime, EpsonCancelsAnOpenTicketThenSetsTheClockWithoutAsking) {
     selectPort(QStringLiteral(" 2"));
     clock.set(QDateTime(QDate(2027, 3, 4), QTime(7, 5, 9)));
     click(w().btnCambioFechaHora);
-    EXPECT_EQ(calls(), QStringList({QStringLiteral("PortNumber(2)"), QStringLiteral("TicketPayment(\"\",\"0\",\"C\")"),
+    EXPECT_EQ(calls(), QStringList({QStringLiteral("PortNumber(2)"), QStringLiteral("CancelAll()"),
                                     QStringLiteral("SetDateTime(\"S\",\"270304\",\"070509\")")}));
     EXPECT_TRUE(disabledInputs().isEmpty());
 }

@@ -20,7 +20,7 @@ QStringList hasarCuts(int cuts) {
 }
 
 QStringList epsonCuts(int cuts) {
-    QStringList lines{QStringLiteral("PortNumber(1)"), QStringLiteral("TicketPayment(\"\",\"0\",\"C\")")};
+    QStringList lines{QStringLiteral("PortNumber(1)"), QStringLiteral("CancelAll()")};
     for (int i = 0; i < cuts; ++i) lines << QStringLiteral("FeedPaper(\"A\",\"20\")") << QStringLiteral("CutPaper()");
     return lines;
 }

@@ -18,7 +18,7 @@ QStringList hasarReports(int model, const QString& report, int times) {
 }
 
 QStringList epsonReports(const QString& kind, int times) {
-    QStringList lines{QStringLiteral("PortNumber(1)"), QStringLiteral("TicketPayment(\"\",\"0\",\"C\")")};
+    QStringList lines{QStringLiteral("PortNumber(1)"), QStringLiteral("CancelAll()")};
     for (int i = 0; i < times; ++i) lines << QStringLiteral("DailyReport(\"%1\",\"P\")").arg(kind);
     return lines;
 }

@@ -1,5 +1,7 @@
 #include "recording_epson.h"
 
+#include <utility>
+
 using namespace arg;
 
 void RecordingEpson::PortNumber(qint16 port) { trace_.record(QStringLiteral("PortNumber(%1)").arg(port)); }
@@ -52,6 +54,11 @@ void RecordingEpson::TicketItem(const QStringList& fields) { trace_.record(QStri
 
 void RecordingEpson::TicketPayment(const QString& description, const QString& amount, const QString& qualifier) {
     trace_.record(QStringLiteral("TicketPayment(%1)").arg(list({description, amount, qualifier})));
+}
+
+LeftOpen RecordingEpson::CancelAll() {
+    trace_.record(QStringLiteral("CancelAll()"));
+    return std::exchange(leftOpen_, {});
 }
 
 void RecordingEpson::CloseTicket() { trace_.record(QStringLiteral("CloseTicket()")); }

@@ -17,6 +17,8 @@ public:
 
     void answer(const QString& letter, StatusAnswer answer) { answers_[letter] = std::move(answer); }
     void refuse(const QString& letter) { answers_.remove(letter); }
+    // What the next CancelAll reports it found open.
+    void leaveOpen(LeftOpen found) { leftOpen_ = std::move(found); }
 
     void PortNumber(qint16 port) override;
     void DailyReport(const QString& kind, const QString& print) override;
@@ -33,6 +35,7 @@ public:
     void OpenNonFiscalDocument() override;
     void PrintNonFiscalText(const QString& line) override;
     void CloseNonFiscalDocument() override;
+    LeftOpen CancelAll() override;
     void OpenTicket() override;
     void TicketItem(const QStringList& fields) override;
     void TicketPayment(const QString& description, const QString& amount, const QString& qualifier) override;
@@ -49,4 +52,5 @@ private:
     Trace& trace_;
     QHash<QString, StatusAnswer> answers_;
     StatusAnswer held_;
+    LeftOpen leftOpen_;
 };

@@ -1,5 +1,7 @@
 #include "recording_hasar.h"
 
+#include <utility>
+
 using namespace arg;
 
 void RecordingHasar::ComPort(int port) { trace_.record(QStringLiteral("ComPort(%1)").arg(port)); }
@@ -61,9 +63,9 @@ void RecordingHasar::GlobalReportByNumber(int firstZ, int lastZ, bool global) {
     trace_.record(QStringLiteral("GlobalReportByNumber(%1,%2,%3)").arg(firstZ).arg(lastZ).arg(boolean(global)));
 }
 
-QString RecordingHasar::CancelAll() {
+LeftOpen RecordingHasar::CancelAll() {
     trace_.record(QStringLiteral("CancelAll()"));
-    return {};
+    return std::exchange(leftOpen_, {});
 }
 void RecordingHasar::OpenDrawer() { trace_.record(QStringLiteral("OpenDrawer()")); }
 void RecordingHasar::CutPaper() { trace_.record(QStringLiteral("CutPaper()")); }

@@ -15,6 +15,8 @@ public:
     // The fields Respuesta returns after the named query ("QueryDailyStatus", ...); a field
     // not given reads as an empty text.
     void answer(const QString& query, QMap<int, QString> fields) { answers_[query] = std::move(fields); }
+    // What the next CancelAll reports it found open.
+    void leaveOpen(LeftOpen found) { leftOpen_ = std::move(found); }
 
     void ComPort(int port) override;
     void Model(int model) override;
@@ -39,7 +41,7 @@ public:
     void PrintZReport() override;
     void GlobalReportByDate(const QDate& first, const QDate& last, bool global) override;
     void GlobalReportByNumber(int firstZ, int lastZ, bool global) override;
-    QString CancelAll() override;
+    LeftOpen CancelAll() override;
     void OpenDrawer() override;
     void CutPaper() override;
     void LoadLogo(const QString& path) override;
@@ -55,4 +57,5 @@ private:
     Trace& trace_;
     QHash<QString, QMap<int, QString>> answers_;
     QMap<int, QString> last_;
+    LeftOpen leftOpen_;
 };

@@ -118,22 +118,48 @@ void EpsonDriver::TicketItem(const QStringList& fields) { perform(epson_request:
 
 void EpsonDriver::TicketPayment(const QString& description, const QString& amount, const QString& qualifier) {
     const EpsonRequest request = epson_request::ticketPayment(description, amount, qualifier);
-    const Reply reply = readable(request);
-    if (!isFailure(reply.status)) return;
     if (epson_request::isCancel(request)) {
-        // Cancelling when no ticket is open has nothing to do; the caller only wanted none open.
-        if (cancelFoundNothing(reply.status)) return;
-        // A ticket-invoice left open may refuse the ticket's cancel: cancel it with its own
-        // payment command, or the printer stays blocked until it is switched off.
-        if (cancelMetAnOpenDocument(reply.status)) {
-            const EpsonRequest invoiceCancel = epson_request::ticketInvoicePayment(description, amount, qualifier);
-            const Reply invoiceReply = readable(invoiceCancel);
-            if (!isFailure(invoiceReply.status)) return;
-            // Refused too (a payment was made, or it is no ticket-invoice): the printer's own reason.
-            throw failureError(invoiceCancel.command, invoiceReply.status);
-        }
+        cancelOpen(request, epson_request::ticketInvoicePayment(description, amount, qualifier));
+        return;
     }
-    throw failureError(request.command, reply.status);
+    const Reply reply = readable(request);
+    if (isFailure(reply.status)) throw failureError(request.command, reply.status);
+}
+
+EpsonDriver::Cancelled EpsonDriver::cancelOpen(const EpsonRequest& ticketCancel, const EpsonRequest& invoiceCancel) {
+    const Reply reply = readable(ticketCancel);
+    if (!isFailure(reply.status)) return Cancelled::Ticket;
+    // Cancelling when no ticket is open has nothing to do; the caller only wanted none open.
+    if (cancelFoundNothing(reply.status)) return Cancelled::Nothing;
+    // A ticket-invoice left open may refuse the ticket's cancel: cancel it with its own
+    // payment command, or the printer stays blocked until it is switched off.
+    if (cancelMetAnOpenDocument(reply.status)) {
+        const Reply invoiceReply = readable(invoiceCancel);
+        if (!isFailure(invoiceReply.status)) return Cancelled::TicketInvoice;
+        // Refused too (a payment was made, or it is no ticket-invoice): the printer's own reason.
+        throw failureError(invoiceCancel.command, invoiceReply.status);
+    }
+    throw failureError(ticketCancel.command, reply.status);
+}
+
+LeftOpen EpsonDriver::CancelAll() {
+    const QString none;
+    const QString zero = QStringLiteral("0");
+    const QString cancel = QStringLiteral("C");
+    const EpsonRequest ticketCancel = epson_request::ticketPayment(none, zero, cancel);
+    ensureOpen(ticketCancel);
+    const std::optional<EpsonReconciler::Counters> before = reconciler_.counters();
+    // The printer says nothing is open: there is nothing to send.
+    if (before && !before->documentOpen) return {};
+    const Cancelled what = cancelOpen(ticketCancel, epson_request::ticketInvoicePayment(none, zero, cancel));
+    if (what == Cancelled::Nothing) return {};
+    std::optional<EpsonReconciler::Counters> after;
+    try {
+        after = reconciler_.counters();
+    } catch (const DriverError&) {
+        // The document is cancelled already; only its name is left untold.
+    }
+    return reconciler_.cancelled(what == Cancelled::Ticket, before, after);
 }
 
 void EpsonDriver::CloseTicket() { perform(epson_request::closeTicket()); }

@@ -46,6 +46,7 @@ public:
     void PrintNonFiscalText(const QString& line) override;
     void CloseNonFiscalDocument() override;
 
+    LeftOpen CancelAll() override;
     void OpenTicket() override;
     void TicketItem(const QStringList& fields) override;
     void TicketPayment(const QString& description, const QString& amount, const QString& qualifier) override;
@@ -75,6 +76,11 @@ private:
     Reply readable(const EpsonRequest& request);
     // As readable, and a failure reported by the status words is a DriverError too.
     Reply perform(const EpsonRequest& request);
+
+    // What a cancelling payment met: nothing open, a ticket, or a ticket-invoice (cancelled with
+    // its own payment command).
+    enum class Cancelled { Nothing, Ticket, TicketInvoice };
+    Cancelled cancelOpen(const EpsonRequest& ticketCancel, const EpsonRequest& invoiceCancel);
 
     std::unique_ptr<Transport> ownTransport_;
     Link link_;

@@ -5,6 +5,8 @@
 #include "epson_status.h"
 #include "epson_status_bits.h"
 
+#include <algorithm>
+
 using issue_outcome::Document;
 using issue_outcome::Reading;
 using issue_outcome::Series;
@@ -54,6 +56,21 @@ Document invoice(const QByteArray& type, const QByteArray& letter) {
     return Document{QStringLiteral("el comprobante fiscal")};
 }
 
+// What a cancel ended, by the series whose number it used up. The ticket's cancel may also end
+// a ticket-invoice, so on the B/C series it does not tell which of the two it was.
+struct CancelledKind {
+    Series series;
+    const char* byInvoiceCancel;
+    const char* byTicketCancel;
+};
+
+constexpr CancelledKind kCancelledKinds[] = {
+    {Series::InvoiceA, "TIQUE FACTURA A", "TIQUE FACTURA A"},
+    {Series::InvoiceBC, "TIQUE FACTURA B/C", "el comprobante B/C"},
+    {Series::CreditNoteA, "NOTA DE CRÉDITO A", "NOTA DE CRÉDITO A"},
+    {Series::CreditNoteBC, "NOTA DE CRÉDITO B/C", "NOTA DE CRÉDITO B/C"},
+};
+
 const Document kTicket{QStringLiteral("TIQUE"), Series::InvoiceBC};
 const Document kNonFiscal{QStringLiteral("el DOCUMENTO NO FISCAL"), Series::NonFiscal};
 
@@ -70,6 +87,16 @@ std::optional<QList<QByteArray>> answer(Link& link, const QByteArray& letter) {
     const std::optional<EpsonStatus> status = readStatus(reply.fields);
     if (reply.command != epson_code::kStatus || !status || refusesStatusRequest(*status)) return std::nullopt;
     return reply.fields;
+}
+
+bool documentOpen(const EpsonStatus& status) {
+    return (status.fiscal & (epson_bit::kFiscalDocumentOpen | epson_bit::kRollDocumentOpen)) != 0;
+}
+
+// The last number printed of the series; empty where the answer does not carry it.
+std::optional<quint32> lastPrinted(const QList<QByteArray>& fields, Series series) {
+    const auto c = std::ranges::find(kCounterFields, series, &Counter::series);
+    return c == std::end(kCounterFields) ? std::nullopt : number(fields, c->printed);
 }
 
 }  // namespace
@@ -108,7 +135,7 @@ void EpsonReconciler::read(const Document& document, Reading& into) {
     if (!fields) return;
     const EpsonStatus status = *readStatus(*fields);
     into.reached = true;
-    into.documentOpen = (status.fiscal & (epson_bit::kFiscalDocumentOpen | epson_bit::kRollDocumentOpen)) != 0;
+    into.documentOpen = documentOpen(status);
     into.training = (status.fiscal & epson_bit::kCertified) != 0 && (status.fiscal & epson_bit::kFiscalized) == 0;
     for (const Counter& c : kCounterFields) {
         if (c.series != document.series) continue;
@@ -127,4 +154,25 @@ QString EpsonReconciler::pointOfSale() {
     } catch (const DriverError&) {
         return {};
     }
+}
+
+std::optional<EpsonReconciler::Counters> EpsonReconciler::counters() {
+    std::optional<QList<QByteArray>> fields = answer(link_, kCounters);
+    if (!fields) return std::nullopt;
+    return Counters{documentOpen(*readStatus(*fields)), std::move(*fields)};
+}
+
+LeftOpen EpsonReconciler::cancelled(bool byTicketCancel, const std::optional<Counters>& before,
+                                    const std::optional<Counters>& after) {
+    LeftOpen found{LeftOpen::End::Cancelled, QStringLiteral("el comprobante fiscal"), {}};
+    if (!before || !after) return found;
+    for (const CancelledKind& k : kCancelledKinds) {
+        const std::optional<quint32> was = lastPrinted(before->fields, k.series);
+        const std::optional<quint32> now = lastPrinted(after->fields, k.series);
+        if (!was || !now || *was == *now) continue;
+        found.document = QString::fromUtf8(byTicketCancel ? k.byTicketCancel : k.byInvoiceCancel);
+        found.number = printedNumber(*now, pointOfSale());
+        break;
+    }
+    return found;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drivers/issue_engine.h"
+#include "drivers/left_open.h"
 #include "epson_requests.h"
 
 #include <functional>
@@ -23,6 +24,17 @@ public:
     // The document a request opens or closes; none for any other request.
     static std::optional<issue_outcome::Document> opened(const EpsonRequest& request);
     static std::optional<issue_outcome::Document> closed(const EpsonRequest& request);
+
+    // What the counters request says now: whether a document is open, and its answer's fields.
+    struct Counters {
+        bool documentOpen = false;
+        QList<QByteArray> fields;
+    };
+    // Empty when the printer refuses the request or its answer cannot be read.
+    std::optional<Counters> counters();
+    // What a cancel ended (by the ticket's cancel, or the ticket-invoice's), named by the series
+    // whose last printed number moved (a cancel uses its number up), with that number.
+    LeftOpen cancelled(bool byTicketCancel, const std::optional<Counters>& before, const std::optional<Counters>& after);
 
 private:
     void read(const issue_outcome::Document& document, issue_outcome::Reading& into) override;

@@ -10,6 +10,7 @@
 #include "hasar_fields.h"
 #include "hasar_full_buffer.h"
 #include "hasar_status.h"
+#include "hasar_status_fields.h"
 
 #include <algorithm>
 #include <optional>
@@ -149,7 +150,7 @@ void HasarDriver::GlobalReportByNumber(int firstZ, int lastZ, bool global) {
     command(kDailyCloseByNumber, {hasar_field::zNumber(firstZ), hasar_field::zNumber(lastZ), flag(global)});
 }
 
-QString HasarDriver::CancelAll() {
+LeftOpen HasarDriver::CancelAll() {
     const frame::Frame reply = link_.exchange(kStatusRequest);
     const HasarStatus status = readStatus(kStatusRequest, reply);
     if (auto error = statusError(kStatusRequest, status)) throw *error;
@@ -159,10 +160,30 @@ QString HasarDriver::CancelAll() {
         reply.fields.size() > auxiliaryAt ? readAuxiliary(reply.fields[auxiliaryAt]) : std::nullopt;
     const int state = auxiliary ? auxiliary->state : -1;
 
-    if (state == hasar_choice::kFullyPaidState)
-        return issued(kCloseFiscalReceipt,
-                      QStringLiteral("El comprobante fiscal abierto ya tenía un pago y no podía cancelarse: se cerró y "
-                                     "se emitió"));
+    // What is open, named before anything is done to it: the printer says its kind, and it
+    // carries the number after the last of its series.
+    LeftOpen found;
+    std::optional<quint32> number;
+    if (const std::optional<issue_outcome::Document> named = hasar_status_field::openDocument(reply)) {
+        found.document = named->title;
+        if (const auto last = hasar_status_field::lastNumber(reply, named->series)) number = *last % 99'999'999 + 1;
+    } else if (state == hasar_choice::kNonFiscalOpenState) {
+        found.document = QStringLiteral("el DOCUMENTO NO FISCAL");
+    } else {
+        found.document = fiscalDocumentOpen(status) ? QStringLiteral("el comprobante fiscal")
+                                                    : QStringLiteral("el documento no fiscal homologado");
+    }
+    const auto told = [&](LeftOpen::End end) {
+        found.end = end;
+        if (number) found.number = printedNumber(*number, reconciler_.pointOfSale());
+        return found;
+    };
+
+    if (state == hasar_choice::kFullyPaidState) {
+        // The close reports the number it issued; without it, the status's stays.
+        if (const auto closed = issued(kCloseFiscalReceipt)) number = closed;
+        return told(LeftOpen::End::IssuedPaid);
+    }
     if (state == hasar_choice::kPartlyPaidState) undoPayments();
 
     quint8 sent = kCancel;
@@ -172,19 +193,19 @@ QString HasarDriver::CancelAll() {
         // anything else can only be closed.
         if (state == hasar_choice::kNonFiscalOpenState) {
             command(kCloseNonFiscal);
-            return {};
+            return told(LeftOpen::End::Closed);
         }
-        if (!fiscalDocumentOpen(status))
-            return issued(kCloseHomologated,
-                          QStringLiteral("El documento no fiscal homologado abierto no puede cancelarse en este "
-                                         "modelo: se cerró y se emitió"));
+        if (!fiscalDocumentOpen(status)) {
+            if (const auto closed = issued(kCloseHomologated)) number = closed;
+            return told(LeftOpen::End::IssuedUncancellable);
+        }
         sent = kTotalTender;
         answer = readStatus(kTotalTender, link_.exchange(kTotalTender, hasar_choice::kCancelByTender));
     }
     if (auto error = statusError(sent, answer))
         throw DriverError(error_number::kCancelRefused,
                           QStringLiteral("No se pudo cancelar el comprobante abierto: %1").arg(error->description()));
-    return {};
+    return told(LeftOpen::End::Cancelled);
 }
 
 void HasarDriver::undoPayments() {
@@ -207,7 +228,7 @@ void HasarDriver::undoPayments() {
                               .arg(error->description()));
 }
 
-QString HasarDriver::issued(quint8 close, const QString& notice) {
+std::optional<quint32> HasarDriver::issued(quint8 close) {
     frame::Frame reply;
     try {
         // Through the engine: a lost reply here is told from the printer's record, as any close.
@@ -217,9 +238,7 @@ QString HasarDriver::issued(quint8 close, const QString& notice) {
         throw DriverError(error_number::kCancelRefused,
                           QStringLiteral("No se pudo cancelar ni cerrar el comprobante abierto: %1").arg(error.description()));
     }
-    const QString number = reply.fields.size() >= 3 ? hasar_charset::decode(reply.fields[2]).trimmed() : QString();
-    return number.isEmpty() ? notice + QStringLiteral(" (el impresor no informó su número).")
-                            : notice + QStringLiteral(" con el Nº ") + number + QLatin1Char('.');
+    return hasar_status_field::number(reply, 3);
 }
 
 void HasarDriver::OpenDrawer() { command(kOpenDrawer); }

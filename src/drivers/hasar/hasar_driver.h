@@ -55,7 +55,7 @@ public:
     void GlobalReportByDate(const QDate& first, const QDate& last, bool global) override;
     void GlobalReportByNumber(int firstZ, int lastZ, bool global) override;
 
-    QString CancelAll() override;
+    LeftOpen CancelAll() override;
     void OpenDrawer() override;
     void CutPaper() override;
     void LoadLogo(const QString& path) override;
@@ -77,8 +77,8 @@ private:
     // A partly paid fiscal document cannot be cancelled: reads what was paid and pays it back
     // with a negative payment, which leaves the document cancellable.
     void undoPayments();
-    // Closes the document a cancel could not undo; the notice, completed with the number issued.
-    QString issued(quint8 close, const QString& notice);
+    // Closes the document a cancel could not undo; the number the close reports it issued.
+    std::optional<quint32> issued(quint8 close);
 
     std::unique_ptr<Transport> transport_;
     Link link_;

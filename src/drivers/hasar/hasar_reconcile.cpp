@@ -4,6 +4,7 @@
 #include "hasar_choices.h"
 #include "hasar_commands.h"
 #include "hasar_status.h"
+#include "hasar_status_fields.h"
 
 #include <algorithm>
 
@@ -11,16 +12,10 @@ using namespace hasar_command;
 using issue_outcome::Document;
 using issue_outcome::Reading;
 using issue_outcome::Series;
+using hasar_status_field::number;
 
 namespace {
 
-// StatusRequest fields: the last numbers, and the document status whose fourth character marks
-// the last document cancelled. Fields 6-8 exist on slip models only; elsewhere the answer is shorter.
-constexpr int kLastBField = 3;
-constexpr int kLastAField = 5;
-constexpr int kDocumentStatusField = 6;
-constexpr int kLastCreditNoteBField = 7;
-constexpr int kLastCreditNoteAField = 8;
 // HistoryCapacity's last Z, GetWorkingMemory's cancelled documents of the day, GetInitData's point of sale.
 constexpr int kLastZField = 4;
 constexpr int kCancelledField = 3;
@@ -77,23 +72,6 @@ Document documentOf(quint8 opening, const QByteArray& type) {
             return Document{QString::fromUtf8(c.title), c.series};
     const Kind* kind = kindOpenedBy(opening);
     return Document{QString::fromUtf8(kind ? kind->untitled : "el comprobante")};
-}
-
-std::optional<quint32> number(const frame::Frame& reply, int field) {
-    if (field < 1 || field > reply.fields.size()) return std::nullopt;
-    bool ok = false;
-    const quint32 value = reply.fields[field - 1].trimmed().toUInt(&ok);
-    return ok ? std::optional<quint32>(value) : std::nullopt;
-}
-
-int statusField(Series series) {
-    switch (series) {
-    case Series::InvoiceA: return kLastAField;
-    case Series::InvoiceBC: return kLastBField;
-    case Series::CreditNoteA: return kLastCreditNoteAField;
-    case Series::CreditNoteBC: return kLastCreditNoteBField;
-    default: return 0;
-    }
 }
 
 }  // namespace
@@ -155,14 +133,13 @@ void HasarReconciler::read(const Document& document, Reading& into) {
         into.paid = aux->state == hasar_choice::kFullyPaidState;
         into.training = trainingMode(*aux);
     }
-    const QByteArray documentStatus = status.fields.value(kDocumentStatusField - 1);
-    if (documentStatus.size() >= 4) into.lastCancelled = documentStatus[3] == '1';
+    into.lastCancelled = hasar_status_field::lastCancelled(status);
 
     if (document.series == Series::Z) {
         into.counter = number(link_.exchange(kHistoryCapacity), kLastZField);
         return;
     }
-    into.counter = number(status, statusField(document.series));
+    into.counter = hasar_status_field::lastNumber(status, document.series);
     // Without the document status, the day's count of cancelled documents tells a cancel apart.
     if (document.counted() && document.cancellable && !into.lastCancelled) {
         const frame::Frame day = link_.exchange(kGetWorkingMemory);

@@ -24,10 +24,12 @@ public:
     frame::Frame exchange(quint8 code, const QList<QByteArray>& fields);
     // Closes the open document a cancel could not undo, through the engine; the reply.
     frame::Frame closeLeftOpen(quint8 close);
+    // The point of sale as printed ("0001"), for a number shown to the technician; empty when
+    // the model does not tell it.
+    QString pointOfSale() override;
 
 private:
     void read(const issue_outcome::Document& document, issue_outcome::Reading& into) override;
-    QString pointOfSale() override;
     // The document a closing command issues, from the last opening; none for other commands.
     std::optional<issue_outcome::Document> closing(quint8 code, const QList<QByteArray>& fields) const;
     frame::Frame close(const issue_outcome::Document& document, quint8 code, const QList<QByteArray>& fields);
