@@ -73,20 +73,19 @@ constexpr BitText kPrinterInfoTexts[] = {
     {1u << 15, "suma de los bits 0 a 6 y 14"},
 };
 
+template <std::size_t N>
+const char* textOf(int bit, const BitText (&table)[N]) {
+    for (const BitText& t : table)
+        if (t.bit == (1u << bit)) return t.text;
+    return nullptr;
+}
+
 template <std::size_t E, std::size_t I>
 QStringList bitWords(quint16 word, const BitText (&failing)[E], const BitText (&info)[I]) {
-    QStringList out;
-    for (int bit = 0; bit < 16; ++bit) {
-        const quint16 mask = static_cast<quint16>(1u << bit);
-        if (!(word & mask)) continue;
-        QString text = QStringLiteral("bit %1").arg(bit);
-        for (const BitText& t : failing)
-            if (t.bit == mask) text = QString::fromUtf8(t.text);
-        for (const BitText& t : info)
-            if (t.bit == mask) text = QString::fromUtf8(t.text);
-        out << text;
-    }
-    return out;
+    return link_trace::bitMeanings(word, [&](int bit) {
+        const char* text = textOf(bit, info);
+        return text ? text : textOf(bit, failing);
+    });
 }
 
 }  // namespace

@@ -47,20 +47,20 @@ constexpr std::array<hasar_choice::StatusBit, 7> kFiscalInfoBits{{
     {15, "suma de los bits 0 a 8"},
 }};
 
+template <std::size_t N>
+const char* meaningOf(int bit, const std::array<hasar_choice::StatusBit, N>& bits) {
+    for (const auto& b : bits)
+        if (b.bit == bit) return b.meaning;
+    return nullptr;
+}
+
 template <std::size_t E, std::size_t I>
 QStringList bitWords(quint16 word, const std::array<hasar_choice::StatusBit, E>& failing,
                      const std::array<hasar_choice::StatusBit, I>& info) {
-    QStringList out;
-    for (int bit = 0; bit < 16; ++bit) {
-        if (!(word & (1u << bit))) continue;
-        QString text = QStringLiteral("bit %1").arg(bit);
-        for (const auto& b : failing)
-            if (b.bit == bit) text = QString::fromUtf8(b.meaning);
-        for (const auto& b : info)
-            if (b.bit == bit) text = QString::fromUtf8(b.meaning);
-        out << text;
-    }
-    return out;
+    return link_trace::bitMeanings(word, [&](int bit) {
+        const char* meaning = meaningOf(bit, info);
+        return meaning ? meaning : meaningOf(bit, failing);
+    });
 }
 
 }  // namespace

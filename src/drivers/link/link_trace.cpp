@@ -110,6 +110,16 @@ QString statusWords(quint16 printer, const QStringList& printerBits, quint16 fis
            word(QStringLiteral("fiscal"), fiscal, fiscalBits);
 }
 
+QStringList bitMeanings(quint16 word, const std::function<const char*(int bit)>& meaning) {
+    QStringList out;
+    for (int bit = 0; bit < 16; ++bit) {
+        if (!(word & (1u << bit))) continue;
+        const char* text = meaning(bit);
+        out << (text ? QString::fromUtf8(text) : QStringLiteral("bit %1").arg(bit));
+    }
+    return out;
+}
+
 void note(const QString& port, const QString& text) {
     if (active()) write(port + QLatin1Char(' ') + text);
 }

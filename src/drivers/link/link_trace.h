@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The wire trace: every byte on a printer's port and one line per exchange, on the logging category
 // orbelo.link (off unless QT_LOGGING_RULES="orbelo.link.debug=true") and, when asked, appended to a
 // file that never grows past its limit (the previous one is kept with ".1" added to its name).
@@ -37,6 +39,10 @@ void note(const QString& port, const QString& text);
 // "impresor 0080 (búfer de impresión vacío), fiscal 0600 (terminal certificada, terminal fiscalizada)":
 // a reply's two status words with the meaning of each bit set, as each brand's table gives them.
 QString statusWords(quint16 printer, const QStringList& printerBits, quint16 fiscal, const QStringList& fiscalBits);
+
+// The meaning of each bit set in `word`, lowest first, as `meaning` gives it; "bit N" where it
+// returns nullptr.
+QStringList bitMeanings(quint16 word, const std::function<const char*(int bit)>& meaning);
 
 // One line as written, without its time, for tests and the file alike.
 QString bytesLine(const QString& port, bool sent, QByteArrayView data);
