@@ -136,8 +136,8 @@ void FrmOrbelo::showPrinterHold(Link::Hold hold) {
     showCaption();
 }
 
-void FrmOrbelo::showFiscalMemoryAlmostFull(bool almostFull) {
-    memoryAlmostFull_ = almostFull;
+void FrmOrbelo::showPrinterConditions(const QStringList& notices) {
+    conditions_ = notices;
     showCaption();
 }
 
@@ -146,7 +146,7 @@ void FrmOrbelo::showCaption() {
     QString note;
     if (hold_ == Link::Hold::Busy) note = QStringLiteral(" · impresor ocupado…");
     if (hold_ == Link::Hold::NoPaper) note = QStringLiteral(" · sin papel: coloque papel para continuar");
-    if (memoryAlmostFull_) note += QStringLiteral(" · memoria fiscal casi llena: quedan 30 cierres Z o menos");
+    for (const QString& condition : conditions_) note += QStringLiteral(" · ") + condition;
     lblTitulo->setText(caption + note);
     setWindowTitle(note.isEmpty() ? QStringLiteral("Orbelo") : caption + note);
 }

@@ -46,9 +46,9 @@ public:
     // Says in the title bar's caption, without a dialog and without taking focus, that the printer
     // holds the command (busy or out of paper); None puts the caption back.
     void showPrinterHold(Link::Hold hold);
-    // Keeps in the caption, until told otherwise, that the Hasar's fiscal memory has 30 daily
-    // closes or fewer left.
-    void showFiscalMemoryAlmostFull(bool almostFull);
+    // Keeps in the caption, until told otherwise, what lasts in the printer that answered last
+    // ("memoria fiscal casi llena: quedan 30 cierres Z o menos", "batería baja ...").
+    void showPrinterConditions(const QStringList& notices);
 
     // The caption of the last operation button pressed, for the wire trace.
     const QString& operationCaption() const { return operationCaption_; }
@@ -123,7 +123,7 @@ private:
 
     bool busy_ = false;
     Link::Hold hold_ = Link::Hold::None;
-    bool memoryAlmostFull_ = false;
+    QStringList conditions_;
     bool closePending_ = false;
     QString operationCaption_;
     QStringList noticesAtEnd_;

@@ -7,8 +7,7 @@
 void connectPrinterNotices(FrmOrbelo& window, HasarDriver& hasar, EpsonDriver& epson) {
     for (Link* link : {&hasar.link(), &epson.link()})
         QObject::connect(link, &Link::held, &window, &FrmOrbelo::showPrinterHold);
-    QObject::connect(&hasar.memoryNotice(), &HasarMemoryNotice::reported, &window,
-                     &FrmOrbelo::showFiscalMemoryAlmostFull);
-    // The notice is about the Hasar: once the Epson answers, the caption speaks of the Epson.
-    QObject::connect(&epson.link(), &Link::replied, &window, [&window] { window.showFiscalMemoryAlmostFull(false); });
+    // Each reply tells its printer's conditions, so the caption speaks of the printer that answered last.
+    for (PrinterConditions* conditions : {&hasar.conditions(), &epson.conditions()})
+        QObject::connect(conditions, &PrinterConditions::reported, &window, &FrmOrbelo::showPrinterConditions);
 }

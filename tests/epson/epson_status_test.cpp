@@ -62,22 +62,70 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"PrinterSummaryAloneIsNotAFailure", {0x8000, kIdle}, false, false, false},
         RuleCase{"FiscalMemoryFailed", {0, kIdle | 0x0001}, true, true, false},
         RuleCase{"WorkingMemoryFailed", {0, kIdle | 0x0002}, true, true, false},
-        RuleCase{"BatteryLow", {0, kIdle | 0x0004}, true, false, false},
+        RuleCase{"BatteryLowIsACondition", {0, kIdle | 0x0004}, false, false, false},
         RuleCase{"UnknownCommand", {0, kIdle | 0x0008}, true, true, false},
         RuleCase{"InvalidField", {0, kIdle | 0x0010}, true, true, false},
         RuleCase{"InvalidStateNothingOpen", {0, kIdle | 0x0020}, true, true, true},
         RuleCase{"InvalidStateTicketOpen", {0, kIdle | 0x0020 | 0x1000 | 0x2000}, true, true, false},
         RuleCase{"InvalidStateNonFiscalOpen", {0, kIdle | 0x0020 | 0x2000}, true, true, true},
         RuleCase{"Overflow", {0, kIdle | 0x0040}, true, false, false},
-        RuleCase{"MemoryFull", {0, kIdle | 0x0080}, true, false, false},
+        RuleCase{"MemoryFullIsACondition", {0, kIdle | 0x0080}, false, false, false},
         RuleCase{"AlmostFullIsAWarning", {0, kIdle | 0x0100}, false, false, false},
-        RuleCase{"ZRequiredNothingOpen", {0, kIdle | 0x0800}, true, false, true},
+        RuleCase{"ZRequiredIsACondition", {0, kIdle | 0x0800}, false, false, false},
         RuleCase{"ZRequiredAndInvalidState", {0, kIdle | 0x0820}, true, true, true},
         RuleCase{"CancelWithPaperOutIsAFailure", {0x4000, kIdle | 0x0020}, true, true, false},
         RuleCase{"CancelWithBadFieldIsAFailure", {0, kIdle | 0x0030}, true, true, false},
         RuleCase{"DocumentOpenIsNotAFailure", {0, kIdle | 0x3000}, false, false, false},
         RuleCase{"FiscalSummaryAloneIsNotAFailure", {0, kIdle | 0x8000}, false, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A lasting condition fails no command, except an opening of a fiscal document after which none
+// is open: then the condition refused it, and the message says what cures it.
+struct ConditionCase {
+    const char* name;
+    quint8 command;
+    EpsonStatus status;
+    const char* error;  // nullptr: no error
+};
+
+class StatusConditions : public ::testing::TestWithParam<ConditionCase> {};
+
+TEST_P(StatusConditions, RefuseOnlyTheOpeningTheyBlock) {
+    const ConditionCase& c = GetParam();
+    const std::optional<DriverError> e = statusError(c.command, c.status);
+    ASSERT_EQ(e.has_value(), c.error != nullptr);
+    if (e) {
+        EXPECT_EQ(e->description(), QString::fromUtf8(c.error));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conditions, StatusConditions,
+    ::testing::Values(
+        ConditionCase{"ZDueRefusesATicket", 0x40, {0x0080, kIdle | 0x8800},
+                      "El impresor rechazó el comando 0x40: es necesario hacer un cierre Z: tómelo con IMPRIMIR Z y "
+                      "repita la operación"},
+        ConditionCase{"ZDueRefusesATicketInvoice", 0x60, {0x0080, kIdle | 0x0800},
+                      "El impresor rechazó el comando 0x60: es necesario hacer un cierre Z: tómelo con IMPRIMIR Z y "
+                      "repita la operación"},
+        ConditionCase{"ZDueWithTheTicketOpenedAfterAll", 0x40, {0x0080, kIdle | 0x3800}, nullptr},
+        ConditionCase{"ZDueLetsTheZRun", 0x39, {0x0080, kIdle | 0x0800}, nullptr},
+        ConditionCase{"ZDueLetsANonFiscalDocumentOpen", 0x48, {0x0080, kIdle | 0x0800}, nullptr},
+        ConditionCase{"ZDueNamedInARefusal", 0x42, {0x0080, kIdle | 0x0820},
+                      "El impresor rechazó el comando 0x42: comando no válido en el estado fiscal actual; es "
+                      "necesario hacer un cierre Z: tómelo con IMPRIMIR Z y repita la operación"},
+        ConditionCase{"BatteryLowOpensATicket", 0x40, {0x0080, kIdle | 0x3004}, nullptr},
+        ConditionCase{"BatteryLowLetsTheXRun", 0x39, {0x0080, kIdle | 0x0004}, nullptr},
+        ConditionCase{"PaperLowLetsTheXRun", 0x39, {0x0030, kIdle}, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StatusConditionNotices, TellEveryConditionAndNothingElse) {
+    EXPECT_EQ(epsonConditions({"0080", "0600"}), QStringList());
+    EXPECT_EQ(epsonConditions({"0020", "0E04"}),
+              (QStringList{QStringLiteral("poco papel"), QStringLiteral("falta el cierre Z: tómelo con IMPRIMIR Z"),
+                           QStringLiteral("batería baja del reloj y la memoria de trabajo")}));
+    EXPECT_EQ(epsonConditions({"0080", "06G4"}), QStringList());
+}
 
 TEST(StatusFailure, NamesTheCommandAndEveryReason) {
     const DriverError e = failureError(0x40, {0x4000, kIdle | 0x0020});

@@ -54,40 +54,38 @@ EpsonDriver::Reply EpsonDriver::exchange(const EpsonRequest& request) {
     return reply;
 }
 
-EpsonDriver::Reply EpsonDriver::readable(const EpsonRequest& request) { return run(request, false); }
-
-EpsonDriver::Reply EpsonDriver::perform(const EpsonRequest& request) { return run(request, true); }
-
-EpsonDriver::Reply EpsonDriver::run(const EpsonRequest& request, bool failureRaises) {
+EpsonDriver::Reply EpsonDriver::send(const EpsonRequest& request, Judged judged) {
+    if (judged == Judged::Raw) return exchange(request);
     ensureOpen(request);
     Reply reply;
     reconciler_.run(request, [&] {
         reply = exchange(request);
         if (!reply.problem.isEmpty()) throw unreadable(request.command, reply.problem);
-        if (failureRaises && isFailure(reply.status)) throw failureError(request.command, reply.status);
+        if (judged != Judged::Refusals) return;
+        if (auto error = statusError(request.command, reply.status)) throw *error;
     });
     return reply;
 }
 
 void EpsonDriver::DailyReport(const QString& kind, const QString& print) {
-    perform(epson_request::dailyReport(kind, print));
+    send(epson_request::dailyReport(kind, print), Judged::Refusals);
 }
 
 void EpsonDriver::GlobalReport(const QString& type, const QString& mode, const QString& first, const QString& last) {
-    perform(epson_request::globalReport(type, mode, first, last));
+    send(epson_request::globalReport(type, mode, first, last), Judged::Refusals);
 }
 
 void EpsonDriver::FeedPaper(const QString& station, const QString& lines) {
-    perform(epson_request::feedPaper(station, lines));
+    send(epson_request::feedPaper(station, lines), Judged::Refusals);
 }
 
-void EpsonDriver::CutPaper() { perform(epson_request::cutPaper()); }
+void EpsonDriver::CutPaper() { send(epson_request::cutPaper(), Judged::Refusals); }
 
-void EpsonDriver::OpenDrawer(const QString& drawer) { perform(epson_request::openDrawer(drawer)); }
+void EpsonDriver::OpenDrawer(const QString& drawer) { send(epson_request::openDrawer(drawer), Judged::Refusals); }
 
 void EpsonDriver::SetDateTime(const QString& action, QString& date, QString& time) {
     const EpsonRequest request = epson_request::dateTime(action, date, time);
-    const Reply reply = perform(request);
+    const Reply reply = send(request, Judged::Refusals);
     if (epson_request::setsClock(action)) return;
     // Fields 3 and 4: the printer's date and time.
     if (reply.fields.size() < 4) throw unreadable(request.command, QStringLiteral("faltan la fecha y la hora"));
@@ -98,7 +96,7 @@ void EpsonDriver::SetDateTime(const QString& action, QString& date, QString& tim
 bool EpsonDriver::StatusRequest(const QString& letter) {
     // Port and link failures raise; an answer that is unreadable, refused or without data
     // leaves the previous answer in place.
-    Reply reply = exchange(epson_request::statusRequest(letter));
+    Reply reply = send(epson_request::statusRequest(letter), Judged::Raw);
     if (!reply.problem.isEmpty() || refusesStatusRequest(reply.status) || reply.fields.size() < 3) return false;
     answer_ = EpsonAnswer(letter.size() == 1 ? letter[0].toLatin1() : '\0', std::move(reply.fields));
     return true;
@@ -109,12 +107,12 @@ QString EpsonDriver::Answer0E() { return answer_.answer0E(); }
 QString EpsonDriver::Answer10() { return answer_.answer10(); }
 QString EpsonDriver::Answer11() { return answer_.answer11(); }
 
-void EpsonDriver::OpenNonFiscalDocument() { perform(epson_request::openNonFiscal()); }
-void EpsonDriver::PrintNonFiscalText(const QString& line) { perform(epson_request::nonFiscalText(line)); }
-void EpsonDriver::CloseNonFiscalDocument() { perform(epson_request::closeNonFiscal()); }
+void EpsonDriver::OpenNonFiscalDocument() { send(epson_request::openNonFiscal(), Judged::Refusals); }
+void EpsonDriver::PrintNonFiscalText(const QString& line) { send(epson_request::nonFiscalText(line), Judged::Refusals); }
+void EpsonDriver::CloseNonFiscalDocument() { send(epson_request::closeNonFiscal(), Judged::Refusals); }
 
-void EpsonDriver::OpenTicket() { perform(epson_request::openTicket()); }
-void EpsonDriver::TicketItem(const QStringList& fields) { perform(epson_request::ticketItem(fields)); }
+void EpsonDriver::OpenTicket() { send(epson_request::openTicket(), Judged::Refusals); }
+void EpsonDriver::TicketItem(const QStringList& fields) { send(epson_request::ticketItem(fields), Judged::Refusals); }
 
 void EpsonDriver::TicketPayment(const QString& description, const QString& amount, const QString& qualifier) {
     const EpsonRequest request = epson_request::ticketPayment(description, amount, qualifier);
@@ -122,19 +120,18 @@ void EpsonDriver::TicketPayment(const QString& description, const QString& amoun
         cancelOpen(request, epson_request::ticketInvoicePayment(description, amount, qualifier));
         return;
     }
-    const Reply reply = readable(request);
-    if (isFailure(reply.status)) throw failureError(request.command, reply.status);
+    send(request, Judged::Refusals);
 }
 
 EpsonDriver::Cancelled EpsonDriver::cancelOpen(const EpsonRequest& ticketCancel, const EpsonRequest& invoiceCancel) {
-    const Reply reply = readable(ticketCancel);
+    const Reply reply = send(ticketCancel, Judged::Readable);
     if (!isFailure(reply.status)) return Cancelled::Ticket;
     // Cancelling when no ticket is open has nothing to do; the caller only wanted none open.
     if (cancelFoundNothing(reply.status)) return Cancelled::Nothing;
     // A ticket-invoice left open may refuse the ticket's cancel: cancel it with its own
     // payment command, or the printer stays blocked until it is switched off.
     if (cancelMetAnOpenDocument(reply.status)) {
-        const Reply invoiceReply = readable(invoiceCancel);
+        const Reply invoiceReply = send(invoiceCancel, Judged::Readable);
         if (!isFailure(invoiceReply.status)) return Cancelled::TicketInvoice;
         // Refused too (a payment was made, or it is no ticket-invoice): the printer's own reason.
         throw failureError(invoiceCancel.command, invoiceReply.status);
@@ -151,24 +148,31 @@ LeftOpen EpsonDriver::CancelAll() {
     const std::optional<EpsonReconciler::Counters> before = reconciler_.counters();
     // The printer says nothing is open: there is nothing to send.
     if (before && !before->documentOpen) return {};
+    if (before && before->nonFiscalOpen) {
+        send(epson_request::closeNonFiscal(), Judged::Refusals);
+        return reconciler_.closedNonFiscal(countersAfterwards());
+    }
     const Cancelled what = cancelOpen(ticketCancel, epson_request::ticketInvoicePayment(none, zero, cancel));
     if (what == Cancelled::Nothing) return {};
-    std::optional<EpsonReconciler::Counters> after;
-    try {
-        after = reconciler_.counters();
-    } catch (const DriverError&) {
-        // The document is cancelled already; only its name is left untold.
-    }
-    return reconciler_.cancelled(what == Cancelled::Ticket, before, after);
+    return reconciler_.cancelled(what == Cancelled::Ticket, before, countersAfterwards());
 }
 
-void EpsonDriver::CloseTicket() { perform(epson_request::closeTicket()); }
+std::optional<EpsonReconciler::Counters> EpsonDriver::countersAfterwards() {
+    try {
+        return reconciler_.counters();
+    } catch (const DriverError&) {
+        // The document is ended already; only its name is left untold.
+        return std::nullopt;
+    }
+}
 
-void EpsonDriver::OpenTicketInvoice(const QStringList& fields) { perform(epson_request::openTicketInvoice(fields)); }
-void EpsonDriver::TicketInvoiceItem(const QStringList& fields) { perform(epson_request::ticketInvoiceItem(fields)); }
+void EpsonDriver::CloseTicket() { send(epson_request::closeTicket(), Judged::Refusals); }
+
+void EpsonDriver::OpenTicketInvoice(const QStringList& fields) { send(epson_request::openTicketInvoice(fields), Judged::Refusals); }
+void EpsonDriver::TicketInvoiceItem(const QStringList& fields) { send(epson_request::ticketInvoiceItem(fields), Judged::Refusals); }
 void EpsonDriver::TicketInvoicePayment(const QString& description, const QString& amount, const QString& qualifier) {
-    perform(epson_request::ticketInvoicePayment(description, amount, qualifier));
+    send(epson_request::ticketInvoicePayment(description, amount, qualifier), Judged::Refusals);
 }
 void EpsonDriver::CloseTicketInvoice(const QString& type, const QString& letter, const QString& text) {
-    perform(epson_request::closeTicketInvoice(type, letter, text));
+    send(epson_request::closeTicketInvoice(type, letter, text), Judged::Refusals);
 }

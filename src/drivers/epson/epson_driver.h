@@ -2,6 +2,7 @@
 
 #include "drivers/epson_printer.h"
 #include "drivers/link/link.h"
+#include "drivers/printer_conditions.h"
 #include "drivers/link/transport.h"
 #include "epson_answer.h"
 #include "epson_link.h"
@@ -26,6 +27,8 @@ public:
     void abort();
     // For the window to hear when the printer holds a command.
     Link& link() { return link_; }
+    // For the window to tell what lasts in the printer (a weak battery, a Z due).
+    PrinterConditions& conditions() { return conditions_; }
 
     void PortNumber(qint16 port) override;
 
@@ -65,26 +68,30 @@ private:
         // garbled); the port is then closed. Empty for a readable answer.
         QString problem;
     };
+    // How an answer's status words are taken.
+    enum class Judged {
+        Raw,       // as they came, outside the issue engine: a status request read for its data
+        Readable,  // through the engine; an unreadable answer is an error, a refusal is the caller's
+        Refusals,  // through the engine; a refusal the words report is an error too
+    };
     // Refuses a field that cannot travel, then opens the port if it is closed.
     void ensureOpen(const EpsonRequest& request);
-    // Sends the request; DriverError for a field that cannot travel, the port or the link.
+    // The one way a request reaches the printer. The port or link failing is always a DriverError.
+    Reply send(const EpsonRequest& request, Judged judged);
+    // One exchange; an answer that echoes another command or has garbled words closes the port.
     Reply exchange(const EpsonRequest& request);
-    // Through the reconciler; an unreadable answer, and with `failureRaises` a failure the status
-    // words report, are DriverErrors.
-    Reply run(const EpsonRequest& request, bool failureRaises);
-    // As exchange, and an unreadable answer is a DriverError.
-    Reply readable(const EpsonRequest& request);
-    // As readable, and a failure reported by the status words is a DriverError too.
-    Reply perform(const EpsonRequest& request);
 
     // What a cancelling payment met: nothing open, a ticket, or a ticket-invoice (cancelled with
     // its own payment command).
     enum class Cancelled { Nothing, Ticket, TicketInvoice };
     Cancelled cancelOpen(const EpsonRequest& ticketCancel, const EpsonRequest& invoiceCancel);
+    // The counters once an open document was ended; empty when they cannot be read.
+    std::optional<EpsonReconciler::Counters> countersAfterwards();
 
     std::unique_ptr<Transport> ownTransport_;
     Link link_;
     EpsonReconciler reconciler_{link_};
+    PrinterConditions conditions_{link_, epsonConditions};
     qint16 port_ = 0;
     EpsonAnswer answer_;
 };

@@ -159,7 +159,9 @@ QString EpsonReconciler::pointOfSale() {
 std::optional<EpsonReconciler::Counters> EpsonReconciler::counters() {
     std::optional<QList<QByteArray>> fields = answer(link_, kCounters);
     if (!fields) return std::nullopt;
-    return Counters{documentOpen(*readStatus(*fields)), std::move(*fields)};
+    const EpsonStatus status = *readStatus(*fields);
+    const bool nonFiscal = (status.fiscal & epson_bit::kRollDocumentOpen) && !(status.fiscal & epson_bit::kFiscalDocumentOpen);
+    return Counters{documentOpen(status), nonFiscal, std::move(*fields)};
 }
 
 LeftOpen EpsonReconciler::cancelled(bool byTicketCancel, const std::optional<Counters>& before,
@@ -174,5 +176,12 @@ LeftOpen EpsonReconciler::cancelled(bool byTicketCancel, const std::optional<Cou
         found.number = printedNumber(*now, pointOfSale());
         break;
     }
+    return found;
+}
+
+LeftOpen EpsonReconciler::closedNonFiscal(const std::optional<Counters>& after) {
+    LeftOpen found{LeftOpen::End::Closed, kNonFiscal.title, {}};
+    if (const std::optional<quint32> n = after ? lastPrinted(after->fields, Series::NonFiscal) : std::nullopt)
+        found.number = printedNumber(*n, {});
     return found;
 }

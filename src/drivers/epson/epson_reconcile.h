@@ -28,6 +28,8 @@ public:
     // What the counters request says now: whether a document is open, and its answer's fields.
     struct Counters {
         bool documentOpen = false;
+        // Only a non-fiscal document is open: no cancel ends it, its own close does.
+        bool nonFiscalOpen = false;
         QList<QByteArray> fields;
     };
     // Empty when the printer refuses the request or its answer cannot be read.
@@ -35,6 +37,8 @@ public:
     // What a cancel ended (by the ticket's cancel, or the ticket-invoice's), named by the series
     // whose last printed number moved (a cancel uses its number up), with that number.
     LeftOpen cancelled(bool byTicketCancel, const std::optional<Counters>& before, const std::optional<Counters>& after);
+    // The non-fiscal document a close ended, with the number the counters give it afterwards.
+    LeftOpen closedNonFiscal(const std::optional<Counters>& after);
 
 private:
     void read(const issue_outcome::Document& document, issue_outcome::Reading& into) override;

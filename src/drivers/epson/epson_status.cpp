@@ -26,66 +26,17 @@ std::optional<quint16> readWord(const QByteArray& text) {
     return value;
 }
 
-struct BitText {
-    quint16 bit;
-    const char* text;
-};
-
-// Fiscal conditions first: they say why the command itself was refused.
-constexpr BitText kFiscalTexts[] = {
-    {epson_bit::kUnknownCommand, "comando no reconocido"},
-    {epson_bit::kInvalidField, "un campo de datos no es válido"},
-    {epson_bit::kInvalidState, "comando no válido en el estado fiscal actual"},
-    {epson_bit::kTotalOverflow, "el comando desbordaría un total"},
-    {epson_bit::kFiscalMemoryFull, "memoria fiscal llena"},
-    {epson_bit::kZRequired, "es necesario hacer un cierre Z"},
-    {epson_bit::kFiscalMemoryFailed, "error en la memoria fiscal"},
-    {epson_bit::kWorkingMemoryFailed, "error en la memoria de trabajo"},
-    {epson_bit::kBatteryLow, "batería baja"},
-};
-
-constexpr BitText kPrinterTexts[] = {
-    {epson_bit::kOutOfPaper, "falta papel"},
-    {epson_bit::kOffline, "impresora fuera de línea"},
-    {epson_bit::kMechanismError, "error en el mecanismo impresor"},
-    {epson_bit::kBufferFull, "buffer de impresión lleno"},
-};
-
-// Bits that fail no command, in the maker's words.
-constexpr BitText kFiscalInfoTexts[] = {
-    {epson_bit::kFiscalMemoryAlmostFull, "memoria fiscal casi llena"},
-    {epson_bit::kCertified, "impresor certificado"},
-    {epson_bit::kFiscalized, "impresor fiscalizado"},
-    {epson_bit::kFiscalDocumentOpen, "documento fiscal abierto"},
-    {epson_bit::kRollDocumentOpen, "documento abierto en el rollo"},
-    {1u << 14, "documento abierto en hoja suelta"},
-    {epson_bit::kFiscalSummary, "suma de los bits 0 a 8 y 11"},
-};
-constexpr BitText kPrinterInfoTexts[] = {
-    {1u << 4, "poco papel en el diario"},
-    {1u << 5, "poco papel"},
-    {epson_bit::kBufferEmpty, "búfer de impresión vacío"},
-    {1u << 8, "entrada frontal de hoja lista"},
-    {1u << 9, "hoja lista para imprimir"},
-    {1u << 10, "entrada de papel de validación lista"},
-    {1u << 11, "papel de validación presente"},
-    {1u << 12, "cajón abierto"},
-    {1u << 15, "suma de los bits 0 a 6 y 14"},
-};
-
-template <std::size_t N>
-const char* textOf(int bit, const BitText (&table)[N]) {
-    for (const BitText& t : table)
-        if (t.bit == (1u << bit)) return t.text;
-    return nullptr;
+QStringList bitWords(quint16 word, StatusTable table) {
+    return link_trace::bitMeanings(word, [table](int bit) { return bitText(table, bit); });
 }
 
-template <std::size_t E, std::size_t I>
-QStringList bitWords(quint16 word, const BitText (&failing)[E], const BitText (&info)[I]) {
-    return link_trace::bitMeanings(word, [&](int bit) {
-        const char* text = textOf(bit, info);
-        return text ? text : textOf(bit, failing);
-    });
+// The commands that open a fiscal document: a lasting condition (a Z due) may refuse them.
+bool opensFiscalDocument(quint8 command) {
+    return command == epson_code::kOpenTicket || command == epson_code::kOpenTicketInvoice;
+}
+
+bool documentOpen(EpsonStatus s) {
+    return (s.fiscal & (epson_bit::kFiscalDocumentOpen | epson_bit::kRollDocumentOpen)) != 0;
 }
 
 }  // namespace
@@ -93,8 +44,8 @@ QStringList bitWords(quint16 word, const BitText (&failing)[E], const BitText (&
 QString epsonStatusInWords(const QList<QByteArray>& fields) {
     const std::optional<EpsonStatus> s = readStatus(fields);
     if (!s) return {};
-    return link_trace::statusWords(s->printer, bitWords(s->printer, kPrinterTexts, kPrinterInfoTexts), s->fiscal,
-                                   bitWords(s->fiscal, kFiscalTexts, kFiscalInfoTexts));
+    return link_trace::statusWords(s->printer, bitWords(s->printer, epson_bit::kPrinter), s->fiscal,
+                                   bitWords(s->fiscal, epson_bit::kFiscal));
 }
 
 std::optional<EpsonStatus> readStatus(const QList<QByteArray>& fields) {
@@ -124,15 +75,27 @@ bool cancelMetAnOpenDocument(EpsonStatus s) {
 }
 
 DriverError failureError(quint8 command, EpsonStatus s) {
-    QStringList reasons;
-    for (const BitText& t : kFiscalTexts)
-        if ((s.fiscal & t.bit) != 0) reasons << QString::fromUtf8(t.text);
-    for (const BitText& t : kPrinterTexts)
-        if ((s.printer & t.bit) != 0) reasons << QString::fromUtf8(t.text);
-    const int number = (s.fiscal & epson_bit::kFiscalErrors) != 0 ? error_number::kPrinterRefused
-                                                                   : error_number::kPrinterFault;
+    const QStringList reasons = bitTexts(s.fiscal, epson_bit::kFiscal, BitKind::Error, command) +
+                                bitTexts(s.printer, epson_bit::kPrinter, BitKind::Error, command) +
+                                blockingConditions(s.fiscal, epson_bit::kFiscal);
+    const bool refused = (s.fiscal & epson_bit::kFiscalErrors) != 0 || (s.printer & epson_bit::kPrinterErrors) == 0;
+    const int number = refused ? error_number::kPrinterRefused : error_number::kPrinterFault;
     const QString text = QStringLiteral("El impresor rechazó el comando %1: %2")
                              .arg(link_error::commandCode(command), reasons.join(QStringLiteral("; ")));
     const bool clockRefused = number == error_number::kPrinterRefused && command == epson_code::kSetDateTime;
     return DriverError(number, clockRefused ? withClockRefusalAdvice(text) : text);
+}
+
+std::optional<DriverError> statusError(quint8 command, EpsonStatus s) {
+    // An opening that left no document open was refused by the lasting condition it reports.
+    const bool blocked = opensFiscalDocument(command) && !documentOpen(s) &&
+                         !blockingConditions(s.fiscal, epson_bit::kFiscal).isEmpty();
+    if (!isFailure(s) && !blocked) return std::nullopt;
+    return failureError(command, s);
+}
+
+QStringList epsonConditions(const QList<QByteArray>& fields) {
+    const std::optional<EpsonStatus> s = readStatus(fields);
+    if (!s) return {};
+    return conditionNotices(s->printer, epson_bit::kPrinter) + conditionNotices(s->fiscal, epson_bit::kFiscal);
 }

@@ -34,6 +34,14 @@ bool cancelMetAnOpenDocument(EpsonStatus s);
 // carries no readable status words.
 QString epsonStatusInWords(const QList<QByteArray>& fields);
 
+// The error the words report for the command, if any: an error bit, or a lasting condition that
+// kept a fiscal document from opening (named with its cure). Conditions alone fail nothing.
+std::optional<DriverError> statusError(quint8 command, EpsonStatus s);
+
+// The caption's notice of each lasting condition an answer reports; empty when it reports none
+// or carries no readable status words.
+QStringList epsonConditions(const QList<QByteArray>& fields);
+
 // The error for a failed command: "El impresor rechazó el comando 0x40: ...", naming every
 // failure the words report; numbered as a refusal when the fiscal word reports one, else as a fault.
 DriverError failureError(quint8 command, EpsonStatus s);

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <algorithm>
 #include <array>
 
 // Every reading of the Hasar protocol that no public manual settles, in one place: a report
@@ -49,16 +50,42 @@ constexpr std::array<int, 2> kDocumentOpenBits{12, 13};
 constexpr int kUnknownCommandBit = 3;
 constexpr int kFiscalDocumentOpenBit = 12;
 
-// StatusRequest: the auxiliary status is field 4. Its parser states: a payment made but not the
-// whole amount (undone with a negative payment before the document can be cancelled), the whole
-// amount paid (the document can only be closed), and a non-fiscal document open, which the
-// models without Cancel can only close.
+// StatusRequest: the auxiliary status is field 4, its flag of training mode (a printer whose
+// fiscal memory is not initialised) in its most significant digit.
 constexpr int kAuxiliaryField = 4;
-constexpr int kPartlyPaidState = 6;
-constexpr int kFullyPaidState = 7;
-constexpr int kNonFiscalOpenState = 5;
-// Its flag of training mode (a printer whose fiscal memory is not initialised).
 constexpr int kTrainingFlag = 8;
+
+// The families that print fiscal documents on the slip; every other model uses the ticket station.
+inline bool slipFamily(int model) { return std::find(kSlipModels.begin(), kSlipModels.end(), model) != kSlipModels.end(); }
+
+// What the auxiliary status's parser state means for a document left open. The 615 family's
+// manual (appendix 4) reads its least significant digit as a decimal state 0..9; the maker's
+// class library reads the slip families' two least significant digits as a state 0..24, of
+// which 12-16 and 24 are credit notes and 22 and 23 have no counterpart on the ticket models.
+// 17-21 are named nowhere we could read: such a document is cancelled as any other.
+enum class OpenState {
+    Idle,         // nothing open (0 not formatted, 1 not initialised, 2 idle)
+    Cancellable,  // a document open without a payment
+    NonFiscal,    // a non-fiscal document, which the models without Cancel can only close
+    PartlyPaid,   // a payment made: undone with a negative payment before it can be cancelled
+    FullyPaid,    // the whole amount paid: it can only be closed
+    Blocked,      // the controller is decommissioned (9) or blocked (22): it takes no document
+};
+constexpr int kMaxTicketState = 9;
+constexpr int kMaxSlipState = 24;
+inline OpenState openState(int state, bool slip) {
+    switch (state) {
+    case 0: case 1: case 2: return OpenState::Idle;
+    case 5: return OpenState::NonFiscal;
+    case 6: return OpenState::PartlyPaid;
+    case 7: return OpenState::FullyPaid;
+    case 9: return OpenState::Blocked;
+    // A credit note with a payment: as a partial payment, what was paid goes back first.
+    case 24: return slip ? OpenState::PartlyPaid : OpenState::Cancellable;
+    case 22: return slip ? OpenState::Blocked : OpenState::Cancellable;
+    default: return OpenState::Cancellable;
+    }
+}
 
 // Subtotal, asked without printing; the amount paid so far is field 6 of its answer.
 inline const QList<QByteArray> kSilentSubtotal{"N", " ", "0"};
@@ -74,30 +101,6 @@ constexpr std::array<const char*, 9> kModelNames{"Hasar 614",     "Hasar 615",  
 // The ticket models (614, 615, PR4, 950, 951, 262) do not know Cancel 0x98: there a fiscal
 // document is cancelled with TotalTender and the letter C, and these fields.
 inline const QList<QByteArray> kCancelByTender{" ", "0.00", "C", "0"};
-
-// Status bits that make a command fail. The paper bits (printer status 4 and 5) are read by
-// some drivers as "low" and by others as "out": the printer sends DC4 while it waits for
-// paper, so they are left as warnings, as is fiscal status 8 (fiscal memory almost full).
-struct StatusBit {
-    int bit;
-    const char* meaning;
-};
-constexpr std::array<StatusBit, 8> kFiscalErrorBits{{
-    {0, "error en la memoria fiscal"},
-    {1, "error en la memoria de trabajo"},
-    {3, "comando desconocido"},
-    {4, "dato no válido en un campo"},
-    {5, "comando no válido en el estado fiscal actual"},
-    {6, "desborde de totales"},
-    {7, "memoria fiscal llena, bloqueada o dada de baja"},
-    {11, "fecha no válida"},
-}};
-constexpr std::array<StatusBit, 4> kPrinterErrorBits{{
-    {2, "falla del mecanismo de impresión"},
-    {3, "impresora fuera de línea"},
-    {6, "búfer de impresión lleno"},
-    {8, "tapa abierta"},
-}};
 
 // StatusRequest carries the last credit notes B/C and A in fields 7 and 8; the window reads
 // them as fields 13 and 14, so they are copied there.

@@ -19,6 +19,8 @@ using namespace hasar_command;
 using hasar_field::badArgument;
 using hasar_field::Number;
 using hasar_field::number;
+using hasar_choice::OpenState;
+using IfUnknown = HasarReconciler::IfUnknown;
 
 namespace {
 
@@ -34,6 +36,10 @@ DriverError modelLacks(int model, quint8 code) {
                                   : QStringLiteral("Este modelo de impresor Hasar");
     return DriverError(error_number::kCommandNotInModel,
                        QStringLiteral("%1 no tiene el comando %2").arg(printer, command));
+}
+
+DriverError cancelRefused(const QString& why) {
+    return DriverError(error_number::kCancelRefused, QStringLiteral("No se pudo cancelar el comprobante abierto: %1").arg(why));
 }
 
 // The amount paid as the printer writes it: digits with a decimal point, nothing else.
@@ -64,6 +70,7 @@ void HasarDriver::ComPort(int port) { comPort_ = port; }
 void HasarDriver::Model(int model) {
     if (model < 1 || model > 9) throw badArgument(QStringLiteral("modelo de impresor %1 (debe ser de 1 a 9)").arg(model));
     model_ = model;
+    reconciler_.setSlipFamily(hasar_choice::slipFamily(model));
 }
 
 void HasarDriver::BeginSession() { link_.open(comPort_); }
@@ -151,14 +158,13 @@ void HasarDriver::GlobalReportByNumber(int firstZ, int lastZ, bool global) {
 }
 
 LeftOpen HasarDriver::CancelAll() {
-    const frame::Frame reply = link_.exchange(kStatusRequest);
+    const frame::Frame reply = send(kStatusRequest, {}, IfUnknown::Answer);
     const HasarStatus status = readStatus(kStatusRequest, reply);
     if (auto error = statusError(kStatusRequest, status)) throw *error;
     if (!documentOpen(status)) return {};
-    const int auxiliaryAt = hasar_choice::kAuxiliaryField - 1;
-    const auto auxiliary =
-        reply.fields.size() > auxiliaryAt ? readAuxiliary(reply.fields[auxiliaryAt]) : std::nullopt;
-    const int state = auxiliary ? auxiliary->state : -1;
+    const bool slip = hasar_choice::slipFamily(model_);
+    const auto auxiliary = readAuxiliary(reply.fields.value(hasar_choice::kAuxiliaryField - 1), slip);
+    const OpenState state = auxiliary ? hasar_choice::openState(auxiliary->state, slip) : OpenState::Cancellable;
 
     // What is open, named before anything is done to it: the printer says its kind, and it
     // carries the number after the last of its series.
@@ -167,7 +173,7 @@ LeftOpen HasarDriver::CancelAll() {
     if (const std::optional<issue_outcome::Document> named = hasar_status_field::openDocument(reply)) {
         found.document = named->title;
         if (const auto last = hasar_status_field::lastNumber(reply, named->series)) number = *last % 99'999'999 + 1;
-    } else if (state == hasar_choice::kNonFiscalOpenState) {
+    } else if (state == OpenState::NonFiscal) {
         found.document = QStringLiteral("el DOCUMENTO NO FISCAL");
     } else {
         found.document = fiscalDocumentOpen(status) ? QStringLiteral("el comprobante fiscal")
@@ -179,19 +185,25 @@ LeftOpen HasarDriver::CancelAll() {
         return found;
     };
 
-    if (state == hasar_choice::kFullyPaidState) {
+    switch (state) {
+    case OpenState::Blocked:
+        throw cancelRefused(QStringLiteral("el impresor informa que está bloqueado (estado auxiliar %1) y no acepta "
+                                           "comprobantes; necesita el servicio técnico autorizado")
+                                .arg(auxiliary->state));
+    case OpenState::FullyPaid:
         // The close reports the number it issued; without it, the status's stays.
         if (const auto closed = issued(kCloseFiscalReceipt)) number = closed;
         return told(LeftOpen::End::IssuedPaid);
+    case OpenState::PartlyPaid: undoPayments(); break;
+    default: break;
     }
-    if (state == hasar_choice::kPartlyPaidState) undoPayments();
 
     quint8 sent = kCancel;
-    HasarStatus answer = readStatus(kCancel, link_.exchange(kCancel));
+    HasarStatus answer = readStatus(kCancel, send(kCancel, {}, IfUnknown::Answer));
     if (unknownCommand(answer)) {
         // The ticket models know no Cancel: a fiscal document is cancelled with TotalTender "C",
         // anything else can only be closed.
-        if (state == hasar_choice::kNonFiscalOpenState) {
+        if (state == OpenState::NonFiscal) {
             command(kCloseNonFiscal);
             return told(LeftOpen::End::Closed);
         }
@@ -200,29 +212,22 @@ LeftOpen HasarDriver::CancelAll() {
             return told(LeftOpen::End::IssuedUncancellable);
         }
         sent = kTotalTender;
-        answer = readStatus(kTotalTender, link_.exchange(kTotalTender, hasar_choice::kCancelByTender));
+        answer = readStatus(kTotalTender, send(kTotalTender, hasar_choice::kCancelByTender, IfUnknown::Fail));
     }
-    if (auto error = statusError(sent, answer))
-        throw DriverError(error_number::kCancelRefused,
-                          QStringLiteral("No se pudo cancelar el comprobante abierto: %1").arg(error->description()));
+    if (auto error = statusError(sent, answer)) throw cancelRefused(error->description());
     return told(LeftOpen::End::Cancelled);
 }
 
 void HasarDriver::undoPayments() {
-    const frame::Frame subtotal = link_.exchange(kSubtotal, hasar_choice::kSilentSubtotal);
+    const frame::Frame subtotal = send(kSubtotal, hasar_choice::kSilentSubtotal, IfUnknown::Fail);
     const HasarStatus status = readStatus(kSubtotal, subtotal);
-    const int paidAt = hasar_choice::kSubtotalPaidField - 1;
-    const auto paid = subtotal.fields.size() > paidAt ? paidAmount(subtotal.fields[paidAt]) : std::nullopt;
+    const auto paid = paidAmount(subtotal.fields.value(hasar_choice::kSubtotalPaidField - 1));
     if (auto error = statusError(kSubtotal, status))
-        throw DriverError(error_number::kCancelRefused,
-                          QStringLiteral("No se pudo cancelar el comprobante abierto: no se pudo leer lo ya pagado: %1")
-                              .arg(error->description()));
+        throw cancelRefused(QStringLiteral("no se pudo leer lo ya pagado: %1").arg(error->description()));
     if (!paid || *paid <= 0)
-        throw DriverError(error_number::kCancelRefused,
-                          QStringLiteral("No se pudo cancelar el comprobante abierto: tiene pagos parciales y el "
-                                         "impresor no informó cuánto se pagó"));
+        throw cancelRefused(QStringLiteral("tiene pagos parciales y el impresor no informó cuánto se pagó"));
     const QList<QByteArray> undo{hasar_choice::kUndoPaymentText, number(Number::Payment, -*paid), "T", "0"};
-    if (auto error = statusError(kTotalTender, readStatus(kTotalTender, link_.exchange(kTotalTender, undo))))
+    if (auto error = statusError(kTotalTender, readStatus(kTotalTender, send(kTotalTender, undo, IfUnknown::Fail))))
         throw DriverError(error_number::kCancelRefused,
                           QStringLiteral("No se pudieron anular los pagos parciales del comprobante abierto: %1")
                               .arg(error->description()));
@@ -277,22 +282,19 @@ void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {
     if (auto error = statusError(code, readStatus(code, reply))) throw *error;
 }
 
-frame::Frame HasarDriver::send(quint8 code, const QList<QByteArray>& fields) {
+frame::Frame HasarDriver::send(quint8 code, const QList<QByteArray>& fields, IfUnknown ifUnknown) {
     const frame::Frame reply =
         hasar_full_buffer::sendUntilTaken(link_, comPort_, code, [&] { return link_.exchange(code, fields); });
-    if (unknownCommand(readStatus(code, reply))) throw modelLacks(model_, code);
+    if (ifUnknown == IfUnknown::Fail && unknownCommand(readStatus(code, reply))) throw modelLacks(model_, code);
     return reply;
 }
 
 void HasarDriver::query(quint8 code) {
     // A failed query must not leave the previous answer readable as if it were this one.
     answer_.clear();
-    const frame::Frame reply = hasar_full_buffer::sendUntilTaken(link_, comPort_, code, [&] { return link_.exchange(code); });
-    answer_ = reply.fields;
+    answer_ = send(code, {}, IfUnknown::Answer).fields;
 }
 
 QByteArray HasarDriver::station() const {
-    const bool slip = std::find(hasar_choice::kSlipModels.begin(), hasar_choice::kSlipModels.end(), model_) !=
-                      hasar_choice::kSlipModels.end();
-    return slip ? QByteArrayLiteral("S") : QByteArrayLiteral("T");
+    return hasar_choice::slipFamily(model_) ? QByteArrayLiteral("S") : QByteArrayLiteral("T");
 }

@@ -3,7 +3,8 @@
 #include "drivers/hasar_printer.h"
 #include "drivers/link/link.h"
 #include "drivers/link/transport.h"
-#include "hasar_memory_notice.h"
+#include "drivers/printer_conditions.h"
+#include "hasar_status.h"
 #include "hasar_reconcile.h"
 
 #include <memory>
@@ -22,8 +23,8 @@ public:
     void abort();
     // For the window to hear when the printer holds a command.
     Link& link() { return link_; }
-    // For the window to tell when the fiscal memory is almost full.
-    HasarMemoryNotice& memoryNotice() { return memoryNotice_; }
+    // For the window to tell what lasts in the printer (the fiscal memory almost full, a wrong date).
+    PrinterConditions& conditions() { return conditions_; }
 
     void ComPort(int port) override;
     void Model(int model) override;
@@ -71,8 +72,9 @@ private:
     void command(quint8 code, const QList<QByteArray>& fields = {});
     // Sends a query and keeps its answer as it came, a refusal included.
     void query(quint8 code);
-    // One command on the link: a full print buffer waited out, a command the model lacks named.
-    frame::Frame send(quint8 code, const QList<QByteArray>& fields);
+    // The one way a command reaches the printer: a full print buffer waited out, and a command the
+    // model lacks named unless its reply is asked for.
+    frame::Frame send(quint8 code, const QList<QByteArray>& fields, HasarReconciler::IfUnknown ifUnknown);
     QByteArray station() const;
     // A partly paid fiscal document cannot be cancelled: reads what was paid and pays it back
     // with a negative payment, which leaves the document cancellable.
@@ -82,8 +84,9 @@ private:
 
     std::unique_ptr<Transport> transport_;
     Link link_;
-    HasarReconciler reconciler_{link_, [this](quint8 code, const QList<QByteArray>& fields) { return send(code, fields); }};
-    HasarMemoryNotice memoryNotice_{link_};
+    HasarReconciler reconciler_{link_, [this](quint8 code, const QList<QByteArray>& fields,
+                                              HasarReconciler::IfUnknown ifUnknown) { return send(code, fields, ifUnknown); }};
+    PrinterConditions conditions_{link_, hasarConditions};
     int comPort_ = 0;
     int model_ = 0;
     // The last query's answer from the printer status on: field 1 is answer_[0].

@@ -94,13 +94,13 @@ frame::Frame HasarReconciler::exchange(quint8 code, const QList<QByteArray>& fie
         openedWith_ = code;
         openedType_ = fields.value(0);
         frame::Frame reply;
-        engine_.opening(documentOf(code, openedType_), [&] { reply = send_(code, fields); });
+        engine_.opening(documentOf(code, openedType_), [&] { reply = send_(code, fields, IfUnknown::Fail); });
         return reply;
     }
     const std::optional<Document> document = closing(code, fields);
     if (!document) {
         frame::Frame reply;
-        engine_.inside([&] { reply = send_(code, fields); });
+        engine_.inside([&] { reply = send_(code, fields, IfUnknown::Fail); });
         return reply;
     }
     // Whatever happens to the close, the document it names is no longer the one to name later.
@@ -117,32 +117,32 @@ frame::Frame HasarReconciler::closeLeftOpen(quint8 code) {
 frame::Frame HasarReconciler::close(const Document& document, quint8 code, const QList<QByteArray>& fields) {
     frame::Frame reply;
     engine_.close(document, [&] {
-        reply = send_(code, fields);
+        reply = send_(code, fields, IfUnknown::Fail);
         if (auto error = statusError(code, readStatus(code, reply))) throw *error;
     });
     return reply;
 }
 
 void HasarReconciler::read(const Document& document, Reading& into) {
-    const frame::Frame status = link_.exchange(kStatusRequest);
+    const frame::Frame status = send_(kStatusRequest, {}, IfUnknown::Answer);
     const HasarStatus words = readStatus(kStatusRequest, status);
     into.reached = true;
     into.documentOpen = documentOpen(words);
-    if (const auto aux = readAuxiliary(status.fields.value(hasar_choice::kAuxiliaryField - 1))) {
+    if (const auto aux = readAuxiliary(status.fields.value(hasar_choice::kAuxiliaryField - 1), slip_)) {
         // A partial payment can still be paid back and cancelled; only a full one forces the close.
-        into.paid = aux->state == hasar_choice::kFullyPaidState;
+        into.paid = hasar_choice::openState(aux->state, slip_) == hasar_choice::OpenState::FullyPaid;
         into.training = trainingMode(*aux);
     }
     into.lastCancelled = hasar_status_field::lastCancelled(status);
 
     if (document.series == Series::Z) {
-        into.counter = number(link_.exchange(kHistoryCapacity), kLastZField);
+        into.counter = number(send_(kHistoryCapacity, {}, IfUnknown::Answer), kLastZField);
         return;
     }
     into.counter = hasar_status_field::lastNumber(status, document.series);
     // Without the document status, the day's count of cancelled documents tells a cancel apart.
     if (document.counted() && document.cancellable && !into.lastCancelled) {
-        const frame::Frame day = link_.exchange(kGetWorkingMemory);
+        const frame::Frame day = send_(kGetWorkingMemory, {}, IfUnknown::Answer);
         if (!statusError(kGetWorkingMemory, readStatus(kGetWorkingMemory, day))) into.cancelledCount = number(day, kCancelledField);
     }
 }
@@ -150,7 +150,7 @@ void HasarReconciler::read(const Document& document, Reading& into) {
 QString HasarReconciler::pointOfSale() {
     // Only for the message: a model that refuses the query shows the number alone.
     try {
-        const frame::Frame reply = link_.exchange(kGetInitData);
+        const frame::Frame reply = send_(kGetInitData, {}, IfUnknown::Answer);
         if (statusError(kGetInitData, readStatus(kGetInitData, reply))) return {};
         const std::optional<quint32> n = number(reply, kPointOfSaleField);
         return n ? QString::number(*n).rightJustified(4, QLatin1Char('0')) : QString();

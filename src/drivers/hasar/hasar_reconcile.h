@@ -13,11 +13,16 @@ class Link;
 // open and paid, and whether its last document was cancelled.
 class HasarReconciler : private IssueProbe {
 public:
-    // Sends one command as the driver does (waiting out a full buffer, naming a command the model
-    // lacks); the printer's record is read with plain exchanges.
-    using Sender = std::function<frame::Frame(quint8 code, const QList<QByteArray>& fields)>;
+    // What a command the model does not know becomes: the error naming it, or the reply.
+    enum class IfUnknown { Fail, Answer };
+    // Sends one command as the driver does every command (waiting out a full buffer, naming a
+    // command the model lacks unless the reply is asked for).
+    using Sender = std::function<frame::Frame(quint8 code, const QList<QByteArray>& fields, IfUnknown ifUnknown)>;
 
-    HasarReconciler(Link& link, Sender send) : link_(link), send_(std::move(send)), engine_(link, *this) {}
+    HasarReconciler(Link& link, Sender send) : send_(std::move(send)), engine_(link, *this) {}
+
+    // The auxiliary status is read as the model's family writes it.
+    void setSlipFamily(bool slip) { slip_ = slip; }
 
     // The reply to the command, refused or not. An opening has the printer's record read first;
     // a closing command goes through the engine, which raises its verdict on any doubt.
@@ -34,8 +39,8 @@ private:
     std::optional<issue_outcome::Document> closing(quint8 code, const QList<QByteArray>& fields) const;
     frame::Frame close(const issue_outcome::Document& document, quint8 code, const QList<QByteArray>& fields);
 
-    Link& link_;
     Sender send_;
+    bool slip_ = false;
     IssueEngine engine_;
     // The opening command and its type field: they name the document a close issues.
     quint8 openedWith_ = 0;

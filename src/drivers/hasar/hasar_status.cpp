@@ -5,6 +5,7 @@
 #include "drivers/link/link_errors.h"
 #include "drivers/link/link_trace.h"
 #include "hasar_choices.h"
+#include "hasar_status_bits.h"
 
 #include <QStringList>
 #include <cctype>
@@ -21,46 +22,13 @@ std::optional<quint16> statusWord(const QByteArray& field) {
     return static_cast<quint16>(value);
 }
 
-template <std::size_t N>
-QStringList meanings(quint16 word, const std::array<hasar_choice::StatusBit, N>& bits) {
-    QStringList out;
-    for (const auto& b : bits)
-        if (word & (1u << b.bit)) out << QString::fromUtf8(b.meaning);
-    return out;
+QStringList bitWords(quint16 word, StatusTable table) {
+    return link_trace::bitMeanings(word, [table](int bit) { return bitText(table, bit); });
 }
 
-// Bits that fail no command, in the maker's words; the failing ones are in hasar_choice.
-constexpr std::array<hasar_choice::StatusBit, 5> kPrinterInfoBits{{
-    {4, "falta papel del diario"},
-    {5, "falta papel de tickets o comprobantes"},
-    {7, "búfer de impresión vacío"},
-    {14, "cajón cerrado o ausente"},
-    {15, "suma de los bits 2 a 5, 8 y 14"},
-}};
-constexpr std::array<hasar_choice::StatusBit, 7> kFiscalInfoBits{{
-    {8, "memoria fiscal casi llena"},
-    {9, "terminal certificada"},
-    {10, "terminal fiscalizada"},
-    {12, "documento fiscal abierto"},
-    {13, "documento abierto"},
-    {14, "documento abierto en hoja suelta, o STATPRN activo"},
-    {15, "suma de los bits 0 a 8"},
-}};
-
-template <std::size_t N>
-const char* meaningOf(int bit, const std::array<hasar_choice::StatusBit, N>& bits) {
-    for (const auto& b : bits)
-        if (b.bit == bit) return b.meaning;
-    return nullptr;
-}
-
-template <std::size_t E, std::size_t I>
-QStringList bitWords(quint16 word, const std::array<hasar_choice::StatusBit, E>& failing,
-                     const std::array<hasar_choice::StatusBit, I>& info) {
-    return link_trace::bitMeanings(word, [&](int bit) {
-        const char* meaning = meaningOf(bit, info);
-        return meaning ? meaning : meaningOf(bit, failing);
-    });
+// The commands that open a fiscal or homologated document: a lasting condition may refuse them.
+bool opensFiscalDocument(quint8 command) {
+    return command == hasar_command::kOpenFiscalReceipt || command == hasar_command::kOpenHomologated;
 }
 
 }  // namespace
@@ -69,8 +37,8 @@ QString hasarStatusInWords(const QList<QByteArray>& fields) {
     const auto printer = fields.size() >= 2 ? statusWord(fields[0]) : std::nullopt;
     const auto fiscal = fields.size() >= 2 ? statusWord(fields[1]) : std::nullopt;
     if (!printer || !fiscal) return {};
-    return link_trace::statusWords(*printer, bitWords(*printer, hasar_choice::kPrinterErrorBits, kPrinterInfoBits),
-                                   *fiscal, bitWords(*fiscal, hasar_choice::kFiscalErrorBits, kFiscalInfoBits));
+    return link_trace::statusWords(*printer, bitWords(*printer, hasar_bits::kPrinter), *fiscal,
+                                   bitWords(*fiscal, hasar_bits::kFiscal));
 }
 
 HasarStatus readStatus(quint8 command, const frame::Frame& reply) {
@@ -84,12 +52,15 @@ HasarStatus readStatus(quint8 command, const frame::Frame& reply) {
 }
 
 std::optional<DriverError> statusError(quint8 command, const HasarStatus& status) {
-    const QStringList fiscal = meanings(status.fiscal, hasar_choice::kFiscalErrorBits);
-    const QStringList printer = meanings(status.printer, hasar_choice::kPrinterErrorBits);
+    const QStringList fiscal = bitTexts(status.fiscal, hasar_bits::kFiscal, BitKind::Error, command);
+    const QStringList printer = bitTexts(status.printer, hasar_bits::kPrinter, BitKind::Error, command);
+    const QStringList blocking = blockingConditions(status.fiscal, hasar_bits::kFiscal);
     const QString code = link_error::commandCode(command);
-    if (!fiscal.isEmpty()) {
-        const QString refusal =
-            QStringLiteral("El impresor rechazó el comando %1: %2").arg(code, (fiscal + printer).join(QStringLiteral(", ")));
+    // An opening that found no document open afterwards was refused by the lasting condition.
+    const bool blocked = opensFiscalDocument(command) && !blocking.isEmpty() && !documentOpen(status);
+    if (!fiscal.isEmpty() || (blocked && printer.isEmpty())) {
+        const QString refusal = QStringLiteral("El impresor rechazó el comando %1: %2")
+                                    .arg(code, (fiscal + printer + blocking).join(QStringLiteral(", ")));
         return DriverError(error_number::kPrinterRefused,
                            command == hasar_command::kSetDateTime ? withClockRefusalAdvice(refusal) : refusal);
     }
@@ -99,21 +70,29 @@ std::optional<DriverError> statusError(quint8 command, const HasarStatus& status
     return std::nullopt;
 }
 
+QStringList hasarConditions(const QList<QByteArray>& fields) {
+    const auto printer = fields.size() >= 2 ? statusWord(fields[0]) : std::nullopt;
+    const auto fiscal = fields.size() >= 2 ? statusWord(fields[1]) : std::nullopt;
+    if (!printer || !fiscal) return {};
+    return conditionNotices(*printer, hasar_bits::kPrinter) + conditionNotices(*fiscal, hasar_bits::kFiscal);
+}
+
 bool fiscalDocumentOpen(const HasarStatus& status) {
     return status.fiscal & (1u << hasar_choice::kFiscalDocumentOpenBit);
 }
 
 bool unknownCommand(const HasarStatus& status) { return status.fiscal & (1u << hasar_choice::kUnknownCommandBit); }
 
-std::optional<AuxiliaryStatus> readAuxiliary(const QByteArray& field) {
+std::optional<AuxiliaryStatus> readAuxiliary(const QByteArray& field, bool slipFamily) {
     if (field.isEmpty() || field.size() > 4) return std::nullopt;
     for (char c : field)
         if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    const auto digit = [](char c) { return QByteArray(1, c).toInt(nullptr, 16); };
-    const int state = digit(field.back());
-    // Only 0..9 are parser states; a letter there is not an auxiliary status.
-    if (state > 9) return std::nullopt;
-    return AuxiliaryStatus{state, field.size() > 1 ? digit(field.front()) : 0};
+    const int digits = slipFamily ? 2 : 1;
+    const int state = field.right(digits).toInt(nullptr, 16);
+    // A value past the family's last state is no auxiliary status.
+    if (state > (slipFamily ? hasar_choice::kMaxSlipState : hasar_choice::kMaxTicketState)) return std::nullopt;
+    const int flags = field.size() > digits ? QByteArray(1, field.front()).toInt(nullptr, 16) : 0;
+    return AuxiliaryStatus{state, flags};
 }
 
 bool trainingMode(const AuxiliaryStatus& auxiliary) { return auxiliary.flags & hasar_choice::kTrainingFlag; }
