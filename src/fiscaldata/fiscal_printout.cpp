@@ -5,6 +5,7 @@
 #include "drivers/hasar_printer.h"
 #include "field_texts.h"
 #include "fiscal_data_run.h"
+#include "printer_labels.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,10 +27,10 @@ const std::array<PrintedLine, 18>& printedLines() {
     static const QString rule = QStringLiteral("___________________");
     static const std::array<PrintedLine, 18> lines{{
         {F4 + QStringLiteral("Nro. Impresor:")},
-        {F4, [](FrmOrbelo& w) { return w.lblNroImpresor->text(); }},
+        {F4, [](FrmOrbelo& w) { return printer_labels::printed(w.lblNroImpresor); }},
         {rule},
         {QStringLiteral("Razon Social:")},
-        {QString(), [](FrmOrbelo& w) { return w.lblRazSoc->text(); }},
+        {QString(), [](FrmOrbelo& w) { return printer_labels::printed(w.lblRazSoc); }},
         {QStringLiteral("C.U.I.T.: "), [](FrmOrbelo& w) { return w.lblCUIT->text(); }},
         {rule},
         {F4 + QStringLiteral("Pto. de Venta: "), [](FrmOrbelo& w) { return w.lblPtoVta->text(); }},

@@ -8,6 +8,7 @@
 #include "drivers/hasar_printer.h"
 #include "field_texts.h"
 #include "fiscal_data_run.h"
+#include "printer_labels.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -43,8 +44,8 @@ void readHasarInitData(FrmOrbelo& w) {
         w.lblNroImpresor->clear();
         return;
     }
-    w.lblNroImpresor->setText(trimBlanks(hasar.Respuesta(5)));
-    w.lblRazSoc->setText(trimBlanks(hasar.Respuesta(4)));
+    printer_labels::show(w.lblNroImpresor, trimBlanks(hasar.Respuesta(5)));
+    printer_labels::show(w.lblRazSoc, trimBlanks(hasar.Respuesta(4)));
     w.lblCUIT->setText(hasar.Respuesta(3));
     w.lblPtoVta->setText(counterText(hasar.Respuesta(7), kShortCounter));
 }
@@ -77,7 +78,7 @@ void readHasarStatus(FrmOrbelo& w) {
 // A refused request leaves its labels as they were; the next request follows anyway.
 void readEpsonData(FrmOrbelo& w) {
     EpsonPrinter& epson = w.epson();
-    if (epson.StatusRequest(QStringLiteral("N"))) w.lblNroImpresor->setText(trimBlanks(epson.Answer0B()));
+    if (epson.StatusRequest(QStringLiteral("N"))) printer_labels::show(w.lblNroImpresor, trimBlanks(epson.Answer0B()));
     if (epson.StatusRequest(QStringLiteral("A"))) {
         w.lblUltimaFacA->setText(counterText(epson.Answer0E(), kLongCounter));
         w.lblUltimaFacB->setText(counterText(epson.Answer10(), kLongCounter));
@@ -87,7 +88,7 @@ void readEpsonData(FrmOrbelo& w) {
     w.lblUltimaNCA->setText(kNoCounter);
     w.lblUltimaNCB->setText(kNoCounter);
     if (epson.StatusRequest(QStringLiteral("C"))) {
-        w.lblRazSoc->setText(trimBlanks(epson.Answer0B()));
+        printer_labels::show(w.lblRazSoc, trimBlanks(epson.Answer0B()));
         w.lblCUIT->setText(epsonTaxId([&epson] { return epson.Answer11(); }));
         w.lblPtoVta->setText(counterText(epson.Answer10(), kShortCounter));
     }

@@ -37,8 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         AnswerCase{"Normal", 'N', kNormal, "EPSONAR001", "00042", "240115", "00000123"},
         AnswerCase{"Counters", 'A', kCounters, "00002", "00000077", "00000123", "00042"},
-        // A byte outside ASCII is not read as any guessed letter.
-        AnswerCase{"Taxpayer", 'C', kTaxpayer, QStringLiteral("Comercio de Pru\uFFFDba S.A."), "2100", "0004", "30123456789"},
+        // A byte outside ASCII reads in the PC character set.
+        AnswerCase{"Taxpayer", 'C', kTaxpayer, QStringLiteral("Comercio de Pru\u0398ba S.A."), "2100", "0004", "30123456789"},
         AnswerCase{"OtherLetterReadsLikeNormal", 'P', kNormal, "EPSONAR001", "00042", "240115", "00000123"},
         AnswerCase{"ShortAnswerLeavesLaterFieldsEmpty", 'A', {"0080", "0600", "00042", "00000123"}, "", "", "00000123",
                    "00042"},

@@ -13,8 +13,6 @@ TEST(EpsonCharset, AsciiGoesAsItselfAndAnswersReadBackTheSame) {
         EXPECT_EQ(epson_charset::byteFor(char32_t(code)), code);
         EXPECT_EQ(epson_charset::decode(QByteArray(1, char(code))), QString(QChar(code)));
     }
-    for (int code = 0x80; code <= 0xFF; ++code)
-        EXPECT_EQ(epson_charset::decode(QByteArray(1, char(code))), QString(QChar(QChar::ReplacementCharacter)));
 }
 
 TEST(EpsonCharset, EveryCharacterBeyondAsciiIsAPlainLetterOrRefusedByName) {

@@ -1,5 +1,7 @@
 #include "epson_charset.h"
 
+#include "drivers/cp437.h"
+#include "drivers/printer_text.h"
 #include "drivers/unprintable_character.h"
 
 #include <QList>
@@ -40,6 +42,11 @@ QByteArray encode(const QString& text) {
     QByteArray out;
     out.reserve(chars.size());
     for (qsizetype i = !chars.isEmpty() && chars[0] == 0xF4 ? 1 : 0; i < chars.size(); ++i) {
+        // The printer's own bytes go back as they came.
+        if (const auto own = printer_text::byteCarried(chars[i])) {
+            out.append(static_cast<char>(*own));
+            continue;
+        }
         const int byte = byteFor(chars[i]);
         if (byte < 0) throw unprintableCharacter(QStringLiteral("Epson"), chars[i], text);
         out.append(static_cast<char>(byte));
@@ -47,11 +54,6 @@ QByteArray encode(const QString& text) {
     return out;
 }
 
-QString decode(QByteArrayView bytes) {
-    QString out;
-    out.reserve(bytes.size());
-    for (char b : bytes) out.append(static_cast<quint8>(b) < 0x80 ? QChar(b) : QChar(QChar::ReplacementCharacter));
-    return out;
-}
+QString decode(QByteArrayView bytes) { return cp437::decode(bytes); }
 
 }  // namespace epson_charset

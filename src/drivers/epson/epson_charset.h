@@ -15,7 +15,7 @@ int byteFor(char32_t c);
 // DriverError naming the first character that cannot be sent.
 QByteArray encode(const QString& text);
 
-// A text the printer sent; a byte outside ASCII shows as U+FFFD.
+// A text the printer sent, read in the PC character set (the fiscal models start in its table).
 QString decode(QByteArrayView bytes);
 
 }  // namespace epson_charset

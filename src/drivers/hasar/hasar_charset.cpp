@@ -1,5 +1,7 @@
 #include "hasar_charset.h"
 
+#include "drivers/cp437.h"
+#include "drivers/printer_text.h"
 #include "drivers/unprintable_character.h"
 
 #include <QList>
@@ -46,6 +48,11 @@ QByteArray encode(const QString& text) {
         from = 1;
     }
     for (qsizetype i = from; i < chars.size(); ++i) {
+        // The printer's own bytes go back as they came.
+        if (const auto own = printer_text::byteCarried(chars[i])) {
+            out.append(static_cast<char>(*own));
+            continue;
+        }
         const int byte = byteFor(chars[i]);
         if (byte < 0) throw unprintableCharacter(QStringLiteral("Hasar"), chars[i], text);
         out.append(static_cast<char>(byte));
@@ -53,16 +60,6 @@ QByteArray encode(const QString& text) {
     return out;
 }
 
-QString decode(QByteArrayView bytes) {
-    QString out;
-    out.reserve(bytes.size());
-    for (char b : bytes) {
-        const int code = static_cast<quint8>(b);
-        if (code < kUpperFirst) out.append(QChar(code));
-        else if (code <= kLast) out.append(QChar(kUpper[code - kUpperFirst]));
-        else out.append(QChar(QChar::ReplacementCharacter));
-    }
-    return out;
-}
+QString decode(QByteArrayView bytes) { return cp437::decode(bytes); }
 
 }  // namespace hasar_charset

@@ -15,8 +15,8 @@ int byteFor(char32_t c);
 // DriverError naming the first character the printer cannot print.
 QByteArray encode(const QString& text);
 
-// A text the printer sent (a business name, for example), from the same character set; a byte
-// outside it shows as U+FFFD.
+// A text the printer sent (a business name, for example), read in the whole PC character set, so
+// that a byte past its printable codes still shows as itself and goes back the same.
 QString decode(QByteArrayView bytes);
 
 }  // namespace hasar_charset
