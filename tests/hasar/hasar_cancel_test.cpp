@@ -19,6 +19,7 @@ struct CancelCase {
     LeftOpen found;
     QByteArray paid = "5.00";     // what the subtotal says was paid; empty: its answer ends before
     QByteArray documentStatus{};  // empty: the answer ends at field 4
+    int model = 9;                // 8: a slip family, whose auxiliary state takes two digits
 };
 
 void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.name; }
@@ -29,8 +30,9 @@ class HasarCancelAll : public HasarTest, public ::testing::WithParamInterface<Ca
 
 TEST_P(HasarCancelAll, ReadsTheStatusOnlyClosesAfterAPaymentAndSaysWhatItFound) {
     const CancelCase& c = GetParam();
-    // The 715's number is written: what the printer answers, not the model, picks the way.
-    begin(9);
+    // The 715's number is written: what the printer answers, not the model, picks the way,
+    // except how the auxiliary status is read, which is the family's.
+    begin(c.model);
     printer->answer = [&c](const frame::Frame& f) -> QList<QByteArray> {
         if (f.command == 0x2A) {
             // Last B/C 11, last A 20, last credit notes B/C 30 and A 40.
@@ -109,10 +111,34 @@ INSTANTIATE_TEST_SUITE_P(
                    {End::IssuedPaid, QStringLiteral("FACTURA A"), QStringLiteral("0007-00000012")}, "5.00", "0100"},
         // A kind not known here, or no kind, is not guessed.
         CancelCase{"UnknownKindIsNamedGenerically", "0080", "3600", "0003", {}, {0x2A, 0x98}, 0,
-                   {End::Cancelled, kFiscal}, "5.00", "3000"}),
+                   {End::Cancelled, kFiscal}, "5.00", "3000"},
+        // The slip families' states past 9: "0017" is a homologated document open there, not a paid one.
+        CancelCase{"SlipHomologatedDocumentIsCancelled", "0080", "2600", "0017", {}, {0x2A, 0x98}, 0,
+                   {End::Cancelled, kHomologated}, "5.00", {}, 8},
+        CancelCase{"SlipCreditNoteIsCancelled", "0080", "3600", "000C", {}, {0x2A, 0x98}, 0, {End::Cancelled, kFiscal},
+                   "5.00", {}, 8},
+        CancelCase{"SlipCreditNoteWithAPaymentIsPaidBackAndCancelled", "0080", "3600", "0018", {},
+                   {0x2A, 0x43, 0x44, 0x98}, 0, {End::Cancelled, kFiscal}, "5.00", {}, 8},
+        CancelCase{"SlipBlockedIsNotTouched", "0080", "3600", "0016", {}, {0x2A}, error_number::kCancelRefused, {},
+                   "5.00", {}, 8},
+        CancelCase{"SlipFullyPaidIsClosedAndTold", "0080", "3600", "0007", {}, {0x2A, 0x45, 0x73}, 0,
+                   {End::IssuedPaid, kFiscal, QStringLiteral("0007-00000012")}, "5.00", {}, 8}),
     [](const auto& info) { return info.param.name; });
 
 using HasarTenderCancel = HasarTest;
+
+// A full print buffer asks for the status again, not for a failure: the cancel's own first
+// request waits it out as every other command does.
+TEST_F(HasarTenderCancel, AFullBufferOnTheFirstStatusIsWaitedOut) {
+    begin(8);
+    int statuses = 0;
+    printer->answer = [&statuses](const frame::Frame& f) -> QList<QByteArray> {
+        if (f.command == 0x2A) return {++statuses == 1 ? QByteArray("0040") : QByteArray("0080"), "3600", "00000011", "0003"};
+        return {"0080", "0600"};
+    };
+    EXPECT_EQ(errorOf([&] { driver->CancelAll(); }), 0) << lastError.toStdString();
+    EXPECT_EQ(commandsSent(), (QList<quint8>{0x2A, 0x2A, 0x2A, 0x98}));
+}
 
 TEST_F(HasarTenderCancel, TheTicketModelsCancelWithTheTenderLetterC) {
     begin(2);
