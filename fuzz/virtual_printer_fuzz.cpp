@@ -25,11 +25,14 @@ void requireReloadable(const sim::FiscalMemory& memory) {
 
 int fuzzVirtualPrinter(sim::Brand brand, const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    // The first byte picks the model (Hasar has nine families) and whether the printer is new.
+    // The first byte picks the model (Hasar has nine families), whether the printer is new, its
+    // brand's lasting condition (a weak battery, a blocked controller) and a Z due.
     const int model = data[0] % 9 + 1;
     sim::FiscalMemory start;
     start.initialised = (data[0] & 0x80) == 0;
-    sim::VirtualPrinter printer(brand, model, start);
+    const bool condition = (data[0] & 0x40) != 0;
+    start.zDue = (data[0] & 0x20) != 0;
+    sim::VirtualPrinter printer(brand, model, start, sim::Conditions{condition, condition});
     qint64 now = kStartMs;
     for (const frame::Frame& request : fuzz_input::frames(fuzz_input::bytes(data + 1, size - 1))) {
         printer.receive(frame::encode(request), now);

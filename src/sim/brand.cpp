@@ -35,10 +35,11 @@ int paperColumnsFor(Brand brand, int model) {
     return 40;
 }
 
-std::unique_ptr<CommandSet> makeCommandSet(Brand brand, int model, FiscalMemory& memory, PaperRoll& paper) {
+std::unique_ptr<CommandSet> makeCommandSet(Brand brand, int model, FiscalMemory& memory, PaperRoll& paper,
+                                           Conditions conditions) {
     switch (brand) {
-    case Brand::Hasar: return std::make_unique<HasarCommandSet>(memory, paper, model);
-    case Brand::Epson: return std::make_unique<EpsonCommandSet>(memory, paper);
+    case Brand::Hasar: return std::make_unique<HasarCommandSet>(memory, paper, model, conditions);
+    case Brand::Epson: return std::make_unique<EpsonCommandSet>(memory, paper, conditions);
     }
     return nullptr;
 }

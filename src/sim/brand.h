@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditions.h"
 #include "fiscal_memory.h"
 #include "link_session.h"
 #include "paper_roll.h"
@@ -22,7 +23,8 @@ QStringList brandNames();
 
 LinkOptions linkOptionsFor(Brand brand);
 int paperColumnsFor(Brand brand, int model);
-std::unique_ptr<CommandSet> makeCommandSet(Brand brand, int model, FiscalMemory& memory, PaperRoll& paper);
+std::unique_ptr<CommandSet> makeCommandSet(Brand brand, int model, FiscalMemory& memory, PaperRoll& paper,
+                                           Conditions conditions = {});
 // Who a new printer of the brand is registered to: each brand its own, so two virtual
 // printers side by side are told apart.
 FiscalIdentity identityFor(Brand brand);

@@ -64,6 +64,8 @@ QList<QByteArray> EpsonCommandSet::execute(const frame::Frame& request, qint64 n
 
 quint16 EpsonCommandSet::fiscalStatus() const {
     quint16 bits = memory_.initialised ? (kCertified | kFiscalized) : 0;
+    if (batteryLow_) bits |= kBatteryLow;
+    if (memory_.zDue) bits |= kZRequired;
     if (memory_.open) {
         bits |= kRollDocumentOpen;
         if (memory_.open->kind != DocumentKind::NonFiscal) bits |= kFiscalDocumentOpen;
@@ -73,6 +75,8 @@ quint16 EpsonCommandSet::fiscalStatus() const {
 
 quint16 EpsonCommandSet::fiscalGate() const {
     if (memory_.open || !memory_.initialised) return kInvalidState;
+    // Bit 11 alone: whether a real Epson adds bit 5 is not known, and a driver must cope without.
+    if (memory_.zDue) return kZRequired;
     if (!memory_.moduleOpen || memoryFull(memory_)) return kFiscalMemoryFull | kInvalidState;
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditions.h"
 #include "fiscal_memory.h"
 #include "link_session.h"
 #include "paper_roll.h"
@@ -13,7 +14,7 @@ public:
     static constexpr int kColumns = 40;
 
     // Power-up: a document left open is cancelled, as switching a real printer off and on does.
-    EpsonCommandSet(FiscalMemory& memory, PaperRoll& paper);
+    EpsonCommandSet(FiscalMemory& memory, PaperRoll& paper, Conditions conditions = {});
 
     QList<QByteArray> execute(const frame::Frame& request, qint64 nowMs) override;
     // Cancels the open document, as a power cut does.
@@ -76,6 +77,7 @@ private:
 
     FiscalMemory& memory_;
     PaperRoll& paper_;
+    bool batteryLow_;
 };
 
 }  // namespace sim

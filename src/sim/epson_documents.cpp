@@ -36,7 +36,8 @@ QString idTypeCode(const QString& epsonType) {
 
 }  // namespace
 
-EpsonCommandSet::EpsonCommandSet(FiscalMemory& memory, PaperRoll& paper) : memory_(memory), paper_(paper) {
+EpsonCommandSet::EpsonCommandSet(FiscalMemory& memory, PaperRoll& paper, Conditions conditions)
+    : memory_(memory), paper_(paper), batteryLow_(conditions.batteryLow) {
     // Switching the printer off and on cancels a document left open.
     if (!memory_.open) return;
     const OpenDocument doc = *memory_.open;

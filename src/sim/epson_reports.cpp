@@ -36,6 +36,7 @@ EpsonCommandSet::Answer EpsonCommandSet::dailyClose(const Fields& f, qint64 nowM
     const DayTotals totals = memory_.day;
     if (!z) memory_.lastX = FiscalMemory::nextXNumber(memory_.lastX);
     const int number = z ? closeDay(memory_, time.date()).number : memory_.lastX;
+    if (z) memory_.zDue = false;
     printout::dailyReport(paper_, memory_, *kind, number, totals, time);
 
     // The day's totals are not split by letter: every fiscal document counts as B/C here.

@@ -39,6 +39,7 @@ namespace sim::epson_bit {
 constexpr quint16 kBufferEmpty = 1u << 7;
 
 // Fiscal status word.
+constexpr quint16 kBatteryLow = 1u << 2;  // a warning: every command still runs
 constexpr quint16 kUnknownCommand = 1u << 3;
 constexpr quint16 kInvalidField = 1u << 4;
 constexpr quint16 kInvalidState = 1u << 5;
@@ -47,7 +48,7 @@ constexpr quint16 kFiscalMemoryFull = 1u << 7;
 constexpr quint16 kFiscalMemoryAlmostFull = 1u << 8;
 constexpr quint16 kCertified = 1u << 9;
 constexpr quint16 kFiscalized = 1u << 10;
-constexpr quint16 kZRequired = 1u << 11;
+constexpr quint16 kZRequired = 1u << 11;  // no fiscal document opens until a Z
 constexpr quint16 kFiscalDocumentOpen = 1u << 12;
 constexpr quint16 kRollDocumentOpen = 1u << 13;
 constexpr quint16 kFiscalSummary = 1u << 15;

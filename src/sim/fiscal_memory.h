@@ -98,7 +98,8 @@ struct FiscalMemory {
     static constexpr int kMaxIdType = 6;
     static constexpr int kMaxEmbarkText = 40;
     static constexpr int kMaxReference = 20;
-    static constexpr int kMaxPayments = 5;
+    // Payments of a Hasar ticket-invoice, the most either brand takes.
+    static constexpr int kMaxPayments = 6;
 
     // X reports are numbered in four digits and wrap from 9999 back to 1, as document numbers
     // wrap after eight.
@@ -126,6 +127,9 @@ struct FiscalMemory {
     QString embark[kEmbarkLines];      // associated-document lines for the next document
     std::optional<OpenDocument> open;
     bool lastCancelled = false;  // the last document ended cancelled
+    // The last command that ran, queries aside, was a Z: the Hasar sets its clock only then.
+    bool rightAfterZ = false;
+    bool zDue = false;  // Epson: a Z must be taken before the next fiscal document
     qint64 clockOffsetMs = 0;  // printer clock minus the host clock
     std::optional<LogoBitmap> logo;
     int drawerOpenings = 0;

@@ -59,6 +59,17 @@ constexpr NumberField kNumberFields[] = {
 constexpr quint8 kMissingFrom615Family[] = {0x80, 0x81, 0x82, 0x90, 0x91, 0x93, 0x97, 0x98};
 constexpr quint8 kCancel = 0x98;
 constexpr quint8 kInitData = 0x73;
+constexpr quint8 kDailyClose = 0x39;
+constexpr quint8 kStoreLogo = 0x90;
+constexpr quint8 kResetLogo = 0x91;
+
+// Commands that only read: they leave a Z "immediately before" the date change (3.9.1 does not
+// say; the window asks the status and the day's counts before it sets the clock).
+constexpr quint8 kQueries[] = {0x2A, 0x59, 0x67, 0x37, 0x73};
+
+bool isQuery(quint8 command) {
+    return std::find(std::begin(kQueries), std::end(kQueries), command) != std::end(kQueries);
+}
 
 // Document status of the status reply: the open document's code (00 when none) and, in the
 // fourth character, 1 when the last document ended cancelled.
@@ -83,11 +94,13 @@ QByteArray documentStatus(const FiscalMemory& memory) {
 }  // namespace
 
 bool HasarCommandSet::knows(int model, quint8 command) {
+    // Only the slip printers store a logo.
+    if ((command == kStoreLogo || command == kResetLogo) && !isSlipFamily(model)) return false;
+    // The 614 and the 950 keep no initialisation data to show.
+    if (command == kInitData && (model == 1 || model == 4)) return false;
     if (model >= 1 && model <= 5)
         return std::find(std::begin(kMissingFrom615Family), std::end(kMissingFrom615Family), command) ==
-                   std::end(kMissingFrom615Family) &&
-               // The 614 keeps no initialisation data to show.
-               !(model == 1 && command == kInitData);
+               std::end(kMissingFrom615Family);
     // The 262/272 has no Cancel either.
     return !(isTicketFamily(model) && command == kCancel);
 }
@@ -139,6 +152,9 @@ QList<QByteArray> HasarCommandSet::execute(const frame::Frame& request, qint64 n
     const Answer answer = !handler ? refuse(kUnknownCommand)
                           : badField ? refuse(badField)
                                      : (this->*handler)(request.fields, nowMs);
+    // A refused command did nothing, so it leaves "immediately after a Z" as it was.
+    if (!answer.refusal && !isQuery(request.command))
+        memory_.rightAfterZ = request.command == kDailyClose && request.fields.value(0) == "Z";
     quint16 fiscal = fiscalStatus() | answer.refusal;
     if (fiscal & kSummarised) fiscal |= kErrorSummary;
     QList<QByteArray> reply{hex4(kPrinterIdle), hex4(fiscal)};
@@ -180,6 +196,7 @@ quint16 HasarCommandSet::numberRefusal(const frame::Frame& request) {
 quint16 HasarCommandSet::fiscalStatus() const {
     quint16 bits = memory_.initialised ? (kCertified | kFiscalised) : 0;
     if (memory_.zCapacity - memory_.lastZ <= kAlmostFullRecords) bits |= kMemoryAlmostFull;
+    if (blocked_) bits |= kMemoryFullOrClosed;
     if (memory_.open) {
         bits |= kDocumentOpen;
         const DocumentKindInfo& kind = info(memory_.open->kind);
@@ -192,8 +209,30 @@ quint16 HasarCommandSet::fiscalStatus() const {
 
 quint16 HasarCommandSet::fiscalGate() const {
     if (memory_.open) return kInvalidInState;
-    if (!memory_.moduleOpen || memoryFull(memory_)) return kMemoryFullOrClosed | kInvalidInState;
+    if (!memory_.moduleOpen || memoryFull(memory_) || blocked_) return kMemoryFullOrClosed | kInvalidInState;
     return 0;
+}
+
+int HasarCommandSet::parserState() const {
+    using namespace state;
+    if (blocked_) return kBlocked;
+    if (!memory_.open) return memory_.initialised ? kIdle : kNotInitialised;
+    const OpenDocument& doc = *memory_.open;
+    const DocumentKindInfo& kind = info(doc.kind);
+    if (kind.documentClass == DocumentClass::NonFiscal) return kNonFiscalOpen;
+    if (isSlipFamily(model_) && kind.documentClass == DocumentClass::Homologated) {
+        if (kind.series == Series::CreditNoteA || kind.series == Series::CreditNoteB)
+            return doc.payments > 0 ? kCreditNotePaid : kCreditNoteOpen;
+        return kHomologatedOpen;
+    }
+    if (doc.payments > 0) return doc.paid >= doc.total ? kPaidInFull : kPaidInPart;
+    return kFiscalOpen;
+}
+
+int HasarCommandSet::maxPayments(const OpenDocument& doc) const {
+    // The ticket-invoices: any document but the ticket on the slip printers and the 715/PR5.
+    const bool ticketInvoice = doc.kind != DocumentKind::Ticket && (isSlipFamily(model_) || model_ == 9);
+    return ticketInvoice ? 6 : 4;
 }
 
 void HasarCommandSet::printHead(qint64 nowMs) {
@@ -204,14 +243,8 @@ void HasarCommandSet::printHead(qint64 nowMs) {
 
 HasarCommandSet::Answer HasarCommandSet::statusRequest(const Fields&, qint64) {
     const LastNumbers& last = memory_.last;
-    // Auxiliary state in its last digit: 1 not initialised, 2 idle, 3 fiscal document,
-    // 5 non-fiscal, 6 payment made, 7 fully paid. Its first digit flags training mode with 8.
-    int state = memory_.initialised ? 2 : 1;
-    if (const auto& open = memory_.open) {
-        if (open->payments > 0) state = open->paid >= open->total ? 7 : 6;
-        else state = info(open->kind).documentClass == DocumentClass::NonFiscal ? 5 : 3;
-    }
-    const QByteArray auxiliary = hex4(static_cast<quint16>((training() ? kTrainingFlag : 0) | state));
+    // The parser state in the low digits; the first digit flags training mode with 8.
+    const QByteArray auxiliary = hex4(static_cast<quint16>((training() ? kTrainingFlag : 0) | parserState()));
     if (ticketFamily_) return Answer{0, {n8(last.b), auxiliary, n8(last.a)}};
     return Answer{0, {n8(last.b), auxiliary, n8(last.a), documentStatus(memory_), n8(last.creditNoteB),
                       n8(last.creditNoteA), n8(last.deliveryNote)}};
@@ -236,10 +269,9 @@ HasarCommandSet::Answer HasarCommandSet::historyCapacity(const Fields&, qint64) 
 HasarCommandSet::Answer HasarCommandSet::workingMemory(const Fields&, qint64) {
     const DayTotals& d = memory_.day;
     const LastNumbers& last = memory_.last;
-    // Field 4 counts every non-fiscal document, homologated or not, so that three zero counts
-    // mean exactly what the date change needs: nothing issued since the last Z.
+    // Field 4 counts the non-fiscal documents only (3.4.6); the homologated ones are not in it.
     return Answer{0,
-                  {count(d.cancelled), count(d.nonFiscal + d.homologated), count(d.fiscal), n8(last.b), n8(last.a),
+                  {count(d.cancelled), count(d.nonFiscal), count(d.fiscal), n8(last.b), n8(last.a),
                    money(d.sold), money(d.tax), "0.00", "0.00", "0.00", n8(last.creditNoteB), n8(last.creditNoteA),
                    money(d.credited), money(d.creditedTax), "0.00", "0.00", "0.00", n8(last.deliveryNote)}};
 }

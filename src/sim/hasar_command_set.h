@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditions.h"
 #include "fiscal_memory.h"
 #include "ledger.h"
 #include "link_session.h"
@@ -12,8 +13,9 @@ namespace sim {
 // The Hasar first-generation command set over the shared fiscal memory and paper roll.
 class HasarCommandSet : public CommandSet {
 public:
-    HasarCommandSet(FiscalMemory& memory, PaperRoll& paper, int model = 9)
-        : memory_(memory), paper_(paper), model_(model), ticketFamily_(isTicketFamily(model)) {}
+    HasarCommandSet(FiscalMemory& memory, PaperRoll& paper, int model = 9, Conditions conditions = {})
+        : memory_(memory), paper_(paper), model_(model), ticketFamily_(isTicketFamily(model)),
+          blocked_(conditions.blocked) {}
 
     QList<QByteArray> execute(const frame::Frame& request, qint64 nowMs) override;
     std::optional<QList<QByteArray>> bufferFull(const frame::Frame& request) override;
@@ -25,6 +27,8 @@ public:
     // The ticket printers of the window's list (614, 615, PR4, 950, 951, 262): no Cancel command,
     // and a StatusRequest of three data fields.
     static bool isTicketFamily(int model) { return model >= 1 && model <= 6; }
+    // The slip printers (PJ20, P320 and their kin): logo, and an auxiliary state of two digits.
+    static bool isSlipFamily(int model) { return model == 7 || model == 8; }
     // Whether the model knows the command: a printer answers any other as unknown.
     static bool knows(int model, quint8 command);
 
@@ -45,6 +49,11 @@ private:
     Numbering numbering() const { return training() ? Numbering::Keep : Numbering::UseUp; }
     // Refusal bits for opening a fiscal or homologated document now, or 0.
     quint16 fiscalGate() const;
+    // The parser state of the auxiliary status, in the reading of this model's family.
+    int parserState() const;
+    // How many times TotalTender may pay this document (3.5.9: four on a ticket, six on a
+    // ticket-invoice).
+    int maxPayments(const OpenDocument& doc) const;
 
     // Queries.
     Answer statusRequest(const Fields&, qint64);
@@ -96,6 +105,7 @@ private:
     PaperRoll& paper_;
     int model_;
     bool ticketFamily_;
+    bool blocked_;
     LogoUpload logoUpload_;
 };
 

@@ -11,16 +11,29 @@ using namespace hasar;
 namespace {
 
 constexpr int kMaxFiscalTextsInRow = 4;
-constexpr int kMaxPayments = 4;
 constexpr int kMaxReceiptLines = 9;
 constexpr int kMaxStoredText = 50;  // customer and reference texts kept for the next document
 constexpr int kMaxEmbarkText = 20;
 constexpr char kDelete = 0x7F;      // a field of DEL alone erases a stored line
 
+bool isCreditNote(const OpenDocument& doc) {
+    const Series series = info(doc.kind).series;
+    return series == Series::CreditNoteA || series == Series::CreditNoteB;
+}
+
+// Fiscal documents and credit notes are totalled and paid.
+bool takesPayments(const OpenDocument& doc) {
+    return info(doc.kind).documentClass == DocumentClass::Fiscal || isCreditNote(doc);
+}
+
 bool takesItems(const OpenDocument& doc) {
-    const DocumentKindInfo& kind = info(doc.kind);
-    return kind.documentClass == DocumentClass::Fiscal || kind.series == Series::CreditNoteA ||
-           kind.series == Series::CreditNoteB || doc.kind == DocumentKind::ReceiptX;
+    return takesPayments(doc) || doc.kind == DocumentKind::ReceiptX;
+}
+
+// 3.5.9: "el comprobante no podrá cerrarse hasta que el total de los montos parciales sea mayor
+// o igual al total del ticket"; with no payment at all the close pays the total itself (3.5.10).
+bool balanceDue(const OpenDocument& doc) {
+    return doc.payments > 0 && doc.paid < doc.total;
 }
 
 std::optional<DocumentKind> fiscalKind(char code) {
@@ -130,7 +143,7 @@ HasarCommandSet::Answer HasarCommandSet::lineItem(const Fields& f, qint64) {
 
 HasarCommandSet::Answer HasarCommandSet::subtotal(const Fields& f, qint64) {
     const OpenDocument* doc = memory_.open ? &*memory_.open : nullptr;
-    if (!doc || info(doc->kind).documentClass != DocumentClass::Fiscal) return refuse(kInvalidInState);
+    if (!doc || !takesPayments(*doc)) return refuse(kInvalidInState);
     // Printed on request on a ticket before its payments; a ticket-invoice never prints it.
     if (f.value(0) == "P" && doc->kind == DocumentKind::Ticket && doc->payments == 0)
         printout::subtotal(paper_, doc->total);
@@ -147,13 +160,15 @@ HasarCommandSet::Answer HasarCommandSet::totalTender(const Fields& f, qint64 now
     // The letter C cancels the open document: the one way to do it on the models without Cancel.
     if (*action == 'C') return cancel({}, nowMs);
     OpenDocument* doc = memory_.open ? &*memory_.open : nullptr;
-    if (!doc || info(doc->kind).documentClass != DocumentClass::Fiscal) return refuse(kInvalidInState);
+    // 3.5.9: refused "Si el total es cero".
+    if (!doc || !takesPayments(*doc) || doc->total.units == 0) return refuse(kInvalidInState);
     // Once the whole amount is paid the document can only be closed.
-    if (doc->payments >= kMaxPayments || (doc->payments > 0 && doc->paid >= doc->total))
-        return refuse(kInvalidInState);
+    if (doc->payments > 0 && doc->paid >= doc->total) return refuse(kInvalidInState);
     const auto paid = add(doc->paid, *amount);
     if (!paid) return refuse(kOverflow);
     if (paid->units < 0) return refuse(kInvalidField);  // a negative amount only undoes what was paid
+    // The last payment allowed must cover the balance (3.5.9).
+    if (doc->payments + 1 >= maxPayments(*doc) && *paid < doc->total) return refuse(kInvalidInState);
     doc->paid = *paid;
     // Undoing every payment leaves the document as before them: it may be cancelled again.
     doc->payments = paid->units == 0 ? 0 : doc->payments + 1;
@@ -164,6 +179,8 @@ HasarCommandSet::Answer HasarCommandSet::totalTender(const Fields& f, qint64 now
 HasarCommandSet::Answer HasarCommandSet::closeFiscal(const Fields&, qint64) {
     if (!memory_.open || info(memory_.open->kind).documentClass != DocumentClass::Fiscal)
         return refuse(kInvalidInState);
+    // 3.5.10: refused "Si el total del monto vendido es cero".
+    if (memory_.open->total.units == 0 || balanceDue(*memory_.open)) return refuse(kInvalidInState);
     const OpenDocument doc = *memory_.open;
     const quint32 number = finishDocument(memory_, numbering());
     printout::documentEnd(paper_, memory_, doc);
@@ -215,6 +232,8 @@ HasarCommandSet::Answer HasarCommandSet::closeHomologated(const Fields&, qint64)
         return refuse(kInvalidInState);
     if (memory_.open->kind == DocumentKind::ReceiptX && memory_.open->receiptLines == 0)
         return refuse(kInvalidInState);
+    // A credit note paid in part closes as a fiscal document does: once the balance is covered.
+    if (balanceDue(*memory_.open)) return refuse(kInvalidInState);
     const OpenDocument doc = *memory_.open;
     const quint32 number = finishDocument(memory_, numbering());
     printout::documentEnd(paper_, memory_, doc);

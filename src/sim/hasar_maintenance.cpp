@@ -15,8 +15,9 @@ HasarCommandSet::Answer HasarCommandSet::openDrawer(const Fields&, qint64) {
 }
 
 HasarCommandSet::Answer HasarCommandSet::cutPaper(const Fields&, qint64) {
-    // A fiscal or homologated document must stay in one piece; a non-fiscal one may be cut.
-    if (memory_.open && memory_.open->kind != DocumentKind::NonFiscal) return refuse(kInvalidInState);
+    // 3.6.5: "Este comando es rechazado si no se encuentra abierto un comprobante no-fiscal";
+    // the document stays open.
+    if (!memory_.open || memory_.open->kind != DocumentKind::NonFiscal) return refuse(kInvalidInState);
     FiscalMemory::countUp(memory_.cuts);
     printout::paperCut(paper_);
     return {};
@@ -27,8 +28,9 @@ HasarCommandSet::Answer HasarCommandSet::setDateTime(const Fields& f, qint64 now
     const auto d = date(f[0]);
     const auto t = time(f[1]);
     if (!d || !t) return refuse(kInvalidField);
-    // The day's documents carry the old date: the clock moves only on a fresh day, after a Z.
-    if (dayHasDocuments(memory_)) return refuse(kInvalidInState);
+    // 3.9.1: refused if "Inmediatamente antes no se ha realizado un cierre de jornada fiscal".
+    // A Z leaves the day empty and any document since breaks "immediately", so that is all.
+    if (!memory_.rightAfterZ) return refuse(kInvalidInState);
     memory_.clockOffsetMs = QDateTime(*d, *t, Qt::UTC).toMSecsSinceEpoch() - nowMs;
     return {};
 }

@@ -13,7 +13,7 @@ HasarCommandSet::Answer HasarCommandSet::dailyClose(const Fields& f, qint64 nowM
     if (f.isEmpty() || f[0].size() != 1) return refuse(kInvalidField);
     if (memory_.open) return refuse(kInvalidInState);
     const bool z = f[0] == "Z";
-    if (z && (!memory_.moduleOpen || memoryFull(memory_))) return refuse(kMemoryFullOrClosed | kInvalidInState);
+    if (z && (!memory_.moduleOpen || memoryFull(memory_) || blocked_)) return refuse(kMemoryFullOrClosed | kInvalidInState);
 
     const QDateTime time = printerTime(memory_, nowMs);
     const DayTotals totals = memory_.day;

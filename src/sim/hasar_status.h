@@ -26,4 +26,19 @@ constexpr quint16 kSummarised = 0x01FF;
 // Auxiliary status: the flag of training mode, in its most significant digit.
 constexpr quint16 kTrainingFlag = 0x8000;
 
+// Parser states of the auxiliary status. The 615 family has 0-9 in one digit (Appendix 4); the
+// slip family reads the low two digits as 0-24, with these beyond the 615 family's.
+namespace state {
+constexpr int kNotInitialised = 1;
+constexpr int kIdle = 2;
+constexpr int kFiscalOpen = 3;
+constexpr int kNonFiscalOpen = 5;
+constexpr int kPaidInPart = 6;
+constexpr int kPaidInFull = 7;
+constexpr int kCreditNoteOpen = 12;
+constexpr int kBlocked = 22;
+constexpr int kHomologatedOpen = 23;  // delivery note, receipt X, any other but a credit note
+constexpr int kCreditNotePaid = 24;
+}  // namespace state
+
 }  // namespace sim::hasar

@@ -223,6 +223,8 @@ QJsonObject toJson(const FiscalMemory& m) {
                                      {"issued_a", static_cast<qint64>(m.last.issuedA)},
                                      {"issued_b", static_cast<qint64>(m.last.issuedB)}}},
         {"last_cancelled", m.lastCancelled},
+        {"right_after_z", m.rightAfterZ},
+        {"z_due", m.zDue},
         {"day", totalsToJson(m.day)},
         {"customer", customer},
         {"embark", QJsonArray{m.embark[0], m.embark[1]}},
@@ -263,6 +265,9 @@ std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error) {
     m.last.issuedA = last.contains(QLatin1String("issued_a")) ? r.number(last, "issued_a") : m.last.a;
     m.last.issuedB = last.contains(QLatin1String("issued_b")) ? r.number(last, "issued_b") : m.last.b;
     m.lastCancelled = json.contains(QLatin1String("last_cancelled")) && r.boolean(json, "last_cancelled");
+    // Older files knew neither: not right after a Z, and no Z due.
+    m.rightAfterZ = json.contains(QLatin1String("right_after_z")) && r.boolean(json, "right_after_z");
+    m.zDue = json.contains(QLatin1String("z_due")) && r.boolean(json, "z_due");
     m.day = r.totals(r.object(json, "day"));
     m.customer = readCustomer(r, r.value(json, "customer"));
     const QJsonArray embark = r.value(json, "embark").toArray();

@@ -11,7 +11,7 @@ namespace sim {
 // comes out of link().takeDue().
 class VirtualPrinter {
 public:
-    VirtualPrinter(Brand brand, int model, FiscalMemory memory = {});
+    VirtualPrinter(Brand brand, int model, FiscalMemory memory = {}, Conditions conditions = {});
 
     void receive(QByteArrayView bytes, qint64 nowMs) { link_.receive(bytes, nowMs); }
     // Switched on again over a fiscal memory with a document open: as after a power cut.

@@ -209,11 +209,11 @@ TEST_F(MaintenanceEndToEnd, EpsonClockChangeAfterATicketIsRefusedAndSaysToTakeTh
 }
 
 // --- Logo ---
-// On the 715: the 615 family's manual has no logo commands.
+// On the P320: only the slip models store a logo.
 
 TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
-    start(kModel715);
-    useHasar715();
+    start(kModelP320);
+    useHasarP320();
     loadLogoQuietly(logo);
     printInvoiceA();
     expectNoMessage();
@@ -235,8 +235,8 @@ TEST_F(MaintenanceEndToEnd, HasarLogoFromAPngHeadsTheNextDocument) {
 
 TEST_F(MaintenanceEndToEnd, HasarLogoRecordWhoseReplyIsLostIsStoredOnce) {
     // The first data record is taken but its reply never comes back, so the driver sends it again.
-    start(kModel715 + QStringList{QStringLiteral("--fault"), QStringLiteral("drop-reply,cmd=90,after=1")});
-    useHasar715();
+    start(kModelP320 + QStringList{QStringLiteral("--fault"), QStringLiteral("drop-reply,cmd=90,after=1")});
+    useHasarP320();
     loadLogoQuietly(logo);
     printInvoiceA();
     expectNoMessage();
@@ -251,8 +251,8 @@ TEST_F(MaintenanceEndToEnd, HasarLogoWiderThanThePaperIsNarrowedToItsDots) {
         for (int x = 0; x < wide.width() / 2; ++x) wide.setPixel(x, y, qRgb(0, 0, 0));
     const QString path = dir.filePath(QStringLiteral("ancho.png"));
     ASSERT_TRUE(wide.save(path, "PNG"));
-    start(kModel715);
-    useHasar715();
+    start(kModelP320);
+    useHasarP320();
     loadLogo(path);
     trace.clear();
     printInvoiceA();
@@ -272,8 +272,8 @@ TEST_F(MaintenanceEndToEnd, HasarLogoWiderThanThePaperIsNarrowedToItsDots) {
 }
 
 TEST_F(MaintenanceEndToEnd, HasarLogoLoadsOverADocumentLeftOpenByCancellingItFirst) {
-    start(kModel715 + QStringList{QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=4B,times=0")});
-    useHasar715();
+    start(kModelP320 + QStringList{QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=4B,times=0")});
+    useHasarP320();
     w().txtCant->setText(QStringLiteral("1"));
     click(w().btnPruebaCuchilla);
     ASSERT_EQ(trace.lines().size(), 1);  // the cut failed, its non-fiscal document stays open
@@ -292,8 +292,8 @@ TEST_F(MaintenanceEndToEnd, HasarKeepsItsLogoWhenTheNextFileIsNoImage) {
     QFile text(notImage);
     ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("no es una imagen\n") > 0);
     text.close();
-    start(kModel715);
-    useHasar715();
+    start(kModelP320);
+    useHasarP320();
     loadLogo(logo);
     trace.clear();
 

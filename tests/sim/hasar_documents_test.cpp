@@ -95,8 +95,9 @@ TEST_P(DocumentTest, PrintsNumbersAndCountsOncePerDocument) {
     if (c.statusField) {
         EXPECT_EQ(h.send(0x2A).field(c.statusField), "00000002");
     }
-    const auto day = h.send(0x67);
-    EXPECT_EQ(day.field(3).toInt() + day.field(4).toInt() + day.field(5).toInt(), 2);
+    // The X report counts cancelled, homologated, non-fiscal and fiscal documents apart.
+    const auto x = h.send(0x39, {"X"});
+    EXPECT_EQ(x.field(4).toInt() + x.field(5).toInt() + x.field(6).toInt() + x.field(7).toInt(), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -261,10 +262,12 @@ void ticketPaid(HasarHarness& h) {
     ticketWithItem(h);
     h.send(0x44, {"", "1.00", "T", "0"});
 }
+// The fourth and last payment a ticket takes must cover what is still due.
 void ticketPaidFourTimes(HasarHarness& h) {
     openTicket(h);
     h.send(0x42, {"Item", "1.0", "10.00", "0.00", "M", "0.00000000", "0", "T"});
-    for (int i = 0; i < 4; ++i) h.send(0x44, {"", "0.01", "T", "0"});
+    for (int i = 0; i < 3; ++i) h.send(0x44, {"", "0.01", "T", "0"});
+    h.send(0x44, {"", "9.97", "T", "0"});
 }
 void fourFiscalTexts(HasarHarness& h) {
     openTicket(h);

@@ -20,8 +20,8 @@ struct HasarHarness {
     };
 
     // Model 9 (715/PR5) knows every command; the ticket models lack a few.
-    explicit HasarHarness(sim::FiscalMemory memory = {}, int model = 9)
-        : printer(sim::Brand::Hasar, model, std::move(memory)) {}
+    explicit HasarHarness(sim::FiscalMemory memory = {}, int model = 9, sim::Conditions conditions = {})
+        : printer(sim::Brand::Hasar, model, std::move(memory), conditions) {}
 
     // Sends one command with a new SEQ and collects everything due within `waitMs`.
     Reply send(quint8 command, QList<QByteArray> fields = {}, qint64 waitMs = 0);

@@ -13,6 +13,9 @@
 
 namespace {
 
+// Only the slip models store a logo.
+constexpr int kSlipModel = 8;
+
 using named_case::PrintTo;
 
 using Records = QList<QList<QByteArray>>;
@@ -52,7 +55,7 @@ void load(HasarHarness& h, const Records& records, bool* allAccepted = nullptr) 
 }
 
 TEST(Logo, TheBmpFileIsDecodedAndPrintedAtTheHeadOfDocuments) {
-    HasarHarness h;
+    HasarHarness h({}, kSlipModel);
     bool accepted = false;
     ASSERT_EQ(kFrameLogo.first()[1].left(4), "424D");
     load(h, kFrameLogo, &accepted);
@@ -73,7 +76,7 @@ TEST(Logo, AWideLogoSpansManyRecords) {
     const QStringList rows{QString(QStringLiteral("# ")).repeated(288), QString(QStringLiteral(" #")).repeated(288)};
     const Records records = recordsOf(monochromeBmp(rows));
     ASSERT_GT(records.size(), 3);
-    HasarHarness h;
+    HasarHarness h({}, kSlipModel);
     bool accepted = false;
     load(h, records, &accepted);
     ASSERT_TRUE(accepted);
@@ -104,7 +107,7 @@ struct MalformedCase {
 class MalformedLogo : public ::testing::TestWithParam<MalformedCase> {};
 
 TEST_P(MalformedLogo, IsRefusedAndThePreviousLogoStays) {
-    HasarHarness h;
+    HasarHarness h({}, kSlipModel);
     load(h, kFrameLogo);
     const auto previous = h.memory().logo;
     bool accepted = true;
@@ -132,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Logo, ResetDiscardsAPartialUpload) {
-    HasarHarness h;
+    HasarHarness h({}, kSlipModel);
     h.send(0x90, kFrameLogo[0]);
     h.send(0x91);
     EXPECT_TRUE(h.send(0x90, {"C", kFrameLogo[1][1]}).refused(sim::hasar::kInvalidField));

@@ -35,6 +35,18 @@ TEST(Options, EveryOptionIsRead) {
     EXPECT_EQ(o->zCapacity, 30);
 }
 
+TEST(Options, ConditionsAreReadForThePrintersThatHaveThem) {
+    QString error;
+    const auto epson = parseOptions({"--brand", "epson", "--battery-low", "--z-due"}, &error);
+    ASSERT_TRUE(epson) << error.toStdString();
+    EXPECT_TRUE(epson->batteryLow);
+    EXPECT_TRUE(epson->zDue);
+    // The option may come before the model it needs.
+    const auto slip = parseOptions({"--blocked", "--model", "7"}, &error);
+    ASSERT_TRUE(slip) << error.toStdString();
+    EXPECT_TRUE(slip->blocked);
+}
+
 struct BadCase {
     const char* name;
     QStringList arguments;
@@ -56,7 +68,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"EmptyPath", {"--paper", ""}}, BadCase{"BadFault", {"--fault", "busy,seconds=-1"}},
                       BadCase{"ResendTooOften", {"--resend-ms", "0"}}, BadCase{"ZCapacityZero", {"--z-capacity", "0"}},
                       BadCase{"FullBufferOnEpson", {"--brand", "epson", "--fault", "buffer-full"}},
-                      BadCase{"ResendOnEpson", {"--brand", "epson", "--resend-ms", "500"}}),
+                      BadCase{"ResendOnEpson", {"--brand", "epson", "--resend-ms", "500"}},
+                      BadCase{"BatteryLowOnHasar", {"--brand", "hasar", "--battery-low"}},
+                      BadCase{"ZDueOnHasar", {"--z-due"}},
+                      BadCase{"BlockedOnEpson", {"--brand", "epson", "--model", "8", "--blocked"}},
+                      BadCase{"BlockedOnATicketHasar", {"--model", "9", "--blocked"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -51,7 +51,7 @@ TEST(PowerCut, AHasarMarksTheCancelInItsDocumentStatusAndClosesTheRestoredDocume
     h.printer.link().setFaults(planOf("power-cut,cmd=45,seconds=1"));
     h.send(0x62, {"Cliente de Prueba", "99999999995", "I", "C", "Direccion"});
     h.send(0x40, {"A", "T"});
-    h.send(0x42, {"Item", "1.0", "1.00", "21.00", "M", "0.0", "0", "T"});
+    ASSERT_TRUE(h.send(0x42, {"Item", "1.0", "1.00", "21.00", "M", "0.00000000", "0", "T"}).accepted());
     h.send(0x44, {"Efectivo", "1.00", "T", "0"});
     h.newPaper();
 

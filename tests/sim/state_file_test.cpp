@@ -22,7 +22,7 @@ using named_case::PrintTo;
 
 // A memory that has seen a bit of everything, with a document left open.
 sim::FiscalMemory usedMemory() {
-    HasarHarness h;
+    HasarHarness h({}, 8);  // a slip model, which stores a logo
     h.send(0x91);
     h.send(0x90, {"I", "00080001"});
     h.send(0x90, {"F", "81"});

@@ -36,6 +36,7 @@ std::optional<sim::FiscalMemory> startingMemory(const Options& o, QString* error
     }
     if (o.notInitialised) memory.initialised = false;
     if (o.moduleClosed) memory.moduleOpen = false;
+    if (o.zDue) memory.zDue = true;
     if (o.zCapacity) {
         if (*o.zCapacity < memory.lastZ) {
             *error = QStringLiteral("--z-capacity %1 es menor que los %2 cierres Z ya guardados").arg(*o.zCapacity).arg(memory.lastZ);
@@ -62,7 +63,8 @@ int main(int argc, char* argv[]) {
     if (!options->state.isEmpty() && !(stateLock = StateLock::claim(options->state, &error))) return fail(error);
     auto memory = startingMemory(*options, &error);
     if (!memory) return fail(error);
-    sim::VirtualPrinter printer(options->brand, options->model, std::move(*memory));
+    sim::VirtualPrinter printer(options->brand, options->model, std::move(*memory),
+                               {options->batteryLow, options->blocked});
     printer.powerReturned(QDateTime::currentMSecsSinceEpoch());
     sim::FaultPlan faults;
     for (const sim::Fault& f : options->faults) faults.add(f);

@@ -10,6 +10,18 @@ std::optional<int> number(const QString& text, int min, int max) {
     return ok && n >= min && n <= max ? std::optional<int>(n) : std::nullopt;
 }
 
+// Why the printer chosen cannot be in a condition asked for, or nothing.
+QString conditionRefusal(const Options& o) {
+    const bool hasar = o.brand == sim::Brand::Hasar;
+    if (hasar && o.batteryLow)
+        return QStringLiteral("--battery-low es sólo del Epson: en el Hasar el bit 2 del estado fiscal vale siempre 0");
+    if (hasar && o.zDue)
+        return QStringLiteral("--z-due es sólo del Epson: el manual del Hasar no pide un cierre Z antes de vender");
+    if (o.blocked && !(hasar && (o.model == 7 || o.model == 8)))
+        return QStringLiteral("--blocked es sólo del Hasar de hoja (--brand hasar --model 7 u 8)");
+    return {};
+}
+
 }  // namespace
 
 std::optional<Options> parseOptions(const QStringList& arguments, QString* error) {
@@ -29,6 +41,12 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString* error
             o.notInitialised = true;
         } else if (a == QLatin1String("--module-closed")) {
             o.moduleClosed = true;
+        } else if (a == QLatin1String("--battery-low")) {
+            o.batteryLow = true;
+        } else if (a == QLatin1String("--z-due")) {
+            o.zDue = true;
+        } else if (a == QLatin1String("--blocked")) {
+            o.blocked = true;
         } else if (a == QLatin1String("--brand")) {
             const auto v = value();
             if (!v) return std::nullopt;
@@ -102,6 +120,10 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString* error
             return std::nullopt;
         }
     }
+    if (const QString refusal = conditionRefusal(o); !refusal.isEmpty()) {
+        *error = refusal;
+        return std::nullopt;
+    }
     return o;
 }
 
@@ -131,6 +153,15 @@ QString helpText() {
                "                       a los datos de inicialización sólo con el estado\n"
                "  --module-closed      módulo fiscal cerrado: rechaza documentos fiscales y Z y\n"
                "                       responde a la capacidad de la memoria sólo con el estado\n"
+               "  --battery-low        Epson: batería baja; cada respuesta lleva el bit 2 del estado\n"
+               "                       fiscal y todo comando se ejecuta igual\n"
+               "  --z-due              Epson: hace falta un cierre Z; cada respuesta lleva el bit 11\n"
+               "                       del estado fiscal y no abre tiques ni tiques-factura (sólo con\n"
+               "                       el bit 11) hasta que se saque una Z; se guarda en el estado\n"
+               "  --blocked            Hasar de hoja (modelos 7 y 8) bloqueado: cada respuesta lleva\n"
+               "                       el bit 7 del estado fiscal y el estado auxiliar 22; rechaza\n"
+               "                       documentos fiscales y homologados y la Z; consultas, X y\n"
+               "                       documentos no fiscales andan\n"
                "  --resend-ms MS       Hasar: reenvía cada MS milisegundos la respuesta que el\n"
                "                       cliente no contestó con ACK ni NAK, y mientras tanto no\n"
                "                       acepta otro comando, como un Hasar real (por defecto 500)\n"

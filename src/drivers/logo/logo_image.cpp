@@ -17,7 +17,6 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = 1024 * 1024;
 constexpr int kMaxSourceSide = 2000;
-constexpr int kMaxDotsWide = 576;
 constexpr qsizetype kFileBytesPerRecord = 64;
 // 72 dots per inch, written in the header only for programs that show the file.
 constexpr quint32 kDotsPerMetre = 2835;
@@ -74,9 +73,9 @@ QImage decodeBounded(const QString& path, QByteArray data) {
 }
 
 QImage fitToPaper(const QImage& image) {
-    if (image.width() <= kMaxDotsWide) return image;
-    const int height = std::max(1, qRound(double(image.height()) * kMaxDotsWide / image.width()));
-    return image.scaled(kMaxDotsWide, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.width() <= logo_limits::kMaxWidth) return image;
+    const int height = std::max(1, qRound(double(image.height()) * logo_limits::kMaxWidth / image.width()));
+    return image.scaled(logo_limits::kMaxWidth, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 bool isBlack(QRgb pixel) {
@@ -155,6 +154,23 @@ QByteArray bmpFile(const LogoImage& image) {
         out.append(row);
     }
     return out;
+}
+
+void checkFitsPrinter(const LogoImage& image, const QByteArray& file) {
+    namespace limits = logo_limits;
+    if (image.width < 1 || image.height < 1 || image.bits.size() != qsizetype{(image.width + 7) / 8} * image.height)
+        fail(QStringLiteral("El logo no tiene puntos que imprimir"));
+    if (image.width > limits::kMaxWidth)
+        fail(QStringLiteral("El logo mide %1 puntos de ancho; el impresor acepta hasta %2").arg(image.width).arg(limits::kMaxWidth));
+    if (image.height > limits::kMaxHeight)
+        fail(QStringLiteral("El logo mide %1 puntos de alto; el impresor acepta hasta %2").arg(image.height).arg(limits::kMaxHeight));
+    if (file.size() > limits::kMaxFileBytes)
+        fail(QStringLiteral("El archivo del logo ocupa %1 bytes; el impresor acepta hasta %2").arg(file.size()).arg(limits::kMaxFileBytes));
+    // Bits per pixel sit at byte 28 of a BMP file.
+    constexpr qsizetype kBitsPerPixelAt = 28;
+    if (file.size() < kBitsPerPixelAt + 2 || !file.startsWith("BM") ||
+        qFromLittleEndian<quint16>(file.constData() + kBitsPerPixelAt) != 1)
+        fail(QStringLiteral("El archivo del logo no es un BMP de 1 bit por punto, el único que el impresor acepta"));
 }
 
 QList<QByteArray> logoRecords(const QByteArray& file) {

@@ -12,6 +12,16 @@ struct LogoImage {
     QByteArray bits;
 };
 
+// The largest logo the printer stores. The virtual printer writes the same numbers again
+// (sim::LogoBitmap, sim::LogoUpload) because it keeps its own reading of the protocol; a test
+// builds a logo at each limit and one dot over and checks both sides agree.
+namespace logo_limits {
+constexpr int kMaxWidth = 576;    // dots across the paper
+constexpr int kMaxHeight = 2000;  // dot rows
+// The widest, tallest logo as a BMP file, with room for a larger header.
+constexpr qsizetype kMaxFileBytes = 1024 + kMaxWidth / 8 * kMaxHeight;
+}  // namespace logo_limits
+
 // Reads and checks an image file a user picked and reduces it to printer dots. Throws
 // DriverError, naming the file, when it is missing, unreadable, not an image or too large.
 LogoImage readLogoImage(const QString& path);
@@ -19,6 +29,10 @@ LogoImage readLogoImage(const QString& path);
 // The image as a monochrome BMP file (1 bit per dot, black first in the palette), the form the
 // printer stores its logo in.
 QByteArray bmpFile(const LogoImage& image);
+
+// Checks a finished logo and its BMP file against what the printer stores: width, height, file
+// size and 1 bit per dot. Throws DriverError naming the limit passed, before anything is sent.
+void checkFitsPrinter(const LogoImage& image, const QByteArray& file);
 
 // The StoreLogoData payloads for a file, in the order they are sent: 64 bytes of it per record
 // as 128 upper-case hex characters after a marker, "I" on the first, "C" on the middle ones and
