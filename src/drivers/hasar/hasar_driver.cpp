@@ -251,10 +251,21 @@ void HasarDriver::OpenDrawer() { command(kOpenDrawer); }
 void HasarDriver::CutPaper() { command(kCutPaper); }
 
 void HasarDriver::LoadLogo(const QString& path) {
-    // Every check on the file happens here, before the printer's logo is touched.
-    const QList<QByteArray> records = logoRecords(bmpFile(readLogoImage(path)));
+    // Every check happens here, before the printer's logo is touched: the file, the logo it
+    // makes against what the printer stores, and whether the family stores a logo at all.
+    const LogoImage image = readLogoImage(path);
+    const QByteArray file = bmpFile(image);
+    checkFitsPrinter(image, file);
+    if (!hasar_choice::slipFamily(model_)) throw modelLacks(model_, kResetLogoData);
+    const QList<QByteArray> records = logoRecords(file);
     command(kResetLogoData);
-    for (const QByteArray& record : records) command(kStoreLogoData, {record.left(1), record.mid(1)});
+    try {
+        for (const QByteArray& record : records) command(kStoreLogoData, {record.left(1), record.mid(1)});
+    } catch (const DriverError& error) {
+        throw DriverError(error.number(), error.description() +
+                                              QStringLiteral(". El logo anterior ya se había borrado: el impresor queda "
+                                                             "sin logo hasta que se cargue uno completo"));
+    }
 }
 
 void HasarDriver::QueryInitData() { query(kGetInitData); }
