@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "FACTURA A Nro 0001-00000002 fin 3 items"},
         // Credit note B, delivery note and receipt are invoices A on the general sequence.
         KindCase{"CreditNoteBOn715", "2", k715, &FrmOrbelo::btnNCB, "1", "2", "FACTURA A Nro 0001-00000001 fin 2 items"},
-        KindCase{"DeliveryNoteOn615", "2", k615, &FrmOrbelo::btnRemito, "1", "0", "FACTURA A Nro 0001-00000001 fin 0 items"},
+        KindCase{"DeliveryNoteOn615", "2", k615, &FrmOrbelo::btnRemito, "1", "1", "FACTURA A Nro 0001-00000001 fin 1 items"},
         KindCase{"InvoiceBOnPj20", "7", kPj20, &FrmOrbelo::btnFacB, "2", "1",
                  "FACTURA B Nro 0001-00000001 fin 1 items\n"
                  "FACTURA B Nro 0001-00000002 fin 1 items"},
@@ -50,5 +50,16 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"CreditNoteBOnP320", "8", kP320, &FrmOrbelo::btnNCB, "1", "3", "NOTA DE CREDITO B Nro 0001-00000001 fin 3 items"},
         KindCase{"DeliveryNoteOnP320", "8", kP320, &FrmOrbelo::btnRemito, "1", "2", "REMITO Nro 0001-00000001 fin 2 items"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// With no items the general sequence closes an invoice of zero total, which a Hasar refuses
+// (3.5.10): the window shows the refusal and the invoice stays open for the next press to cancel.
+TEST_F(DocumentsEndToEnd, HasarRefusesToCloseAnInvoiceOfZeroTotal) {
+    startHasar(QStringLiteral("2"), QLatin1String(k615));
+    print(w().btnRemito, QStringLiteral("1"), QStringLiteral("0"));
+    EXPECT_EQ(trace.lines(), QStringList{QStringLiteral("Msg(16,\"El sistema detectó el error Nº 8013 ''El impresor "
+                                                        "rechazó el comando 0x45: comando no válido en el estado fiscal "
+                                                        "actual''\")")});
+    EXPECT_EQ(outline(printedDocuments(hasarPrinter->paper())), "FACTURA A Nro 0001-00000001 abierto 0 items");
+}
 
 }  // namespace

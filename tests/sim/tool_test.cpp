@@ -116,7 +116,7 @@ TEST_F(ToolTest, AnswersFramesPrintsAndKeepsItsStateAcrossRuns) {
     EXPECT_EQ(reply->fields.mid(0, 2), (QList<QByteArray>{"0080", "0600"}));
 
     exchange(0x21, 0x40, {"T", "T"});
-    exchange(0x22, 0x42, {"Item de Prueba ", "1.0", "0.01", "0.0", "M", "0.0", "0", "T"});
+    exchange(0x22, 0x42, {"Item de Prueba ", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"});
     const auto closed = replyIn(exchange(0x23, 0x45));
     ASSERT_TRUE(closed);
     EXPECT_EQ(closed->fields.value(2), "00000001");
