@@ -23,7 +23,7 @@ protected:
 
 TEST_F(HasarLogo, ResetsTheLogoThenStoresEachRecordAsLetterAndData) {
     const QString path = writeImage(300, 20);
-    begin();
+    begin(8);
     driver->LoadLogo(path);
     const QList<QByteArray> records = logoRecords(bmpFile(readLogoImage(path)));
     ASSERT_GE(records.size(), 3);
@@ -41,7 +41,7 @@ TEST_F(HasarLogo, ResetsTheLogoThenStoresEachRecordAsLetterAndData) {
 }
 
 TEST_F(HasarLogo, AFileThatCannotBeReadSendsNothing) {
-    begin();
+    begin(8);
     EXPECT_NE(errorOf([&] { driver->LoadLogo(dir.filePath(QStringLiteral("falta.bmp"))); }), 0);
     QFile notAnImage(dir.filePath(QStringLiteral("texto.bmp")));
     ASSERT_TRUE(notAnImage.open(QIODevice::WriteOnly));
@@ -53,13 +53,25 @@ TEST_F(HasarLogo, AFileThatCannotBeReadSendsNothing) {
 
 TEST_F(HasarLogo, ARefusedRecordStopsTheLoad) {
     const QString path = writeImage(64, 4);
-    begin();
+    begin(8);
     printer->answer = [](const frame::Frame& f) -> QList<QByteArray> {
         if (f.command == 0x90) return {"0080", "0610"};
         return {"0080", "0600"};
     };
     EXPECT_EQ(errorOf([&] { driver->LoadLogo(path); }), error_number::kPrinterRefused);
     EXPECT_EQ(commandsSent(), (QList<quint8>{0x91, 0x90}));
+    EXPECT_TRUE(lastError.endsWith(QStringLiteral("El logo anterior ya se había borrado: el impresor queda sin logo "
+                                                  "hasta que se cargue uno completo")))
+        << lastError.toStdString();
+}
+
+// The ticket families store no logo: the old one is not erased for nothing.
+TEST_F(HasarLogo, AModelWithoutALogoIsToldBeforeAnythingIsSent) {
+    const QString path = writeImage(64, 4);
+    begin(9);
+    EXPECT_EQ(errorOf([&] { driver->LoadLogo(path); }), error_number::kCommandNotInModel);
+    EXPECT_EQ(lastError, QStringLiteral("El modelo Hasar 715/PR5 no tiene el comando BORRAR LOGO (0x91)"));
+    EXPECT_TRUE(printer->written.isEmpty());
 }
 
 }  // namespace
