@@ -2,6 +2,7 @@
 
 #include "epson_fields.h"
 #include "hasar_fields.h"
+#include "hasar_text.h"
 #include "ledger.h"
 
 #include "epson_words.h"
@@ -107,7 +108,7 @@ EpsonCommandSet::Answer EpsonCommandSet::statusRequest(const Fields& f, qint64) 
         // The day's first-document time and the audit data are not kept: they answer as zeros.
         return Answer{0,
                       {counterField(last.issuedB, 8), "000000", "000000", counterField(memory_.lastZ, 5),
-                       counterField(0, 8), counterField(0, 8), id.registration.toLatin1(), ""}};
+                       counterField(0, 8), counterField(0, 8), hasar::encodeText(id.registration), ""}};
     case 'A':
         return Answer{0,
                       {counterField(memory_.lastZ, 5), counterField(last.issuedB, 8), counterField(last.b, 8),
@@ -118,7 +119,7 @@ EpsonCommandSet::Answer EpsonCommandSet::statusRequest(const Fields& f, qint64) 
         if (!memory_.initialised) return refuse(kInvalidState);
         return Answer{0,
                       {id.cuit.toLatin1(), counterField(id.pointOfSale, 4), id.ivaResponsibility.toLatin1(),
-                       kStandardRate, kMaxTicketInvoice, id.businessName.toLatin1()}};
+                       kStandardRate, kMaxTicketInvoice, hasar::encodeText(id.businessName)}};
     }
 }
 

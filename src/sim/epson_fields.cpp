@@ -1,5 +1,7 @@
 #include "epson_fields.h"
 
+#include "hasar_text.h"
+
 namespace sim::epson {
 
 namespace {
@@ -10,7 +12,8 @@ constexpr char kDelete = 0x7F;
 
 QString text(const QList<QByteArray>& fields, int n) {
     if (n < 1 || n > fields.size() || fields[n - 1] == QByteArray(1, kDelete)) return {};
-    return QString::fromLatin1(fields[n - 1]);
+    // Its texts are in the PC character set, as the business name it answers with.
+    return hasar::decodeText(fields[n - 1]);
 }
 
 std::optional<Amount> impliedAmount(QByteArrayView field, int decimals, int maxDigits) {
