@@ -80,6 +80,7 @@ int main(int argc, char* argv[]) {
             continue;
         }
         for (qsizetype i = 1; i < faults.size(); ++i) {
+            if (!faults[i].applies(op)) continue;
             const CellResult r = runCell(printer, op, faults[i], clean.facts.expected);
             if (!r.setupError.isEmpty()) {
                 err << r.setupError << Qt::endl;

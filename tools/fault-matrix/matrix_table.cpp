@@ -27,6 +27,10 @@ MatrixOperation document(const QString& brand, int model, const QString& entry, 
     return {brand, model, entry, shortName + QLatin1Char(' ') + code, Kind::TestDocument, code, closing, middle};
 }
 
+bool onEpson(const MatrixOperation& op) { return op.brand == QLatin1String("epson"); }
+bool onHasar(const MatrixOperation& op) { return op.brand == QLatin1String("hasar"); }
+bool onSlipHasar(const MatrixOperation& op) { return onHasar(op) && (op.model == 7 || op.model == 8); }
+
 }  // namespace
 
 QList<MatrixOperation> reducedOperations() {
@@ -120,5 +124,21 @@ QList<MatrixFault> allFaults() {
         {QStringLiteral("modo entrenamiento, respuesta perdida en cada envío"),
          [](quint8 c, int n, quint8) { return onClosing(QStringLiteral("drop-reply"), c, n, QStringLiteral("times=3")); },
          false, 0, false, {QStringLiteral("--not-initialised")}},
+        // Lasting conditions: the command runs and nothing fails but what the condition blocks.
+        {QStringLiteral("batería baja"), [](quint8, int, quint8) { return QStringList{}; }, false, 0, false,
+         {QStringLiteral("--battery-low")}, onEpson},
+        {QStringLiteral("batería baja, respuesta perdida en cada envío"),
+         [](quint8 c, int n, quint8) { return onClosing(QStringLiteral("drop-reply"), c, n, QStringLiteral("times=3")); },
+         false, 0, false, {QStringLiteral("--battery-low")}, onEpson},
+        {QStringLiteral("cierre Z pendiente"), [](quint8, int, quint8) { return QStringList{}; }, false, 0, false,
+         {QStringLiteral("--z-due")}, onEpson},
+        {QStringLiteral("impresor bloqueado (estado 22)"), [](quint8, int, quint8) { return QStringList{}; }, false, 0,
+         false, {QStringLiteral("--blocked")}, onSlipHasar},
+        // The cancel before the operation meets a full print buffer on its first status request.
+        {QStringLiteral("búfer lleno al cancelar"),
+         [](quint8, int, quint8) {
+             return QStringList{QStringLiteral("--fault"), QStringLiteral("buffer-full,cmd=2A,after=1,times=2")};
+         },
+         false, 0, false, {}, onHasar},
     };
 }

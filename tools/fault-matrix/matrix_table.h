@@ -35,6 +35,10 @@ struct MatrixFault {
     bool restartMidDocument = false;
     // Options for the virtual printer itself ("--not-initialised").
     QStringList printerOptions = {};
+    // The operations it applies to (a condition only some printers can be in); all when empty.
+    bool (*appliesTo)(const MatrixOperation& operation) = nullptr;
+
+    bool applies(const MatrixOperation& operation) const { return !appliesTo || appliesTo(operation); }
 };
 
 // How long the matrix's faults last, on the short link limits: busy under the command limit,
