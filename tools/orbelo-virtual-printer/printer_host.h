@@ -22,7 +22,9 @@ public:
         StateLock* state = nullptr;  // none: the fiscal memory is not kept
     };
 
-    PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, Files files);
+    // The printer listens at `baud` (9600 when 0) and, when `paced`, sends at its pace; bytes the
+    // client sends or reads at another speed are garbage to either side, as on a real line.
+    PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, bool paced, Files files);
 
     bool start(QString* error);
     // Saves the state now; false (with the reason on stderr) when it could not.
@@ -38,9 +40,13 @@ private:
     void writePending();
     void keepPaper();
     void schedule();
+    // Whether the client's side of the line is set to the printer's speed.
+    bool sameSpeed() const;
 
     sim::VirtualPrinter& printer_;
     PseudoTerminal& pty_;
+    int speed_;
+    bool paced_;
     LinePacer pacer_;
     Files files_;
     QFile paperFile_;
