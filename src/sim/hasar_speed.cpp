@@ -2,7 +2,8 @@
 
 #include "hasar_status.h"
 
-#include <drivers/link/line_speeds.h>
+#include <algorithm>
+#include <array>
 
 namespace sim {
 
@@ -10,15 +11,15 @@ namespace {
 
 constexpr quint8 kSetComSpeed = 0xA0;
 constexpr quint8 kStatusRequest = 0x2A;
-// SetComSpeed takes 2400 to 115200 baud.
-constexpr int kSlowest = 2400;
+// SetComSpeed takes 2400 to 115200 baud: the usual line speeds in that range.
+constexpr std::array<int, 7> kSpeeds{2400, 4800, 9600, 19200, 38400, 57600, 115200};
 
 std::optional<int> speedOf(const QList<QByteArray>& fields) {
     if (fields.size() != 1 || fields[0].isEmpty() || fields[0].size() > 6) return std::nullopt;
     for (const char c : fields[0])
         if (c < '0' || c > '9') return std::nullopt;
     const int baud = fields[0].toInt();
-    return baud >= kSlowest && isLineSpeed(baud) ? std::optional<int>(baud) : std::nullopt;
+    return std::find(kSpeeds.begin(), kSpeeds.end(), baud) != kSpeeds.end() ? std::optional<int>(baud) : std::nullopt;
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ QString helpText() {
                "  --baud N             escucha a N baudios y envía los bytes a ese ritmo (10 bits\n"
                "                       por byte); lo que el cliente envía o lee a otra velocidad\n"
                "                       llega como basura, como en una línea real. Sin esta opción\n"
-               "                       escucha a 9600 y no demora nada. El Hasar pasa a la\n"
+               "                       oye a cualquier velocidad y no demora nada. El Hasar pasa a la\n"
                "                       velocidad que pide el comando 0xA0 cuando el cliente\n"
                "                       contesta su respuesta con ACK\n"
                "  --fault FALLA        inyecta una falla (se puede repetir); ver Fallas\n"

@@ -16,7 +16,7 @@ struct Options {
     QString state;
     bool notInitialised = false;
     bool moduleClosed = false;
-    int baud = 0;  // the speed it listens at and paces to; 0: 9600, bytes as fast as the pty takes them
+    int baud = 0;  // the speed it listens at and paces to; 0: any speed, bytes as fast as the pty takes them
     std::optional<int> resendMs;   // Hasar: how often an unanswered reply goes again
     std::optional<int> zCapacity;  // daily closes the fiscal memory holds
     QList<sim::Fault> faults;

@@ -16,7 +16,6 @@ qint64 now() {
 constexpr int kSaveDelayMs = 500;  // state is saved shortly after the last command, not per byte
 // Replies for a client that never reads are dropped past this, as on a line nobody listens to.
 constexpr qsizetype kMaxUnsentBytes = 64 * 1024;
-constexpr int kFactorySpeed = 9600;
 
 speed_t lineConstant(int baud) {
     switch (baud) {
@@ -44,9 +43,9 @@ QByteArray garbled(QByteArray bytes) {
 PrinterHost::PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, bool paced, Files files)
     : printer_(printer),
       pty_(pty),
-      speed_(baud > 0 ? baud : kFactorySpeed),
+      speed_(baud > 0 ? std::optional<int>(baud) : std::nullopt),
       paced_(paced),
-      pacer_(paced ? speed_ : 0),
+      pacer_(paced ? baud : 0),
       files_(std::move(files)) {
     dueTimer_.setSingleShot(true);
     dueTimer_.setTimerType(Qt::PreciseTimer);
@@ -88,8 +87,8 @@ void PrinterHost::readLine() {
     printer_.receive(sameSpeed() ? bytes : garbled(bytes), now());
     if (const std::optional<int> speed = printer_.takeNewSpeed()) {
         speed_ = *speed;
-        if (paced_) pacer_.setBaud(speed_);
-        QTextStream(stderr) << "orbelo-virtual-printer: ahora a " << speed_ << " baudios" << Qt::endl;
+        if (paced_) pacer_.setBaud(*speed);
+        QTextStream(stderr) << "orbelo-virtual-printer: ahora a " << *speed << " baudios" << Qt::endl;
     }
     keepPaper();
     saveTimer_.start();
@@ -132,10 +131,11 @@ void PrinterHost::writePending() {
 }
 
 bool PrinterHost::sameSpeed() const {
+    if (!speed_) return true;
     termios line{};
     // The master reports the settings the client gave the slave; unreadable, the line is taken as set.
     if (tcgetattr(pty_.master(), &line) != 0) return true;
-    return cfgetospeed(&line) == lineConstant(speed_);
+    return cfgetospeed(&line) == lineConstant(*speed_);
 }
 
 void PrinterHost::keepPaper() {

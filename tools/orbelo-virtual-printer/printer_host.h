@@ -11,6 +11,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 // Runs one virtual printer on a pseudo-terminal: reads what the client sends, writes what the
 // printer answers when it is due, appends the paper to a file and keeps the state file current.
@@ -22,8 +23,9 @@ public:
         StateLock* state = nullptr;  // none: the fiscal memory is not kept
     };
 
-    // The printer listens at `baud` (9600 when 0) and, when `paced`, sends at its pace; bytes the
-    // client sends or reads at another speed are garbage to either side, as on a real line.
+    // The printer listens at `baud` (at any speed when 0, until a SetComSpeed sets one) and, when
+    // `paced`, sends at its pace; bytes the client sends or reads at another speed are garbage to
+    // either side, as on a real line.
     PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, bool paced, Files files);
 
     bool start(QString* error);
@@ -45,7 +47,7 @@ private:
 
     sim::VirtualPrinter& printer_;
     PseudoTerminal& pty_;
-    int speed_;
+    std::optional<int> speed_;
     bool paced_;
     LinePacer pacer_;
     Files files_;
