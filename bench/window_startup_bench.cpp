@@ -17,6 +17,7 @@ namespace {
 class SilentPrompts : public Prompts {
 public:
     void message(int, const QString&) override {}
+    bool ask(const QString&) override { return false; }
     QString openFile() override { return {}; }
 };
 

@@ -5,6 +5,8 @@
 #include <sim/state_file.h>
 #include <sim/virtual_printer.h>
 
+#include <drivers/link/line_speeds.h>
+
 #include <QTextStream>
 #include <cstdlib>
 
@@ -40,6 +42,8 @@ int fuzzVirtualPrinter(sim::Brand brand, const uint8_t* data, size_t size) {
         printer.link().takeDue(now);
         // Acknowledged as a driver does: a Hasar takes no other frame until then.
         printer.receive(QByteArray(1, frame::ACK), now);
+        // A SetComSpeed the ACK completed: the speed asked for must be one the line can take.
+        if (const std::optional<int> speed = printer.takeNewSpeed(); speed && !isLineSpeed(*speed)) std::abort();
         requireReloadable(printer.memory());
     }
     return 0;

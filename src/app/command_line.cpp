@@ -45,12 +45,17 @@ QString helpText(const QCommandLineParser& parser) {
     return QStringLiteral("Uso: orbelo [opciones]") + text.mid(text.indexOf(QLatin1Char('\n')));
 }
 
-// --asignar (each value checked before any is stored) and --puertos, in that order.
-CommandLine portCommands(const QStringList& assignments, bool listPorts) {
+// --asignar and --velocidad (each value checked before any is stored), then --puertos.
+CommandLine portCommands(const QStringList& assignments, const QStringList& speedValues, bool listPorts) {
     QList<PortAssignment> read;
     for (const QString& value : assignments) {
         read << readPortAssignment(value);
         if (!read.last().problem.isEmpty()) return {CommandLine::Action::Refuse, read.last().problem};
+    }
+    QList<SpeedAssignment> speeds;
+    for (const QString& value : speedValues) {
+        speeds << readSpeedAssignment(value);
+        if (!speeds.last().problem.isEmpty()) return {CommandLine::Action::Refuse, speeds.last().problem};
     }
     CommandLine printed{CommandLine::Action::Print, {}};
     for (const PortAssignment& assignment : read) {
@@ -58,6 +63,11 @@ CommandLine portCommands(const QStringList& assignments, bool listPorts) {
         if (!result.stored) return {CommandLine::Action::Refuse, result.text};
         printed.message += result.text;
         if (!result.warning.isEmpty()) printed.warnings += result.warning + QLatin1Char('\n');
+    }
+    for (const SpeedAssignment& speed : speeds) {
+        const AssignmentResult result = applySpeedAssignment(speed);
+        if (!result.stored) return {CommandLine::Action::Refuse, result.text};
+        printed.message += result.text;
     }
     if (listPorts) printed.message += portsReport();
     return printed;
@@ -100,16 +110,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.addOption(version);
     const QCommandLineOption ports(QStringLiteral("puertos"),
                                    QStringLiteral("Muestra los dispositivos serie encontrados y qué dispositivo abre "
-                                                  "cada puerto COM 1 a 4 (y de dónde sale), y termina."));
+                                                  "cada puerto COM 1 a 4 (y de dónde sale, y su velocidad si no es 9600), y termina."));
     const QCommandLineOption assign(QStringLiteral("asignar"),
                                     QStringLiteral("Guarda en la configuración del usuario el dispositivo que abre el "
                                                    "puerto COM n (n= lo quita), y termina."),
                                     QStringLiteral("n=RUTA"));
+    const QCommandLineOption speed(QStringLiteral("velocidad"),
+                                   QStringLiteral("Guarda la velocidad en baudios del puerto COM n, para un impresor "
+                                                  "que debe quedar en otra que 9600 (n= vuelve a 9600), y termina."),
+                                   QStringLiteral("n=BAUDIOS"));
     const QCommandLineOption trace(QStringLiteral("traza"),
                                    QStringLiteral("Agrega al ARCHIVO cada byte enviado y recibido por el puerto serie."),
                                    QStringLiteral("ARCHIVO"));
     parser.addOption(ports);
     parser.addOption(assign);
+    parser.addOption(speed);
     parser.addOption(trace);
 
     if (!parser.parse(arguments)) {
@@ -123,7 +138,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 QStringLiteral("argumento inesperado '%1' (pruebe --help)").arg(parser.positionalArguments().first())};
     if (parser.isSet(help)) return {CommandLine::Action::Print, helpText(parser)};
     if (parser.isSet(version)) return {CommandLine::Action::Print, versionText()};
-    if (parser.isSet(assign) || parser.isSet(ports)) return portCommands(parser.values(assign), parser.isSet(ports));
+    if (parser.isSet(assign) || parser.isSet(speed) || parser.isSet(ports))
+        return portCommands(parser.values(assign), parser.values(speed), parser.isSet(ports));
     if (parser.isSet(trace)) {
         const QString file = parser.value(trace);
         if (const QString problem = link_trace::fileProblem(file); !problem.isEmpty())

@@ -2,9 +2,12 @@
 
 #include "controls_lock.h"
 #include "drivers/error_numbers.h"
+#include "drivers/link/line_speeds.h"
+#include "drivers/link/link_errors.h"
 #include "drivers/link/link_trace.h"
 #include "drivers/operation_error.h"
 #include "frm_orbelo.h"
+#include "other_speed.h"
 #include "port_advice.h"
 #include "port_device.h"
 #include "printer_selection.h"
@@ -52,7 +55,10 @@ void traceStart(FrmOrbelo& w) {
     const QString port = com >= kFirstComPort && com <= kLastComPort
                              ? port_error::Port{int(com), portDeviceName(int(com))}.label()
                              : QStringLiteral("COM %1").arg(chosen.trimmed());
-    link_trace::operation(w.operationCaption(), w.cboListaImp->currentText(), port);
+    // The speed is named where it is not the one printers come set to.
+    const int baud = com >= kFirstComPort && com <= kLastComPort ? portSpeed(int(com)) : kDefaultBaud;
+    link_trace::operation(w.operationCaption(), w.cboListaImp->currentText(),
+                          baud == kDefaultBaud ? port : QStringLiteral("%1 a %2 baudios").arg(port).arg(baud));
 }
 
 }  // namespace
@@ -65,6 +71,10 @@ void runOperation(FrmOrbelo& w, const std::function<void()>& body) {
     WaitCursor cursor;
     try {
         body();
+    } catch (const link_error::OtherSpeed& e) {
+        cursor.restore();
+        SetControlsEnabled(w, true);
+        answerOtherSpeed(w, e);
     } catch (const port_error::PortError& e) {
         cursor.restore();
         showError(w, e.number(), withPortAdvice(e, serialDevices()));

@@ -1,5 +1,6 @@
 #include "port_commands.h"
 
+#include "drivers/link/line_speeds.h"
 #include "drivers/link/serial_devices.h"
 #include "port_device.h"
 
@@ -32,6 +33,7 @@ QString mapping(int comPort) {
     if (node.isSymLink() && node.exists()) line += QStringLiteral(" → ") + node.canonicalFilePath();
     line += QStringLiteral(" (%1)").arg(portSourceText(comPort, port.source));
     if (!present(port.device)) line += QStringLiteral(" (no existe)");
+    if (const int baud = portSpeed(comPort); baud != kDefaultBaud) line += QStringLiteral(" a %1 baudios").arg(baud);
     return line;
 }
 
@@ -59,6 +61,40 @@ PortAssignment readPortAssignment(const QString& value) {
     if (device != device.trimmed())
         return {0, {}, QStringLiteral("la ruta del dispositivo de COM%1 empieza o termina en blanco").arg(comPort)};
     return {comPort, device, {}};
+}
+
+SpeedAssignment readSpeedAssignment(const QString& value) {
+    const qsizetype equals = value.indexOf(QLatin1Char('='));
+    bool isNumber = false;
+    const int comPort = equals < 0 ? 0 : value.left(equals).trimmed().toInt(&isNumber);
+    if (!isNumber)
+        return {0, 0, QStringLiteral("'%1' no es una velocidad: escriba n=BAUDIOS, con n de %2 a %3 (por ejemplo "
+                                     "1=19200), o n= para volver a %4")
+                          .arg(value)
+                          .arg(kFirstComPort)
+                          .arg(kLastComPort)
+                          .arg(kDefaultBaud)};
+    if (comPort < kFirstComPort || comPort > kLastComPort)
+        return {0, 0, QStringLiteral("'%1': el puerto debe ser de %2 a %3").arg(value).arg(kFirstComPort).arg(kLastComPort)};
+    const QString speed = value.mid(equals + 1).trimmed();
+    if (speed.isEmpty()) return {comPort, kDefaultBaud, {}};
+    bool isSpeed = false;
+    const int baud = speed.size() <= 6 ? speed.toInt(&isSpeed) : 0;
+    if (!isSpeed || !isLineSpeed(baud)) {
+        QStringList speeds;
+        for (const int s : kLineSpeeds) speeds << QString::number(s);
+        return {0, 0, QStringLiteral("'%1': la velocidad de COM%2 debe ser una de %3 baudios")
+                          .arg(value)
+                          .arg(comPort)
+                          .arg(speeds.join(QStringLiteral(", ")))};
+    }
+    return {comPort, baud, {}};
+}
+
+AssignmentResult applySpeedAssignment(const SpeedAssignment& assignment) {
+    if (!assignPortSpeed(assignment.comPort, assignment.baud))
+        return {false, QStringLiteral("no se pudo guardar la configuración de COM%1").arg(assignment.comPort)};
+    return {true, QStringLiteral("COM%1 a %2 baudios\n").arg(assignment.comPort).arg(portSpeed(assignment.comPort))};
 }
 
 AssignmentResult applyPortAssignment(const PortAssignment& assignment) {

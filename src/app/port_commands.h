@@ -13,6 +13,14 @@ struct PortAssignment {
 };
 PortAssignment readPortAssignment(const QString& value);
 
+// "1=19200" read into its parts; an empty speed ("1=") is 9600 again.
+struct SpeedAssignment {
+    int comPort = 0;
+    int baud = 0;
+    QString problem;
+};
+SpeedAssignment readSpeedAssignment(const QString& value);
+
 // Stores the assignment; the text says what COM n opens now, or why it could not be stored. A
 // device that is not there now is stored all the same (it may be plugged in later), with a warning.
 struct AssignmentResult {
@@ -21,7 +29,9 @@ struct AssignmentResult {
     QString warning = {};
 };
 AssignmentResult applyPortAssignment(const PortAssignment& assignment);
+AssignmentResult applySpeedAssignment(const SpeedAssignment& assignment);
 
-// The serial devices found (device, description, manufacturer, vendor:product, serial number) and
-// the device of COM 1 to 4 with where each comes from, where a link leads and which are not there.
+// The serial devices found (device, description, manufacturer, vendor:product, serial number), the
+// USB printer ports, and the device of COM 1 to 4 with where each comes from, where a link leads,
+// which are not there and the speed of those not at 9600.
 QString portsReport();

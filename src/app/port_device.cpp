@@ -1,5 +1,7 @@
 #include "port_device.h"
 
+#include "drivers/link/line_speeds.h"
+
 #include <QByteArray>
 #include <QSettings>
 
@@ -8,6 +10,7 @@
 namespace {
 
 QString settingsKey(int comPort) { return QStringLiteral("Puertos/COM%1").arg(comPort); }
+QString speedKey(int comPort) { return QStringLiteral("Puertos/COM%1_baudios").arg(comPort); }
 
 QByteArray variableName(int comPort) { return "ORBELO_COM" + QByteArray::number(comPort); }
 
@@ -36,6 +39,22 @@ PortDevice portDevice(int comPort) {
 }
 
 QString portDeviceName(int comPort) { return portDevice(comPort).device; }
+
+int portSpeed(int comPort) {
+    // A hand-edited value that is no line speed is not one the port can be set to.
+    const int stored = userSettings().value(speedKey(comPort)).toInt();
+    return isLineSpeed(stored) ? stored : kDefaultBaud;
+}
+
+bool assignPortSpeed(int comPort, int baud) {
+    QSettings settings = userSettings();
+    if (baud == kDefaultBaud)
+        settings.remove(speedKey(comPort));
+    else
+        settings.setValue(speedKey(comPort), baud);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
 
 bool assignPortDevice(int comPort, const QString& device) {
     QSettings settings = userSettings();

@@ -19,6 +19,10 @@ constexpr int kLastComPort = 4;
 PortDevice portDevice(int comPort);
 // Just the device name, as the drivers' resolver.
 QString portDeviceName(int comPort);
+// The speed COM n works at: the user's settings (group Puertos, key COM<n>_baudios), else 9600.
+int portSpeed(int comPort);
+// Stores the speed for a COM number; 9600 removes it. False when the settings could not be written.
+bool assignPortSpeed(int comPort, int baud);
 // Stores the device for a COM number in the user's settings; an empty device removes it.
 // False when the settings could not be written.
 bool assignPortDevice(int comPort, const QString& device);

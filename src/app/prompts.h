@@ -14,6 +14,8 @@ public:
     virtual ~Prompts() = default;
     // A modal box titled "Orbelo" with one OK button.
     virtual void message(int style, const QString& text) = 0;
+    // A modal question titled "Orbelo" with the buttons Sí and No: true for Sí.
+    virtual bool ask(const QString& text) = 0;
     // A modal open-file dialog: the chosen file's full path, or an empty text when cancelled.
     virtual QString openFile() = 0;
 };

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -27,6 +28,16 @@ void QtPrompts::message(int style, const QString& text) {
     QMessageBox box(icon, QStringLiteral("Orbelo"), text, QMessageBox::Ok, parent_);
     const PointerCursor pointer;
     box.exec();
+}
+
+bool QtPrompts::ask(const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Orbelo"), text, QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    const PointerCursor pointer;
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 QString QtPrompts::openFile() {

@@ -9,6 +9,7 @@ class QtPrompts : public Prompts {
 public:
     void setParent(QWidget* parent) { parent_ = parent; }
     void message(int style, const QString& text) override;
+    bool ask(const QString& text) override;
     QString openFile() override;
 
 private:

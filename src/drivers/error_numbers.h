@@ -38,6 +38,7 @@ enum Number : int {
     // A serial device on a real bench: what the system refuses, and the printer found on it.
     kPortForbidden = 8030,  // this user may not open the device
     kOtherProtocol = 8031,  // the printer speaks the other brand's protocol
+    kOtherSpeed = 8032,     // silent at the port's speed, the printer answers at another one
     // What each printer understands, as its maker documents it.
     kUnprintableCharacter = 8050,  // a character outside the printer's character set
     kCancelRefused = 8051,         // the printer would not cancel the open document

@@ -18,6 +18,9 @@ public:
     virtual void Model(int model) = 0;
     virtual void BeginSession() = 0;
     virtual void Finalizar() = 0;
+    // Sets the printer found answering at `fromBaud` to `toBaud` (SetComSpeed) and checks that
+    // it answers there; the port stays open at `toBaud`.
+    virtual void SetPrinterSpeed(int fromBaud, int toBaud) = 0;
 
     // One raw protocol command: the command byte followed by its fields, each after a 0x1C.
     virtual void SendCommand(const QByteArray& raw) = 0;

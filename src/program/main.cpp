@@ -38,8 +38,8 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("no se puede escribir la traza en '%1'").arg(command.traceFile)});
     }
 
-    HasarDriver hasar(portDeviceName);
-    EpsonDriver epson(portDeviceName);
+    HasarDriver hasar(portDeviceName, portSpeed);
+    EpsonDriver epson(portDeviceName, portSpeed);
     QtPrompts prompts;
     SystemClock clock;
     FrmOrbelo window(hasar, epson, prompts, clock);

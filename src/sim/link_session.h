@@ -62,6 +62,8 @@ public:
     // When something next becomes due; empty when nothing is pending.
     std::optional<qint64> nextDue() const;
     bool hungUp() const { return hungUp_; }
+    // A reply went out and the host has not yet answered it with ACK (or NAK).
+    bool awaitingAck() const { return awaitingAck_; }
 
 private:
     void runWaiting(qint64 nowMs);

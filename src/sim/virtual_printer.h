@@ -1,8 +1,10 @@
 #pragma once
 
 #include "brand.h"
+#include "hasar_speed.h"
 
 #include <memory>
+#include <optional>
 
 namespace sim {
 
@@ -19,11 +21,15 @@ public:
     LinkSession& link() { return link_; }
     FiscalMemory& memory() { return memory_; }
     PaperRoll& paper() { return paper_; }
+    // The line speed a SetComSpeed asked for, once the host has acknowledged its reply; empty
+    // otherwise (and always for a brand without the command).
+    std::optional<int> takeNewSpeed();
 
 private:
     FiscalMemory memory_;
     PaperRoll paper_;
     std::unique_ptr<CommandSet> commands_;
+    HasarSpeedCommand* speed_;  // in front of the Hasar's command set; none on an Epson
     LinkSession link_;
 };
 

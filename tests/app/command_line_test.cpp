@@ -52,6 +52,12 @@ const Row kRows[] = {
     {"AssignmentTooLong", {"--asignar", "2=/" + QString(300, 'a')}, Action::Refuse, "demasiado larga"},
     {"OneBadAssignmentStoresNone", {"--asignar", "1=/dev/ttyUSB7", "--asignar", "9=x"}, Action::Refuse,
      "'9=x': el puerto debe ser de 1 a 4"},
+    {"SpeedThatNoLineTakes", {"--velocidad", "1=19201"}, Action::Refuse, "'1=19201': la velocidad de COM1 debe ser una de 1200, 2400"},
+    {"SpeedNotANumber", {"--velocidad", "1=rapido"}, Action::Refuse, "la velocidad de COM1 debe ser una de"},
+    {"SpeedOfComFive", {"--velocidad", "5=9600"}, Action::Refuse, "el puerto debe ser de 1 a 4"},
+    {"SpeedWithoutEquals", {"--velocidad", "19200"}, Action::Refuse, "escriba n=BAUDIOS"},
+    {"OneBadSpeedStoresNoAssignment", {"--asignar", "1=/dev/ttyUSB7", "--velocidad", "1=7"}, Action::Refuse,
+     "'1=7': la velocidad"},
     {"TraceWithoutFile", {"--traza"}, Action::Refuse, "falta el valor de '--traza'"},
     {"TraceIntoAFolder", {"--traza", "/tmp"}, Action::Refuse, "'/tmp' es una carpeta"},
     {"TraceWhereNothingCanBeWritten", {"--traza", "/nonexistent/dir/traza.txt"}, Action::Refuse,
@@ -106,6 +112,18 @@ TEST(CommandLine, AssignmentsAreStoredAndListedWithTheirSourceAndWhatIsThere) {
               !QFileInfo::exists(QStringLiteral("/dev/ttyS2")))
         << defaults.toStdString();
 #endif
+}
+
+// A port's speed is stored beside its device and listed while it is not 9600; n= is 9600 again.
+TEST(CommandLine, APortSpeedIsStoredListedAndRemoved) {
+    CommandLine command = parse({"--asignar", "4=/dev/ttyUSB9", "--velocidad", "4=19200", "--puertos"});
+    ASSERT_EQ(command.action, Action::Print) << command.message.toStdString();
+    EXPECT_TRUE(command.message.contains(QStringLiteral("COM4 a 19200 baudios\n")));
+    EXPECT_TRUE(command.message.contains(QStringLiteral("  COM4 → /dev/ttyUSB9 (configuración) (no existe) a 19200 baudios\n")))
+        << command.message.toStdString();
+    command = parse({"--velocidad", "4=", "--asignar", "4=", "--puertos"});
+    EXPECT_TRUE(command.message.contains(QStringLiteral("COM4 a 9600 baudios\n")));
+    EXPECT_FALSE(command.message.contains(QStringLiteral("baudios\n  "))) << command.message.toStdString();
 }
 
 TEST(CommandLine, VersionIsThreeNumbersOnOneLine) {

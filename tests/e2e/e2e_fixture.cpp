@@ -12,7 +12,7 @@
 #include <QTest>
 
 EndToEnd::EndToEnd()
-    : hasar_(std::make_unique<SerialTransport>(portDeviceName), short_link_limits::applied(hasar_choice::linkOptions())),
+    : hasar_(std::make_unique<SerialTransport>(portDeviceName, portSpeed), short_link_limits::applied(hasar_choice::linkOptions())),
       epson_(epsonLine_, short_link_limits::applied(epsonLinkOptions())) {}
 
 void EndToEnd::start(const QStringList& hasarArguments, const QStringList& epsonArguments) {

@@ -44,7 +44,7 @@ protected:
 
 private:
     HasarDriver hasar_;
-    SerialTransport epsonLine_{portDeviceName};
+    SerialTransport epsonLine_{portDeviceName, portSpeed};
     EpsonDriver epson_;
     std::unique_ptr<FrmOrbelo> window_;
 };

@@ -8,6 +8,9 @@ void RecordingHasar::ComPort(int port) { trace_.record(QStringLiteral("ComPort(%
 void RecordingHasar::Model(int model) { trace_.record(QStringLiteral("Model(%1)").arg(model)); }
 void RecordingHasar::BeginSession() { trace_.record(QStringLiteral("BeginSession()")); }
 void RecordingHasar::Finalizar() { trace_.record(QStringLiteral("Finalizar()")); }
+void RecordingHasar::SetPrinterSpeed(int fromBaud, int toBaud) {
+    trace_.record(QStringLiteral("SetPrinterSpeed(%1,%2)").arg(fromBaud).arg(toBaud));
+}
 void RecordingHasar::SendCommand(const QByteArray& raw) { trace_.record(QStringLiteral("SendCommand(%1)").arg(q(raw))); }
 
 void RecordingHasar::SetCustomerData(const QString& name, const QString& id, int docType, int responsibility,

@@ -22,6 +22,7 @@ public:
     void Model(int model) override;
     void BeginSession() override;
     void Finalizar() override;
+    void SetPrinterSpeed(int fromBaud, int toBaud) override;
     void SendCommand(const QByteArray& raw) override;
     void SetCustomerData(const QString& name, const QString& id, int docType, int responsibility,
                          const std::optional<QString>& address) override;

@@ -8,3 +8,8 @@ QString RecordingPrompts::openFile() {
     trace_.record(QStringLiteral("File()"));
     return chosenFile_;
 }
+
+bool RecordingPrompts::ask(const QString& text) {
+    trace_.record(QStringLiteral("Ask(%1)=%2").arg(arg::q(text), yes_ ? QStringLiteral("Sí") : QStringLiteral("No")));
+    return yes_;
+}

@@ -11,12 +11,16 @@ public:
     explicit RecordingPrompts(Trace& trace) : trace_(trace) {}
 
     void chooseFile(const QString& path) { chosenFile_ = path; }
+    // What the technician answers to each question from now on.
+    void answerQuestions(bool yes) { yes_ = yes; }
 
     void message(int style, const QString& text) override;
+    bool ask(const QString& text) override;
     QString openFile() override;
 
 private:
     Trace& trace_;
+    bool yes_ = false;
     QString chosenFile_;
 };
 

@@ -41,6 +41,8 @@ public:
     void message(int style, const QString& text) override {
         if (style == kCritical) errors << text;
     }
+    // A printer at another speed is not among the matrix's faults: nothing is changed.
+    bool ask(const QString&) override { return false; }
     QString openFile() override { return logoPath; }
 };
 

@@ -13,6 +13,8 @@ public:
     void push(const QByteArray& bytes, qint64 nowMs);
     QByteArray release(qint64 nowMs);
     std::optional<qint64> nextRelease() const;
+    // A line that moved to another speed (nothing queued then: it moves after a reply's ACK).
+    void setBaud(int baud) { baud_ = baud; }
     qsizetype queued() const { return queued_.size(); }
 
 private:

@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
     if (!pty.open(&error)) return fail(error);
     if (!options->link.isEmpty() && !replaceSymlink(options->link, pty.devicePath(), &error)) return fail(error);
 
-    PrinterHost host(printer, pty, options->baud, {options->paper, stateLock.get()});
+    PrinterHost host(printer, pty, options->baud, options->baud > 0, {options->paper, stateLock.get()});
     StopSignals stop;
     if (!host.start(&error) || !stop.install(&error)) return fail(error);
     QObject::connect(&stop, &StopSignals::stopRequested, &app, &QCoreApplication::quit);

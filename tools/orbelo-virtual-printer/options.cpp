@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include <drivers/link/line_speeds.h>
+
 #include <algorithm>
 
 namespace {
@@ -68,9 +70,9 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString* error
         } else if (a == QLatin1String("--baud")) {
             const auto v = value();
             if (!v) return std::nullopt;
-            const auto n = number(*v, 300, 115200);
-            if (!n) {
-                *error = QStringLiteral("--baud debe estar entre 300 y 115200, no '%1'").arg(*v);
+            const auto n = number(*v, 1200, 115200);
+            if (!n || !isLineSpeed(*n)) {
+                *error = QStringLiteral("--baud debe ser 1200, 2400, 4800, 9600, 19200, 38400, 57600 o 115200, no '%1'").arg(*v);
                 return std::nullopt;
             }
             o.baud = *n;
@@ -167,8 +169,12 @@ QString helpText() {
                "                       acepta otro comando, como un Hasar real (por defecto 500)\n"
                "  --z-capacity N       cierres Z que caben en la memoria fiscal (por defecto 1825);\n"
                "                       con 30 libres o menos el Hasar avisa memoria casi llena\n"
-               "  --baud N             envía los bytes al ritmo de una línea real de N baudios (10\n"
-               "                       bits por byte); sin esta opción no demora nada\n"
+               "  --baud N             escucha a N baudios y envía los bytes a ese ritmo (10 bits\n"
+               "                       por byte); lo que el cliente envía o lee a otra velocidad\n"
+               "                       llega como basura, como en una línea real. Sin esta opción\n"
+               "                       oye a cualquier velocidad y no demora nada. El Hasar pasa a la\n"
+               "                       velocidad que pide el comando 0xA0 cuando el cliente\n"
+               "                       contesta su respuesta con ACK\n"
                "  --fault FALLA        inyecta una falla (se puede repetir); ver Fallas\n"
                "  --help               muestra esta ayuda\n"
                "\n"

@@ -19,7 +19,7 @@ struct Options {
     bool batteryLow = false;  // Epson: fiscal status bit 2 on every reply
     bool zDue = false;        // Epson: a Z is due, kept in the state file until one is taken
     bool blocked = false;     // slip Hasar: a blocked controller
-    int baud = 0;  // 0: bytes leave as fast as the pty takes them
+    int baud = 0;  // the speed it listens at and paces to; 0: any speed, bytes as fast as the pty takes them
     std::optional<int> resendMs;   // Hasar: how often an unanswered reply goes again
     std::optional<int> zCapacity;  // daily closes the fiscal memory holds
     QList<sim::Fault> faults;

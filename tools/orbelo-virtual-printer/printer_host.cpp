@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include <cerrno>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -16,10 +17,36 @@ constexpr int kSaveDelayMs = 500;  // state is saved shortly after the last comm
 // Replies for a client that never reads are dropped past this, as on a line nobody listens to.
 constexpr qsizetype kMaxUnsentBytes = 64 * 1024;
 
+speed_t lineConstant(int baud) {
+    switch (baud) {
+    case 1200: return B1200;
+    case 2400: return B2400;
+    case 4800: return B4800;
+    case 9600: return B9600;
+    case 19200: return B19200;
+    case 38400: return B38400;
+    case 57600: return B57600;
+    case 115200: return B115200;
+    }
+    return B0;
+}
+
+// What a UART set to another speed makes of bytes: never a protocol byte, often none at all in
+// a real one; here each byte with its top bit set, so the noise is visible in a trace.
+QByteArray garbled(QByteArray bytes) {
+    for (char& c : bytes) c = static_cast<char>(static_cast<quint8>(c) | 0x80);
+    return bytes;
+}
+
 }  // namespace
 
-PrinterHost::PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, Files files)
-    : printer_(printer), pty_(pty), pacer_(baud), files_(std::move(files)) {
+PrinterHost::PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, bool paced, Files files)
+    : printer_(printer),
+      pty_(pty),
+      speed_(baud > 0 ? std::optional<int>(baud) : std::nullopt),
+      paced_(paced),
+      pacer_(paced ? baud : 0),
+      files_(std::move(files)) {
     dueTimer_.setSingleShot(true);
     dueTimer_.setTimerType(Qt::PreciseTimer);
     connect(&dueTimer_, &QTimer::timeout, this, &PrinterHost::pump);
@@ -56,7 +83,13 @@ void PrinterHost::readLine() {
     char buffer[4096];
     const ssize_t n = ::read(pty_.master(), buffer, sizeof buffer);
     if (n <= 0) return;  // EAGAIN, or nothing: we hold a slave open, so the line never hangs up
-    printer_.receive(QByteArrayView(buffer, n), now());
+    const QByteArray bytes(buffer, n);
+    printer_.receive(sameSpeed() ? bytes : garbled(bytes), now());
+    if (const std::optional<int> speed = printer_.takeNewSpeed()) {
+        speed_ = *speed;
+        if (paced_) pacer_.setBaud(*speed);
+        QTextStream(stderr) << "orbelo-virtual-printer: ahora a " << *speed << " baudios" << Qt::endl;
+    }
     keepPaper();
     saveTimer_.start();
     pump();
@@ -78,7 +111,8 @@ void PrinterHost::pump() {
         if (pacer_.queued() + unwritten_.size() < kMaxUnsentBytes) pacer_.push(out.bytes, t);
     }
     keepPaper();  // frames that waited for a busy printer may have printed just now
-    unwritten_.append(pacer_.release(t));
+    const QByteArray released = pacer_.release(t);
+    unwritten_.append(sameSpeed() ? released : garbled(released));
     writePending();
     schedule();
 }
@@ -94,6 +128,14 @@ void PrinterHost::writePending() {
         unwritten_.remove(0, n);
     }
     if (writer_) writer_->setEnabled(!unwritten_.isEmpty());
+}
+
+bool PrinterHost::sameSpeed() const {
+    if (!speed_) return true;
+    termios line{};
+    // The master reports the settings the client gave the slave; unreadable, the line is taken as set.
+    if (tcgetattr(pty_.master(), &line) != 0) return true;
+    return cfgetospeed(&line) == lineConstant(*speed_);
 }
 
 void PrinterHost::keepPaper() {

@@ -11,6 +11,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 // Runs one virtual printer on a pseudo-terminal: reads what the client sends, writes what the
 // printer answers when it is due, appends the paper to a file and keeps the state file current.
@@ -22,7 +23,10 @@ public:
         StateLock* state = nullptr;  // none: the fiscal memory is not kept
     };
 
-    PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, Files files);
+    // The printer listens at `baud` (at any speed when 0, until a SetComSpeed sets one) and, when
+    // `paced`, sends at its pace; bytes the client sends or reads at another speed are garbage to
+    // either side, as on a real line.
+    PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, bool paced, Files files);
 
     bool start(QString* error);
     // Saves the state now; false (with the reason on stderr) when it could not.
@@ -38,9 +42,13 @@ private:
     void writePending();
     void keepPaper();
     void schedule();
+    // Whether the client's side of the line is set to the printer's speed.
+    bool sameSpeed() const;
 
     sim::VirtualPrinter& printer_;
     PseudoTerminal& pty_;
+    std::optional<int> speed_;
+    bool paced_;
     LinePacer pacer_;
     Files files_;
     QFile paperFile_;

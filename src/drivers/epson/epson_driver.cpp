@@ -13,8 +13,8 @@ DriverError unreadable(quint8 command, const QString& what) {
 
 }  // namespace
 
-EpsonDriver::EpsonDriver(PortResolver resolver)
-    : ownTransport_(std::make_unique<SerialTransport>(std::move(resolver))), link_(*ownTransport_, epsonLinkOptions()) {}
+EpsonDriver::EpsonDriver(PortResolver resolver, SpeedResolver speeds)
+    : ownTransport_(std::make_unique<SerialTransport>(std::move(resolver), std::move(speeds))), link_(*ownTransport_, epsonLinkOptions()) {}
 
 EpsonDriver::EpsonDriver(Transport& transport, LinkOptions options) : link_(transport, std::move(options)) {}
 

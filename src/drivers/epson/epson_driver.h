@@ -17,8 +17,9 @@
 // PortNumber changes it, stays open, and is closed by any link error so the next command reopens it.
 class EpsonDriver : public EpsonPrinter {
 public:
-    // On the serial port of the COM number written with PortNumber; the resolver names its device.
-    explicit EpsonDriver(PortResolver resolver);
+    // On the serial port of the COM number written with PortNumber; the resolvers name its
+    // device and speed (9600 when none).
+    explicit EpsonDriver(PortResolver resolver, SpeedResolver speeds = {});
     // On any byte pipe (a scripted printer in tests).
     explicit EpsonDriver(Transport& transport, LinkOptions options = epsonLinkOptions());
     ~EpsonDriver() override;

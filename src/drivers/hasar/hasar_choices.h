@@ -24,6 +24,9 @@ inline LinkOptions linkOptions() {
     o.maxSends = 3;
     o.seqStep = 1;
     o.syncCommand = 0x2A;
+    // SetComSpeed takes 2400 to 115200; the likelier speeds a program leaves a printer at first.
+    o.searchSpeeds = {19200, 38400, 57600, 115200, 4800, 2400};
+    o.speedCommand = hasar_command::kSetComSpeed;
     o.brand = QStringLiteral("Hasar");
     o.commandName = hasar_command::name;
     o.statusWords = hasarStatusInWords;

@@ -32,6 +32,7 @@ constexpr quint8 kResetLogoData = 0x91;
 constexpr quint8 kSetEmbarkNumber = 0x93;
 constexpr quint8 kReceiptText = 0x97;
 constexpr quint8 kCancel = 0x98;
+constexpr quint8 kSetComSpeed = 0xA0;
 
 // What each command does, in the trace's words.
 inline const char* name(quint8 code) {
@@ -62,6 +63,7 @@ inline const char* name(quint8 code) {
     case kSetEmbarkNumber: return "documento asociado";
     case kReceiptText: return "texto de recibo";
     case kCancel: return "cancelar comprobante";
+    case kSetComSpeed: return "cambiar velocidad";
     }
     return "";
 }

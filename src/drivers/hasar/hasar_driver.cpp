@@ -55,8 +55,8 @@ std::optional<double> paidAmount(const QByteArray& field) {
 
 }  // namespace
 
-HasarDriver::HasarDriver(PortResolver resolver)
-    : HasarDriver(std::make_unique<SerialTransport>(std::move(resolver)), hasar_choice::linkOptions()) {}
+HasarDriver::HasarDriver(PortResolver resolver, SpeedResolver speeds)
+    : HasarDriver(std::make_unique<SerialTransport>(std::move(resolver), std::move(speeds)), hasar_choice::linkOptions()) {}
 
 HasarDriver::HasarDriver(std::unique_ptr<Transport> transport, LinkOptions options)
     : transport_(std::move(transport)), link_(*transport_, std::move(options)) {}

@@ -13,8 +13,9 @@
 // on the shared link. The port opens at BeginSession and closes at Finalizar.
 class HasarDriver : public HasarPrinter {
 public:
-    // On the serial port, with the Hasar link settings; the resolver names each COM number's device.
-    explicit HasarDriver(PortResolver resolver);
+    // On the serial port, with the Hasar link settings; the resolvers name each COM number's
+    // device and speed (9600 when none).
+    explicit HasarDriver(PortResolver resolver, SpeedResolver speeds = {});
     // On any transport, for tests and the virtual printer.
     HasarDriver(std::unique_ptr<Transport> transport, LinkOptions options);
     ~HasarDriver() override;
@@ -30,6 +31,7 @@ public:
     void Model(int model) override;
     void BeginSession() override;
     void Finalizar() override;
+    void SetPrinterSpeed(int fromBaud, int toBaud) override;
 
     void SendCommand(const QByteArray& raw) override;
 

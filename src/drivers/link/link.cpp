@@ -4,6 +4,8 @@
 #include "link_trace.h"
 #include "transport.h"
 
+#include "drivers/error_numbers.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QRandomGenerator>
@@ -28,6 +30,7 @@ Link::Link(Transport& transport, LinkOptions options, QObject* parent)
       options_(std::move(options)),
       nextSeq_(options_.firstSeq.value_or(randomSeq())) {
     replyLimitMs_ = options_.replyTimeoutMs;
+    maxSends_ = options_.maxSends;
     holdTimer_.setSingleShot(true);
     connect(&holdTimer_, &QTimer::timeout, this, [this] {
         holdShown_ = true;
@@ -55,22 +58,30 @@ void Link::open(int comPort) {
     transport_.open(comPort);
     // Half a frame from the last session is not the start of this one's.
     decoder_.reset();
-    replyLimitMs_ = std::min(options_.probeReplyTimeoutMs, options_.replyTimeoutMs);
+    const int portSpeed = transport_.speed();
     try {
-        exchange(options_.syncCommand, options_.syncFields);
-        // A Hasar acknowledges every frame and an Epson never does, but one ACK lost on the line
-        // or one stray 0x06 must not name the other brand: a second answer has to agree.
-        if (ackSeen_ != options_.printerAcks) {
-            // A Hasar repeats an unacknowledged reply instead of answering; an Epson ignores the byte.
-            if (ackSeen_) acknowledge();
-            exchange(options_.syncCommand, options_.syncFields);
-        }
-    } catch (...) {
-        replyLimitMs_ = options_.replyTimeoutMs;
+        synchronise();
+    } catch (const DriverError& e) {
         transport_.close();
+        if (e.number() == error_number::kNoAnswer && !options_.searchSpeeds.isEmpty()) searchSpeeds(portSpeed);
         throw;
     }
-    replyLimitMs_ = options_.replyTimeoutMs;
+}
+
+void Link::synchronise() {
+    replyLimitMs_ = std::min(options_.probeReplyTimeoutMs, options_.replyTimeoutMs);
+    struct Restore {
+        Link& link;
+        ~Restore() { link.replyLimitMs_ = link.options_.replyTimeoutMs; }
+    } restore{*this};
+    exchange(options_.syncCommand, options_.syncFields);
+    // A Hasar acknowledges every frame and an Epson never does, but one ACK lost on the line
+    // or one stray 0x06 must not name the other brand: a second answer has to agree.
+    if (ackSeen_ != options_.printerAcks) {
+        // A Hasar repeats an unacknowledged reply instead of answering; an Epson ignores the byte.
+        if (ackSeen_) acknowledge();
+        exchange(options_.syncCommand, options_.syncFields);
+    }
     if (ackSeen_ != options_.printerAcks)
         failAndClose(link_error::otherProtocol(transport_.label(), options_.brand, ackSeen_));
 }
@@ -125,7 +136,7 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
     ++sends;
     for (;;) {
         if (waitForItem() == Wait::Timeout) {
-            if (sends >= options_.maxSends) failSilent();
+            if (sends >= maxSends_) failSilent();
             decoder_.reset();
             send(bytes);
             ++sends;
@@ -142,13 +153,13 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
             if (item.control == frame::DC3)
                 throw link_error::commandTooLong(transport_.label(), command);
             if (item.control == frame::NAK) {
-                if (sends >= options_.maxSends) failAndClose(link_error::garbled(comPort_));
+                if (sends >= maxSends_) failAndClose(link_error::garbled(comPort_));
                 send(bytes);
                 ++sends;
             }
             break;
         case frame::Received::Kind::BadFrame:
-            if (++damaged >= options_.maxSends) failAndClose(link_error::garbled(comPort_));
+            if (++damaged >= maxSends_) failAndClose(link_error::garbled(comPort_));
             send(QByteArray(1, frame::NAK));
             break;
         case frame::Received::Kind::Frame:
@@ -262,7 +273,7 @@ void Link::acknowledgeBetweenExchanges() {
 void Link::failSilent() {
     if (strayBytes_ > 0 && !protocolSeen_)
         failAndClose(link_error::notAFiscalPrinter(comPort_, options_.brand, straySample_));
-    failAndClose(link_error::noAnswer(transport_.label()));
+    failAndClose(link_error::noAnswer(transport_.label(), transport_.speed()));
 }
 
 void Link::onFailed(const QString& why) {

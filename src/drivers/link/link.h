@@ -23,8 +23,14 @@ public:
     Link(Transport& transport, LinkOptions options, QObject* parent = nullptr);
 
     // Opens the port (closing it first when open) and synchronises with one status request
-    // whose reply is not judged. On failure the port is left closed.
+    // whose reply is not judged. When nothing answers, the brand's other speeds are tried with
+    // one status request each (link_error::OtherSpeed names the one that answers). On failure
+    // the port is left closed.
     void open(int comPort);
+    // Opens the port at `baud` without a status request: for the one command that sets the
+    // speed of a printer found at another speed. The sequence numbers already moved past the
+    // search's request, so the printer takes the command as new.
+    void openAt(int comPort, int baud);
     // Opens again the COM number last opened, as open() does.
     void reopen();
     void close();
@@ -65,6 +71,12 @@ private:
     void acknowledgeBetweenExchanges();
     void onFailed(const QString& why);
     [[noreturn]] void failSilent();
+    // The status request that opens the port, and a second one when the first answer does not
+    // show the brand's protocol.
+    void synchronise();
+    // After silence at the port's own speed: one status request at each other speed of the
+    // brand, within options_.speedSearchMs. Always throws: OtherSpeed, or silence.
+    [[noreturn]] void searchSpeeds(int portSpeed);
     void stopWaiting();
     void noteHold(char control);
     void endHold();
@@ -88,6 +100,8 @@ private:
     // The silence the current wait allows: shorter while the port's first request finds out
     // whether anything answers.
     int replyLimitMs_ = 0;
+    // Sends of one frame before silence; one while the speed search asks at a foreign speed.
+    int maxSends_ = 0;
     // Bytes outside the protocol during the current command, and the first of them for the
     // error: they do not keep a wait alive.
     qsizetype strayBytes_ = 0;

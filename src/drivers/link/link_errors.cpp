@@ -3,6 +3,8 @@
 #include "drivers/error_numbers.h"
 #include "frame.h"
 
+#include <QStringList>
+
 namespace link_error {
 
 namespace {
@@ -32,13 +34,28 @@ DriverError portNotOpen() {
                        QStringLiteral("El puerto del impresor fiscal no está abierto: falta iniciar la sesión"));
 }
 
-DriverError noAnswer(const QString& port) {
+DriverError noAnswer(const QString& port, int baud, const QList<int>& alsoTried) {
+    QString where = port;
+    if (baud > 0) where += QStringLiteral(" a %1 baudios, 8N1").arg(baud);
+    if (!alsoTried.isEmpty()) {
+        QStringList speeds;
+        for (const int speed : alsoTried) speeds << QString::number(speed);
+        const QString last = speeds.takeLast();
+        where += QStringLiteral(", ni a ") + (speeds.isEmpty() ? last : speeds.join(QStringLiteral(", ")) + QStringLiteral(" o ") + last);
+    }
     return DriverError(error_number::kNoAnswer,
-                       QStringLiteral("El impresor fiscal no responde en %1 a 9600 baudios, 8N1: revise que esté "
-                                      "encendido, el cable y el adaptador, y que el modelo y el puerto elegidos sean "
-                                      "los del impresor")
-                           .arg(port));
+                       QStringLiteral("El impresor fiscal no responde en %1: revise que esté encendido, el cable y el "
+                                      "adaptador, y que el modelo y el puerto elegidos sean los del impresor")
+                           .arg(where));
 }
+
+OtherSpeed::OtherSpeed(int comPort, const QString& port, int found, int portSpeed, bool printerSetsSpeed)
+    : DriverError(error_number::kOtherSpeed,
+                  QStringLiteral("El impresor responde a %1 baudios; Orbelo trabaja a %2 en %3").arg(found).arg(portSpeed).arg(port)),
+      comPort_(comPort),
+      found_(found),
+      portSpeed_(portSpeed),
+      printerSetsSpeed_(printerSetsSpeed) {}
 
 DriverError garbled(int comPort) {
     return DriverError(error_number::kGarbledLink,
@@ -68,6 +85,13 @@ DriverError otherProtocol(const QString& port, const QString& chosen, bool print
                        QStringLiteral("El impresor fiscal en %1 habla el protocolo %2, no el %3 del modelo elegido: "
                                       "elija en la lista un modelo %2 o conecte un impresor %3")
                            .arg(port, found, chosen));
+}
+
+DriverError speedRefused(const QString& port, int baud) {
+    return DriverError(error_number::kPortOpenFailed,
+                       QStringLiteral("No se pudo poner el puerto %1 a %2 baudios: el sistema no acepta esa velocidad")
+                           .arg(port)
+                           .arg(baud));
 }
 
 DriverError fieldNotSendable(quint8 command, const QString& problem) {

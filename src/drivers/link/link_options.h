@@ -29,6 +29,14 @@ struct LinkOptions {
     // The first sequence number; random when empty, so a restarted program is unlikely to
     // reuse the number the printer executed last.
     std::optional<quint8> firstSeq;
+    // Speeds the brand's printers may be left at, tried in this order with one status request each
+    // when nothing answers at the port's own speed; none tried when empty.
+    QList<int> searchSpeeds;
+    // The longest the whole search may take.
+    int speedSearchMs = 4000;
+    // The command that sets the printer's own speed (its field the speed in decimal); 0: the
+    // brand has none that is known.
+    quint8 speedCommand = 0;
     // The harmless request that synchronises the sequence numbers when the port opens.
     quint8 syncCommand = 0x2A;
     QList<QByteArray> syncFields;

@@ -21,8 +21,8 @@ constexpr int kCloseFlushMs = 200;
 
 }  // namespace
 
-SerialTransport::SerialTransport(PortResolver resolver, QObject* parent)
-    : Transport(parent), resolver_(std::move(resolver)), port_(new QSerialPort(this)) {
+SerialTransport::SerialTransport(PortResolver resolver, SpeedResolver speeds)
+    : resolver_(std::move(resolver)), speeds_(std::move(speeds)), port_(new QSerialPort(this)) {
     connect(port_, &QSerialPort::readyRead, this, &SerialTransport::onReadyRead);
     connect(port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) { onError(e); });
 }
@@ -32,10 +32,10 @@ SerialTransport::~SerialTransport() = default;
 void SerialTransport::open(int comPort) {
     close();
     if (comPort < 1 || comPort > kMaxComPort) throw link_error::portInvalid(comPort);
-    openDevice(comPort, resolver_(comPort));
+    openDevice(comPort, resolver_(comPort), speeds_ ? speeds_(comPort) : kDefaultBaud);
 }
 
-void SerialTransport::openDevice(int comPort, const QString& device) {
+void SerialTransport::openDevice(int comPort, const QString& device, int baud) {
     close();
     const port_error::Port port{comPort, device};
     label_ = port.label();
@@ -44,7 +44,7 @@ void SerialTransport::openDevice(int comPort, const QString& device) {
     if (!QFileInfo::exists(device)) throw port_error::missing(port);
 #endif
     port_->setPortName(device);
-    port_->setBaudRate(QSerialPort::Baud9600);
+    port_->setBaudRate(baud);
     port_->setDataBits(QSerialPort::Data8);
     port_->setParity(QSerialPort::NoParity);
     port_->setStopBits(QSerialPort::OneStop);
@@ -62,6 +62,7 @@ void SerialTransport::openDevice(int comPort, const QString& device) {
     port_->setDataTerminalReady(true);
     port_->setRequestToSend(true);
     port_->clearError();
+    link_trace::note(label_, QStringLiteral("abierto a %1 baudios, 8N1").arg(port_->baudRate()));
 }
 
 void SerialTransport::close() {
@@ -101,6 +102,17 @@ void SerialTransport::write(const QByteArray& bytes) {
 }
 
 QString SerialTransport::label() const { return label_; }
+
+int SerialTransport::speed() const { return int(port_->baudRate()); }
+
+bool SerialTransport::setSpeed(int baud) {
+    if (!port_->isOpen() || !port_->setBaudRate(baud)) {
+        port_->clearError();
+        return false;
+    }
+    link_trace::note(label_, QStringLiteral("ahora a %1 baudios").arg(baud));
+    return true;
+}
 
 void SerialTransport::onReadyRead() {
     const QByteArray bytes = port_->readAll();

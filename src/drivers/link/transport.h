@@ -1,5 +1,7 @@
 #pragma once
 
+#include "line_speeds.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -8,6 +10,8 @@
 // The device a COM number leads to. The program decides how (variable, settings or the system's
 // default name); the drivers only keep the COM number.
 using PortResolver = std::function<QString(int comPort)>;
+// The line speed in baud a COM number works at.
+using SpeedResolver = std::function<int(int comPort)>;
 
 // A byte pipe to a printer: the serial port in the program, a scripted printer in tests. Bytes
 // arrive through a signal, so a waiting caller must run an event loop.
@@ -28,6 +32,13 @@ public:
     virtual void flush(int ms) { Q_UNUSED(ms); }
     // How errors name the pipe, for example "COM3 (/dev/ttyS2)".
     virtual QString label() const = 0;
+    // The line speed in baud, as errors name it; 0 for a device that has none (a USB printer port).
+    virtual int speed() const { return kDefaultBaud; }
+    // Sets the open line's speed; false when the pipe cannot change it or the system refused it.
+    virtual bool setSpeed(int baud) {
+        Q_UNUSED(baud);
+        return false;
+    }
 
 signals:
     void received(const QByteArray& bytes);
