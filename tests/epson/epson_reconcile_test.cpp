@@ -179,6 +179,27 @@ TEST_P(EpsonCancelAll, CancelsWhatIsOpenAndNamesItFromTheCounters) {
 INSTANTIATE_TEST_SUITE_P(Documents, EpsonCancelAll, ::testing::ValuesIn(kLeftOpenCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A non-fiscal document left open (bit 13 without 12) refuses every cancel: its own close ends it.
+TEST_F(EpsonDriverTest, ANonFiscalDocumentLeftOpenIsClosedAndNamed) {
+    auto open = std::make_shared<bool>(true);
+    printer.answer = [open](const frame::Frame& f) -> QList<QByteArray> {
+        if (f.command == 0x4A) *open = false;
+        if (f.command == 0x44) return {"0080", "A620"};
+        const QByteArray fiscal = *open ? "2600" : "0600";
+        return {"0080", fiscal, "00041", "00000007", "00000007", "00000012", "00000012", *open ? "00003" : "00004",
+                "00000", "00000009", "00000000", "00000000", "00000000"};
+    };
+    driver.CutPaper();  // only for the port to be open, as after any earlier command
+    LeftOpen found;
+    EXPECT_EQ(errorOf([&] { found = driver.CancelAll(); }), 0) << description.toStdString();
+    int closes = 0;
+    for (const frame::Frame& f : printer.executed) closes += f.command == 0x4A;
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(found.end, LeftOpen::End::Closed);
+    EXPECT_EQ(found.document, QStringLiteral("el DOCUMENTO NO FISCAL"));
+    EXPECT_EQ(found.number, QStringLiteral("00000004"));
+}
+
 TEST_F(EpsonDriverTest, TheCounterIsReadBeforeTheDocumentOpens) {
     auto counters = std::make_shared<Counters>();
     printer.answer = [counters](const frame::Frame& f) { return counters->answer(f); };
