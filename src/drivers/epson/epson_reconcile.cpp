@@ -89,10 +89,6 @@ std::optional<QList<QByteArray>> answer(Link& link, const QByteArray& letter) {
     return reply.fields;
 }
 
-bool documentOpen(const EpsonStatus& status) {
-    return (status.fiscal & (epson_bit::kFiscalDocumentOpen | epson_bit::kRollDocumentOpen)) != 0;
-}
-
 // The last number printed of the series; empty where the answer does not carry it.
 std::optional<quint32> lastPrinted(const QList<QByteArray>& fields, Series series) {
     const auto c = std::ranges::find(kCounterFields, series, &Counter::series);
@@ -160,8 +156,7 @@ std::optional<EpsonReconciler::Counters> EpsonReconciler::counters() {
     std::optional<QList<QByteArray>> fields = answer(link_, kCounters);
     if (!fields) return std::nullopt;
     const EpsonStatus status = *readStatus(*fields);
-    const bool nonFiscal = (status.fiscal & epson_bit::kRollDocumentOpen) && !(status.fiscal & epson_bit::kFiscalDocumentOpen);
-    return Counters{documentOpen(status), nonFiscal, std::move(*fields)};
+    return Counters{documentOpen(status), onlyNonFiscalOpen(status), std::move(*fields)};
 }
 
 LeftOpen EpsonReconciler::cancelled(bool byTicketCancel, const std::optional<Counters>& before,

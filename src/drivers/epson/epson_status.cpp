@@ -35,10 +35,6 @@ bool opensFiscalDocument(quint8 command) {
     return command == epson_code::kOpenTicket || command == epson_code::kOpenTicketInvoice;
 }
 
-bool documentOpen(EpsonStatus s) {
-    return (s.fiscal & (epson_bit::kFiscalDocumentOpen | epson_bit::kRollDocumentOpen)) != 0;
-}
-
 }  // namespace
 
 QString epsonStatusInWords(const QList<QByteArray>& fields) {
@@ -54,6 +50,14 @@ std::optional<EpsonStatus> readStatus(const QList<QByteArray>& fields) {
     const auto fiscal = readWord(fields[1]);
     if (!printer || !fiscal) return std::nullopt;
     return EpsonStatus{*printer, *fiscal};
+}
+
+bool documentOpen(EpsonStatus s) {
+    return (s.fiscal & (epson_bit::kFiscalDocumentOpen | epson_bit::kRollDocumentOpen)) != 0;
+}
+
+bool onlyNonFiscalOpen(EpsonStatus s) {
+    return (s.fiscal & epson_bit::kRollDocumentOpen) && !(s.fiscal & epson_bit::kFiscalDocumentOpen);
 }
 
 bool isFailure(EpsonStatus s) {

@@ -18,6 +18,11 @@ struct EpsonStatus {
 // exactly four hexadecimal digits.
 std::optional<EpsonStatus> readStatus(const QList<QByteArray>& fields);
 
+// True when a document, fiscal or not, is open.
+bool documentOpen(EpsonStatus s);
+// True when the document open is a non-fiscal one, which no cancel ends.
+bool onlyNonFiscalOpen(EpsonStatus s);
+
 // True when the words say the command failed or was refused.
 bool isFailure(EpsonStatus s);
 

@@ -10,15 +10,7 @@ namespace hasar_charset {
 namespace {
 
 constexpr int kLast = 175;
-constexpr int kUpperFirst = 128;
 constexpr char kDoubleWidth = static_cast<char>(0xF4);
-
-// Codes 128..175 of code page 437, in order.
-constexpr char16_t kUpper[kLast - kUpperFirst + 1] = {
-    u'Ç', u'ü', u'é', u'â', u'ä', u'à', u'å', u'ç', u'ê', u'ë', u'è', u'ï', u'î', u'ì', u'Ä', u'Å',
-    u'É', u'æ', u'Æ', u'ô', u'ö', u'ò', u'û', u'ù', u'ÿ', u'Ö', u'Ü', u'¢', u'£', u'¥', u'₧', u'ƒ',
-    u'á', u'í', u'ó', u'ú', u'ñ', u'Ñ', u'ª', u'º', u'¿', u'⌐', u'¬', u'½', u'¼', u'¡', u'«', u'»',
-};
 
 struct Plain {
     char32_t from;
@@ -29,10 +21,9 @@ constexpr Plain kPlainCapitals[] = {{U'Á', 'A'}, {U'Í', 'I'}, {U'Ó', 'O'}, {U
 }  // namespace
 
 int byteFor(char32_t c) {
-    // Control bytes pass, for the link's own check to refuse them with its reason.
-    if (c < kUpperFirst) return static_cast<int>(c);
-    for (int i = 0; i < kLast - kUpperFirst + 1; ++i)
-        if (kUpper[i] == c) return kUpperFirst + i;
+    // Control bytes pass, for the link's own check to refuse them with its reason; past 175 the
+    // PC character set has nothing a text field takes.
+    if (const int byte = cp437::byteOf(c); byte >= 0 && byte <= kLast) return byte;
     for (const Plain& p : kPlainCapitals)
         if (p.from == c) return p.to;
     return -1;

@@ -22,6 +22,14 @@ std::optional<quint16> statusWord(const QByteArray& field) {
     return static_cast<quint16>(value);
 }
 
+// The two words at the head of a reply's fields; empty when either is missing or not hex.
+std::optional<HasarStatus> statusWords(const QList<QByteArray>& fields) {
+    const auto printer = fields.size() >= 2 ? statusWord(fields[0]) : std::nullopt;
+    const auto fiscal = fields.size() >= 2 ? statusWord(fields[1]) : std::nullopt;
+    if (!printer || !fiscal) return std::nullopt;
+    return HasarStatus{*printer, *fiscal};
+}
+
 QStringList bitWords(quint16 word, StatusTable table) {
     return link_trace::bitMeanings(word, [table](int bit) { return bitText(table, bit); });
 }
@@ -34,21 +42,19 @@ bool opensFiscalDocument(quint8 command) {
 }  // namespace
 
 QString hasarStatusInWords(const QList<QByteArray>& fields) {
-    const auto printer = fields.size() >= 2 ? statusWord(fields[0]) : std::nullopt;
-    const auto fiscal = fields.size() >= 2 ? statusWord(fields[1]) : std::nullopt;
-    if (!printer || !fiscal) return {};
-    return link_trace::statusWords(*printer, bitWords(*printer, hasar_bits::kPrinter), *fiscal,
-                                   bitWords(*fiscal, hasar_bits::kFiscal));
+    const auto s = statusWords(fields);
+    if (!s) return {};
+    return link_trace::statusWords(s->printer, bitWords(s->printer, hasar_bits::kPrinter), s->fiscal,
+                                   bitWords(s->fiscal, hasar_bits::kFiscal));
 }
 
 HasarStatus readStatus(quint8 command, const frame::Frame& reply) {
-    const auto printer = reply.fields.size() >= 2 ? statusWord(reply.fields[0]) : std::nullopt;
-    const auto fiscal = reply.fields.size() >= 2 ? statusWord(reply.fields[1]) : std::nullopt;
-    if (!printer || !fiscal)
+    const auto s = statusWords(reply.fields);
+    if (!s)
         throw DriverError(error_number::kBadReply,
                           QStringLiteral("El impresor respondió al comando %1 sin palabras de estado legibles: %2")
                               .arg(link_error::commandCode(command), frame::hex(frame::encode(reply)).left(80)));
-    return {*printer, *fiscal};
+    return *s;
 }
 
 std::optional<DriverError> statusError(quint8 command, const HasarStatus& status) {
@@ -71,10 +77,9 @@ std::optional<DriverError> statusError(quint8 command, const HasarStatus& status
 }
 
 QStringList hasarConditions(const QList<QByteArray>& fields) {
-    const auto printer = fields.size() >= 2 ? statusWord(fields[0]) : std::nullopt;
-    const auto fiscal = fields.size() >= 2 ? statusWord(fields[1]) : std::nullopt;
-    if (!printer || !fiscal) return {};
-    return conditionNotices(*printer, hasar_bits::kPrinter) + conditionNotices(*fiscal, hasar_bits::kFiscal);
+    const auto s = statusWords(fields);
+    if (!s) return {};
+    return conditionNotices(s->printer, hasar_bits::kPrinter) + conditionNotices(s->fiscal, hasar_bits::kFiscal);
 }
 
 bool fiscalDocumentOpen(const HasarStatus& status) {

@@ -49,7 +49,7 @@ Link::Link(Transport& transport, LinkOptions options, QObject* parent)
     connect(&transport_, &Transport::failed, this, &Link::onFailed);
 }
 
-void Link::open(int comPort) {
+void Link::openPort(int comPort) {
     if (aborted_) throw link_error::aborted();
     if (inExchange_) throw link_error::busy();
     close();
@@ -58,6 +58,10 @@ void Link::open(int comPort) {
     transport_.open(comPort);
     // Half a frame from the last session is not the start of this one's.
     decoder_.reset();
+}
+
+void Link::open(int comPort) {
+    openPort(comPort);
     const int portSpeed = transport_.speed();
     try {
         synchronise();

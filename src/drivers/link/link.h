@@ -71,6 +71,8 @@ private:
     void acknowledgeBetweenExchanges();
     void onFailed(const QString& why);
     [[noreturn]] void failSilent();
+    // Closes the port if open and opens it for the COM number, with nothing received kept.
+    void openPort(int comPort);
     // The status request that opens the port, and a second one when the first answer does not
     // show the brand's protocol.
     void synchronise();

@@ -66,13 +66,7 @@ void Link::searchSpeeds(int portSpeed) {
 }
 
 void Link::openAt(int comPort, int baud) {
-    if (aborted_) throw link_error::aborted();
-    if (inExchange_) throw link_error::busy();
-    close();
-    comPort_ = comPort;
-    failure_.clear();
-    transport_.open(comPort);
-    decoder_.reset();
+    openPort(comPort);
     if (transport_.speed() != baud && !transport_.setSpeed(baud)) {
         transport_.close();
         throw link_error::speedRefused(transport_.label(), baud);
