@@ -2,6 +2,9 @@
 
 #include "drivers/link/line_speeds.h"
 #include "drivers/link/serial_devices.h"
+#ifndef Q_OS_WIN
+#include "drivers/link/printer_port.h"
+#endif
 #include "port_device.h"
 
 #include <QFileInfo>
@@ -117,6 +120,13 @@ QString portsReport() {
         lines << line;
     }
     if (devices.isEmpty()) lines << QStringLiteral("  (ninguno)");
+#ifndef Q_OS_WIN
+    // An Epson plugged in by USB shows here, not as a serial device.
+    lines << QStringLiteral("Impresoras USB (se abren sin ajustes de línea):");
+    const QStringList printers = printer_port::printerPorts();
+    for (const QString& path : printers) lines << QStringLiteral("  ") + path;
+    if (printers.isEmpty()) lines << QStringLiteral("  (ninguna)");
+#endif
     lines << QStringLiteral("Puertos:");
     for (int com = kFirstComPort; com <= kLastComPort; ++com) lines << QStringLiteral("  ") + mapping(com);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

@@ -96,6 +96,9 @@ TEST(CommandLine, AssignmentsAreStoredAndListedWithTheirSourceAndWhatIsThere) {
         << command.message.toStdString();
     EXPECT_EQ(command.warnings, QStringLiteral("aviso: %1 no existe ahora; COM3 lo abrirá cuando esté conectado\n").arg(absent));
     EXPECT_TRUE(command.message.contains(QStringLiteral("Dispositivos serie encontrados:\n")));
+#ifndef Q_OS_WIN
+    EXPECT_TRUE(command.message.contains(QStringLiteral("Impresoras USB (se abren sin ajustes de línea):\n")));
+#endif
     EXPECT_TRUE(command.message.contains(QStringLiteral("  COM3 → %1 (configuración) (no existe)\n").arg(absent)));
     command = parse({"--asignar", "2=", "--asignar", "3=", "--asignar", "1=/dev/ttyUSB7", "--asignar", "9=x"});
     EXPECT_EQ(command.action, Action::Refuse);

@@ -2,10 +2,12 @@
 
 #include "transport.h"
 
+class PrinterPort;
 class QSerialPort;
 
 // The real pipe: a serial port at the COM number's speed (9600 baud unless set), 8 data bits, no parity, 1 stop bit and no flow
-// control (software flow control would swallow 0x11 and 0x13 inside frames).
+// control (software flow control would swallow 0x11 and 0x13 inside frames). A USB printer
+// port (lpN) on the same COM number is opened as it is, with no line to set.
 class SerialTransport : public Transport {
     Q_OBJECT
 
@@ -27,11 +29,14 @@ public:
     bool setSpeed(int baud) override;
 
 private:
+    void openPrinterPort(int comPort, const QString& device);
+    bool printerPortOpen() const;
     void onReadyRead();
     void onError(int error);
 
     PortResolver resolver_;
     SpeedResolver speeds_;
     QSerialPort* port_;
+    PrinterPort* printer_ = nullptr;  // only where the system has printer ports
     QString label_;
 };
