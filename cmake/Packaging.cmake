@@ -81,6 +81,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window needs a Qt platform plugin at run time, which no library link reveals.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's own words (the question boxes' buttons, the file dialog) in the system's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fiscal printer tester / prueba de impresores fiscales")
 file(READ ${orbelo_data}/description CPACK_DEBIAN_PACKAGE_DESCRIPTION)
 include(CPack)

@@ -50,6 +50,7 @@ Section "Orbelo"
   WriteUninstaller "$INSTDIR\Desinstalar.exe"
   CreateDirectory "$SMPROGRAMS\Orbelo"
   CreateShortcut "$SMPROGRAMS\Orbelo\Orbelo.lnk" "$INSTDIR\orbelo.exe" "" "$INSTDIR\orbelo.exe" 0
+  CreateShortcut "$SMPROGRAMS\Orbelo\Orbelo (modo servicio).lnk" "$INSTDIR\orbelo.exe" "--servicio" "$INSTDIR\orbelo.exe" 0
   CreateShortcut "$SMPROGRAMS\Orbelo\Léame de Orbelo.lnk" "$INSTDIR\LEEME.txt"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Orbelo"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -67,6 +68,7 @@ SectionEnd
 Section "Uninstall"
   SetShellVarContext all
   Delete "$SMPROGRAMS\Orbelo\Orbelo.lnk"
+  Delete "$SMPROGRAMS\Orbelo\Orbelo (modo servicio).lnk"
   Delete "$SMPROGRAMS\Orbelo\Léame de Orbelo.lnk"
   RMDir "$SMPROGRAMS\Orbelo"
   !include "${FILE_LIST}"

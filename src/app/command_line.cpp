@@ -125,7 +125,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.addOption(ports);
     parser.addOption(assign);
     parser.addOption(speed);
+    const QCommandLineOption service(QStringLiteral("servicio"),
+                                     QStringLiteral("Abre la ventana en modo servicio: la página TOMAR/ENVIAR DATOS AL "
+                                                    "IMPRESOR FISCAL lee el impresor y le envía nombre de fantasía, "
+                                                    "encabezado y pie."));
     parser.addOption(trace);
+    parser.addOption(service);
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -140,13 +145,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(version)) return {CommandLine::Action::Print, versionText()};
     if (parser.isSet(assign) || parser.isSet(speed) || parser.isSet(ports))
         return portCommands(parser.values(assign), parser.values(speed), parser.isSet(ports));
+    CommandLine window;
+    window.serviceMode = parser.isSet(service);
     if (parser.isSet(trace)) {
-        const QString file = parser.value(trace);
-        if (const QString problem = link_trace::fileProblem(file); !problem.isEmpty())
+        window.traceFile = parser.value(trace);
+        if (const QString problem = link_trace::fileProblem(window.traceFile); !problem.isEmpty())
             return {CommandLine::Action::Refuse, problem};
-        return {CommandLine::Action::OpenWindow, {}, file};
     }
-    return {};
+    return window;
 }
 
 int finishCommandLine(const CommandLine& command) {

@@ -12,6 +12,8 @@ struct CommandLine {
     QString message;
     // OpenWindow: the file the wire trace is appended to, when asked for.
     QString traceFile = {};
+    // OpenWindow: page 3 reads the printer and sends it the shop's texts.
+    bool serviceMode = false;
     // Print: what the technician should know though nothing failed, for standard error.
     QString warnings = {};
 };

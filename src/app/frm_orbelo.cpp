@@ -141,14 +141,19 @@ void FrmOrbelo::showPrinterConditions(const QStringList& notices) {
     showCaption();
 }
 
+void FrmOrbelo::setServiceMode(bool on) {
+    serviceMode_ = on;
+    showCaption();
+}
+
 void FrmOrbelo::showCaption() {
-    const QString caption = QStringLiteral("Orbelo 1.0");
+    const QString caption = serviceMode_ ? QStringLiteral("Orbelo 1.0 · modo servicio") : QStringLiteral("Orbelo 1.0");
     QString note;
     if (hold_ == Link::Hold::Busy) note = QStringLiteral(" · impresor ocupado…");
     if (hold_ == Link::Hold::NoPaper) note = QStringLiteral(" · sin papel: coloque papel para continuar");
     for (const QString& condition : conditions_) note += QStringLiteral(" · ") + condition;
     lblTitulo->setText(caption + note);
-    setWindowTitle(note.isEmpty() ? QStringLiteral("Orbelo") : caption + note);
+    setWindowTitle(note.isEmpty() && !serviceMode_ ? QStringLiteral("Orbelo") : caption + note);
 }
 
 void FrmOrbelo::setBusy(bool busy) {

@@ -39,6 +39,9 @@ public:
     // True while an operation runs; a second one does not start meanwhile.
     bool busy() const { return busy_; }
     void setBusy(bool busy);
+    // Service mode: page 3 reads the printer and sends it the shop's texts; the caption says so.
+    void setServiceMode(bool on);
+    bool serviceMode() const { return serviceMode_; }
     // Information for the technician once the running operation has ended, after its own outcome.
     QStringList& noticesAtEnd() { return noticesAtEnd_; }
     // Called when the window is asked to close during an operation, so the drivers stop waiting.
@@ -124,6 +127,7 @@ private:
     bool busy_ = false;
     Link::Hold hold_ = Link::Hold::None;
     QStringList conditions_;
+    bool serviceMode_ = false;
     bool closePending_ = false;
     QString operationCaption_;
     QStringList noticesAtEnd_;

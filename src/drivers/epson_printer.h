@@ -1,6 +1,7 @@
 #pragma once
 
 #include "left_open.h"
+#include "service_text.h"
 
 #include <QString>
 #include <QStringList>
@@ -47,4 +48,10 @@ public:
     virtual void TicketInvoicePayment(const QString& description, const QString& amount,
                                       const QString& qualifier) = 0;
     virtual void CloseTicketInvoice(const QString& type, const QString& letter, const QString& text) = 0;
+
+    // The header and trailer lines the printer prints on every document (it keeps no fantasy
+    // name and tells none back). An empty text erases the line. CheckServiceText raises, naming
+    // the line, what SetServiceText would refuse before sending.
+    virtual void CheckServiceText(ServiceText kind, int line, const QString& text) = 0;
+    virtual void SetServiceText(ServiceText kind, int line, const QString& text) = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "left_open.h"
+#include "service_text.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -65,5 +66,14 @@ public:
     virtual void QueryDailyStatus() = 0;
     virtual void QueryStatus() = 0;
     virtual void QueryDayActivity() = 0;
+    // The configuration (GetConfigurationData): field 3 is the final-consumer limit.
+    virtual void QueryConfiguration() = 0;
+    // One stored line of the shop's texts: field 3 is its text as the printer keeps it.
+    virtual void QueryServiceText(ServiceText kind, int line) = 0;
+
+    // The shop's texts the printer prints on every document. An empty text erases the line.
+    // CheckServiceText raises, naming the line, what SetServiceText would refuse before sending.
+    virtual void CheckServiceText(ServiceText kind, int line, const QString& text) = 0;
+    virtual void SetServiceText(ServiceText kind, int line, const QString& text) = 0;
     virtual QString Respuesta(int field) = 0;
 };

@@ -3,11 +3,13 @@
 #include "app/frm_orbelo.h"
 #include "app/port_device.h"
 #include "app/qt_prompts.h"
+#include "app/qt_translations.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
 #include "drivers/link/link_trace.h"
 #include "app/parent_console.h"
 #include "operations.h"
+#include "servicedata/service_data.h"
 #include "app/printer_notices.h"
 
 #include <QApplication>
@@ -26,6 +28,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    loadQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Orbelo"));
     // The desktop matches the window to its menu entry and icon by this name.
     QApplication::setDesktopFileName(QStringLiteral("ar.orbelo.Orbelo"));
@@ -44,6 +47,7 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     FrmOrbelo window(hasar, epson, prompts, clock);
     wireOperations(window);
+    if (command.serviceMode) startServiceMode(window);
     prompts.setParent(&window);
     // Closing the window mid-operation ends the printer's wait at once; nothing more is sent.
     window.setAbortHandler([&] {

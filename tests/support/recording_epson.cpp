@@ -1,5 +1,8 @@
 #include "recording_epson.h"
 
+#include "drivers/error_numbers.h"
+#include "drivers/operation_error.h"
+
 #include <utility>
 
 using namespace arg;
@@ -77,4 +80,13 @@ void RecordingEpson::TicketInvoicePayment(const QString& description, const QStr
 
 void RecordingEpson::CloseTicketInvoice(const QString& type, const QString& letter, const QString& text) {
     trace_.record(QStringLiteral("CloseTicketInvoice(%1)").arg(list({type, letter, text})));
+}
+
+void RecordingEpson::CheckServiceText(ServiceText kind, int line, const QString& text) {
+    trace_.record(QStringLiteral("CheckServiceText(%1,%2,%3)").arg(serviceKind(kind)).arg(line).arg(q(text)));
+    if (serviceRefusals_.contains(line)) throw DriverError(error_number::kBadArgument, serviceRefusals_.value(line));
+}
+
+void RecordingEpson::SetServiceText(ServiceText kind, int line, const QString& text) {
+    trace_.record(QStringLiteral("SetServiceText(%1,%2,%3)").arg(serviceKind(kind)).arg(line).arg(q(text)));
 }

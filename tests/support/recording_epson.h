@@ -3,6 +3,8 @@
 #include "drivers/epson_printer.h"
 #include "trace.h"
 
+#include <QMap>
+
 #include <QHash>
 
 // An Epson driver that records each call in the trace. StatusRequest answers as a test set it
@@ -45,7 +47,13 @@ public:
     void TicketInvoicePayment(const QString& description, const QString& amount, const QString& qualifier) override;
     void CloseTicketInvoice(const QString& type, const QString& letter, const QString& text) override;
 
+    void CheckServiceText(ServiceText kind, int line, const QString& text) override;
+    void SetServiceText(ServiceText kind, int line, const QString& text) override;
+    // The next checks of that line raise this refusal (8015), as a printer that takes less would.
+    void refuseServiceLine(int line, QString why) { serviceRefusals_[line] = std::move(why); }
+
 private:
+    QMap<int, QString> serviceRefusals_;
     // Records the call and hands back what the held status answer says.
     QString recorded(const QString& call, const QString& value);
 

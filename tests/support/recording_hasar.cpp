@@ -1,5 +1,8 @@
 #include "recording_hasar.h"
 
+#include "drivers/error_numbers.h"
+#include "drivers/operation_error.h"
+
 #include <utility>
 
 using namespace arg;
@@ -87,4 +90,21 @@ void RecordingHasar::QueryDayActivity() { query(QStringLiteral("QueryDayActivity
 QString RecordingHasar::Respuesta(int field) {
     trace_.record(QStringLiteral("Respuesta(%1)").arg(field));
     return last_.value(field);
+}
+
+void RecordingHasar::CheckServiceText(ServiceText kind, int line, const QString& text) {
+    trace_.record(QStringLiteral("CheckServiceText(%1,%2,%3)").arg(serviceKind(kind)).arg(line).arg(q(text)));
+    if (serviceRefusals_.contains(line)) throw DriverError(error_number::kBadArgument, serviceRefusals_.value(line));
+}
+
+void RecordingHasar::SetServiceText(ServiceText kind, int line, const QString& text) {
+    trace_.record(QStringLiteral("SetServiceText(%1,%2,%3)").arg(serviceKind(kind)).arg(line).arg(q(text)));
+}
+
+void RecordingHasar::QueryConfiguration() { query(QStringLiteral("QueryConfiguration")); }
+
+void RecordingHasar::QueryServiceText(ServiceText kind, int line) {
+    const QString call = QStringLiteral("QueryServiceText(%1,%2)").arg(serviceKind(kind)).arg(line);
+    trace_.record(call);
+    last_ = answers_.value(call);
 }

@@ -52,7 +52,15 @@ public:
     void QueryDayActivity() override;
     QString Respuesta(int field) override;
 
+    void QueryConfiguration() override;
+    void QueryServiceText(ServiceText kind, int line) override;
+    void CheckServiceText(ServiceText kind, int line, const QString& text) override;
+    void SetServiceText(ServiceText kind, int line, const QString& text) override;
+    // The next checks of that line raise this refusal (8015), as a printer that takes less would.
+    void refuseServiceLine(int line, QString why) { serviceRefusals_[line] = std::move(why); }
+
 private:
+    QMap<int, QString> serviceRefusals_;
     void query(const QString& name);
 
     Trace& trace_;

@@ -43,4 +43,8 @@ QString list(const QStringList& texts) {
     return quoted.join(QLatin1Char(','));
 }
 
+QString serviceKind(ServiceText kind) {
+    return kind == ServiceText::FantasyName ? QStringLiteral("Fantasia") : QStringLiteral("EncabezadoPie");
+}
+
 }  // namespace arg

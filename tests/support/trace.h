@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drivers/service_text.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -34,6 +36,8 @@ private:
 namespace arg {
 // A text in double quotes; control characters and 0x7F-0x9F as \xNN.
 QString q(const QString& text);
+// "Fantasia" or "EncabezadoPie", as a trace names a kind of the shop's texts.
+QString serviceKind(ServiceText kind);
 QString q(const QByteArray& bytes);
 QString num(double value);
 QString date(const QDate& d);

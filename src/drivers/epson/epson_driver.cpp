@@ -3,6 +3,8 @@
 #include "drivers/error_numbers.h"
 #include "drivers/link/link_errors.h"
 #include "drivers/link/serial_transport.h"
+#include "drivers/service_text.h"
+#include "epson_charset.h"
 
 namespace {
 
@@ -175,4 +177,26 @@ void EpsonDriver::TicketInvoicePayment(const QString& description, const QString
 }
 void EpsonDriver::CloseTicketInvoice(const QString& type, const QString& letter, const QString& text) {
     send(epson_request::closeTicketInvoice(type, letter, text), Judged::Refusals);
+}
+
+namespace {
+
+// Header and trailer lines 1-20 of 40 characters, as public drivers write them (the exact range
+// per model is not known); the Epson keeps no fantasy name.
+QByteArray epsonServiceField(ServiceText kind, int line, const QString& text) {
+    const ServiceLimits limits = kind == ServiceText::FantasyName ? ServiceLimits{} : ServiceLimits{1, 20, 40};
+    return serviceField(kind, line, text, limits, epson_charset::encode);
+}
+
+}  // namespace
+
+void EpsonDriver::CheckServiceText(ServiceText kind, int line, const QString& text) {
+    (void)epsonServiceField(kind, line, text);
+}
+
+void EpsonDriver::SetServiceText(ServiceText kind, int line, const QString& text) {
+    // Sent again after a lost reply, the same line is stored once more: nothing is issued.
+    send(EpsonRequest{epson_code::kSetHeaderTrailer,
+                      {QByteArray::number(line).rightJustified(5, '0'), epsonServiceField(kind, line, text)}},
+         Judged::Refusals);
 }

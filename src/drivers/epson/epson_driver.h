@@ -60,6 +60,8 @@ public:
     void TicketInvoiceItem(const QStringList& fields) override;
     void TicketInvoicePayment(const QString& description, const QString& amount, const QString& qualifier) override;
     void CloseTicketInvoice(const QString& type, const QString& letter, const QString& text) override;
+    void CheckServiceText(ServiceText kind, int line, const QString& text) override;
+    void SetServiceText(ServiceText kind, int line, const QString& text) override;
 
 private:
     struct Reply {

@@ -2,6 +2,7 @@
 
 #include "drivers/clock_refusal.h"
 #include "drivers/error_numbers.h"
+#include "drivers/service_text.h"
 #include "epson_codes.h"
 #include "drivers/link/link_errors.h"
 #include "drivers/link/link_trace.h"
@@ -86,8 +87,9 @@ DriverError failureError(quint8 command, EpsonStatus s) {
     const int number = refused ? error_number::kPrinterRefused : error_number::kPrinterFault;
     const QString text = QStringLiteral("El impresor rechazó el comando %1: %2")
                              .arg(link_error::commandCode(command), reasons.join(QStringLiteral("; ")));
-    const bool clockRefused = number == error_number::kPrinterRefused && command == epson_code::kSetDateTime;
-    return DriverError(number, clockRefused ? withClockRefusalAdvice(text) : text);
+    if (refused && command == epson_code::kSetDateTime) return DriverError(number, withClockRefusalAdvice(text));
+    if (refused && command == epson_code::kSetHeaderTrailer) return DriverError(number, withServiceRefusalAdvice(text));
+    return DriverError(number, text);
 }
 
 std::optional<DriverError> statusError(quint8 command, EpsonStatus s) {

@@ -2,6 +2,7 @@
 
 #include "drivers/link/link_options.h"
 #include "hasar_commands.h"
+#include "drivers/service_text.h"
 #include "hasar_status.h"
 
 #include <QByteArray>
@@ -88,6 +89,13 @@ inline OpenState openState(int state, bool slip) {
     case 22: return slip ? OpenState::Blocked : OpenState::Cancellable;
     default: return OpenState::Cancellable;
     }
+}
+
+// The shop's texts (manual 3.9.3 and 3.9.6): fantasy name lines 1-2, header 1-10 and trailer
+// 11-20, of 40 characters on the ticket models; the slip models print 120 across their sheet.
+inline ServiceLimits serviceLimits(ServiceText kind, int model) {
+    if (kind == ServiceText::FantasyName) return {1, 2, 40};
+    return {1, 20, slipFamily(model) ? 120 : 40};
 }
 
 // Subtotal, asked without printing; the amount paid so far is field 6 of its answer.

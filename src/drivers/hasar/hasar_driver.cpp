@@ -282,6 +282,25 @@ void HasarDriver::QueryStatus() {
 
 void HasarDriver::QueryDayActivity() { query(kGetWorkingMemory); }
 
+void HasarDriver::QueryConfiguration() { query(kGetConfigurationData); }
+
+void HasarDriver::QueryServiceText(ServiceText kind, int line) {
+    checkServiceLine(kind, line, hasar_choice::serviceLimits(kind, model_));
+    query(kind == ServiceText::FantasyName ? kGetFantasyName : kGetHeaderTrailer, {QByteArray::number(line)});
+}
+
+QByteArray HasarDriver::serviceField(ServiceText kind, int line, const QString& text) const {
+    return ::serviceField(kind, line, text, hasar_choice::serviceLimits(kind, model_), hasar_charset::encode);
+}
+
+void HasarDriver::CheckServiceText(ServiceText kind, int line, const QString& text) { (void)serviceField(kind, line, text); }
+
+void HasarDriver::SetServiceText(ServiceText kind, int line, const QString& text) {
+    // Sent again after a lost reply, the same line is stored once more: nothing is issued.
+    command(kind == ServiceText::FantasyName ? kSetFantasyName : kSetHeaderTrailer,
+            {QByteArray::number(line), serviceField(kind, line, text)});
+}
+
 QString HasarDriver::Respuesta(int field) {
     if (field == 0) return hasar_charset::decode(answer_.join(frame::FS));
     if (field < 1 || field > answer_.size()) return {};
@@ -300,10 +319,10 @@ frame::Frame HasarDriver::send(quint8 code, const QList<QByteArray>& fields, IfU
     return reply;
 }
 
-void HasarDriver::query(quint8 code) {
+void HasarDriver::query(quint8 code, const QList<QByteArray>& fields) {
     // A failed query must not leave the previous answer readable as if it were this one.
     answer_.clear();
-    answer_ = send(code, {}, IfUnknown::Answer).fields;
+    answer_ = send(code, fields, IfUnknown::Answer).fields;
 }
 
 QByteArray HasarDriver::station() const {

@@ -67,13 +67,19 @@ public:
     void QueryDailyStatus() override;
     void QueryStatus() override;
     void QueryDayActivity() override;
+    void QueryConfiguration() override;
+    void QueryServiceText(ServiceText kind, int line) override;
+    void CheckServiceText(ServiceText kind, int line, const QString& text) override;
+    void SetServiceText(ServiceText kind, int line, const QString& text) override;
     QString Respuesta(int field) override;
 
 private:
     // Sends a command and fails with the printer's refusal when its status words report one.
     void command(quint8 code, const QList<QByteArray>& fields = {});
     // Sends a query and keeps its answer as it came, a refusal included.
-    void query(quint8 code);
+    void query(quint8 code, const QList<QByteArray>& fields = {});
+    // The field a line of the shop's texts goes in, checked as this model takes it.
+    QByteArray serviceField(ServiceText kind, int line, const QString& text) const;
     // The one way a command reaches the printer: a full print buffer waited out, and a command the
     // model lacks named unless its reply is asked for.
     frame::Frame send(quint8 code, const QList<QByteArray>& fields, HasarReconciler::IfUnknown ifUnknown);

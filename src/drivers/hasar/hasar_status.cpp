@@ -2,6 +2,7 @@
 
 #include "drivers/clock_refusal.h"
 #include "drivers/error_numbers.h"
+#include "drivers/service_text.h"
 #include "drivers/link/link_errors.h"
 #include "drivers/link/link_trace.h"
 #include "hasar_choices.h"
@@ -67,8 +68,10 @@ std::optional<DriverError> statusError(quint8 command, const HasarStatus& status
     if (!fiscal.isEmpty() || (blocked && printer.isEmpty())) {
         const QString refusal = QStringLiteral("El impresor rechazó el comando %1: %2")
                                     .arg(code, (fiscal + printer + blocking).join(QStringLiteral(", ")));
-        return DriverError(error_number::kPrinterRefused,
-                           command == hasar_command::kSetDateTime ? withClockRefusalAdvice(refusal) : refusal);
+        const bool serviceLine = command == hasar_command::kSetHeaderTrailer || command == hasar_command::kSetFantasyName;
+        return DriverError(error_number::kPrinterRefused, command == hasar_command::kSetDateTime ? withClockRefusalAdvice(refusal)
+                                                          : serviceLine ? withServiceRefusalAdvice(refusal)
+                                                                        : refusal);
     }
     if (!printer.isEmpty())
         return DriverError(error_number::kPrinterFault, QStringLiteral("El impresor no pudo ejecutar el comando %1: %2")
