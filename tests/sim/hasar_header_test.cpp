@@ -89,24 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"FantasyName", 8, 0x5F, "2", "LA ESQUINA", 0, "LA ESQUINA"},
         LineCase{"FantasyDoubleWidth", 9, 0x5F, "1", kWide + QByteArray(20, 'f'), 0, kWide + QByteArray(20, 'f')},
         LineCase{"FantasyFortyEvenOnASlip", 8, 0x5F, "1", k40 + "x", kInvalidField, ""},
-        LineCase{"FantasyLineThree", 7, 0x5F, "3", "x", kInvalidField, std::nullopt},
-        LineCase{"FantasyDelErases", 6, 0x5F, "1", kDel, 0, "", "Viejo"},
-        LineCase{"FantasyRefusedWithADocumentOpen", 9, 0x5F, "1", "Nuevo", kInvalidInState, "", {}, true}),
+        LineCase{"FantasyLineThree", 7, 0x5F, "3", "x", kInvalidField, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(HasarFantasyName, IsReadOnlyBeyondThe615Family) {
-    for (int model = 1; model <= 9; ++model) {
-        SCOPED_TRACE(model);
-        HasarHarness h({}, model);
-        ASSERT_TRUE(h.send(0x5F, {"1", "LA ESQUINA"}).accepted());
-        const auto read = h.send(0x92, {"1"});
-        if (model <= 5) {
-            EXPECT_TRUE(read.refused(kUnknownCommand));
-        } else {
-            EXPECT_EQ(read.field(3), "LA ESQUINA");
-        }
-    }
-}
 
 TEST(HasarConfiguration, AnswersTheStoredSettingsInTheManualsFields) {
     HasarHarness h;

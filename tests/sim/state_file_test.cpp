@@ -148,14 +148,12 @@ INSTANTIATE_TEST_SUITE_P(
                     [](QJsonObject& j) { setInside(j, "day", "sold", QStringLiteral("lots")); }},
         CorruptCase{"ThreeEmbarkLines", [](QJsonObject& j) { set(j, "embark", QJsonArray{"", "", ""}); }},
         CorruptCase{"OneFantasyLine", [](QJsonObject& j) { set(j, "fantasy_name", QJsonArray{""}); }},
-        CorruptCase{"FantasyLineNotText", [](QJsonObject& j) { set(j, "fantasy_name", QJsonArray{"", 7}); }},
         CorruptCase{"HeaderLineWiderThanAnyPaper",
                     [](QJsonObject& j) {
                         QJsonArray lines = j[QLatin1String("header_trailer")].toArray();
                         lines[0] = QString(121, QLatin1Char('x'));
                         set(j, "header_trailer", lines);
                     }},
-        CorruptCase{"HeaderTrailerNotAnArray", [](QJsonObject& j) { set(j, "header_trailer", "Gracias"); }},
         CorruptCase{"LimitBeyondItsField",
                     [](QJsonObject& j) { setInside(j, "configuration", "ticket_invoice_limit", "1000000000.00"); }},
         CorruptCase{"UnknownCutType", [](QJsonObject& j) { setInside(j, "configuration", "cut_type", "X"); }}),
