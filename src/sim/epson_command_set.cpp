@@ -49,6 +49,7 @@ EpsonCommandSet::Handler EpsonCommandSet::handlerFor(quint8 command) {
     case code::kFeedJournal:
     case code::kFeedSlip: return &EpsonCommandSet::feedElsewhere;
     case code::kSetDateTime: return &EpsonCommandSet::setDateTime;
+    case code::kSetHeaderTrailer: return &EpsonCommandSet::setHeaderTrailer;
     default: return nullptr;
     }
 }

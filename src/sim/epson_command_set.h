@@ -75,6 +75,9 @@ private:
     Answer feedElsewhere(const Fields&, qint64);
     Answer setDateTime(const Fields&, qint64);
 
+    // The header and trailer lines every document carries.
+    Answer setHeaderTrailer(const Fields&, qint64);
+
     FiscalMemory& memory_;
     PaperRoll& paper_;
     bool batteryLow_;

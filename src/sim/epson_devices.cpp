@@ -61,7 +61,7 @@ EpsonCommandSet::Answer EpsonCommandSet::setDateTime(const Fields& f, qint64 now
     if (dayHasDocuments(memory_)) return refuse(kInvalidState);
     const QDateTime before = printerTime(memory_, nowMs);
     memory_.clockOffsetMs = QDateTime(*d, *t, Qt::UTC).toMSecsSinceEpoch() - nowMs;
-    printout::dateChanged(paper_, before, printerTime(memory_, nowMs));
+    printout::dateChanged(paper_, memory_, before, printerTime(memory_, nowMs));
     return {};
 }
 

@@ -65,7 +65,7 @@ EpsonCommandSet::Answer EpsonCommandSet::globalReport(const Fields& f, qint64 no
     const auto summary = totalsOnly(f);
     if (!summary) return refuse(kInvalidField);
     if (memory_.open) return refuse(kInvalidState);
-    printout::globalReport(paper_, range->heading, range->records, *summary, printerTime(memory_, nowMs));
+    printout::globalReport(paper_, memory_, range->heading, range->records, *summary, printerTime(memory_, nowMs));
     return {};
 }
 

@@ -25,6 +25,7 @@ constexpr quint8 kFeedBoth = 0x52;
 constexpr quint8 kFeedSlip = 0x53;
 constexpr quint8 kSetDateTime = 0x58;
 constexpr quint8 kGetDateTime = 0x59;
+constexpr quint8 kSetHeaderTrailer = 0x5D;
 constexpr quint8 kOpenTicketInvoice = 0x60;
 constexpr quint8 kTicketInvoiceItem = 0x62;
 constexpr quint8 kTicketInvoicePayment = 0x64;

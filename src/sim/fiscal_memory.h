@@ -72,6 +72,18 @@ struct Customer {
     bool operator==(const Customer&) const = default;
 };
 
+// What GetConfigurationData answers: the controller's settings, as a printer leaves the factory.
+struct Configuration {
+    Amount finalConsumerLimit{1000 * Amount::kScale};  // above it a final consumer must be named
+    Amount ticketInvoiceLimit{5000 * Amount::kScale};
+    Amount unregisteredTaxRate{105'000};  // 10.50 %, the IVA of a "responsable no inscripto"
+    bool printChange = true;              // "CAMBIO $0.00"
+    bool printLegends = true;
+    char cutType = 'F';  // F total, P partial, N none
+
+    bool operator==(const Configuration&) const = default;
+};
+
 struct OpenDocument {
     DocumentKind kind = DocumentKind::Ticket;
     quint32 number = 0;  // 0 for unnumbered kinds
@@ -90,6 +102,10 @@ struct OpenDocument {
 // Everything a fiscal printer keeps between power cycles. Both brands share it.
 struct FiscalMemory {
     static constexpr int kEmbarkLines = 2;
+    static constexpr int kFantasyLines = 2;
+    // Lines 1-10 are the header, 11-20 the trailer.
+    static constexpr int kHeaderLines = 10;
+    static constexpr int kHeaderTrailerLines = 20;
 
     // The longest texts either brand keeps: the state file holds no less, so whatever a printer
     // stores it loads again (Epson keeps 40-character credit-note references in the embark
@@ -98,6 +114,10 @@ struct FiscalMemory {
     static constexpr int kMaxIdType = 6;
     static constexpr int kMaxEmbarkText = 40;
     static constexpr int kMaxReference = 20;
+    // A fantasy-name line fits a ticket; a header or trailer line the widest paper, a slip
+    // model's 120 columns (a double-width line, its mark and half as many, is shorter).
+    static constexpr int kMaxFantasyText = 40;
+    static constexpr int kMaxHeaderText = 120;
     // Payments of a Hasar ticket-invoice, the most either brand takes.
     static constexpr int kMaxPayments = 6;
 
@@ -125,6 +145,11 @@ struct FiscalMemory {
     DayTotals day;
     std::optional<Customer> customer;  // for the next document
     QString embark[kEmbarkLines];      // associated-document lines for the next document
+    // The owner's lines printed on every document: the fantasy name and header above, the
+    // trailer below; empty when not set. A double-width line starts with its mark.
+    QString fantasyName[kFantasyLines];
+    QString headerTrailer[kHeaderTrailerLines];
+    Configuration configuration;
     std::optional<OpenDocument> open;
     bool lastCancelled = false;  // the last document ended cancelled
     // The last command that ran, queries aside, was a Z: the Hasar sets its clock only then.

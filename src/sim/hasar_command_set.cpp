@@ -55,8 +55,8 @@ constexpr NumberField kNumberFields[] = {
 
 // The 615 family's manual (615, PR4, 930F and 951; entries 2, 3 and 5, with the 614 and 950
 // before them) lists neither the non-fiscal homologated documents, the logo, the associated
-// document, the receipt text nor Cancel.
-constexpr quint8 kMissingFrom615Family[] = {0x80, 0x81, 0x82, 0x90, 0x91, 0x93, 0x97, 0x98};
+// document, the receipt text, the read of the fantasy name nor Cancel.
+constexpr quint8 kMissingFrom615Family[] = {0x80, 0x81, 0x82, 0x90, 0x91, 0x92, 0x93, 0x97, 0x98};
 constexpr quint8 kCancel = 0x98;
 constexpr quint8 kInitData = 0x73;
 constexpr quint8 kDailyClose = 0x39;
@@ -65,7 +65,7 @@ constexpr quint8 kResetLogo = 0x91;
 
 // Commands that only read: they leave a Z "immediately before" the date change (3.9.1 does not
 // say; the window asks the status and the day's counts before it sets the clock).
-constexpr quint8 kQueries[] = {0x2A, 0x59, 0x67, 0x37, 0x73};
+constexpr quint8 kQueries[] = {0x2A, 0x59, 0x67, 0x37, 0x73, 0x5E, 0x92, 0x66};
 
 bool isQuery(quint8 command) {
     return std::find(std::begin(kQueries), std::end(kQueries), command) != std::end(kQueries);
@@ -138,6 +138,11 @@ HasarCommandSet::Handler HasarCommandSet::handlerFor(quint8 command) {
     case 0x7B: return &HasarCommandSet::openDrawer;
     case 0x4B: return &HasarCommandSet::cutPaper;
     case 0x58: return &HasarCommandSet::setDateTime;
+    case 0x5D: return &HasarCommandSet::setHeaderTrailer;
+    case 0x5E: return &HasarCommandSet::getHeaderTrailer;
+    case 0x5F: return &HasarCommandSet::setFantasyName;
+    case 0x92: return &HasarCommandSet::getFantasyName;
+    case 0x66: return &HasarCommandSet::configurationData;
     case 0x91: return &HasarCommandSet::resetLogo;
     case 0x90: return &HasarCommandSet::storeLogo;
     default: return nullptr;
@@ -169,14 +174,20 @@ std::optional<QList<QByteArray>> HasarCommandSet::bufferFull(const frame::Frame&
 }
 
 quint16 HasarCommandSet::textRefusal(const frame::Frame& request) {
-    // Only these commands take the double-width byte, at the very start of their text.
-    constexpr quint8 kStyled[] = {0x41, 0x49, 0x5D, 0x5F};
-    const bool styled = std::find(std::begin(kStyled), std::end(kStyled), request.command) != std::end(kStyled);
+    // Only these commands take the double-width byte, at the very start of their text: the first
+    // field of the texts, the second after the line number of the stored lines.
+    struct Styled {
+        quint8 command;
+        qsizetype field;  // 0 = the first after the command
+    };
+    constexpr Styled kStyled[] = {{0x41, 0}, {0x49, 0}, {0x5D, 1}, {0x5F, 1}};
+    const auto styled = std::find_if(std::begin(kStyled), std::end(kStyled),
+                                     [&](const Styled& s) { return s.command == request.command; });
     for (qsizetype f = 0; f < request.fields.size(); ++f) {
         const QByteArray& field = request.fields[f];
         for (qsizetype i = 0; i < field.size(); ++i) {
             const int byte = static_cast<quint8>(field[i]);
-            if (byte == kDoubleWidth && styled && f == 0 && i == 0) continue;
+            if (byte == kDoubleWidth && styled != std::end(kStyled) && f == styled->field && i == 0) continue;
             if (!printable(byte)) return kInvalidField;
         }
     }

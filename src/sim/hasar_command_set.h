@@ -94,6 +94,16 @@ private:
     Answer resetLogo(const Fields&, qint64);
     Answer storeLogo(const Fields&, qint64);
 
+    // The owner's lines: fantasy name, header and trailer, and the controller's configuration.
+    Answer setHeaderTrailer(const Fields&, qint64);
+    Answer getHeaderTrailer(const Fields&, qint64);
+    Answer setFantasyName(const Fields&, qint64);
+    Answer getFantasyName(const Fields&, qint64);
+    Answer configurationData(const Fields&, qint64);
+    // Line field 1 of `lines` (1..count) set to text field 2, of up to `columns` characters.
+    Answer storeLine(QString* lines, int count, int columns, const Fields& f);
+    Answer readLine(const QString* lines, int count, const Fields& f);
+
     void printHead(qint64 nowMs);
 
     // Refusal bits when a field holds a byte this printer cannot print, or a number out of its

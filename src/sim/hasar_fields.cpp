@@ -65,6 +65,14 @@ std::optional<char> letter(const QList<QByteArray>& fields, int n, const char* a
     return c;
 }
 
+std::optional<int> lineNumber(const QList<QByteArray>& fields, int n, int last) {
+    if (n < 1 || n > fields.size()) return std::nullopt;
+    const QByteArray& field = fields[n - 1];
+    if (field.isEmpty() || field.size() > 5) return std::nullopt;
+    const auto line = digits(field, 0, static_cast<int>(field.size()));
+    return line && *line >= 1 && *line <= last ? line : std::nullopt;
+}
+
 std::optional<QDate> date(QByteArrayView field) {
     if (field.size() != 6) return std::nullopt;
     const auto yy = digits(field, 0, 2), mm = digits(field, 2, 2), dd = digits(field, 4, 2);

@@ -28,6 +28,8 @@ bool inForm(NumberForm form, QByteArrayView field);
 QString text(const QList<QByteArray>& fields, int n);
 // A field that must be exactly one character out of `allowed`.
 std::optional<char> letter(const QList<QByteArray>& fields, int n, const char* allowed);
+// A line number of one to five digits, leading zeros allowed ("00011" is 11), from 1 to `last`.
+std::optional<int> lineNumber(const QList<QByteArray>& fields, int n, int last);
 // YYMMDD, years 97-99 in the 1900s; HHMMSS.
 std::optional<QDate> date(QByteArrayView field);
 std::optional<QTime> time(QByteArrayView field);

@@ -52,7 +52,7 @@ HasarCommandSet::Answer HasarCommandSet::globalByNumber(const Fields& f, qint64 
 HasarCommandSet::Answer HasarCommandSet::globalReport(const Fields& f, qint64 nowMs, const std::optional<ZRange>& range) {
     if (f.size() < 3 || !range || f[2].size() != 1) return refuse(kInvalidField);
     if (memory_.open) return refuse(kInvalidInState);
-    printout::globalReport(paper_, range->heading, range->records, f[2] == "T", printerTime(memory_, nowMs));
+    printout::globalReport(paper_, memory_, range->heading, range->records, f[2] == "T", printerTime(memory_, nowMs));
     return {};
 }
 

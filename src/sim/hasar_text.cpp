@@ -28,7 +28,12 @@ QString decodeText(QByteArrayView field) {
 QByteArray encodeText(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
-    for (QChar c : text) {
+    QStringView rest(text);
+    if (rest.startsWith(kDoubleWidthMark)) {
+        out.append(static_cast<char>(kDoubleWidth));
+        rest = rest.sliced(kDoubleWidthMark.size());
+    }
+    for (QChar c : rest) {
         if (c.unicode() < 128) out.append(static_cast<char>(c.unicode()));
         else if (const qsizetype at = kUpperHalf.indexOf(c); at >= 0) out.append(static_cast<char>(128 + at));
         else out.append('?');

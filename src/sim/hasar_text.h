@@ -14,7 +14,8 @@ inline const QString kDoubleWidthMark = QStringLiteral("\u2194");
 bool printable(int byte);
 // The text of a field as printed; a byte outside the set shows as U+FFFD.
 QString decodeText(QByteArrayView field);
-// The bytes a text becomes (names, numbers the printer sends back); a character outside the set
+// The bytes a text becomes (names, numbers, stored lines the printer sends back), the reverse of
+// decodeText: a leading double-width mark becomes 0xF4 again; a character outside the set
 // becomes '?', which only the printer's own stored texts could hold.
 QByteArray encodeText(const QString& text);
 

@@ -1,12 +1,16 @@
 #include "ledger.h"
 
+#include <algorithm>
+
 namespace sim {
 
 bool FiscalMemory::operator==(const FiscalMemory& o) const {
     return initialised == o.initialised && moduleOpen == o.moduleOpen && identity == o.identity &&
            zCapacity == o.zCapacity && lastZ == o.lastZ && lastX == o.lastX && zRecords == o.zRecords &&
            last == o.last && day == o.day && customer == o.customer && embark[0] == o.embark[0] &&
-           embark[1] == o.embark[1] && open == o.open && lastCancelled == o.lastCancelled && rightAfterZ == o.rightAfterZ && zDue == o.zDue && clockOffsetMs == o.clockOffsetMs && logo == o.logo &&
+           embark[1] == o.embark[1] && std::equal(std::begin(fantasyName), std::end(fantasyName), std::begin(o.fantasyName)) &&
+           std::equal(std::begin(headerTrailer), std::end(headerTrailer), std::begin(o.headerTrailer)) &&
+           configuration == o.configuration && open == o.open && lastCancelled == o.lastCancelled && rightAfterZ == o.rightAfterZ && zDue == o.zDue && clockOffsetMs == o.clockOffsetMs && logo == o.logo &&
            drawerOpenings == o.drawerOpenings && cuts == o.cuts;
 }
 

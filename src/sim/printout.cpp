@@ -1,5 +1,7 @@
 #include "printout.h"
 
+#include <iterator>
+
 namespace sim::printout {
 
 namespace {
@@ -25,6 +27,23 @@ void totalsLines(PaperRoll& paper, const DayTotals& t) {
     paper.print(QStringLiteral("IVA %1").arg(t.tax.money()));
     paper.print(QStringLiteral("NOTAS DE CREDITO %1").arg(t.credited.money()));
     paper.print(QStringLiteral("IVA NOTAS DE CREDITO %1").arg(t.creditedTax.money()));
+}
+
+// Stored lines that are set, cut to the paper: a state file may come from a wider model.
+void ownerLines(PaperRoll& paper, const QString* from, const QString* to) {
+    for (; from != to; ++from)
+        if (!from->isEmpty()) paper.print(paper.fit(*from));
+}
+
+// The owner's lines under a title: the fantasy name, then the header lines 1-10.
+void ownerHead(PaperRoll& paper, const FiscalMemory& memory) {
+    ownerLines(paper, std::begin(memory.fantasyName), std::end(memory.fantasyName));
+    ownerLines(paper, memory.headerTrailer, memory.headerTrailer + FiscalMemory::kHeaderLines);
+}
+
+// The trailer lines 11-20, above a closing line.
+void ownerTrailer(PaperRoll& paper, const FiscalMemory& memory) {
+    ownerLines(paper, memory.headerTrailer + FiscalMemory::kHeaderLines, std::end(memory.headerTrailer));
 }
 
 DayTotals sum(const QList<ZRecord>& records) {
@@ -65,6 +84,7 @@ QString documentTitle(const FiscalMemory& memory, const OpenDocument& doc) {
 void documentHead(PaperRoll& paper, const FiscalMemory& memory, const QDateTime& time) {
     paper.print(QStringLiteral("== %1 ==").arg(documentTitle(memory, *memory.open)));
     if (memory.logo) paper.print(memory.logo->render());
+    ownerHead(paper, memory);
     paper.print(dateTimeLine(time));
     // Neither a non-fiscal document nor a ticket names a buyer.
     if (info(memory.open->kind).documentClass == DocumentClass::NonFiscal || memory.open->kind == DocumentKind::Ticket) return;
@@ -116,6 +136,7 @@ void documentEnd(PaperRoll& paper, const FiscalMemory& memory, const OpenDocumen
         paper.print(QStringLiteral("IVA %1").arg(doc.tax.money()));
         if (doc.paid > doc.total) paper.print(QStringLiteral("VUELTO %1").arg(Amount{doc.paid.units - doc.total.units}.money()));
     }
+    ownerTrailer(paper, memory);
     paper.print(QStringLiteral("== FIN %1 ==").arg(documentTitle(memory, doc)));
 }
 
@@ -135,6 +156,7 @@ void dailyReport(PaperRoll& paper, const FiscalMemory& memory, char kind, int nu
                  const QDateTime& time, bool training) {
     const QString title = QStringLiteral("INFORME %1 Nro %2").arg(QLatin1Char(kind)).arg(number4(number));
     paper.print(QStringLiteral("== %1 ==").arg(title));
+    ownerHead(paper, memory);
     paper.print(dateTimeLine(time));
     if (training) {
         trainingMode(paper);
@@ -146,13 +168,15 @@ void dailyReport(PaperRoll& paper, const FiscalMemory& memory, char kind, int nu
     paper.print(QStringLiteral("ULTIMA NC A %1").arg(number8(memory.last.creditNoteA)));
     paper.print(QStringLiteral("ULTIMA NC B %1").arg(number8(memory.last.creditNoteB)));
     paper.print(QStringLiteral("ULTIMO REMITO %1").arg(number8(memory.last.deliveryNote)));
+    ownerTrailer(paper, memory);
     paper.print(QStringLiteral("== FIN %1 ==").arg(title));
 }
 
-void globalReport(PaperRoll& paper, const QString& range, const QList<ZRecord>& records, bool totalsOnly,
-                  const QDateTime& time) {
+void globalReport(PaperRoll& paper, const FiscalMemory& memory, const QString& range, const QList<ZRecord>& records,
+                  bool totalsOnly, const QDateTime& time) {
     const QString title = QStringLiteral("INFORME GLOBAL %1").arg(range);
     paper.print(QStringLiteral("== %1 ==").arg(title));
+    ownerHead(paper, memory);
     paper.print(dateTimeLine(time));
     if (records.isEmpty()) {
         paper.print(QStringLiteral("SIN CIERRES Z EN EL RANGO"));
@@ -172,12 +196,16 @@ void globalReport(PaperRoll& paper, const QString& range, const QList<ZRecord>& 
                             .arg(r.totals.sold.money()));
         }
     }
+    ownerTrailer(paper, memory);
     paper.print(QStringLiteral("== FIN %1 ==").arg(title));
 }
 
-void dateChanged(PaperRoll& paper, const QDateTime& before, const QDateTime& after) {
-    paper.print({QStringLiteral("== CAMBIO DE FECHA Y HORA =="), QStringLiteral("ANTERIOR ") + dateTimeLine(before),
-                  QStringLiteral("NUEVA ") + dateTimeLine(after), QStringLiteral("== FIN CAMBIO DE FECHA Y HORA ==")});
+void dateChanged(PaperRoll& paper, const FiscalMemory& memory, const QDateTime& before, const QDateTime& after) {
+    paper.print(QStringLiteral("== CAMBIO DE FECHA Y HORA =="));
+    ownerHead(paper, memory);
+    paper.print({QStringLiteral("ANTERIOR ") + dateTimeLine(before), QStringLiteral("NUEVA ") + dateTimeLine(after)});
+    ownerTrailer(paper, memory);
+    paper.print(QStringLiteral("== FIN CAMBIO DE FECHA Y HORA =="));
 }
 
 void drawerOpened(PaperRoll& paper) {

@@ -76,7 +76,9 @@ public:
         return static_cast<int>(integer(o, key, 0, FiscalMemory::kMaxCount));
     }
     QString text(const QJsonObject& o, const char* key, int maxLength = kMaxText) {
-        const QJsonValue v = value(o, key);
+        return text(value(o, key), key, maxLength);
+    }
+    QString text(const QJsonValue& v, const char* key, int maxLength) {
         const QString s = v.toString();
         bool printable = v.isString() && s.size() <= maxLength;
         // Any character but a control below the blank: the Hasar keeps its texts decoded from code
@@ -84,6 +86,15 @@ public:
         for (QChar c : s) printable = printable && c.unicode() >= 0x20 && !c.isSurrogate();
         if (!printable) fail(QStringLiteral("'%1' no es un texto imprimible de hasta %2 caracteres").arg(QLatin1String(key)).arg(maxLength));
         return s;
+    }
+    // Lines kept in an array of exactly `count` texts; a file older than the key leaves them empty.
+    void lines(const QJsonObject& o, const char* key, QString* out, int count, int maxLength) {
+        if (!o.contains(QLatin1String(key))) return;
+        const QJsonValue v = o.value(QLatin1String(key));
+        const QJsonArray array = v.toArray();
+        if (!v.isArray() || array.size() != count)
+            fail(QStringLiteral("'%1' no tiene %2 líneas").arg(QLatin1String(key)).arg(count));
+        for (int i = 0; i < count && i < array.size(); ++i) out[i] = text(array[i], key, maxLength);
     }
     QDate date(const QJsonObject& o, const char* key) {
         const QDate d = QDate::fromString(text(o, key), Qt::ISODate);
@@ -157,6 +168,29 @@ std::optional<Customer> readCustomer(Reader& r, const QJsonValue& v) {
                     r.text(o, "id_type", FiscalMemory::kMaxIdType), r.text(o, "address", kLong)};
 }
 
+// A file older than the configuration keeps the factory's.
+Configuration readConfiguration(Reader& r, const QJsonObject& json) {
+    Configuration c;
+    if (!json.contains(QLatin1String("configuration"))) return c;
+    const QJsonObject o = r.object(json, "configuration");
+    // As GetConfigurationData answers them: limits of nine whole digits, a rate of two.
+    const auto bounded = [&](const char* key, qint64 maxWhole) {
+        const Amount a = r.amount(o, key);
+        if (a.units < 0 || a.units >= maxWhole * Amount::kScale)
+            r.fail(QStringLiteral("'%1' no es un importe entre 0 y %2").arg(QLatin1String(key)).arg(maxWhole - 1));
+        return a;
+    };
+    c.finalConsumerLimit = bounded("final_consumer_limit", 1'000'000'000);
+    c.ticketInvoiceLimit = bounded("ticket_invoice_limit", 1'000'000'000);
+    c.unregisteredTaxRate = bounded("unregistered_tax_rate", 100);
+    c.printChange = r.boolean(o, "print_change");
+    c.printLegends = r.boolean(o, "print_legends");
+    const QString cut = r.text(o, "cut_type", 1);
+    if (cut.size() != 1 || !QStringLiteral("FPN").contains(cut)) r.fail(QStringLiteral("'cut_type' no es F, P ni N"));
+    c.cutType = cut.isEmpty() ? 'F' : cut[0].toLatin1();
+    return c;
+}
+
 std::optional<LogoBitmap> readLogo(Reader& r, const QJsonValue& v) {
     if (v.isNull()) return std::nullopt;
     const QJsonObject o = v.toObject();
@@ -194,6 +228,10 @@ QJsonObject toJson(const FiscalMemory& m) {
                            {"payments", d->payments},
                            {"texts_in_row", d->textsInRow},
                            {"receipt_lines", d->receiptLines}};
+    QJsonArray fantasy, headerTrailer;
+    for (const QString& line : m.fantasyName) fantasy.append(line);
+    for (const QString& line : m.headerTrailer) headerTrailer.append(line);
+    const Configuration& c = m.configuration;
     QJsonValue logo = QJsonValue::Null;
     if (const auto& l = m.logo)
         logo = QJsonObject{{"width", l->width}, {"height", l->height}, {"bits", QString::fromLatin1(l->bits.toHex().toUpper())}};
@@ -228,6 +266,14 @@ QJsonObject toJson(const FiscalMemory& m) {
         {"day", totalsToJson(m.day)},
         {"customer", customer},
         {"embark", QJsonArray{m.embark[0], m.embark[1]}},
+        {"fantasy_name", fantasy},
+        {"header_trailer", headerTrailer},
+        {"configuration", QJsonObject{{"final_consumer_limit", c.finalConsumerLimit.plain()},
+                                      {"ticket_invoice_limit", c.ticketInvoiceLimit.plain()},
+                                      {"unregistered_tax_rate", c.unregisteredTaxRate.plain()},
+                                      {"print_change", c.printChange},
+                                      {"print_legends", c.printLegends},
+                                      {"cut_type", QString(QLatin1Char(c.cutType))}}},
         {"open_document", open},
         {"clock_offset_ms", static_cast<double>(m.clockOffsetMs)},
         {"logo", logo},
@@ -277,6 +323,9 @@ std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error) {
         if (!embark[i].isString() || m.embark[i].size() > FiscalMemory::kMaxEmbarkText)
             r.fail(QStringLiteral("'embark' no es texto corto"));
     }
+    r.lines(json, "fantasy_name", m.fantasyName, FiscalMemory::kFantasyLines, FiscalMemory::kMaxFantasyText);
+    r.lines(json, "header_trailer", m.headerTrailer, FiscalMemory::kHeaderTrailerLines, FiscalMemory::kMaxHeaderText);
+    m.configuration = readConfiguration(r, json);
     m.open = readOpenDocument(r, r.value(json, "open_document"));
     m.clockOffsetMs = r.integer(json, "clock_offset_ms", -kMaxClockOffsetMs, kMaxClockOffsetMs);
     m.logo = readLogo(r, r.value(json, "logo"));

@@ -145,21 +145,22 @@ TEST_P(HasarFamilyCommands, ACommandOutsideTheModelsManualIsUnknownAndDoesNothin
     }
 }
 
-const QList<quint8> kLackedBy615Family{0x80, 0x81, 0x82, 0x90, 0x91, 0x93, 0x97, 0x98};
-const QList<quint8> kDocuments{0x80, 0x81, 0x82, 0x93, 0x97};
+const QList<quint8> kLackedBy615Family{0x80, 0x81, 0x82, 0x90, 0x91, 0x92, 0x93, 0x97, 0x98};
+// What the later models know beyond the 615 family's manual, the logo and Cancel aside.
+const QList<quint8> kBeyond615Family{0x80, 0x81, 0x82, 0x92, 0x93, 0x97};
 const QList<quint8> kLogo{0x90, 0x91};
 
 INSTANTIATE_TEST_SUITE_P(
     , HasarFamilyCommands,
-    ::testing::Values(FamilyCase{"Hasar614", 1, {0x2A, 0x43, 0x4B, 0x7B}, kLackedBy615Family + QList<quint8>{0x73}},
+    ::testing::Values(FamilyCase{"Hasar614", 1, {0x2A, 0x43, 0x4B, 0x5D, 0x5E, 0x5F, 0x66, 0x7B}, kLackedBy615Family + QList<quint8>{0x73}},
                       FamilyCase{"Hasar615", 2, {0x73, 0x43, 0x4B, 0x7B}, kLackedBy615Family},
                       FamilyCase{"HasarPR4", 3, {0x73, 0x43}, kLackedBy615Family},
                       FamilyCase{"Hasar950", 4, {0x43}, kLackedBy615Family + QList<quint8>{0x73}},
                       FamilyCase{"Hasar951", 5, {0x73, 0x43}, kLackedBy615Family},
-                      FamilyCase{"Hasar262", 6, kDocuments, kLogo + QList<quint8>{0x98}},
-                      FamilyCase{"HasarPj20", 7, kDocuments + kLogo + QList<quint8>{0x98}, {}},
-                      FamilyCase{"HasarP320", 8, kDocuments + kLogo + QList<quint8>{0x98}, {}},
-                      FamilyCase{"Hasar715", 9, kDocuments + QList<quint8>{0x98}, kLogo}),
+                      FamilyCase{"Hasar262", 6, kBeyond615Family, kLogo + QList<quint8>{0x98}},
+                      FamilyCase{"HasarPj20", 7, kBeyond615Family + kLogo + QList<quint8>{0x98}, {}},
+                      FamilyCase{"HasarP320", 8, kBeyond615Family + kLogo + QList<quint8>{0x98}, {}},
+                      FamilyCase{"Hasar715", 9, kBeyond615Family + QList<quint8>{0x98}, kLogo}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HasarPartialPayments, APartlyPaidTicketIsPaidBackBeforeItCanBeCancelled) {

@@ -32,10 +32,14 @@ sim::FiscalMemory usedMemory() {
     h.send(0x39, {"Z"});
     h.send(0x58, {"270101", "080000"});
     h.send(0x7B);
+    h.send(0x5F, {"2", "LA ESQUINA"});
+    h.send(0x5D, {"3", QByteArray(120, 's')});
+    h.send(0x5D, {"20", "\xF4" "Gracias"});
     h.send(0x93, {"1", "A-0001-00000001"});
     h.send(0x62, {"Cliente de Prueba", "99999999995", "I", "C", "Domicilio"});
     h.send(0x80, {"R", "T"});
     h.send(0x42, {"Item", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"});
+    h.memory().configuration = {sim::Amount{2500'0000}, sim::Amount{9000'0000}, sim::Amount{21'0000}, false, false, 'P'};
     return h.memory();
 }
 
@@ -53,6 +57,18 @@ TEST(StateFile, RoundTripKeepsTheWholeMemory) {
     // The document left open can be finished after the restart.
     HasarHarness h(*loaded);
     EXPECT_EQ(h.send(0x81).field(3), "00000001");
+}
+
+TEST(StateFile, AFileFromBeforeTheOwnersLinesLoadsWithoutThem) {
+    QJsonObject json = sim::state_file::toJson(usedMemory());
+    ASSERT_EQ(json[QLatin1String("header_trailer")].toArray()[19].toString(), QStringLiteral("\u2194Gracias"));
+    for (const char* key : {"fantasy_name", "header_trailer", "configuration"}) json.remove(QLatin1String(key));
+    QString error;
+    const auto loaded = sim::state_file::fromJson(json, &error);
+    ASSERT_TRUE(loaded) << error.toStdString();
+    EXPECT_EQ(loaded->fantasyName[1], QString());
+    EXPECT_EQ(loaded->headerTrailer[2], QString());
+    EXPECT_TRUE(loaded->configuration == sim::Configuration{});
 }
 
 TEST(StateFile, SaveReplacesTheFileAndLeavesNothingBehind) {
@@ -130,7 +146,17 @@ INSTANTIATE_TEST_SUITE_P(
                     [](QJsonObject& j) { setInside(j, "open_document", "kind", QStringLiteral("lottery_ticket")); }},
         CorruptCase{"AmountNotANumber",
                     [](QJsonObject& j) { setInside(j, "day", "sold", QStringLiteral("lots")); }},
-        CorruptCase{"ThreeEmbarkLines", [](QJsonObject& j) { set(j, "embark", QJsonArray{"", "", ""}); }}),
+        CorruptCase{"ThreeEmbarkLines", [](QJsonObject& j) { set(j, "embark", QJsonArray{"", "", ""}); }},
+        CorruptCase{"OneFantasyLine", [](QJsonObject& j) { set(j, "fantasy_name", QJsonArray{""}); }},
+        CorruptCase{"HeaderLineWiderThanAnyPaper",
+                    [](QJsonObject& j) {
+                        QJsonArray lines = j[QLatin1String("header_trailer")].toArray();
+                        lines[0] = QString(121, QLatin1Char('x'));
+                        set(j, "header_trailer", lines);
+                    }},
+        CorruptCase{"LimitBeyondItsField",
+                    [](QJsonObject& j) { setInside(j, "configuration", "ticket_invoice_limit", "1000000000.00"); }},
+        CorruptCase{"UnknownCutType", [](QJsonObject& j) { setInside(j, "configuration", "cut_type", "X"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StateFile, FilesThatAreNotJsonAreRefused) {
