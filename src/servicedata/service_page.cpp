@@ -11,6 +11,7 @@ namespace service_page {
 namespace {
 
 constexpr const char* kLastRead = "orbeloLastRead";
+constexpr const char* kNotKept = "orbeloNotKept";
 const QChar kWide(0xF4);
 
 QString lineName(ServiceText kind, int line) {
@@ -55,6 +56,15 @@ void rememberRead(FrmOrbelo& w, ServiceText kind, int line, const QString& store
 
 void notKept(QLineEdit* box, const QString& why) {
     if (!why.isEmpty()) box->clear();
+    box->setToolTip(why);
+    box->setProperty(kNotKept, !why.isEmpty());
+}
+
+bool isKept(const QLineEdit* box) { return !box->property(kNotKept).toBool(); }
+
+void unread(QLineEdit* box, const QString& why) {
+    notKept(box, {});
+    box->clear();
     box->setToolTip(why);
 }
 

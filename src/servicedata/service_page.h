@@ -43,5 +43,8 @@ void rememberRead(FrmOrbelo& w, ServiceText kind, int line, const QString& store
 
 // An empty box with the reason the printer does not keep it, or (why empty) a usable one.
 void notKept(QLineEdit* box, const QString& why);
+bool isKept(const QLineEdit* box);
+// A line the printer keeps but does not tell back, with the reason as its tooltip.
+void unread(QLineEdit* box, const QString& why);
 
 }  // namespace service_page

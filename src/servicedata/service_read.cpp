@@ -87,7 +87,8 @@ void readHasarLines(FrmOrbelo& w) {
             }
             h.QueryServiceText(frame.kind, line);
             if (!usable(h)) {
-                notKept(text, QStringLiteral("Este modelo no informa esta línea"));
+                // It may still take the line: sending it is up to the printer.
+                unread(text, QStringLiteral("Este modelo no informa esta línea"));
                 rememberRead(w, frame.kind, line, {});
                 continue;
             }
@@ -119,9 +120,10 @@ void readEpson(FrmOrbelo& w) {
     }
     for (const Frame& frame : {kFantasy, kHeader, kTrailer})
         for (int line = frame.first; line <= frame.last; ++line) {
-            notKept(lineBox(w, frame.kind, line), frame.kind == ServiceText::FantasyName
-                                                     ? QStringLiteral("El impresor Epson no guarda nombre de fantasía")
-                                                     : kEpsonLinesUnread);
+            if (frame.kind == ServiceText::FantasyName)
+                notKept(lineBox(w, frame.kind, line), QStringLiteral("El impresor Epson no guarda nombre de fantasía"));
+            else
+                unread(lineBox(w, frame.kind, line), kEpsonLinesUnread);
             // What it holds is not known: every line typed counts as a change.
             rememberRead(w, frame.kind, line, {});
         }

@@ -26,7 +26,7 @@ struct Change {
 QList<Change> changes(FrmOrbelo& w, const Frame& frame) {
     QList<Change> out;
     for (int line = frame.first; line <= frame.last; ++line) {
-        if (!lineBox(w, frame.kind, line)->toolTip().isEmpty()) continue;
+        if (!isKept(lineBox(w, frame.kind, line))) continue;
         const QString text = lineText(w, frame.kind, line);
         if (text != lastRead(w, frame.kind, line)) out << Change{line, text};
     }
