@@ -102,8 +102,10 @@ void buildConfiguration(QWidget* page) {
 }  // namespace
 
 void FrmOrbelo::buildDataEntryPage(QWidget* page) {
-    form::button(page, QStringLiteral("btnTraeDatos"), QStringLiteral("Traer Datos"), onPage(9000, 720, 1575, 255));
+    QPushButton* read = form::button(page, QStringLiteral("btnTraeDatos"), QStringLiteral("Traer Datos"), onPage(9000, 720, 1575, 255));
     buildMarca(page);
+    // It sits on the MARCA frame's top edge: above the frame, or the frame takes its clicks.
+    read->raise();
     buildFantasia(page);
 
     auto* inner = new QTabWidget(page);

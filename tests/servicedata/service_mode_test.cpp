@@ -46,6 +46,10 @@ TEST_F(ServiceMode, TheCaptionSaysSoAndStylesTheMakerDoesNotDocumentStayDisabled
         EXPECT_FALSE(check(QString::fromLatin1(name))->toolTip().isEmpty()) << name;
     }
     EXPECT_FALSE(box(QStringLiteral("txtNroImpresorIzq(1)"))->isEnabled());
+    // A click where the technician sees "Traer Datos" reaches it, not the frame drawn over it.
+    QPushButton* read = button(QStringLiteral("btnTraeDatos"));
+    QWidget* page = read->parentWidget();
+    EXPECT_EQ(page->childAt(read->geometry().center()), read);
 }
 
 TEST_F(ServiceMode, TraerDatosFillsWhatTheHasarTellsAndSaysWhatItDoesNot) {
