@@ -1,10 +1,10 @@
 #include "fiscal_printout.h"
 
+#include "app/chosen_printer.h"
 #include "app/frm_orbelo.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
 #include "field_texts.h"
-#include "fiscal_data_run.h"
 #include "printer_labels.h"
 
 #include <QLabel>
@@ -60,5 +60,5 @@ void printDocument(FrmOrbelo& w, Printer& printer) {
 }  // namespace
 
 void printFiscalData(FrmOrbelo& w) {
-    onChosenPrinter(w, [&] { printDocument(w, w.epson()); }, [&] { printDocument(w, w.hasar()); });
+    onChosenPrinter(w, WriteModel::No, [&] { printDocument(w, w.epson()); }, [&] { printDocument(w, w.hasar()); });
 }

@@ -1,14 +1,15 @@
 #include "service_read.h"
 
 #include "app/conversions.h"
+#include "app/chosen_printer.h"
 #include "app/frm_orbelo.h"
 #include "app/printer_selection.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
 #include "fiscaldata/field_texts.h"
 #include "service_page.h"
-#include "service_run.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 using namespace service_page;
@@ -132,11 +133,11 @@ void readEpson(FrmOrbelo& w) {
 }  // namespace
 
 void readServiceData(FrmOrbelo& w) {
-    onServicePrinter(w, [&] { readEpson(w); },
-                     [&](int model) {
-                         readHasarIdentity(w, model);
-                         readHasarCounters(w, model);
-                         readHasarLines(w);
-                     });
+    onChosenPrinter(w, WriteModel::Yes, [&] { readEpson(w); }, [&] {
+        const int model = hasarModelNumber(w.cboListaImp->currentText());
+        readHasarIdentity(w, model);
+        readHasarCounters(w, model);
+        readHasarLines(w);
+    });
     box(w, "txtNroPrecinto")->setText(w.txtPrecinto->text());
 }

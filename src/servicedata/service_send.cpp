@@ -1,10 +1,10 @@
 #include "service_send.h"
 
+#include "app/chosen_printer.h"
 #include "app/frm_orbelo.h"
 #include "app/prompts.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
-#include "service_run.h"
 
 #include <QLineEdit>
 #include <QList>
@@ -82,5 +82,6 @@ void sendServiceLines(FrmOrbelo& w, const Frame& frame) {
         w.prompts().message(Prompts::kInformation, QStringLiteral("No hay líneas que cambien en el impresor fiscal"));
         return;
     }
-    onServicePrinter(w, [&] { sendToEpson(w, frame, changed); }, [&](int) { sendToHasar(w, frame, changed); });
+    // The lines' lengths depend on the Hasar model, so it is written.
+    onChosenPrinter(w, WriteModel::Yes, [&] { sendToEpson(w, frame, changed); }, [&] { sendToHasar(w, frame, changed); });
 }

@@ -1,19 +1,19 @@
-#include "fiscal_data_run.h"
+#include "chosen_printer.h"
 
-#include "app/controls_lock.h"
-#include "app/error_path.h"
-#include "app/frm_orbelo.h"
-#include "app/printer_selection.h"
+#include "controls_lock.h"
 #include "drivers/hasar_printer.h"
+#include "error_path.h"
+#include "frm_orbelo.h"
 
-void onChosenPrinter(FrmOrbelo& w, const std::function<void()>& epson, const std::function<void()>& hasar) {
+void onChosenPrinter(FrmOrbelo& w, WriteModel writeModel, const std::function<void()>& epson,
+                     const std::function<void()>& hasar) {
     runOperation(w, [&] {
         SetControlsEnabled(w, false);
         if (epsonSelected(w)) {
             configureEpson(w);
             epson();
         } else {
-            beginHasarSession(w, WriteModel::No);
+            beginHasarSession(w, writeModel);
             hasar();
             w.hasar().Finalizar();
         }
