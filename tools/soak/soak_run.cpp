@@ -1,0 +1,224 @@
+#include "soak_run.h"
+
+#include "bench_window.h"
+#include "roll_audit.h"
+#include "soak_catalogue.h"
+#include "soak_draw.h"
+#include "virtual_printer_process.h"
+
+#include "drivers/error_numbers.h"
+#include "drivers/link/link_trace.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+constexpr int kPowerCyclePollMs = 50;
+// Follow-ups a technician makes after the first message before giving up on the operation.
+constexpr int kMaxTries = 3;
+
+QStringList rollLines(const VirtualPrinterProcess& printer) {
+    QFile file(printer.paperFile());
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList modelArguments(int model) {
+    return isEpsonModel(model) ? QStringList{} : QStringList{QStringLiteral("--model"), QString::number(model)};
+}
+
+// The commands of every exchange in a wire trace ("... 0x45 cerrar comprobante fiscal: 1 envío, ...").
+QList<quint8> tracedCommands(const QString& traceFile) {
+    QFile file(traceFile);
+    QList<quint8> out;
+    if (!file.open(QIODevice::ReadOnly)) return out;
+    static const QRegularExpression exchange(QStringLiteral(" 0x([0-9A-F]{2}) [^|]*: \\d+ env"));
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QRegularExpressionMatch m = exchange.match(line);
+        if (m.hasMatch()) out << quint8(m.captured(1).toUInt(nullptr, 16));
+    }
+    return out;
+}
+
+// Documents and reports completed on the roll from line `from` on, but the clock's change of
+// date, which no operation's count holds, and those begun in the technician's own Z reports.
+int completedSince(const QStringList& roll, qsizetype from, const QList<std::pair<qsizetype, qsizetype>>& leftOut = {}) {
+    int count = 0;
+    for (const RollBlock& b : readRoll(roll).blocks) {
+        if (b.line < from || b.end != RollBlock::End::Finished) continue;
+        if (b.title.startsWith(QStringLiteral("CAMBIO DE FECHA"))) continue;
+        const bool technicians = std::any_of(leftOut.begin(), leftOut.end(),
+                                             [&](const auto& r) { return b.line >= r.first && b.line < r.second; });
+        if (!technicians) ++count;
+    }
+    return count;
+}
+
+bool isPortError(const QString& text) {
+    using namespace error_number;
+    for (const int n : {kPortMissing, kPortOpenFailed, kPortLost, kPortNotOpen})
+        if (text.contains(QStringLiteral("error Nº %1").arg(n))) return true;
+    return false;
+}
+
+bool namesZ(const QString& text) {
+    return text.contains(QStringLiteral("IMPRIMIR Z")) || text.contains(QStringLiteral("sacar zeta"), Qt::CaseInsensitive);
+}
+
+// One step's printer, window and roll, as the technician at the bench sees them.
+class StepRun {
+public:
+    StepRun(VirtualPrinterProcess& printer, BenchWindow& bench, const SoakOperation& op)
+        : printer_(printer), bench_(bench), op_(op) {}
+
+    // What this operation has issued so far.
+    int issued() const { return completedSince(rollLines(printer_), from_, zRanges_); }
+
+    void markStart() { from_ = rollLines(printer_).size(); }
+
+    QString operate() {
+        const QString error = bench_.operate(op_.kind, op_.documentCode);
+        // A notice that asks for a Z (the clock's) is advice as much as an error is.
+        return error.isEmpty() && namesZ(bench_.prompts().notices.value(0)) ? bench_.prompts().notices.value(0) : error;
+    }
+
+    // The technician's Z before the repeat, kept out of the operation's count.
+    void technicianZ() {
+        const qsizetype start = rollLines(printer_).size();
+        bench_.operate(OperationKind::ZReport);
+        zRanges_.append({start, rollLines(printer_).size()});
+    }
+
+    bool plugBackIn(QString* error) { return printer_.start(error); }
+
+private:
+    VirtualPrinterProcess& printer_;
+    BenchWindow& bench_;
+    const SoakOperation& op_;
+    qsizetype from_ = 0;
+    QList<std::pair<qsizetype, qsizetype>> zRanges_;
+};
+
+}  // namespace
+
+const CleanRun& SoakRunner::clean(int model, const QString& operation) {
+    const QString key = QStringLiteral("%1/%2").arg(model).arg(operation);
+    if (const auto it = clean_.constFind(key); it != clean_.cend()) return *it;
+    CleanRun run;
+    const std::optional<SoakOperation> op = soakOperation(operation);
+    VirtualPrinterProcess printer(brandOfModel(model), modelArguments(model), program_);
+    const QByteArray previousPort = qgetenv("ORBELO_COM1");
+    QTemporaryDir traceDir;
+    const QString trace = traceDir.filePath(QStringLiteral("traza.txt"));
+    if (op && printer.start()) {
+        qputenv("ORBELO_COM1", printer.device().toLocal8Bit());
+        BenchWindow bench(printerEntry(model));
+        link_trace::setFile(trace);
+        bench.operate(op->kind, op->documentCode);
+        link_trace::setFile({});
+        run.commands = tracedCommands(trace);
+        run.issued = completedSince(rollLines(printer), 0);
+    }
+    qputenv("ORBELO_COM1", previousPort);
+    return *clean_.insert(key, run);
+}
+
+bool SoakRunner::run(const SoakCase& soakCase, const std::function<void(const StepReport&)>& report, QString* setupError) {
+    // The clean runs first: they use the port variable for printers of their own.
+    for (const SoakStep& s : soakCase.steps) clean(soakCase.model, s.operation);
+    VirtualPrinterProcess printer(brandOfModel(soakCase.model), modelArguments(soakCase.model), program_);
+    qputenv("ORBELO_COM1", printer.device().toLocal8Bit());
+    for (int i = 0; i < soakCase.steps.size(); ++i) {
+        const SoakStep& step = soakCase.steps[i];
+        const std::optional<SoakOperation> op = soakOperation(step.operation);
+        if (!op) {
+            *setupError = QStringLiteral("operación desconocida '%1'").arg(step.operation);
+            return false;
+        }
+        printer.armNextStart(step.printerArguments);
+        StepReport r{i + 1, step, {}, {}, {}, {}};
+        if (QString why; !printer.start(&why)) {
+            // Once it has run, a printer that will not start again lost its state file.
+            if (i == 0) {
+                *setupError = why;
+                return false;
+            }
+            r.broken << QStringLiteral("el impresor no arranca con su archivo de estado: %1").arg(why);
+            report(r);
+            return true;
+        }
+        CellFacts& f = r.facts;
+        f.expected = clean(soakCase.model, step.operation).issued;
+        // The program opened afresh: a printer started again between two operations is a device
+        // that came and went, which is not among the faults drawn.
+        BenchWindow bench(printerEntry(soakCase.model));
+        StepRun run(printer, bench, *op);
+        run.markStart();
+
+        // Killed and started again on its state file as soon as it has saved a document open; once.
+        QTimer powerCycle;
+        QString restartError;
+        if (step.restartMidDocument) {
+            QObject::connect(&powerCycle, &QTimer::timeout, [&] {
+                if (!printer.savedWithDocumentOpen()) return;
+                powerCycle.stop();
+                printer.kill();
+                printer.start(&restartError);
+            });
+            powerCycle.start(kPowerCyclePollMs);
+        }
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        r.firstError = run.operate();
+        powerCycle.stop();
+        f.first = classify(r.firstError);
+        f.issuedAtError = run.issued();
+        f.last = f.first;
+
+        // The technician follows the message: waits out what holds the printer, plugs it back in
+        // after a port error, takes the Z it asks for, checks before repeating a doubtful one.
+        QString shown = r.firstError;
+        bool zTaken = false;
+        for (int tries = 0; tries < kMaxTries && restartError.isEmpty(); ++tries) {
+            TechnicianStep next = stepAfter(classify(shown));
+            if (next == TechnicianStep::CheckThenRepeat)
+                next = run.issued() >= f.expected && f.expected > 0 ? TechnicianStep::Nothing : TechnicianStep::Repeat;
+            if (next == TechnicianStep::Nothing) break;
+            if (const qint64 left = faultHoldMs(step) - sinceStart.elapsed(); left > 0) waitWithEvents(int(left));
+            if ((!printer.running() || isPortError(shown)) && !run.plugBackIn(setupError)) return false;
+            if (next == TechnicianStep::FinishWithCancel) {
+                shown = bench.cancelAll();
+                f.last = classify(shown);
+                continue;
+            }
+            if (namesZ(shown) && !zTaken) {
+                run.technicianZ();
+                zTaken = true;
+            }
+            shown = run.operate();
+            f.last = classify(shown);
+        }
+        if (!restartError.isEmpty()) {
+            *setupError = restartError;
+            return false;
+        }
+        f.issuedAtEnd = run.issued();
+        r.verdict = judge(f);
+
+        // The roll against the fiscal memory as the printer saved it, and a document left open
+        // while the technician was told all went well.
+        const QJsonObject state = printer.state();
+        if (state.isEmpty()) r.broken << QStringLiteral("el archivo de estado no se lee");
+        r.broken << auditRoll(readRoll(rollLines(printer)), state);
+        const bool toldDone = f.last == MessageClass::None || f.last == MessageClass::Issued;
+        if (toldDone && state.value(QStringLiteral("open_document")).isObject() && f.expected > 0)
+            r.broken << QStringLiteral("queda un documento abierto y el técnico no fue avisado");
+        report(r);
+        if (!r.clean()) return true;
+    }
+    return true;
+}
