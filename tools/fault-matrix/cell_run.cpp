@@ -1,18 +1,14 @@
 #include "cell_run.h"
 
 #include "bench_window.h"
+#include "restart_when_open.h"
 #include "virtual_printer_process.h"
 
 #include <QElapsedTimer>
 #include <QJsonValue>
-#include <QTimer>
 
 namespace {
-
 using Kind = MatrixOperation::Kind;
-
-constexpr int kPowerCyclePollMs = 50;
-
 }  // namespace
 
 CellResult runCell(const QString& printerProgram, const MatrixOperation& op, const MatrixFault& fault, int expected) {
@@ -39,17 +35,7 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
     {
         BenchWindow bench(op.entry);
 
-        // Killed and started again as soon as it has saved the document open; once.
-        QTimer powerCycle;
-        if (fault.restartMidDocument) {
-            QObject::connect(&powerCycle, &QTimer::timeout, [&] {
-                if (!printer.savedWithDocumentOpen()) return;
-                powerCycle.stop();
-                printer.kill();
-                printer.start(&result.setupError);
-            });
-            powerCycle.start(kPowerCyclePollMs);
-        }
+        RestartWhenOpen powerCycle(printer, fault.restartMidDocument, &result.setupError);
         QElapsedTimer sinceStart;
         sinceStart.start();
         result.firstError = bench.operate(op.kind, op.documentCode);

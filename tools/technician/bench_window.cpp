@@ -53,6 +53,7 @@ QString BenchWindow::operate(OperationKind kind, const QString& documentCode) {
     FrmOrbelo& w = window_;
     prompts_.errors.clear();
     prompts_.notices.clear();
+    prompts_.questions.clear();
     w.txtCant->setText(QStringLiteral("1"));
     switch (kind) {
     case OperationKind::TestDocument:
@@ -80,4 +81,11 @@ void waitWithEvents(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+std::unique_ptr<QApplication> benchApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto app = std::make_unique<QApplication>(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return app;
 }

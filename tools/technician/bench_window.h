@@ -7,8 +7,10 @@
 #include "drivers/hasar/hasar_driver.h"
 #include "drivers/link/serial_transport.h"
 
+#include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <memory>
 
 // The operations of the window a technician runs on a bench.
 enum class OperationKind {
@@ -26,16 +28,20 @@ enum class OperationKind {
 };
 
 // The window's questions answered as a technician would: the logo file when asked for one;
-// the error texts and the other notices kept in order.
+// the error texts, the other notices and the questions kept in order.
 class TechnicianPrompts : public Prompts {
 public:
     QString logoPath;
     QStringList errors;
     QStringList notices;
+    QStringList questions;
 
     void message(int style, const QString& text) override { (style == kCritical ? errors : notices) << text; }
     // A printer at another speed is not among the faults a bench meets here: nothing is changed.
-    bool ask(const QString&) override { return false; }
+    bool ask(const QString& text) override {
+        questions << text;
+        return false;
+    }
     QString openFile() override { return logoPath; }
 };
 
@@ -66,3 +72,7 @@ private:
 
 // Lets the event loop run for `ms` (the printer's fault wears off meanwhile).
 void waitWithEvents(int ms);
+
+// The application a bench tool runs the window in: offscreen unless a platform is set, and never
+// quitting when a window closes (a stray quit would end every later wait at once).
+std::unique_ptr<QApplication> benchApplication(int& argc, char** argv);
