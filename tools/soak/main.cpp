@@ -2,6 +2,7 @@
 // faults drawn at random, each step checked against the paper roll and the fiscal memory; a
 // failing run is shrunk and kept as a case the test suite replays.
 
+#include "bench_window.h"
 #include "soak_case.h"
 #include "soak_catalogue.h"
 #include "soak_draw.h"
@@ -9,7 +10,6 @@
 #include "soak_shrink.h"
 #include "virtual_printer_process.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -142,12 +142,10 @@ int replay(SoakRunner& runner, const QString& path, QTextStream& out, QTextStrea
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    const auto app = benchApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const std::optional<Options> o = parse(app.arguments().mid(1));
+    const std::optional<Options> o = parse(app->arguments().mid(1));
     if (!o) {
         err << "uso: soak [--brand hasar|epson] [--seed N] [--minutes N | --operations N] [--no-shrink]\n"
                "          [--cases CARPETA] [--printer RUTA-DE-orbelo-virtual-printer]\n"

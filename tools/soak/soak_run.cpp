@@ -1,6 +1,7 @@
 #include "soak_run.h"
 
 #include "bench_window.h"
+#include "restart_when_open.h"
 #include "roll_audit.h"
 #include "soak_catalogue.h"
 #include "soak_draw.h"
@@ -13,11 +14,9 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace {
 
-constexpr int kPowerCyclePollMs = 50;
 // Follow-ups a technician makes after the first message before giving up on the operation.
 constexpr int kMaxTries = 3;
 
@@ -80,10 +79,15 @@ public:
 
     void markStart() { from_ = rollLines(printer_).size(); }
 
+    // The message the operation ended with: its error; else a notice that asks for a Z (the
+    // clock's), advice as much as an error is; else a question declined (a printer answering at
+    // another speed), after which nothing was done.
     QString operate() {
         const QString error = bench_.operate(op_.kind, op_.documentCode);
-        // A notice that asks for a Z (the clock's) is advice as much as an error is.
-        return error.isEmpty() && namesZ(bench_.prompts().notices.value(0)) ? bench_.prompts().notices.value(0) : error;
+        if (!error.isEmpty()) return error;
+        const TechnicianPrompts& p = bench_.prompts();
+        if (namesZ(p.notices.value(0))) return p.notices.value(0);
+        return p.questions.value(0);
     }
 
     // The technician's Z before the repeat, kept out of the operation's count.
@@ -159,18 +163,8 @@ bool SoakRunner::run(const SoakCase& soakCase, const std::function<void(const St
         StepRun run(printer, bench, *op);
         run.markStart();
 
-        // Killed and started again on its state file as soon as it has saved a document open; once.
-        QTimer powerCycle;
         QString restartError;
-        if (step.restartMidDocument) {
-            QObject::connect(&powerCycle, &QTimer::timeout, [&] {
-                if (!printer.savedWithDocumentOpen()) return;
-                powerCycle.stop();
-                printer.kill();
-                printer.start(&restartError);
-            });
-            powerCycle.start(kPowerCyclePollMs);
-        }
+        RestartWhenOpen powerCycle(printer, step.restartMidDocument, &restartError);
         QElapsedTimer sinceStart;
         sinceStart.start();
         r.firstError = run.operate();
