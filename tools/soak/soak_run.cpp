@@ -5,9 +5,9 @@
 #include "roll_audit.h"
 #include "soak_catalogue.h"
 #include "soak_draw.h"
+#include "technician_advice.h"
 #include "virtual_printer_process.h"
 
-#include "drivers/error_numbers.h"
 #include "drivers/link/link_trace.h"
 
 #include <QElapsedTimer>
@@ -57,16 +57,8 @@ int completedSince(const QStringList& roll, qsizetype from, const QList<std::pai
     return count;
 }
 
-bool isPortError(const QString& text) {
-    using namespace error_number;
-    for (const int n : {kPortMissing, kPortOpenFailed, kPortLost, kPortNotOpen})
-        if (text.contains(QStringLiteral("error Nº %1").arg(n))) return true;
-    return false;
-}
-
-bool namesZ(const QString& text) {
-    return text.contains(QStringLiteral("IMPRIMIR Z")) || text.contains(QStringLiteral("sacar zeta"), Qt::CaseInsensitive);
-}
+// The clock's notice that asks for a Z is advice as much as an error is.
+bool asksForZ(const QString& notice) { return adviceFor(notice, false).takeZFirst; }
 
 // One step's printer, window and roll, as the technician at the bench sees them.
 class StepRun {
@@ -86,7 +78,7 @@ public:
         const QString error = bench_.operate(op_.kind, op_.documentCode);
         if (!error.isEmpty()) return error;
         const TechnicianPrompts& p = bench_.prompts();
-        if (namesZ(p.notices.value(0))) return p.notices.value(0);
+        if (asksForZ(p.notices.value(0))) return p.notices.value(0);
         return p.questions.value(0);
     }
 
@@ -178,18 +170,16 @@ bool SoakRunner::run(const SoakCase& soakCase, const std::function<void(const St
         QString shown = r.firstError;
         bool zTaken = false;
         for (int tries = 0; tries < kMaxTries && restartError.isEmpty(); ++tries) {
-            TechnicianStep next = stepAfter(classify(shown));
-            if (next == TechnicianStep::CheckThenRepeat)
-                next = run.issued() >= f.expected && f.expected > 0 ? TechnicianStep::Nothing : TechnicianStep::Repeat;
-            if (next == TechnicianStep::Nothing) break;
+            const Advice advice = adviceFor(shown, f.expected > 0 && run.issued() >= f.expected);
+            if (advice.step == TechnicianStep::Nothing) break;
             if (const qint64 left = faultHoldMs(step) - sinceStart.elapsed(); left > 0) waitWithEvents(int(left));
-            if ((!printer.running() || isPortError(shown)) && !run.plugBackIn(setupError)) return false;
-            if (next == TechnicianStep::FinishWithCancel) {
+            if ((!printer.running() || advice.plugBackIn) && !run.plugBackIn(setupError)) return false;
+            if (advice.step == TechnicianStep::FinishWithCancel) {
                 shown = bench.cancelAll();
                 f.last = classify(shown);
                 continue;
             }
-            if (namesZ(shown) && !zTaken) {
+            if (advice.takeZFirst && !zTaken) {
                 run.technicianZ();
                 zTaken = true;
             }
