@@ -60,3 +60,22 @@ TEST_P(RollAudit, FindsWhatTheRollAndTheMemoryContradict) {
 INSTANTIATE_TEST_SUITE_P(Soak, RollAudit, ::testing::ValuesIn(kCases), [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+TEST(RollBlockKinds, LeaveOutTheNumberTheRangeAndTheReference) {
+    const struct {
+        const char* title;
+        const char* kind;
+    } cases[] = {
+        {"FACTURA A Nro 0001-00000007", "FACTURA A"},
+        {"DOCUMENTO NO FISCAL Nro 00000003", "DOCUMENTO NO FISCAL"},
+        {"INFORME Z Nro 0012", "INFORME Z"},
+        {"INFORME GLOBAL 01/01/97-09/12/26", "INFORME GLOBAL"},
+        {"RECIBO X R-0001", "RECIBO X"},
+        {"CAMBIO DE FECHA Y HORA", "CAMBIO DE FECHA Y HORA"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(RollBlock{QString::fromUtf8(c.title)}.kind(), QString::fromUtf8(c.kind)) << c.title;
+}
+
+}  // namespace

@@ -53,6 +53,18 @@ quint32 RollBlock::number() const {
     return at < 0 ? 0 : title.mid(at + 5).section(QLatin1Char('-'), -1).toUInt();
 }
 
+QString RollBlock::kind() const {
+    const qsizetype at = title.indexOf(QStringLiteral(" Nro "));
+    if (at >= 0) return title.left(at);
+    // An unnumbered one is its title and a reference, or a range for the global report.
+    for (int k = 0; k <= int(sim::DocumentKind::NonFiscal); ++k) {
+        const QString known = QString::fromLatin1(sim::info(sim::DocumentKind(k)).title);
+        if (title.startsWith(known + QLatin1Char(' '))) return known;
+    }
+    const QString global = QStringLiteral("INFORME GLOBAL");
+    return title.startsWith(global) ? global : title;
+}
+
 RollReading readRoll(const QStringList& lines) {
     RollReading out;
     const auto openBlock = [&]() -> RollBlock* {

@@ -17,6 +17,8 @@ struct RollBlock {
     QString counter() const;
     // Its number; 0 when it has none.
     quint32 number() const;
+    // What it is, without its number, range or reference: "FACTURA A", "INFORME GLOBAL".
+    QString kind() const;
 };
 
 // The roll's blocks in order, and what in its shape is wrong (a block begun inside another, an

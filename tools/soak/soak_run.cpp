@@ -43,13 +43,17 @@ QList<quint8> tracedCommands(const QString& traceFile) {
     return out;
 }
 
-// Documents and reports completed on the roll from line `from` on, but the clock's change of
-// date, which no operation's count holds, and those begun in the technician's own Z reports.
-int completedSince(const QStringList& roll, qsizetype from, const QList<std::pair<qsizetype, qsizetype>>& leftOut = {}) {
+// Documents and reports of `kinds` completed on the roll from line `from` on, but those begun in
+// the technician's own Z reports. Other kinds are left out: a document the printer restored at
+// power return and the window closed before its own is no part of the operation's count. An
+// operation that issues nothing counts all but non-fiscal documents and the clock's change.
+int completedSince(const QStringList& roll, qsizetype from, const QStringList& kinds,
+                   const QList<std::pair<qsizetype, qsizetype>>& leftOut = {}) {
+    static const QStringList kUncounted{QStringLiteral("DOCUMENTO NO FISCAL"), QStringLiteral("CAMBIO DE FECHA Y HORA")};
     int count = 0;
     for (const RollBlock& b : readRoll(roll).blocks) {
         if (b.line < from || b.end != RollBlock::End::Finished) continue;
-        if (b.title.startsWith(QStringLiteral("CAMBIO DE FECHA"))) continue;
+        if (kinds.isEmpty() ? kUncounted.contains(b.kind()) : !kinds.contains(b.kind())) continue;
         const bool technicians = std::any_of(leftOut.begin(), leftOut.end(),
                                              [&](const auto& r) { return b.line >= r.first && b.line < r.second; });
         if (!technicians) ++count;
@@ -63,11 +67,11 @@ bool asksForZ(const QString& notice) { return adviceFor(notice, false).takeZFirs
 // One step's printer, window and roll, as the technician at the bench sees them.
 class StepRun {
 public:
-    StepRun(VirtualPrinterProcess& printer, BenchWindow& bench, const SoakOperation& op)
-        : printer_(printer), bench_(bench), op_(op) {}
+    StepRun(VirtualPrinterProcess& printer, BenchWindow& bench, const SoakOperation& op, const QStringList& kinds)
+        : printer_(printer), bench_(bench), op_(op), kinds_(kinds) {}
 
     // What this operation has issued so far.
-    int issued() const { return completedSince(rollLines(printer_), from_, zRanges_); }
+    int issued() const { return completedSince(rollLines(printer_), from_, kinds_, zRanges_); }
 
     void markStart() { from_ = rollLines(printer_).size(); }
 
@@ -95,6 +99,7 @@ private:
     VirtualPrinterProcess& printer_;
     BenchWindow& bench_;
     const SoakOperation& op_;
+    QStringList kinds_;
     qsizetype from_ = 0;
     QList<std::pair<qsizetype, qsizetype>> zRanges_;
 };
@@ -117,7 +122,10 @@ const CleanRun& SoakRunner::clean(int model, const QString& operation) {
         bench.operate(op->kind, op->documentCode);
         link_trace::setFile({});
         run.commands = tracedCommands(trace);
-        run.issued = completedSince(rollLines(printer), 0);
+        const QStringList roll = rollLines(printer);
+        for (const RollBlock& b : readRoll(roll).blocks)
+            if (b.end == RollBlock::End::Finished && !run.kinds.contains(b.kind())) run.kinds << b.kind();
+        run.issued = completedSince(roll, 0, run.kinds);
     }
     qputenv("ORBELO_COM1", previousPort);
     return *clean_.insert(key, run);
@@ -148,11 +156,12 @@ bool SoakRunner::run(const SoakCase& soakCase, const std::function<void(const St
             return true;
         }
         CellFacts& f = r.facts;
-        f.expected = clean(soakCase.model, step.operation).issued;
+        const CleanRun& cleanRun = clean(soakCase.model, step.operation);
+        f.expected = cleanRun.issued;
         // The program opened afresh: a printer started again between two operations is a device
         // that came and went, which is not among the faults drawn.
         BenchWindow bench(printerEntry(soakCase.model));
-        StepRun run(printer, bench, *op);
+        StepRun run(printer, bench, *op, cleanRun.kinds);
         run.markStart();
 
         QString restartError;

@@ -25,6 +25,7 @@ struct StepReport {
 struct CleanRun {
     QList<quint8> commands;  // sent, in order
     int issued = 0;          // documents and reports completed on the roll
+    QStringList kinds;       // what they are ("TIQUE", "FACTURA A", "INFORME GLOBAL")
 };
 
 // Runs soak cases with the real window and drivers against the virtual printer program.
