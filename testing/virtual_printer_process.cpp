@@ -33,6 +33,8 @@ bool VirtualPrinterProcess::start(QString* error) {
         if (startedOnce_ && arguments_[i] == QLatin1String("--fault")) ++i;  // and its value
         else arguments << arguments_[i];
     }
+    arguments << nextStart_;
+    nextStart_.clear();
     startedOnce_ = true;
     process_.start(program_, arguments);
     const QDeadlineTimer deadline(kStartMs);
@@ -73,4 +75,8 @@ int VirtualPrinterProcess::finishedDocuments() const {
     for (const QByteArray& line : contents(paperFile()).split('\n'))
         if (line.startsWith("== FIN ")) ++count;
     return count;
+}
+
+bool VirtualPrinterProcess::savedWithDocumentOpen() const {
+    return QJsonDocument::fromJson(contents(stateFile())).object().value(QStringLiteral("open_document")).isObject();
 }

@@ -23,6 +23,9 @@ public:
     // Starts the printer (stopping it first if it runs) and waits until its line is ready;
     // false, with the reason in `error` when given, otherwise. Paper and fiscal memory carry over.
     bool start(QString* error = nullptr);
+    // Arguments for the next start only (faults, a condition it is switched on in), after the
+    // constructor's: each start of a soak brings its own faults.
+    void armNextStart(const QStringList& arguments) { nextStart_ = arguments; }
     // Ends the program with SIGTERM, so it saves its state; false when it had to be killed.
     bool stop();
     // Ends it at once, as a printer switched off: nothing is saved on the way out.
@@ -40,10 +43,13 @@ public:
     QJsonObject state();
     // Documents and reports completed on the roll so far ("== FIN ..." lines), while it runs.
     int finishedDocuments() const;
+    // Whether its last save holds a document open, read while it runs.
+    bool savedWithDocumentOpen() const;
 
 private:
     QString program_;
     QStringList arguments_;
+    QStringList nextStart_;
     bool startedOnce_ = false;
     QTemporaryDir dir_;
     QProcess process_;

@@ -124,6 +124,15 @@ TEST_P(EpsonLostClose, IsToldFromTheCounterTheDocumentMoves) {
 INSTANTIATE_TEST_SUITE_P(Documents, EpsonLostClose, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(EpsonDriverTest, AGlobalReportWhoseRepliesAreAllLostIsInDoubtNotAFailure) {
+    // A plain failure would have the technician print it a second time. The counters are read
+    // first; every reply to the report itself is lost.
+    printer.inject(Fault::None);
+    for (int i = 0; i < 3; ++i) printer.inject(Fault::DropReply);
+    EXPECT_EQ(errorOf([&] { driver.GlobalReport("T", "N", "1", "2"); }), error_number::kIssueUnknown) << description.toStdString();
+    EXPECT_TRUE(description.contains(QStringLiteral("No se sabe si se emitió el INFORME GLOBAL"))) << description.toStdString();
+}
+
 // --- What a cancel found left open ------------------------------------------------------------
 
 struct LeftOpenCase {

@@ -66,6 +66,12 @@ const Case kCases[] = {
     {"InvoiceACancelled", [](HasarPrinter& p) { p.OpenFiscalReceipt(65); }, [](HasarPrinter& p) { p.CloseFiscalReceipt(); },
      error_number::kCancelledByPrinter, "No se emitió FACTURA A: el impresor lo canceló y usó el Nº 0003-00000013", 0,
      true},
+    // A report without a number of its own: printed or not, only the paper can tell.
+    {"GlobalReportByNumber", [](HasarPrinter&) {}, [](HasarPrinter& p) { p.GlobalReportByNumber(1, 41, true); },
+     error_number::kIssueUnknown, "No se sabe si se emitió el INFORME GLOBAL"},
+    {"GlobalReportByDate", [](HasarPrinter&) {},
+     [](HasarPrinter& p) { p.GlobalReportByDate(QDate(1997, 1, 1), QDate(2026, 1, 2), true); }, error_number::kIssueUnknown,
+     "No se sabe si se emitió el INFORME GLOBAL"},
     {"DeliveryNoteHasNoCounter", [](HasarPrinter& p) { p.OpenHomologatedDocument(114); },
      [](HasarPrinter& p) { p.CloseHomologatedDocument(); }, error_number::kIssueUnknown,
      "No se sabe si se emitió REMITO"},

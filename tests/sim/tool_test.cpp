@@ -143,6 +143,29 @@ TEST_F(ToolTest, AnswersFramesPrintsAndKeepsItsStateAcrossRuns) {
     stop();
 }
 
+TEST_F(ToolTest, SwitchedOffInsideADocumentItKeepsItAndPrintsItsRestoreBeforeAnyCommand) {
+    const QString paper = dir_.filePath(QStringLiteral("paper.txt"));
+    const QString state = dir_.filePath(QStringLiteral("state.json"));
+    const QStringList files{QStringLiteral("--paper"), paper, QStringLiteral("--state"), state};
+    start(files);
+    exchange(0x21, 0x40, {"T", "T"});
+    ASSERT_TRUE(replyIn(exchange(0x22, 0x42, {"Item de Prueba ", "1.0", "0.01", "0.00", "M", "0.00000000", "0", "T"})));
+    // Off at once, nothing saved on the way out: the memory already holds the open ticket.
+    tool_.kill();
+    ASSERT_TRUE(tool_.waitForFinished(kTimeoutMs));
+    ::close(fd_);
+    fd_ = -1;
+    // On again, and off before a single command: what it printed as the power returned is on the roll.
+    start(files);
+    stop();
+    QFile paperFile(paper);
+    ASSERT_TRUE(paperFile.open(QIODevice::ReadOnly));
+    const QByteArray printed = paperFile.readAll();
+    EXPECT_TRUE(printed.contains("CORTE DE CORRIENTE\n== CANCELADO TIQUE Nro 0001-00000001 ==\n== TIQUE Nro 0001-00000002 ==\n"))
+        << printed.toStdString();
+    EXPECT_TRUE(printed.contains("COMPROBANTE RESTAURADO")) << printed.toStdString();
+}
+
 TEST_F(ToolTest, InjectedBusyFaultSendsKeepAlivesBeforeTheReply) {
     start({QStringLiteral("--fault"), QStringLiteral("busy,seconds=1.2")});
     const auto items = exchange(0x20, 0x2A);
@@ -211,8 +234,8 @@ TEST_F(ToolTest, NoLinkStartsASecondPrinterOnTheSameStateFile) {
     ASSERT_TRUE(hardLink(state, early));
     start({QStringLiteral("--state"), state});
     const auto first = inode();
-    EXPECT_TRUE(replyIn(exchange(0x20, 0x2A)));
-    // The printer saves shortly after a command, putting a new file in the old one's place.
+    EXPECT_TRUE(replyIn(exchange(0x20, 0x40, {"T", "T"})));
+    // The printer saves a memory that changed, putting a new file in the old one's place.
     QDeadlineTimer saved(kTimeoutMs);
     while (inode() == first && !saved.hasExpired()) QThread::msleep(50);
     ASSERT_NE(inode(), first);

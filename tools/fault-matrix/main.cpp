@@ -1,11 +1,11 @@
 // fault-matrix: every operation that issues a document, a report or the logo, against a virtual
 // printer with each fault, judged by what the technician is told and what the printer issued.
 
+#include "bench_window.h"
 #include "cell_run.h"
 #include "matrix_table.h"
 #include "virtual_printer_process.h"
 
-#include <QApplication>
 #include <QTextStream>
 
 namespace {
@@ -40,16 +40,14 @@ void printRow(QTextStream& out, const CellResult& r) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    const auto app = benchApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
     bool reduced = false;
     QString printer = VirtualPrinterProcess::builtProgram();
     QString only;
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = app->arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--reduced")) {
             reduced = true;

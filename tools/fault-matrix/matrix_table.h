@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bench_window.h"
 #include "short_link_limits.h"
 
 #include <QList>
@@ -8,7 +9,7 @@
 
 // One operation of the window that issues a document, a report or stores the logo.
 struct MatrixOperation {
-    enum class Kind { TestDocument, XReport, ZReport, FiscalDataPrintout, Logo };
+    using Kind = OperationKind;
 
     QString brand;         // the virtual printer's --brand
     int model = 0;         // the virtual printer's --model (Hasar only)

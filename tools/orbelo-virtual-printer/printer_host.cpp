@@ -13,7 +13,6 @@ qint64 now() {
     return QDateTime::currentMSecsSinceEpoch();
 }
 
-constexpr int kSaveDelayMs = 500;  // state is saved shortly after the last command, not per byte
 // Replies for a client that never reads are dropped past this, as on a line nobody listens to.
 constexpr qsizetype kMaxUnsentBytes = 64 * 1024;
 
@@ -50,9 +49,6 @@ PrinterHost::PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int 
     dueTimer_.setSingleShot(true);
     dueTimer_.setTimerType(Qt::PreciseTimer);
     connect(&dueTimer_, &QTimer::timeout, this, &PrinterHost::pump);
-    saveTimer_.setSingleShot(true);
-    saveTimer_.setInterval(kSaveDelayMs);
-    connect(&saveTimer_, &QTimer::timeout, this, &PrinterHost::saveState);
 }
 
 bool PrinterHost::start(QString* error) {
@@ -72,9 +68,15 @@ bool PrinterHost::start(QString* error) {
 }
 
 bool PrinterHost::saveState() {
+    // The paper first: what the printer printed as its power returned, or since the last command,
+    // is on the roll before the memory that counts it, and before the program ends.
+    keepPaper();
     if (!files_.state) return true;
     QString error;
-    if (files_.state->save(printer_.memory(), &error)) return true;
+    if (files_.state->save(printer_.memory(), &error)) {
+        saved_ = printer_.memory();
+        return true;
+    }
     QTextStream(stderr) << error << Qt::endl;
     return false;
 }
@@ -91,7 +93,7 @@ void PrinterHost::readLine() {
         QTextStream(stderr) << "orbelo-virtual-printer: ahora a " << *speed << " baudios" << Qt::endl;
     }
     keepPaper();
-    saveTimer_.start();
+    keepMemory();
     pump();
 }
 
@@ -111,6 +113,7 @@ void PrinterHost::pump() {
         if (pacer_.queued() + unwritten_.size() < kMaxUnsentBytes) pacer_.push(out.bytes, t);
     }
     keepPaper();  // frames that waited for a busy printer may have printed just now
+    keepMemory();
     const QByteArray released = pacer_.release(t);
     unwritten_.append(sameSpeed() ? released : garbled(released));
     writePending();
@@ -153,4 +156,10 @@ void PrinterHost::schedule() {
     if (const auto paced = pacer_.nextRelease()) next = next ? std::min(*next, *paced) : *paced;
     if (!next) return;
     dueTimer_.start(static_cast<int>(std::clamp<qint64>(*next - now(), 0, 60'000)));
+}
+
+void PrinterHost::keepMemory() {
+    // Kept as soon as it changes, after the paper that shows the change and before any reply: a
+    // printer switched off never forgets what it printed, as a real fiscal memory does not.
+    if (!saved_ || !(*saved_ == printer_.memory())) saveState();
 }

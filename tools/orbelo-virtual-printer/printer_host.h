@@ -29,7 +29,8 @@ public:
     PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int baud, bool paced, Files files);
 
     bool start(QString* error);
-    // Saves the state now; false (with the reason on stderr) when it could not.
+    // Appends what is printed to the paper file, then saves the state; false (with the reason on
+    // stderr) when the state could not be saved.
     bool saveState();
 
 signals:
@@ -41,6 +42,8 @@ private:
     void pump();
     void writePending();
     void keepPaper();
+    // Saves the fiscal memory when it changed since the last save.
+    void keepMemory();
     void schedule();
     // Whether the client's side of the line is set to the printer's speed.
     bool sameSpeed() const;
@@ -56,5 +59,5 @@ private:
     std::unique_ptr<QSocketNotifier> writer_;
     QByteArray unwritten_;  // accepted by the pacer, refused for now by a full pty
     QTimer dueTimer_;
-    QTimer saveTimer_;
+    std::optional<sim::FiscalMemory> saved_;
 };

@@ -114,6 +114,8 @@ std::optional<Document> EpsonReconciler::closed(const EpsonRequest& request) {
     case epson_code::kDailyClose:
         if (request.fields.value(0) == "Z") return Document{QStringLiteral("el CIERRE Z"), Series::Z, false, false, true};
         return Document{QStringLiteral("el INFORME X"), Series::None, true, true, true};
+    // A report with no number of its own: a lost reply leaves it in doubt, never a plain failure.
+    case epson_code::kGlobalByNumber: return Document{QStringLiteral("el INFORME GLOBAL"), Series::None, true, true, true};
     default: return std::nullopt;
     }
 }

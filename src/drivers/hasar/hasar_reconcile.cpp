@@ -81,6 +81,9 @@ std::optional<Document> HasarReconciler::closing(quint8 code, const QList<QByteA
         if (fields.value(0) == "Z") return Document{QStringLiteral("el CIERRE Z"), Series::Z, false, false, true};
         return Document{QStringLiteral("el INFORME X"), Series::None, true, true, true};
     }
+    // A report with no number of its own: a lost reply leaves it in doubt, never a plain failure.
+    if (code == kDailyCloseByDate || code == kDailyCloseByNumber)
+        return Document{QStringLiteral("el INFORME GLOBAL"), Series::None, true, true, true};
     const Kind* kind = kindClosedBy(code);
     if (!kind) return std::nullopt;
     if (openedWith_ != kind->opening) return Document{QString::fromUtf8(kind->untitled)};
@@ -104,7 +107,7 @@ frame::Frame HasarReconciler::exchange(quint8 code, const QList<QByteArray>& fie
         return reply;
     }
     // Whatever happens to the close, the document it names is no longer the one to name later.
-    if (code != kDailyClose) openedWith_ = 0;
+    if (!document->report) openedWith_ = 0;
     return close(*document, code, fields);
 }
 
