@@ -105,7 +105,13 @@ void SerialTransport::openPrinterPort(int comPort, const QString& device) {
 #endif
 }
 
-bool SerialTransport::printerPortOpen() const { return printer_ && printer_->isOpen(); }
+bool SerialTransport::printerPortOpen() const {
+#ifdef Q_OS_WIN
+    return false;
+#else
+    return printer_ && printer_->isOpen();
+#endif
+}
 
 void SerialTransport::close() {
 #ifndef Q_OS_WIN
