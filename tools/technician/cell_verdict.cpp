@@ -4,11 +4,15 @@
 
 #include <QRegularExpression>
 
-MessageClass classify(const QString& errorText) {
-    if (errorText.isEmpty()) return MessageClass::None;
+int shownNumber(const QString& errorText) {
     static const QRegularExpression numbered(QStringLiteral("error Nº (\\d+)"));
     const QRegularExpressionMatch match = numbered.match(errorText);
-    switch (match.hasMatch() ? match.captured(1).toInt() : 0) {
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+MessageClass classify(const QString& errorText) {
+    if (errorText.isEmpty()) return MessageClass::None;
+    switch (shownNumber(errorText)) {
     case error_number::kIssuedReplyLost: return MessageClass::Issued;
     case error_number::kNotIssued:
     case error_number::kCancelledByPrinter: return MessageClass::NotIssued;

@@ -12,6 +12,8 @@ enum class MessageClass {
     OtherError, // any other error: a technician repeats the operation
 };
 
+// The number in "El sistema detectó el error Nº N"; 0 when the text shows none.
+int shownNumber(const QString& errorText);
 // The class of the error shown, by the number in "El sistema detectó el error Nº N" (empty: no error).
 MessageClass classify(const QString& errorText);
 QString className(MessageClass c);

@@ -4,11 +4,10 @@
 
 namespace {
 
+// A port that would not open, or one lost mid-command (a doubt, but also a cable to plug back).
 bool isPortError(const QString& text) {
-    using namespace error_number;
-    for (const int n : {kPortMissing, kPortOpenFailed, kPortLost, kPortNotOpen})
-        if (text.contains(QStringLiteral("error Nº %1").arg(n))) return true;
-    return false;
+    const int n = shownNumber(text);
+    return error_number::classOf(n) == error_number::Class::Port || n == error_number::kPortLost;
 }
 
 bool namesZ(const QString& text) {

@@ -42,7 +42,7 @@ Link::Link(Transport& transport, LinkOptions options, QObject* parent)
     commandTimer_.setSingleShot(true);
     commandTimer_.setTimerType(Qt::PreciseTimer);
     connect(&commandTimer_, &QTimer::timeout, this, [this] {
-        overLimit_ = true;
+        command_.overLimit = true;
         stopWaiting();
     });
     connect(&transport_, &Transport::received, this, &Link::onReceived);
@@ -70,24 +70,6 @@ void Link::open(int comPort) {
         if (e.number() == error_number::kNoAnswer && !options_.searchSpeeds.isEmpty()) searchSpeeds(portSpeed);
         throw;
     }
-}
-
-void Link::synchronise() {
-    replyLimitMs_ = std::min(options_.probeReplyTimeoutMs, options_.replyTimeoutMs);
-    struct Restore {
-        Link& link;
-        ~Restore() { link.replyLimitMs_ = link.options_.replyTimeoutMs; }
-    } restore{*this};
-    exchange(options_.syncCommand, options_.syncFields);
-    // A Hasar acknowledges every frame and an Epson never does, but one ACK lost on the line
-    // or one stray 0x06 must not name the other brand: a second answer has to agree.
-    if (ackSeen_ != options_.printerAcks) {
-        // A Hasar repeats an unacknowledged reply instead of answering; an Epson ignores the byte.
-        if (ackSeen_) acknowledge();
-        exchange(options_.syncCommand, options_.syncFields);
-    }
-    if (ackSeen_ != options_.printerAcks)
-        failAndClose(link_error::otherProtocol(transport_.label(), options_.brand, ackSeen_));
 }
 
 void Link::reopen() { open(comPort_); }
@@ -125,12 +107,7 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
     // Anything that came before this command belongs to an earlier one; a frame still arriving
     // is decoded on, so a repeated reply is acknowledged and not taken for noise.
     inbox_.clear();
-    overLimit_ = false;
-    paperOutLeftMs_.reset();
-    strayBytes_ = 0;
-    straySample_.clear();
-    protocolSeen_ = false;
-    ackSeen_ = false;
+    command_ = {};
     commandTimer_.start(options_.commandLimitMs);
     int sends = 0;
     int damaged = 0;
@@ -152,18 +129,18 @@ frame::Frame Link::exchange(quint8 command, const QList<QByteArray>& fields) {
         case frame::Received::Kind::Control:
             // ACK and busy bytes only keep the wait alive; a NAK asks for the frame again.
             noteHold(item.control);
-            if (item.control == frame::ACK) ackSeen_ = true;
+            if (item.control == frame::ACK) command_.ackSeen = true;
             // The printer refused the frame as longer than its buffer takes: no resend helps.
             if (item.control == frame::DC3)
                 throw link_error::commandTooLong(transport_.label(), command);
             if (item.control == frame::NAK) {
-                if (sends >= maxSends_) failAndClose(link_error::garbled(comPort_));
+                if (sends >= maxSends_) failAndClose(link_error::garbled(transport_.label()));
                 send(bytes);
                 ++sends;
             }
             break;
         case frame::Received::Kind::BadFrame:
-            if (++damaged >= maxSends_) failAndClose(link_error::garbled(comPort_));
+            if (++damaged >= maxSends_) failAndClose(link_error::garbled(transport_.label()));
             send(QByteArray(1, frame::NAK));
             break;
         case frame::Received::Kind::Frame:
@@ -204,7 +181,7 @@ Link::Wait Link::waitForItem() {
     if (aborted_) throw link_error::aborted();
     if (!failure_.isEmpty()) failAndClose(link_error::portLost(transport_.label(), failure_));
     // Checked before the inbox: busy bytes keep arriving from a stuck printer.
-    if (overLimit_) failAndClose(link_error::stuck(comPort_, options_.commandLimitMs / 1000));
+    if (command_.overLimit) failAndClose(link_error::stuck(transport_.label(), options_.commandLimitMs / 1000));
     if (!inbox_.empty()) return Wait::Item;
     replyTimer_.start(replyLimitMs_);
     QEventLoop loop;
@@ -214,7 +191,7 @@ Link::Wait Link::waitForItem() {
     replyTimer_.stop();
     if (aborted_) throw link_error::aborted();
     if (!failure_.isEmpty()) failAndClose(link_error::portLost(transport_.label(), failure_));
-    if (overLimit_) failAndClose(link_error::stuck(comPort_, options_.commandLimitMs / 1000));
+    if (command_.overLimit) failAndClose(link_error::stuck(transport_.label(), options_.commandLimitMs / 1000));
     if (!inbox_.empty()) return Wait::Item;
     return Wait::Timeout;
 }
@@ -246,13 +223,13 @@ void Link::onReceived(const QByteArray& bytes) {
         inbox_.push_back(std::move(*item));
     }
     if (stray > 0) {
-        strayBytes_ += stray;
-        if (straySample_.size() < kStraySampleBytes) straySample_.append(bytes.left(kStraySampleBytes - straySample_.size()));
+        command_.strayBytes += stray;
+        if (command_.straySample.size() < kStraySampleBytes) command_.straySample.append(bytes.left(kStraySampleBytes - command_.straySample.size()));
     }
     // Only the protocol restarts the time limit, busy bytes included: a chatty device that is
     // no printer must not hold the wait open, nor do flow-control bytes.
     if (stray + flowBytes < bytes.size()) {
-        protocolSeen_ = true;
+        command_.protocolSeen = true;
         // The printer is there: busy bytes at opening earn the full limit.
         replyLimitMs_ = options_.replyTimeoutMs;
         if (replyTimer_.isActive()) replyTimer_.start(replyLimitMs_);
@@ -275,8 +252,8 @@ void Link::acknowledgeBetweenExchanges() {
 }
 
 void Link::failSilent() {
-    if (strayBytes_ > 0 && !protocolSeen_)
-        failAndClose(link_error::notAFiscalPrinter(comPort_, options_.brand, straySample_));
+    if (command_.strayBytes > 0 && !command_.protocolSeen)
+        failAndClose(link_error::notAFiscalPrinter(transport_.label(), options_.brand, command_.straySample));
     failAndClose(link_error::noAnswer(transport_.label(), transport_.speed()));
 }
 
@@ -302,8 +279,8 @@ void Link::noteHold(char control) {
     }
     const Hold now = control == frame::DC4 ? Hold::NoPaper : Hold::Busy;
     // A paper change takes as long as it takes: the command limit stops while paper is missing.
-    if (now == Hold::NoPaper && !paperOutLeftMs_ && commandTimer_.isActive()) {
-        paperOutLeftMs_ = commandTimer_.remainingTime();
+    if (now == Hold::NoPaper && !command_.paperOutLeftMs && commandTimer_.isActive()) {
+        command_.paperOutLeftMs = commandTimer_.remainingTime();
         commandTimer_.stop();
     }
     if (now == Hold::Busy) resumeCommandLimit();
@@ -313,9 +290,9 @@ void Link::noteHold(char control) {
 }
 
 void Link::resumeCommandLimit() {
-    if (!paperOutLeftMs_) return;
-    commandTimer_.start(std::max(*paperOutLeftMs_, 0));
-    paperOutLeftMs_.reset();
+    if (!command_.paperOutLeftMs) return;
+    commandTimer_.start(std::max(*command_.paperOutLeftMs, 0));
+    command_.paperOutLeftMs.reset();
 }
 
 void Link::endHold() {

@@ -93,10 +93,23 @@ private:
     std::deque<frame::Received> inbox_;
     QTimer replyTimer_;
     QTimer commandTimer_;
-    bool overLimit_ = false;
-    // While the printer reports no paper the command limit stands still, with this much left.
-    std::optional<int> paperOutLeftMs_;
     QTimer holdTimer_;
+    QEventLoop* loop_ = nullptr;
+
+    // What the current command has met so far; each exchange starts from a fresh one.
+    struct CommandState {
+        bool overLimit = false;
+        // While the printer reports no paper the command limit stands still, with this much left.
+        std::optional<int> paperOutLeftMs;
+        // Bytes outside the protocol and the first of them for the error: they keep no wait alive.
+        qsizetype strayBytes = 0;
+        QByteArray straySample;
+        bool protocolSeen = false;
+        // The printer acknowledged a frame of the command.
+        bool ackSeen = false;
+    };
+    CommandState command_;
+    // The hold the printer reports, and whether the window was told of it.
     Hold hold_ = Hold::None;
     bool holdShown_ = false;
     // The silence the current wait allows: shorter while the port's first request finds out
@@ -104,15 +117,8 @@ private:
     int replyLimitMs_ = 0;
     // Sends of one frame before silence; one while the speed search asks at a foreign speed.
     int maxSends_ = 0;
-    // Bytes outside the protocol during the current command, and the first of them for the
-    // error: they do not keep a wait alive.
-    qsizetype strayBytes_ = 0;
-    QByteArray straySample_;
-    bool protocolSeen_ = false;
-    // The printer acknowledged a frame of the current command.
-    bool ackSeen_ = false;
-    QEventLoop* loop_ = nullptr;
     bool inExchange_ = false;
     bool aborted_ = false;
+    // Why the transport failed since the last open; empty while it works.
     QString failure_;
 };

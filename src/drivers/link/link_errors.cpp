@@ -57,26 +57,24 @@ OtherSpeed::OtherSpeed(int comPort, const QString& port, int found, int portSpee
       portSpeed_(portSpeed),
       printerSetsSpeed_(printerSetsSpeed) {}
 
-DriverError garbled(int comPort) {
+DriverError garbled(const QString& port) {
     return DriverError(error_number::kGarbledLink,
-                       QStringLiteral("La comunicación con el impresor fiscal en COM%1 llega dañada una y otra vez")
-                           .arg(comPort));
+                       QStringLiteral("La comunicación con el impresor fiscal en %1 llega dañada una y otra vez").arg(port));
 }
 
-DriverError stuck(int comPort, int seconds) {
+DriverError stuck(const QString& port, int seconds) {
     return DriverError(error_number::kPrinterStuck,
-                       QStringLiteral("El impresor fiscal en COM%1 sigue ocupado después de %2 s: revise el papel y la tapa")
-                           .arg(comPort)
+                       QStringLiteral("El impresor fiscal en %1 sigue ocupado después de %2 s: revise el papel y la tapa")
+                           .arg(port)
                            .arg(seconds));
 }
 
-DriverError notAFiscalPrinter(int comPort, const QString& printer, const QByteArray& sample) {
+DriverError notAFiscalPrinter(const QString& port, const QString& printer, const QByteArray& sample) {
     return DriverError(error_number::kNotAFiscalPrinter,
-                       QStringLiteral("El dispositivo conectado en COM%1 no habla el protocolo de los impresores "
+                       QStringLiteral("El dispositivo conectado en %1 no habla el protocolo de los impresores "
                                       "fiscales %2: solo envía datos ajenos al protocolo (\"%3\"). Revise que el "
                                       "impresor esté en ese puerto y que el modelo elegido sea el correcto")
-                           .arg(comPort)
-                           .arg(printer, frame::hex(sample)));
+                           .arg(port, printer, frame::hex(sample)));
 }
 
 DriverError otherProtocol(const QString& port, const QString& chosen, bool printerAcked) {

@@ -35,10 +35,10 @@ private:
     int portSpeed_;
     bool printerSetsSpeed_;
 };
-DriverError garbled(int comPort);
-DriverError stuck(int comPort, int seconds);
+DriverError garbled(const QString& port);
+DriverError stuck(const QString& port, int seconds);
 // Only bytes outside the protocol came back; `sample` is the first of them.
-DriverError notAFiscalPrinter(int comPort, const QString& printer, const QByteArray& sample);
+DriverError notAFiscalPrinter(const QString& port, const QString& printer, const QByteArray& sample);
 // The printer on `port` speaks the other brand's protocol than `chosen`: it acknowledged the
 // frames (Hasar) or answered without acknowledging (Epson).
 DriverError otherProtocol(const QString& port, const QString& chosen, bool printerAcked);

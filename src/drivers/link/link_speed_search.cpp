@@ -56,8 +56,8 @@ void Link::searchSpeeds(int portSpeed) {
         const QString port = transport_.label();
         transport_.close();
         // No second request at a foreign speed: an answer in the other brand's way is told as such.
-        if (ackSeen_ != options_.printerAcks)
-            throw link_error::otherProtocol(QStringLiteral("%1 a %2 baudios").arg(port).arg(speeds[i]), options_.brand, ackSeen_);
+        if (command_.ackSeen != options_.printerAcks)
+            throw link_error::otherProtocol(QStringLiteral("%1 a %2 baudios").arg(port).arg(speeds[i]), options_.brand, command_.ackSeen);
         link_trace::note(port, QStringLiteral("responde a %1 baudios, no a %2").arg(speeds[i]).arg(portSpeed));
         throw link_error::OtherSpeed(comPort_, port, speeds[i], portSpeed, options_.speedCommand != 0);
     }
