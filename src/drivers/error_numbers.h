@@ -1,7 +1,8 @@
 #pragma once
 
-// Every error number the program can show, in one place so none is used twice. An unscoped
-// enumeration, so each number still reads as the int the window shows.
+// Every error number the program can show, in one place so none is used twice, each with its
+// class and the few words a verdict names it by. An unscoped enumeration, so each number still
+// reads as the int the window shows.
 namespace error_number {
 
 enum Number : int {
@@ -49,5 +50,48 @@ enum Number : int {
     // A logo file that is missing, unreadable, not an image or too large.
     kLogoFile = 8300,
 };
+
+// What a failure says about the command it met, which decides what the program does next.
+enum class Class {
+    Plain,    // nothing reached the printer, or what did was answered
+    Port,     // the port would not open or is not open: nothing was sent
+    Doubt,    // the link failed after the command left: the printer may have acted on it
+    Refusal,  // the printer answered that it refused the command or failed at it
+};
+
+struct Row {
+    Number number;
+    Class kind;
+    const char* cause;  // inside a verdict: "el impresor no respondió"; null for the plain ones
+};
+
+// The numbers that are not plain.
+inline constexpr Row kRows[] = {
+    {kPortInvalid, Class::Port, nullptr},
+    {kPortMissing, Class::Port, nullptr},
+    {kPortBusy, Class::Port, nullptr},
+    {kPortOpenFailed, Class::Port, nullptr},
+    {kPortNotOpen, Class::Port, nullptr},
+    {kPortForbidden, Class::Port, nullptr},
+    {kPortLost, Class::Doubt, "se perdió el puerto"},
+    {kNoAnswer, Class::Doubt, "el impresor no respondió"},
+    {kGarbledLink, Class::Doubt, "las respuestas llegaron dañadas"},
+    {kPrinterStuck, Class::Doubt, "el impresor quedó ocupado"},
+    {kBadReply, Class::Doubt, "su respuesta no se pudo leer"},
+    {kNotAFiscalPrinter, Class::Doubt, "el puerto respondió fuera del protocolo"},
+    {kPrinterRefused, Class::Refusal, "el impresor rechazó el cierre"},
+    {kPrinterFault, Class::Refusal, "el impresor informó una falla"},
+};
+
+constexpr const Row* rowOf(int number) {
+    for (const Row& row : kRows)
+        if (row.number == number) return &row;
+    return nullptr;
+}
+
+constexpr Class classOf(int number) {
+    const Row* row = rowOf(number);
+    return row ? row->kind : Class::Plain;
+}
 
 }  // namespace error_number

@@ -33,22 +33,6 @@ constexpr VerdictText kTexts[] = {
      "No se sabe si se emitió %1: %4 (%3). Verifique el último número con TRAER INFORMACIÓN antes de repetirlo."},
 };
 
-struct CauseText {
-    int number;
-    const char* words;
-};
-
-constexpr CauseText kCauses[] = {
-    {error_number::kNoAnswer, "el impresor no respondió"},
-    {error_number::kGarbledLink, "las respuestas llegaron dañadas"},
-    {error_number::kPortLost, "se perdió el puerto"},
-    {error_number::kPrinterStuck, "el impresor quedó ocupado"},
-    {error_number::kBadReply, "su respuesta no se pudo leer"},
-    {error_number::kNotAFiscalPrinter, "el puerto respondió fuera del protocolo"},
-    {error_number::kPrinterRefused, "el impresor rechazó el cierre"},
-    {error_number::kPrinterFault, "el impresor informó una falla"},
-};
-
 QString numberText(const Document& document, quint32 number, const QString& pointOfSale) {
     return document.withPointOfSale ? printedNumber(number, pointOfSale) : QString::number(number);
 }
@@ -79,26 +63,13 @@ std::optional<bool> cancelled(const Reading& before, const Reading& after) {
 
 }  // namespace
 
-bool leavesDoubt(const DriverError& error) {
-    switch (error.number()) {
-    case error_number::kNoAnswer:
-    case error_number::kGarbledLink:
-    case error_number::kPortLost:
-    case error_number::kPrinterStuck:
-    case error_number::kBadReply:
-    case error_number::kNotAFiscalPrinter: return true;
-    default: return false;
-    }
-}
+bool leavesDoubt(const DriverError& error) { return error_number::classOf(error.number()) == error_number::Class::Doubt; }
 
-bool isRefusal(const DriverError& error) {
-    return error.number() == error_number::kPrinterRefused || error.number() == error_number::kPrinterFault;
-}
+bool isRefusal(const DriverError& error) { return error_number::classOf(error.number()) == error_number::Class::Refusal; }
 
 QString causeInWords(const DriverError& cause) {
-    for (const CauseText& c : kCauses)
-        if (c.number == cause.number()) return QString::fromUtf8(c.words);
-    return QStringLiteral("falla del enlace");
+    const error_number::Row* row = error_number::rowOf(cause.number());
+    return QString::fromUtf8(row && row->cause ? row->cause : "falla del enlace");
 }
 
 DriverError decide(const Document& document, const Reading& before, const Reading& after, const DriverError& cause) {
