@@ -2,7 +2,6 @@
 
 #include "drivers/link/link.h"
 
-using issue_outcome::Document;
 using issue_outcome::Reading;
 
 void IssueEngine::opening(const Document& document, const std::function<void()>& send) {

@@ -13,7 +13,7 @@ public:
     virtual ~IssueProbe() = default;
     // Fills in what the printer records for the document's series; a DriverError when it stops
     // answering leaves what was filled in so far.
-    virtual void read(const issue_outcome::Document& document, issue_outcome::Reading& into) = 0;
+    virtual void read(const Document& document, issue_outcome::Reading& into) = 0;
     // The point of sale as printed ("0001"), only for the message; empty when it does not tell.
     virtual QString pointOfSale() = 0;
 };
@@ -27,19 +27,19 @@ public:
 
     // Reads what the printer records now, then runs `send`, the document's opening command. A
     // failure here has issued nothing and stays the plain error it is.
-    void opening(const issue_outcome::Document& document, const std::function<void()>& send);
+    void opening(const Document& document, const std::function<void()>& send);
     // Runs `send`, any other command; inside an open document, a link failure names the document
     // it leaves open.
     void inside(const std::function<void()>& send);
     // Runs `send`, the document's closing command, which raises DriverError on any failure, a
     // refusal included. A doubt becomes the printer's verdict; a document found still open is
     // closed once more.
-    void close(const issue_outcome::Document& document, const std::function<void()>& send);
+    void close(const Document& document, const std::function<void()>& send);
 
 private:
     // Reopens the port when a failure closed it and reads the record; never throws.
-    issue_outcome::Reading readAgain(const issue_outcome::Document& document);
-    [[noreturn]] void tell(const issue_outcome::Document& document, const issue_outcome::Reading& before,
+    issue_outcome::Reading readAgain(const Document& document);
+    [[noreturn]] void tell(const Document& document, const issue_outcome::Reading& before,
                            const issue_outcome::Reading& after, const DriverError& cause);
 
     Link& link_;

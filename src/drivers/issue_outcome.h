@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document_catalogue.h"
 #include "operation_error.h"
 
 #include <QString>
@@ -15,22 +16,6 @@ bool leavesDoubt(const DriverError& error);
 // True for a printer's refusal of the command: after a lost first attempt it may mean the first
 // attempt was acted on, so it too is checked against the printer's record.
 bool isRefusal(const DriverError& error);
-
-// The counters a printer keeps, named the same for both brands; each brand knows where it keeps them.
-enum class Series { None, InvoiceA, InvoiceBC, CreditNoteA, CreditNoteBC, NonFiscal, Z };
-
-// The document in doubt: "FACTURA A", "el CIERRE Z", and the counter it moves.
-struct Document {
-    QString title;
-    Series series = Series::None;
-    bool withPointOfSale = true;  // the number is shown as point of sale and number
-    // The printer may cancel it, using up its number: a moved counter alone does not prove it issued.
-    bool cancellable = true;
-    // A daily report: nothing stays open for a second send to close.
-    bool report = false;
-
-    bool counted() const { return series != Series::None; }
-};
 
 // What the printer answered when read.
 struct Reading {

@@ -18,9 +18,7 @@
 
 namespace {
 
-using issue_outcome::Document;
 using issue_outcome::Reading;
-using issue_outcome::Series;
 namespace en = error_number;
 
 // A printer's record as the probe reads it.

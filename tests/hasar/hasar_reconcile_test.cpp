@@ -1,4 +1,5 @@
 #include "drivers/error_numbers.h"
+#include "drivers/hasar/hasar_protocol.h"
 #include "hasar/hasar_fixture.h"
 
 #include <ostream>
@@ -118,5 +119,42 @@ TEST_F(HasarLostClose, ACloseThatNeverArrivedIsSentOnceMoreWhileTheDocumentIsOpe
     for (const frame::Frame& f : printer->executed) closes += f.command == 0x45;
     EXPECT_EQ(closes, 1);
 }
+
+
+// Every document code the printer names, whether the document status of a cancel reads it or a
+// lost close is settled from the opening's type: the technician reads one name for it.
+class HasarDocumentNames : public HasarTest, public ::testing::WithParamInterface<hasar_document::Code> {};
+
+TEST_P(HasarDocumentNames, TheStatusAndTheOpeningNameTheDocumentAlike) {
+    const hasar_document::Code& code = GetParam();
+    const QString name = Document::of(code.id).title;
+    const bool homologated = code.opening == hasar_command::kOpenHomologated;
+
+    begin(8);
+    printer->answer = [&code](const frame::Frame& f) -> QList<QByteArray> {
+        if (f.command == 0x2A)
+            return {"0080", "3600", "00000011", "0003", "00000020", QByteArray(code.statusKind) + "00", "1", "2"};
+        return {"0080", "0600"};
+    };
+    EXPECT_EQ(driver->CancelAll().document, name);
+
+    auto counters = std::make_shared<Counters>();
+    printer->answer = [counters](const frame::Frame& f) { return counters->answer(f); };
+    if (homologated) driver->OpenHomologatedDocument(int(code.type), std::nullopt);
+    else driver->OpenFiscalReceipt(int(code.type));
+    for (int i = 0; i < 3; ++i) printer->inject(Fault::DropReply);
+    errorOf([&] { homologated ? driver->CloseHomologatedDocument() : driver->CloseFiscalReceipt(); });
+    EXPECT_TRUE(lastError.contains(name)) << lastError.toStdString();
+}
+
+std::vector<hasar_document::Code> namedByBoth() {
+    std::vector<hasar_document::Code> out;
+    for (const hasar_document::Code& c : hasar_document::kCodes)
+        if (*c.statusKind && c.type) out.push_back(c);
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, HasarDocumentNames, ::testing::ValuesIn(namedByBoth()),
+                         [](const auto& info) { return std::string(info.param.statusKind); });
 
 }  // namespace

@@ -1,85 +1,48 @@
 #include "epson_reconcile.h"
 
 #include "drivers/link/link.h"
-#include "epson_codes.h"
+#include "drivers/link/reply_fields.h"
+#include "epson_protocol.h"
 #include "epson_status.h"
-#include "epson_status_bits.h"
 
 #include <algorithm>
+#include <optional>
 
-using issue_outcome::Document;
 using issue_outcome::Reading;
-using issue_outcome::Series;
 
 namespace {
 
-// The counters status request ("A"), in answer fields (1 and 2 are the status words); the
-// taxpayer request ("C") has the point of sale.
+// The counters status request ("A") and the taxpayer request ("C"), whose fields epson_field names.
 const QByteArray kCounters = QByteArrayLiteral("A");
 const QByteArray kTaxpayer = QByteArrayLiteral("C");
-constexpr int kPointOfSaleField = 4;
-
-// Where a series' number is kept: the last one printed and, where the printer keeps it apart,
-// the last one fully issued. A cancelled document is printed but never issued.
-struct Counter {
-    Series series;
-    int printed;
-    int issued;  // 0 when the printer keeps no such count
-};
-
-constexpr Counter kCounterFields[] = {
-    {Series::Z, 3, 0},           {Series::InvoiceBC, 5, 4},     {Series::InvoiceA, 7, 6},
-    {Series::NonFiscal, 8, 0},   {Series::CreditNoteA, 11, 0},  {Series::CreditNoteBC, 12, 0},
-};
-
-// Each document type and letter of the invoice requests (0x60 opens, 0x65 closes), what it issues.
-struct Titled {
-    char type;
-    char letter;  // '*' for any letter but A
-    const char* title;
-    Series series;
-};
-
-constexpr Titled kInvoiceTypes[] = {
-    {'T', 'A', "TIQUE FACTURA A", Series::InvoiceA},       {'T', '*', "TIQUE FACTURA B/C", Series::InvoiceBC},
-    {'F', 'A', "FACTURA A", Series::InvoiceA},             {'F', '*', "FACTURA B/C", Series::InvoiceBC},
-    {'D', 'A', "NOTA DE DÉBITO A", Series::InvoiceA},      {'D', '*', "NOTA DE DÉBITO B/C", Series::InvoiceBC},
-    {'M', 'A', "NOTA DE CRÉDITO A", Series::CreditNoteA},  {'M', '*', "NOTA DE CRÉDITO B/C", Series::CreditNoteBC},
-    {'N', 'A', "NOTA DE CRÉDITO A", Series::CreditNoteA},  {'N', '*', "NOTA DE CRÉDITO B/C", Series::CreditNoteBC},
-};
 
 Document invoice(const QByteArray& type, const QByteArray& letter) {
     const char l = letter.size() == 1 ? letter[0] : '\0';
-    for (const Titled& t : kInvoiceTypes)
+    for (const epson_document::InvoiceType& t : epson_document::kInvoiceTypes)
         if (type.size() == 1 && type[0] == t.type && (t.letter == l || (t.letter == '*' && l != 'A' && l != '\0')))
-            return Document{QString::fromUtf8(t.title), t.series};
-    return Document{QStringLiteral("el comprobante fiscal")};
+            return Document::of(t.id);
+    return Document::unnamed("el comprobante fiscal");
 }
 
 // What a cancel ended, by the series whose number it used up. The ticket's cancel may also end
 // a ticket-invoice, so on the B/C series it does not tell which of the two it was.
 struct CancelledKind {
     Series series;
-    const char* byInvoiceCancel;
-    const char* byTicketCancel;
+    DocumentId byInvoiceCancel;
+    std::optional<DocumentId> byTicketCancel;  // empty: either document of the series
 };
 
 constexpr CancelledKind kCancelledKinds[] = {
-    {Series::InvoiceA, "TIQUE FACTURA A", "TIQUE FACTURA A"},
-    {Series::InvoiceBC, "TIQUE FACTURA B/C", "el comprobante B/C"},
-    {Series::CreditNoteA, "NOTA DE CRÉDITO A", "NOTA DE CRÉDITO A"},
-    {Series::CreditNoteBC, "NOTA DE CRÉDITO B/C", "NOTA DE CRÉDITO B/C"},
+    {Series::InvoiceA, DocumentId::TicketInvoiceA, DocumentId::TicketInvoiceA},
+    {Series::InvoiceBC, DocumentId::TicketInvoiceBC, std::nullopt},
+    {Series::CreditNoteA, DocumentId::CreditNoteA, DocumentId::CreditNoteA},
+    {Series::CreditNoteBC, DocumentId::CreditNoteBC, DocumentId::CreditNoteBC},
 };
 
-const Document kTicket{QStringLiteral("TIQUE"), Series::InvoiceBC};
-const Document kNonFiscal{QStringLiteral("el DOCUMENTO NO FISCAL"), Series::NonFiscal};
+const Document kTicket = Document::of(DocumentId::Ticket);
+// The Epson numbers its non-fiscal documents.
+const Document kNonFiscal = Document::of(DocumentId::NonFiscal).countedOn(Series::NonFiscal);
 
-std::optional<quint32> number(const QList<QByteArray>& fields, int field) {
-    if (field < 1 || field > fields.size()) return std::nullopt;
-    bool ok = false;
-    const quint32 value = fields[field - 1].trimmed().toUInt(&ok);
-    return ok ? std::optional<quint32>(value) : std::nullopt;
-}
 
 // The answer's fields when its status words are readable and report no refusal.
 std::optional<QList<QByteArray>> answer(Link& link, const QByteArray& letter) {
@@ -91,8 +54,8 @@ std::optional<QList<QByteArray>> answer(Link& link, const QByteArray& letter) {
 
 // The last number printed of the series; empty where the answer does not carry it.
 std::optional<quint32> lastPrinted(const QList<QByteArray>& fields, Series series) {
-    const auto c = std::ranges::find(kCounterFields, series, &Counter::series);
-    return c == std::end(kCounterFields) ? std::nullopt : number(fields, c->printed);
+    const auto c = std::ranges::find(epson_field::kCounters, series, &epson_field::Counter::series);
+    return c == std::end(epson_field::kCounters) ? std::nullopt : reply_field::number(fields, c->printed);
 }
 
 }  // namespace
@@ -112,10 +75,9 @@ std::optional<Document> EpsonReconciler::closed(const EpsonRequest& request) {
     case epson_code::kCloseTicketInvoice: return invoice(request.fields.value(0), request.fields.value(1));
     case epson_code::kCloseNonFiscal: return kNonFiscal;
     case epson_code::kDailyClose:
-        if (request.fields.value(0) == "Z") return Document{QStringLiteral("el CIERRE Z"), Series::Z, false, false, true};
-        return Document{QStringLiteral("el INFORME X"), Series::None, true, true, true};
+        return request.fields.value(0) == "Z" ? Document::zReport() : Document::xReport();
     // A report with no number of its own: a lost reply leaves it in doubt, never a plain failure.
-    case epson_code::kGlobalByNumber: return Document{QStringLiteral("el INFORME GLOBAL"), Series::None, true, true, true};
+    case epson_code::kGlobalByNumber: return Document::globalReport();
     default: return std::nullopt;
     }
 }
@@ -135,10 +97,10 @@ void EpsonReconciler::read(const Document& document, Reading& into) {
     into.reached = true;
     into.documentOpen = documentOpen(status);
     into.training = (status.fiscal & epson_bit::kCertified) != 0 && (status.fiscal & epson_bit::kFiscalized) == 0;
-    for (const Counter& c : kCounterFields) {
+    for (const epson_field::Counter& c : epson_field::kCounters) {
         if (c.series != document.series) continue;
-        into.counter = number(*fields, c.printed);
-        const std::optional<quint32> issued = c.issued ? number(*fields, c.issued) : std::nullopt;
+        into.counter = reply_field::number(*fields, c.printed);
+        const std::optional<quint32> issued = c.issued ? reply_field::number(*fields, c.issued) : std::nullopt;
         if (into.counter && issued) into.lastCancelled = *issued != *into.counter;
     }
 }
@@ -147,7 +109,7 @@ QString EpsonReconciler::pointOfSale() {
     // Only for the message: without it the number is shown alone.
     try {
         const std::optional<QList<QByteArray>> fields = answer(link_, kTaxpayer);
-        const std::optional<quint32> n = fields ? number(*fields, kPointOfSaleField) : std::nullopt;
+        const std::optional<quint32> n = fields ? reply_field::number(*fields, epson_field::kPointOfSale) : std::nullopt;
         return n ? QString::number(*n).rightJustified(4, QLatin1Char('0')) : QString();
     } catch (const DriverError&) {
         return {};
@@ -169,7 +131,8 @@ LeftOpen EpsonReconciler::cancelled(bool byTicketCancel, const std::optional<Cou
         const std::optional<quint32> was = lastPrinted(before->fields, k.series);
         const std::optional<quint32> now = lastPrinted(after->fields, k.series);
         if (!was || !now || *was == *now) continue;
-        found.document = QString::fromUtf8(byTicketCancel ? k.byTicketCancel : k.byInvoiceCancel);
+        const std::optional<DocumentId> id = byTicketCancel ? k.byTicketCancel : k.byInvoiceCancel;
+        found.document = id ? Document::of(*id).title : QStringLiteral("el comprobante B/C");
         found.number = printedNumber(*now, pointOfSale());
         break;
     }

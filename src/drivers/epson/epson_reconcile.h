@@ -22,8 +22,8 @@ public:
     void run(const EpsonRequest& request, const std::function<void()>& send);
 
     // The document a request opens or closes; none for any other request.
-    static std::optional<issue_outcome::Document> opened(const EpsonRequest& request);
-    static std::optional<issue_outcome::Document> closed(const EpsonRequest& request);
+    static std::optional<Document> opened(const EpsonRequest& request);
+    static std::optional<Document> closed(const EpsonRequest& request);
 
     // What the counters request says now: whether a document is open, and its answer's fields.
     struct Counters {
@@ -41,7 +41,7 @@ public:
     LeftOpen closedNonFiscal(const std::optional<Counters>& after);
 
 private:
-    void read(const issue_outcome::Document& document, issue_outcome::Reading& into) override;
+    void read(const Document& document, issue_outcome::Reading& into) override;
     QString pointOfSale() override;
 
     Link& link_;

@@ -1,47 +1,18 @@
 #include "hasar_reconcile.h"
 
 #include "drivers/link/link.h"
+#include "drivers/link/reply_fields.h"
 #include "hasar_choices.h"
-#include "hasar_commands.h"
+#include "hasar_protocol.h"
 #include "hasar_status.h"
 #include "hasar_status_fields.h"
 
 #include <algorithm>
 
 using namespace hasar_command;
-using issue_outcome::Document;
 using issue_outcome::Reading;
-using issue_outcome::Series;
-using hasar_status_field::number;
 
 namespace {
-
-// HistoryCapacity's last Z, GetWorkingMemory's cancelled documents of the day, GetInitData's point of sale.
-constexpr int kLastZField = 4;
-constexpr int kCancelledField = 3;
-constexpr int kPointOfSaleField = 7;
-
-// Each opening command and type, the document its close issues.
-struct Closing {
-    quint8 opening;
-    char type;
-    const char* title;
-    Series series;
-};
-
-constexpr Closing kClosings[] = {
-    {kOpenFiscalReceipt, 'A', "FACTURA A", Series::InvoiceA},
-    {kOpenFiscalReceipt, 'a', "RECIBO A", Series::InvoiceA},
-    {kOpenFiscalReceipt, 'D', "NOTA DE DÉBITO A", Series::InvoiceA},
-    {kOpenFiscalReceipt, 'B', "FACTURA B/C", Series::InvoiceBC},
-    {kOpenFiscalReceipt, 'T', "TIQUE", Series::InvoiceBC},
-    {kOpenFiscalReceipt, 'b', "RECIBO B/C", Series::InvoiceBC},
-    {kOpenFiscalReceipt, 'E', "NOTA DE DÉBITO B/C", Series::InvoiceBC},
-    {kOpenHomologated, 'R', "NOTA DE CRÉDITO A", Series::CreditNoteA},
-    {kOpenHomologated, 'S', "NOTA DE CRÉDITO B/C", Series::CreditNoteBC},
-    {kOpenHomologated, 'r', "REMITO", Series::None},
-    {kOpenHomologated, 'x', "RECIBO X", Series::None},
-};
 
 // The closing command of each opening, and what it issues when the type is none of the table's.
 struct Kind {
@@ -67,26 +38,25 @@ const Kind* kindClosedBy(quint8 code) {
 }
 
 Document documentOf(quint8 opening, const QByteArray& type) {
-    for (const Closing& c : kClosings)
-        if (c.opening == opening && type.size() == 1 && type[0] == c.type)
-            return Document{QString::fromUtf8(c.title), c.series};
+    const char t = type.size() == 1 ? type[0] : '\0';
+    for (const hasar_document::Code& c : hasar_document::kCodes)
+        if (c.opening == opening && c.type == t) return Document::of(c.id);
     const Kind* kind = kindOpenedBy(opening);
-    return Document{QString::fromUtf8(kind ? kind->untitled : "el comprobante")};
+    return Document::unnamed(kind ? kind->untitled : "el comprobante");
 }
 
 }  // namespace
 
 std::optional<Document> HasarReconciler::closing(quint8 code, const QList<QByteArray>& fields) const {
     if (code == kDailyClose) {
-        if (fields.value(0) == "Z") return Document{QStringLiteral("el CIERRE Z"), Series::Z, false, false, true};
-        return Document{QStringLiteral("el INFORME X"), Series::None, true, true, true};
+        return fields.value(0) == "Z" ? Document::zReport() : Document::xReport();
     }
     // A report with no number of its own: a lost reply leaves it in doubt, never a plain failure.
     if (code == kDailyCloseByDate || code == kDailyCloseByNumber)
-        return Document{QStringLiteral("el INFORME GLOBAL"), Series::None, true, true, true};
+        return Document::globalReport();
     const Kind* kind = kindClosedBy(code);
     if (!kind) return std::nullopt;
-    if (openedWith_ != kind->opening) return Document{QString::fromUtf8(kind->untitled)};
+    if (openedWith_ != kind->opening) return Document::unnamed(kind->untitled);
     return documentOf(openedWith_, openedType_);
 }
 
@@ -114,7 +84,7 @@ frame::Frame HasarReconciler::exchange(quint8 code, const QList<QByteArray>& fie
 frame::Frame HasarReconciler::closeLeftOpen(quint8 code) {
     const std::optional<Document> document = closing(code, {});
     openedWith_ = 0;
-    return close(document.value_or(Document{QStringLiteral("el comprobante abierto")}), code, {});
+    return close(document.value_or(Document::unnamed("el comprobante abierto")), code, {});
 }
 
 frame::Frame HasarReconciler::close(const Document& document, quint8 code, const QList<QByteArray>& fields) {
@@ -131,7 +101,7 @@ void HasarReconciler::read(const Document& document, Reading& into) {
     const HasarStatus words = readStatus(kStatusRequest, status);
     into.reached = true;
     into.documentOpen = documentOpen(words);
-    if (const auto aux = readAuxiliary(status.fields.value(hasar_choice::kAuxiliaryField - 1), slip_)) {
+    if (const auto aux = readAuxiliary(status.fields.value(hasar_field::kAuxiliary - 1), slip_)) {
         // A partial payment can still be paid back and cancelled; only a full one forces the close.
         into.paid = hasar_choice::openState(aux->state, slip_) == hasar_choice::OpenState::FullyPaid;
         into.training = trainingMode(*aux);
@@ -139,14 +109,14 @@ void HasarReconciler::read(const Document& document, Reading& into) {
     into.lastCancelled = hasar_status_field::lastCancelled(status);
 
     if (document.series == Series::Z) {
-        into.counter = number(send_(kHistoryCapacity, {}, IfUnknown::Answer), kLastZField);
+        into.counter = reply_field::number(send_(kHistoryCapacity, {}, IfUnknown::Answer).fields, hasar_field::kLastZ);
         return;
     }
     into.counter = hasar_status_field::lastNumber(status, document.series);
     // Without the document status, the day's count of cancelled documents tells a cancel apart.
     if (document.counted() && document.cancellable && !into.lastCancelled) {
         const frame::Frame day = send_(kGetWorkingMemory, {}, IfUnknown::Answer);
-        if (!statusError(kGetWorkingMemory, readStatus(kGetWorkingMemory, day))) into.cancelledCount = number(day, kCancelledField);
+        if (!statusError(kGetWorkingMemory, readStatus(kGetWorkingMemory, day))) into.cancelledCount = reply_field::number(day.fields, hasar_field::kCancelledToday);
     }
 }
 
@@ -155,7 +125,7 @@ QString HasarReconciler::pointOfSale() {
     try {
         const frame::Frame reply = send_(kGetInitData, {}, IfUnknown::Answer);
         if (statusError(kGetInitData, readStatus(kGetInitData, reply))) return {};
-        const std::optional<quint32> n = number(reply, kPointOfSaleField);
+        const std::optional<quint32> n = reply_field::number(reply.fields, hasar_field::kPointOfSale);
         return n ? QString::number(*n).rightJustified(4, QLatin1Char('0')) : QString();
     } catch (const DriverError&) {
         return {};

@@ -34,10 +34,10 @@ public:
     QString pointOfSale() override;
 
 private:
-    void read(const issue_outcome::Document& document, issue_outcome::Reading& into) override;
+    void read(const Document& document, issue_outcome::Reading& into) override;
     // The document a closing command issues, from the last opening; none for other commands.
-    std::optional<issue_outcome::Document> closing(quint8 code, const QList<QByteArray>& fields) const;
-    frame::Frame close(const issue_outcome::Document& document, quint8 code, const QList<QByteArray>& fields);
+    std::optional<Document> closing(quint8 code, const QList<QByteArray>& fields) const;
+    frame::Frame close(const Document& document, quint8 code, const QList<QByteArray>& fields);
 
     Sender send_;
     bool slip_ = false;

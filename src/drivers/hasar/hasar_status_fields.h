@@ -10,17 +10,14 @@
 // cancelled). The ticket models answer only the last invoice numbers.
 namespace hasar_status_field {
 
-// A field read as a whole number; empty when it is missing or holds anything else.
-std::optional<quint32> number(const frame::Frame& reply, int field);
-
 // The last number of the series; empty when the reply does not carry it.
-std::optional<quint32> lastNumber(const frame::Frame& status, issue_outcome::Series series);
+std::optional<quint32> lastNumber(const frame::Frame& status, Series series);
 
 // True when the document status marks the last document cancelled; empty without that field.
 std::optional<bool> lastCancelled(const frame::Frame& status);
 
 // The open document the document status names ("FACTURA A" and its series); empty when the
 // field is missing, names nothing open, or names a kind not listed here.
-std::optional<issue_outcome::Document> openDocument(const frame::Frame& status);
+std::optional<Document> openDocument(const frame::Frame& status);
 
 }  // namespace hasar_status_field
