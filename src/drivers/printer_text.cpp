@@ -1,6 +1,7 @@
 #include "printer_text.h"
 
 #include "cp437.h"
+#include "unprintable_character.h"
 
 #include <QList>
 
@@ -26,6 +27,22 @@ QString carried(const QString& shown) {
 std::optional<quint8> byteCarried(char32_t c) {
     if (c < kFirst + 0x80 || c > kFirst + 0xFF) return std::nullopt;
     return static_cast<quint8>(c - kFirst);
+}
+
+QByteArray encode(const QString& text, qsizetype skip, int (*byteFor)(char32_t), const QString& brand) {
+    const QList<uint> chars = text.toUcs4();
+    QByteArray out;
+    out.reserve(chars.size());
+    for (qsizetype i = skip; i < chars.size(); ++i) {
+        if (const auto own = byteCarried(chars[i])) {
+            out.append(static_cast<char>(*own));
+            continue;
+        }
+        const int byte = byteFor(chars[i]);
+        if (byte < 0) throw unprintableCharacter(brand, chars[i], text);
+        out.append(static_cast<char>(byte));
+    }
+    return out;
 }
 
 }  // namespace printer_text

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -15,5 +16,9 @@ QString carried(const QString& shown);
 
 // The byte a character of carried() stands for; empty for any other character.
 std::optional<quint8> byteCarried(char32_t c);
+
+// The characters of `text` after its first `skip`, each as the printer's own byte it carries or
+// as `byteFor` maps it (-1: none); a character without a byte is refused naming the brand.
+QByteArray encode(const QString& text, qsizetype skip, int (*byteFor)(char32_t), const QString& brand);
 
 }  // namespace printer_text

@@ -1,5 +1,16 @@
 #include "status_bits.h"
 
+#include "drivers/link/link_trace.h"
+#include "drivers/link/reply_fields.h"
+
+namespace {
+
+QStringList bitWords(quint16 word, StatusTable table) {
+    return link_trace::bitMeanings(word, [table](int bit) { return bitText(table, bit); });
+}
+
+}  // namespace
+
 bool bitIs(const StatusBit& bit, BitKind kind, quint8 command) {
     if (bit.errorOn == command) return kind == BitKind::Error;
     return bit.kind == kind;
@@ -31,4 +42,16 @@ QStringList blockingConditions(quint16 word, StatusTable table) {
         if ((word & b.mask) && b.kind == BitKind::Condition && b.cure)
             out << QStringLiteral("%1: %2").arg(QString::fromUtf8(b.text), QString::fromUtf8(b.cure));
     return out;
+}
+
+QString statusInWords(const QList<QByteArray>& fields, StatusTable printer, StatusTable fiscal) {
+    const auto s = reply_field::statusWords(fields);
+    if (!s) return {};
+    return link_trace::statusWords(s->printer, bitWords(s->printer, printer), s->fiscal, bitWords(s->fiscal, fiscal));
+}
+
+QStringList replyConditions(const QList<QByteArray>& fields, StatusTable printer, StatusTable fiscal) {
+    const auto s = reply_field::statusWords(fields);
+    if (!s) return {};
+    return conditionNotices(s->printer, printer) + conditionNotices(s->fiscal, fiscal);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QStringList>
 
 #include <span>
@@ -42,6 +44,14 @@ QStringList conditionNotices(quint16 word, StatusTable table);
 // "es necesario hacer un cierre Z: tómelo con IMPRIMIR Z" for each condition set in `word` that keeps
 // fiscal documents from opening.
 QStringList blockingConditions(quint16 word, StatusTable table);
+
+// A reply's status words with every bit set in words, for the wire trace; empty when the reply
+// carries no readable status words.
+QString statusInWords(const QList<QByteArray>& fields, StatusTable printer, StatusTable fiscal);
+
+// The caption's notice of each lasting condition a reply reports; empty when it reports none or
+// carries no readable status words.
+QStringList replyConditions(const QList<QByteArray>& fields, StatusTable printer, StatusTable fiscal);
 
 // The mask of every bit of `kind` in the table, as a compile-time constant for the brand's rules.
 constexpr quint16 maskOf(StatusTable table, BitKind kind) {

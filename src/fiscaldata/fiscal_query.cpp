@@ -6,6 +6,7 @@
 #include "app/printer_selection.h"
 #include "counter_text.h"
 #include "drivers/epson_printer.h"
+#include "drivers/hasar_answer.h"
 #include "drivers/hasar_printer.h"
 #include "field_texts.h"
 #include "printer_labels.h"
@@ -15,14 +16,11 @@
 
 namespace {
 
-// A Hasar answer whose field 0 is shorter than this carries no data: the printer is not
-// initialised, or its fiscal module is closed.
-constexpr int kUsableAnswerLength = 10;
 constexpr int kShortCounter = 4;
 constexpr int kLongCounter = 8;
 const QString kNoCounter = QStringLiteral("00000000");
 
-bool usableAnswer(HasarPrinter& hasar) { return hasar.Respuesta(0).size() >= kUsableAnswerLength; }
+bool usableAnswer(HasarPrinter& hasar) { return hasar.Respuesta(0).size() >= hasar_field::kUsableAnswerLength; }
 
 // The 614 and the 262/272 keep neither initialisation data nor a ticket/invoice A counter.
 bool isModelOneOrSix(FrmOrbelo& w) {
@@ -44,10 +42,10 @@ void readHasarInitData(FrmOrbelo& w) {
         w.lblNroImpresor->clear();
         return;
     }
-    printer_labels::show(w.lblNroImpresor, trimBlanks(hasar.Respuesta(5)));
-    printer_labels::show(w.lblRazSoc, trimBlanks(hasar.Respuesta(4)));
-    w.lblCUIT->setText(hasar.Respuesta(3));
-    w.lblPtoVta->setText(counterText(hasar.Respuesta(7), kShortCounter));
+    printer_labels::show(w.lblNroImpresor, trimBlanks(hasar.Respuesta(hasar_field::kPrinterNumber)));
+    printer_labels::show(w.lblRazSoc, trimBlanks(hasar.Respuesta(hasar_field::kOwnerName)));
+    w.lblCUIT->setText(hasar.Respuesta(hasar_field::kTaxId));
+    w.lblPtoVta->setText(counterText(hasar.Respuesta(hasar_field::kPointOfSale), kShortCounter));
 }
 
 void readHasarDailyStatus(FrmOrbelo& w) {
@@ -58,17 +56,17 @@ void readHasarDailyStatus(FrmOrbelo& w) {
         w.lblPtoVta->setText(QStringLiteral("MÓDULO CERRADO"));
         return;
     }
-    w.lblUltimaZ->setText(counterText(hasar.Respuesta(4), kShortCounter));
+    w.lblUltimaZ->setText(counterText(hasar.Respuesta(hasar_field::kLastZ), kShortCounter));
 }
 
 void readHasarStatus(FrmOrbelo& w) {
     HasarPrinter& hasar = w.hasar();
     hasar.QueryStatus();
-    w.lblUltimaFacB->setText(counterText(hasar.Respuesta(3), kLongCounter));
-    w.lblUltimaFacA->setText(isModelOneOrSix(w) ? kNoCounter : counterText(hasar.Respuesta(5), kLongCounter));
+    w.lblUltimaFacB->setText(counterText(hasar.Respuesta(hasar_field::kLastInvoiceBC), kLongCounter));
+    w.lblUltimaFacA->setText(isModelOneOrSix(w) ? kNoCounter : counterText(hasar.Respuesta(hasar_field::kLastInvoiceA), kLongCounter));
     if (keepsCreditNotes(w)) {
-        w.lblUltimaNCA->setText(counterText(hasar.Respuesta(14), kLongCounter));
-        w.lblUltimaNCB->setText(counterText(hasar.Respuesta(13), kLongCounter));
+        w.lblUltimaNCA->setText(counterText(hasar.Respuesta(hasar_field::kLastCreditNoteACopy), kLongCounter));
+        w.lblUltimaNCB->setText(counterText(hasar.Respuesta(hasar_field::kLastCreditNoteBCCopy), kLongCounter));
     } else {
         w.lblUltimaNCA->setText(kNoCounter);
         w.lblUltimaNCB->setText(kNoCounter);

@@ -10,11 +10,10 @@
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
 #include "maintenance/cancel_document.h"
+#include "drivers/hasar_answer.h"
 
 namespace {
 
-// A day-activity answer whose field 0 is shorter than this is no usable answer.
-constexpr int kUsableAnswerLength = 10;
 constexpr char kFieldSeparator = 0x1C;
 
 // Date and time as the printers take them, YYMMDD and HHMMSS. Both come from one reading of
@@ -39,15 +38,15 @@ void changeEpsonDateTime(FrmOrbelo& w) {
 // False, after telling the technician why, when the printer cannot take a new date now.
 bool hasarAcceptsDateChange(FrmOrbelo& w) {
     w.hasar().QueryDayActivity();
-    if (w.hasar().Respuesta(0).size() < kUsableAnswerLength) {
+    if (w.hasar().Respuesta(0).size() < hasar_field::kUsableAnswerLength) {
         w.prompts().message(Prompts::kExclamation, QStringLiteral("No se puede ejecutar este comando"));
         return false;
     }
     // Documents cancelled, non-fiscal and fiscal since the last Z; all three are converted
     // before any is judged, so a malformed answer always reaches the error path.
-    const double cancelled = conv::toDouble(w.hasar().Respuesta(3));
-    const double nonFiscal = conv::toDouble(w.hasar().Respuesta(4));
-    const double fiscal = conv::toDouble(w.hasar().Respuesta(5));
+    const double cancelled = conv::toDouble(w.hasar().Respuesta(hasar_field::kCancelledToday));
+    const double nonFiscal = conv::toDouble(w.hasar().Respuesta(hasar_field::kNonFiscalToday));
+    const double fiscal = conv::toDouble(w.hasar().Respuesta(hasar_field::kFiscalToday));
     if (cancelled != 0 || nonFiscal != 0 || fiscal != 0) {
         w.prompts().message(Prompts::kExclamation, QStringLiteral("Debe sacar zeta para poder cambiar la FECHA y HORA"));
         return false;

@@ -9,13 +9,12 @@
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
 #include "maintenance/cancel_document.h"
+#include "drivers/hasar_answer.h"
 
 #include <QLineEdit>
 
 namespace {
 
-// A daily-status answer whose field 0 is shorter than this holds no Z count to report by.
-constexpr int kUsableAnswerLength = 10;
 
 double reportCount(FrmOrbelo& w) { return conv::leadingNumber(w.txtCant->text()); }
 
@@ -54,10 +53,10 @@ void printGlobalReport(FrmOrbelo& w) {
             beginHasarSession(w, WriteModel::Yes);
             cancelLeftOpen(w);
             w.hasar().QueryDailyStatus();
-            if (w.hasar().Respuesta(0).size() < kUsableAnswerLength) {
+            if (w.hasar().Respuesta(0).size() < hasar_field::kUsableAnswerLength) {
                 w.hasar().GlobalReportByDate(QDate(1997, 1, 1), w.clock().now().date(), true);
             } else {
-                w.hasar().GlobalReportByNumber(1, conv::toInt32(w.hasar().Respuesta(3)), true);
+                w.hasar().GlobalReportByNumber(1, conv::toInt32(w.hasar().Respuesta(hasar_field::kZCapacity)), true);
             }
             w.hasar().Finalizar();
         }

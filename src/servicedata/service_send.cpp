@@ -5,6 +5,7 @@
 #include "app/prompts.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
+#include "drivers/hasar_answer.h"
 
 #include <QLineEdit>
 #include <QList>
@@ -13,8 +14,6 @@ using namespace service_page;
 
 namespace {
 
-// An answer whose field 0 is shorter than this carries no data.
-constexpr int kUsableAnswerLength = 10;
 
 struct Change {
     int line;
@@ -58,7 +57,7 @@ void sendToHasar(FrmOrbelo& w, const Frame& frame, const QList<Change>& changed)
     // What shows is what the printer holds now.
     for (const Change& c : changed) {
         h.QueryServiceText(frame.kind, c.line);
-        const QString stored = h.Respuesta(0).size() >= kUsableAnswerLength ? h.Respuesta(3) : QString();
+        const QString stored = h.Respuesta(0).size() >= hasar_field::kUsableAnswerLength ? h.Respuesta(3) : QString();
         showLine(w, frame.kind, c.line, stored);
         rememberRead(w, frame.kind, c.line, stored);
     }

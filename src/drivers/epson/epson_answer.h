@@ -1,6 +1,6 @@
 #pragma once
 
-#include "epson_readings.h"
+#include "epson_choices.h"
 
 #include <QByteArray>
 #include <QList>

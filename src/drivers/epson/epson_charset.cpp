@@ -2,7 +2,6 @@
 
 #include "drivers/cp437.h"
 #include "drivers/printer_text.h"
-#include "drivers/unprintable_character.h"
 
 #include <QList>
 
@@ -38,20 +37,8 @@ int byteFor(char32_t c) {
 
 QByteArray encode(const QString& text) {
     if (text.size() == 1 && text[0].unicode() == kDelete) return QByteArray(1, static_cast<char>(kDelete));
-    const QList<uint> chars = text.toUcs4();
-    QByteArray out;
-    out.reserve(chars.size());
-    for (qsizetype i = !chars.isEmpty() && chars[0] == 0xF4 ? 1 : 0; i < chars.size(); ++i) {
-        // The printer's own bytes go back as they came.
-        if (const auto own = printer_text::byteCarried(chars[i])) {
-            out.append(static_cast<char>(*own));
-            continue;
-        }
-        const int byte = byteFor(chars[i]);
-        if (byte < 0) throw unprintableCharacter(QStringLiteral("Epson"), chars[i], text);
-        out.append(static_cast<char>(byte));
-    }
-    return out;
+    // The printer has no double width: a leading 0xF4 is dropped.
+    return printer_text::encode(text, text.startsWith(QChar(0xF4)) ? 1 : 0, byteFor, QStringLiteral("Epson"));
 }
 
 QString decode(QByteArrayView bytes) { return cp437::decode(bytes); }

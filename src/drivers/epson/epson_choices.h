@@ -1,11 +1,10 @@
 #pragma once
 
-#include "epson_codes.h"
-#include "epson_status_bits.h"
+#include "epson_protocol.h"
 
 // Every reading of the Epson protocol that public material leaves open, in this one table, so
-// that a capture from a real printer changes one line. The driver and the virtual printer both
-// follow it.
+// that a capture from a real printer changes one line. The virtual Epson keeps its own reading
+// (src/sim/epson_words.h) on purpose: a misread here shows as a disagreement there.
 struct EpsonReadings {
     struct FeedStation {
         char letter;

@@ -1,6 +1,6 @@
 #include "epson_link.h"
 
-#include "epson_codes.h"
+#include "epson_protocol.h"
 #include "epson_status.h"
 
 LinkOptions epsonLinkOptions() {

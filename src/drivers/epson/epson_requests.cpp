@@ -3,8 +3,8 @@
 #include "drivers/error_numbers.h"
 #include "drivers/operation_error.h"
 #include "epson_charset.h"
-#include "epson_codes.h"
-#include "epson_readings.h"
+#include "epson_protocol.h"
+#include "epson_choices.h"
 
 namespace epson_request {
 namespace {

@@ -3,33 +3,14 @@
 #include "drivers/clock_refusal.h"
 #include "drivers/error_numbers.h"
 #include "drivers/service_text.h"
-#include "epson_codes.h"
+#include "epson_protocol.h"
 #include "drivers/link/link_errors.h"
-#include "drivers/link/link_trace.h"
-#include "epson_readings.h"
-#include "epson_status_bits.h"
+#include "drivers/link/reply_fields.h"
+#include "epson_choices.h"
 
 #include <QStringList>
 
 namespace {
-
-std::optional<quint16> readWord(const QByteArray& text) {
-    if (text.size() != 4) return std::nullopt;
-    quint16 value = 0;
-    for (char c : text) {
-        int digit = 0;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else return std::nullopt;
-        value = static_cast<quint16>(value << 4 | digit);
-    }
-    return value;
-}
-
-QStringList bitWords(quint16 word, StatusTable table) {
-    return link_trace::bitMeanings(word, [table](int bit) { return bitText(table, bit); });
-}
 
 // The commands that open a fiscal document: a lasting condition (a Z due) may refuse them.
 bool opensFiscalDocument(quint8 command) {
@@ -39,18 +20,13 @@ bool opensFiscalDocument(quint8 command) {
 }  // namespace
 
 QString epsonStatusInWords(const QList<QByteArray>& fields) {
-    const std::optional<EpsonStatus> s = readStatus(fields);
-    if (!s) return {};
-    return link_trace::statusWords(s->printer, bitWords(s->printer, epson_bit::kPrinter), s->fiscal,
-                                   bitWords(s->fiscal, epson_bit::kFiscal));
+    return statusInWords(fields, epson_bit::kPrinter, epson_bit::kFiscal);
 }
 
 std::optional<EpsonStatus> readStatus(const QList<QByteArray>& fields) {
-    if (fields.size() < 2) return std::nullopt;
-    const auto printer = readWord(fields[0]);
-    const auto fiscal = readWord(fields[1]);
-    if (!printer || !fiscal) return std::nullopt;
-    return EpsonStatus{*printer, *fiscal};
+    const auto s = reply_field::statusWords(fields);
+    if (!s) return std::nullopt;
+    return EpsonStatus{s->printer, s->fiscal};
 }
 
 bool documentOpen(EpsonStatus s) {
@@ -101,7 +77,5 @@ std::optional<DriverError> statusError(quint8 command, EpsonStatus s) {
 }
 
 QStringList epsonConditions(const QList<QByteArray>& fields) {
-    const std::optional<EpsonStatus> s = readStatus(fields);
-    if (!s) return {};
-    return conditionNotices(s->printer, epson_bit::kPrinter) + conditionNotices(s->fiscal, epson_bit::kFiscal);
+    return replyConditions(fields, epson_bit::kPrinter, epson_bit::kFiscal);
 }

@@ -2,7 +2,6 @@
 
 #include "drivers/cp437.h"
 #include "drivers/printer_text.h"
-#include "drivers/unprintable_character.h"
 
 #include <QList>
 
@@ -30,25 +29,9 @@ int byteFor(char32_t c) {
 }
 
 QByteArray encode(const QString& text) {
-    const QList<uint> chars = text.toUcs4();
-    QByteArray out;
-    out.reserve(chars.size());
-    qsizetype from = 0;
-    if (!chars.isEmpty() && chars[0] == 0xF4) {
-        out.append(kDoubleWidth);
-        from = 1;
-    }
-    for (qsizetype i = from; i < chars.size(); ++i) {
-        // The printer's own bytes go back as they came.
-        if (const auto own = printer_text::byteCarried(chars[i])) {
-            out.append(static_cast<char>(*own));
-            continue;
-        }
-        const int byte = byteFor(chars[i]);
-        if (byte < 0) throw unprintableCharacter(QStringLiteral("Hasar"), chars[i], text);
-        out.append(static_cast<char>(byte));
-    }
-    return out;
+    const bool doubleWidth = text.startsWith(QChar(0xF4));
+    const QByteArray out = printer_text::encode(text, doubleWidth ? 1 : 0, byteFor, QStringLiteral("Hasar"));
+    return doubleWidth ? kDoubleWidth + out : out;
 }
 
 QString decode(QByteArrayView bytes) { return cp437::decode(bytes); }

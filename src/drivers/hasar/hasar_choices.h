@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drivers/link/link_options.h"
-#include "hasar_commands.h"
+#include "hasar_protocol.h"
 #include "drivers/service_text.h"
 #include "hasar_status.h"
 
@@ -54,9 +54,8 @@ constexpr std::array<int, 2> kDocumentOpenBits{12, 13};
 constexpr int kUnknownCommandBit = 3;
 constexpr int kFiscalDocumentOpenBit = 12;
 
-// StatusRequest: the auxiliary status is field 4, its flag of training mode (a printer whose
-// fiscal memory is not initialised) in its most significant digit.
-constexpr int kAuxiliaryField = 4;
+// The auxiliary status's flag of training mode (a printer whose fiscal memory is not
+// initialised), in its most significant digit.
 constexpr int kTrainingFlag = 8;
 
 // The families that print fiscal documents on the slip; every other model uses the ticket station.
@@ -98,9 +97,8 @@ inline ServiceLimits serviceLimits(ServiceText kind, int model) {
     return {1, 20, slipFamily(model) ? 120 : 40};
 }
 
-// Subtotal, asked without printing; the amount paid so far is field 6 of its answer.
+// Subtotal, asked without printing.
 inline const QList<QByteArray> kSilentSubtotal{"N", " ", "0"};
-constexpr int kSubtotalPaidField = 6;
 // The text of the negative payment that undoes the partial ones.
 inline const QByteArray kUndoPaymentText = "Anula pagos";
 
@@ -112,13 +110,6 @@ constexpr std::array<const char*, 9> kModelNames{"Hasar 614",     "Hasar 615",  
 // The ticket models (614, 615, PR4, 950, 951, 262) do not know Cancel 0x98: there a fiscal
 // document is cancelled with TotalTender and the letter C, and these fields.
 inline const QList<QByteArray> kCancelByTender{" ", "0.00", "C", "0"};
-
-// StatusRequest carries the last credit notes B/C and A in fields 7 and 8; the window reads
-// them as fields 13 and 14, so they are copied there.
-constexpr int kCreditNoteBField = 7;
-constexpr int kCreditNoteAField = 8;
-constexpr int kCreditNoteBCopy = 13;
-constexpr int kCreditNoteACopy = 14;
 
 // Z numbers of a global report by number are padded with zeros to at least this many digits.
 constexpr int kZNumberDigits = 4;

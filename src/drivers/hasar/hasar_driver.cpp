@@ -2,11 +2,12 @@
 
 #include "drivers/error_numbers.h"
 #include "drivers/link/link_errors.h"
+#include "drivers/link/reply_fields.h"
 #include "drivers/link/serial_transport.h"
 #include "drivers/logo/logo_image.h"
 #include "hasar_charset.h"
 #include "hasar_choices.h"
-#include "hasar_commands.h"
+#include "hasar_protocol.h"
 #include "hasar_fields.h"
 #include "hasar_full_buffer.h"
 #include "hasar_status.h"
@@ -163,14 +164,14 @@ LeftOpen HasarDriver::CancelAll() {
     if (auto error = statusError(kStatusRequest, status)) throw *error;
     if (!documentOpen(status)) return {};
     const bool slip = hasar_choice::slipFamily(model_);
-    const auto auxiliary = readAuxiliary(reply.fields.value(hasar_choice::kAuxiliaryField - 1), slip);
+    const auto auxiliary = readAuxiliary(reply.fields.value(hasar_field::kAuxiliary - 1), slip);
     const OpenState state = auxiliary ? hasar_choice::openState(auxiliary->state, slip) : OpenState::Cancellable;
 
     // What is open, named before anything is done to it: the printer says its kind, and it
     // carries the number after the last of its series.
     LeftOpen found;
     std::optional<quint32> number;
-    if (const std::optional<issue_outcome::Document> named = hasar_status_field::openDocument(reply)) {
+    if (const std::optional<Document> named = hasar_status_field::openDocument(reply)) {
         found.document = named->title;
         if (const auto last = hasar_status_field::lastNumber(reply, named->series)) number = *last % 99'999'999 + 1;
     } else if (state == OpenState::NonFiscal) {
@@ -221,7 +222,7 @@ LeftOpen HasarDriver::CancelAll() {
 void HasarDriver::undoPayments() {
     const frame::Frame subtotal = send(kSubtotal, hasar_choice::kSilentSubtotal, IfUnknown::Fail);
     const HasarStatus status = readStatus(kSubtotal, subtotal);
-    const auto paid = paidAmount(subtotal.fields.value(hasar_choice::kSubtotalPaidField - 1));
+    const auto paid = paidAmount(subtotal.fields.value(hasar_field::kSubtotalPaid - 1));
     if (auto error = statusError(kSubtotal, status))
         throw cancelRefused(QStringLiteral("no se pudo leer lo ya pagado: %1").arg(error->description()));
     if (!paid || *paid <= 0)
@@ -239,11 +240,11 @@ std::optional<quint32> HasarDriver::issued(quint8 close) {
         // Through the engine: a lost reply here is told from the printer's record, as any close.
         reply = reconciler_.closeLeftOpen(close);
     } catch (const DriverError& error) {
-        if (error.number() != error_number::kPrinterRefused && error.number() != error_number::kPrinterFault) throw;
+        if (error_number::classOf(error.number()) != error_number::Class::Refusal) throw;
         throw DriverError(error_number::kCancelRefused,
                           QStringLiteral("No se pudo cancelar ni cerrar el comprobante abierto: %1").arg(error.description()));
     }
-    return hasar_status_field::number(reply, 3);
+    return reply_field::number(reply.fields, hasar_field::kIssuedNumber);
 }
 
 void HasarDriver::OpenDrawer() { command(kOpenDrawer); }
@@ -274,10 +275,10 @@ void HasarDriver::QueryDailyStatus() { query(kHistoryCapacity); }
 
 void HasarDriver::QueryStatus() {
     query(kStatusRequest);
-    if (answer_.size() < hasar_choice::kCreditNoteAField) return;
-    while (answer_.size() < std::max(hasar_choice::kCreditNoteBCopy, hasar_choice::kCreditNoteACopy)) answer_.append(QByteArray());
-    answer_[hasar_choice::kCreditNoteBCopy - 1] = answer_[hasar_choice::kCreditNoteBField - 1];
-    answer_[hasar_choice::kCreditNoteACopy - 1] = answer_[hasar_choice::kCreditNoteAField - 1];
+    if (answer_.size() < hasar_field::kLastCreditNoteA) return;
+    while (answer_.size() < std::max(hasar_field::kLastCreditNoteBCCopy, hasar_field::kLastCreditNoteACopy)) answer_.append(QByteArray());
+    answer_[hasar_field::kLastCreditNoteBCCopy - 1] = answer_[hasar_field::kLastCreditNoteBC - 1];
+    answer_[hasar_field::kLastCreditNoteACopy - 1] = answer_[hasar_field::kLastCreditNoteA - 1];
 }
 
 void HasarDriver::QueryDayActivity() { query(kGetWorkingMemory); }

@@ -3,7 +3,7 @@
 #include "drivers/error_numbers.h"
 #include "drivers/link/link.h"
 #include "drivers/link/link_errors.h"
-#include "hasar_commands.h"
+#include "hasar_protocol.h"
 #include "hasar_status.h"
 
 #include <QElapsedTimer>

@@ -1,8 +1,17 @@
 #pragma once
 
-#include <QtGlobal>
+#include "drivers/document_catalogue.h"
+#include "drivers/hasar_answer.h"
+#include "drivers/status_bits.h"
 
-// The Hasar command bytes this driver sends.
+#include <QtGlobal>
+#include <array>
+
+// The Hasar protocol as this driver speaks it, in one place: the command bytes and their names,
+// the status bits, the documents each code stands for, and (hasar_answer.h) where each reply
+// keeps its data. Readings no manual settles are in hasar_choices.h.
+
+// The command bytes this driver sends.
 namespace hasar_command {
 
 constexpr quint8 kStatusRequest = 0x2A;
@@ -79,3 +88,78 @@ inline const char* name(quint8 code) {
 }
 
 }  // namespace hasar_command
+
+// The two Hasar status words bit by bit, in the maker's terms (manual of the 615 family,
+// appendices 2 and 3), and how this program treats each bit. The paper bits (printer 4 and 5)
+// are read by some drivers as "low" and by others as "out"; the printer sends DC4 while it
+// waits for paper, so they are conditions here. A full print buffer (printer 6) runs nothing
+// and is resent before any reply is judged.
+namespace hasar_bits {
+
+inline constexpr std::array<StatusBit, 9> kPrinter{{
+    {1u << 2, "falla del mecanismo de impresión", BitKind::Error},
+    {1u << 3, "impresora fuera de línea", BitKind::Error},
+    {1u << 4, "falta papel del diario", BitKind::Condition},
+    {1u << 5, "falta papel de tickets o comprobantes", BitKind::Condition},
+    {1u << 6, "búfer de impresión lleno", BitKind::Error},
+    {1u << 7, "búfer de impresión vacío", BitKind::Information},
+    {1u << 8, "tapa abierta", BitKind::Error},
+    {1u << 14, "cajón cerrado o ausente", BitKind::Information},
+    {1u << 15, "suma de los bits 2 a 5, 8 y 14", BitKind::Information},
+}};
+
+inline constexpr std::array<StatusBit, 15> kFiscal{{
+    {1u << 0, "error en la memoria fiscal", BitKind::Error},
+    {1u << 1, "error en la memoria de trabajo", BitKind::Error},
+    {1u << 3, "comando desconocido", BitKind::Error},
+    {1u << 4, "dato no válido en un campo", BitKind::Error},
+    {1u << 5, "comando no válido en el estado fiscal actual", BitKind::Error},
+    {1u << 6, "desborde de totales", BitKind::Error},
+    // "no se permite abrir un comprobante fiscal": everything else still runs.
+    {1u << 7, "memoria fiscal llena, bloqueada o dada de baja", BitKind::Condition, nullptr,
+     "no se pueden emitir comprobantes fiscales; revise la memoria fiscal del impresor"},
+    {1u << 8, "memoria fiscal casi llena", BitKind::Condition, "memoria fiscal casi llena: quedan 30 cierres Z o menos"},
+    {1u << 9, "terminal certificada", BitKind::Information},
+    {1u << 10, "terminal fiscalizada", BitKind::Information},
+    // It stays set until a valid date is entered; on the clock command it is that command's refusal.
+    {1u << 11, "fecha no válida", BitKind::Condition, "fecha no válida: cámbiela con CAMBIO DE FECHA Y HORA", nullptr,
+     hasar_command::kSetDateTime},
+    {1u << 12, "documento fiscal abierto", BitKind::Information},
+    {1u << 13, "documento abierto", BitKind::Information},
+    {1u << 14, "documento abierto en hoja suelta, o STATPRN activo", BitKind::Information},
+    {1u << 15, "suma de los bits 0 a 8", BitKind::Information},
+}};
+
+}  // namespace hasar_bits
+
+// The documents by the codes that name them: the kind in the document status of a StatusRequest
+// (two hex digits; empty where the status names none), and the opening command with its type.
+// One row a code pair, so each document is told by one name whichever reply named it.
+namespace hasar_document {
+
+struct Code {
+    const char* statusKind;
+    quint8 opening;
+    char type;  // '\0': the opening has no type
+    DocumentId id;
+};
+
+inline constexpr std::array<Code, 15> kCodes{{
+    {"01", hasar_command::kOpenFiscalReceipt, 'A', DocumentId::InvoiceA},
+    {"02", hasar_command::kOpenFiscalReceipt, 'B', DocumentId::InvoiceBC},
+    {"03", hasar_command::kOpenFiscalReceipt, 'B', DocumentId::InvoiceBC},
+    {"04", hasar_command::kOpenFiscalReceipt, 'D', DocumentId::DebitNoteA},
+    {"05", hasar_command::kOpenFiscalReceipt, 'E', DocumentId::DebitNoteBC},
+    {"06", hasar_command::kOpenFiscalReceipt, 'E', DocumentId::DebitNoteBC},
+    {"0A", hasar_command::kOpenFiscalReceipt, 'T', DocumentId::Ticket},
+    {"", hasar_command::kOpenFiscalReceipt, 'a', DocumentId::ReceiptA},
+    {"", hasar_command::kOpenFiscalReceipt, 'b', DocumentId::ReceiptBC},
+    {"20", hasar_command::kOpenNonFiscal, '\0', DocumentId::NonFiscal},
+    {"40", hasar_command::kOpenHomologated, 'R', DocumentId::CreditNoteA},
+    {"41", hasar_command::kOpenHomologated, 'S', DocumentId::CreditNoteBC},
+    {"42", hasar_command::kOpenHomologated, 'S', DocumentId::CreditNoteBC},
+    {"", hasar_command::kOpenHomologated, 'r', DocumentId::DeliveryNote},
+    {"", hasar_command::kOpenHomologated, 'x', DocumentId::ReceiptX},
+}};
+
+}  // namespace hasar_document

@@ -1,7 +1,7 @@
 #include "hasar_driver.h"
 
 #include "drivers/error_numbers.h"
-#include "hasar_commands.h"
+#include "hasar_protocol.h"
 
 namespace {
 

@@ -4,35 +4,20 @@
 #include "drivers/error_numbers.h"
 #include "drivers/service_text.h"
 #include "drivers/link/link_errors.h"
-#include "drivers/link/link_trace.h"
+#include "drivers/link/reply_fields.h"
 #include "hasar_choices.h"
-#include "hasar_status_bits.h"
+#include "hasar_protocol.h"
 
 #include <QStringList>
 #include <cctype>
 
 namespace {
 
-std::optional<quint16> statusWord(const QByteArray& field) {
-    if (field.size() != 4) return std::nullopt;
-    for (char c : field)
-        if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    bool ok = false;
-    const uint value = field.toUInt(&ok, 16);
-    if (!ok) return std::nullopt;
-    return static_cast<quint16>(value);
-}
-
 // The two words at the head of a reply's fields; empty when either is missing or not hex.
 std::optional<HasarStatus> statusWords(const QList<QByteArray>& fields) {
-    const auto printer = fields.size() >= 2 ? statusWord(fields[0]) : std::nullopt;
-    const auto fiscal = fields.size() >= 2 ? statusWord(fields[1]) : std::nullopt;
-    if (!printer || !fiscal) return std::nullopt;
-    return HasarStatus{*printer, *fiscal};
-}
-
-QStringList bitWords(quint16 word, StatusTable table) {
-    return link_trace::bitMeanings(word, [table](int bit) { return bitText(table, bit); });
+    const auto s = reply_field::statusWords(fields);
+    if (!s) return std::nullopt;
+    return HasarStatus{s->printer, s->fiscal};
 }
 
 // The commands that open a fiscal or homologated document: a lasting condition may refuse them.
@@ -43,10 +28,7 @@ bool opensFiscalDocument(quint8 command) {
 }  // namespace
 
 QString hasarStatusInWords(const QList<QByteArray>& fields) {
-    const auto s = statusWords(fields);
-    if (!s) return {};
-    return link_trace::statusWords(s->printer, bitWords(s->printer, hasar_bits::kPrinter), s->fiscal,
-                                   bitWords(s->fiscal, hasar_bits::kFiscal));
+    return statusInWords(fields, hasar_bits::kPrinter, hasar_bits::kFiscal);
 }
 
 HasarStatus readStatus(quint8 command, const frame::Frame& reply) {
@@ -80,9 +62,7 @@ std::optional<DriverError> statusError(quint8 command, const HasarStatus& status
 }
 
 QStringList hasarConditions(const QList<QByteArray>& fields) {
-    const auto s = statusWords(fields);
-    if (!s) return {};
-    return conditionNotices(s->printer, hasar_bits::kPrinter) + conditionNotices(s->fiscal, hasar_bits::kFiscal);
+    return replyConditions(fields, hasar_bits::kPrinter, hasar_bits::kFiscal);
 }
 
 bool fiscalDocumentOpen(const HasarStatus& status) {
