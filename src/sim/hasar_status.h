@@ -29,16 +29,11 @@ constexpr quint16 kTrainingFlag = 0x8000;
 // Parser states of the auxiliary status. The 615 family has 0-9 in one digit (Appendix 4); the
 // slip family reads the low two digits as 0-24, with these beyond the 615 family's.
 namespace state {
-constexpr int kNotInitialised = 1;
-constexpr int kIdle = 2;
-constexpr int kFiscalOpen = 3;
-constexpr int kNonFiscalOpen = 5;
-constexpr int kPaidInPart = 6;
-constexpr int kPaidInFull = 7;
-constexpr int kCreditNoteOpen = 12;
-constexpr int kBlocked = 22;
-constexpr int kHomologatedOpen = 23;  // delivery note, receipt X, any other but a credit note
-constexpr int kCreditNotePaid = 24;
+// 23: a delivery note, a receipt X, any other but a credit note.
+enum : int {
+    kNotInitialised = 1, kIdle = 2, kFiscalOpen = 3, kNonFiscalOpen = 5, kPaidInPart = 6, kPaidInFull = 7,
+    kCreditNoteOpen = 12, kBlocked = 22, kHomologatedOpen = 23, kCreditNotePaid = 24,
+};
 }  // namespace state
 
 }  // namespace sim::hasar
