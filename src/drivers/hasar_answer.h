@@ -2,7 +2,7 @@
 
 // Where a Hasar reply keeps each datum the program reads, counted as HasarPrinter::Respuesta
 // counts them: from 1, the two status words first.
-namespace hasar_field {
+namespace hasar_answer {
 
 // StatusRequest (0x2A): the last numbers, the auxiliary status, and the document status (two hex
 // digits for the open document's kind, then two more whose second is 1 when the last one was
@@ -28,4 +28,4 @@ enum InitData : int { kTaxId = 3, kOwnerName, kPrinterNumber, kPointOfSale = 7 }
 // not initialised, its fiscal module is closed, or the model lacks the command.
 constexpr int kUsableAnswerLength = 10;
 
-}  // namespace hasar_field
+}  // namespace hasar_answer

@@ -20,7 +20,7 @@ constexpr int kShortCounter = 4;
 constexpr int kLongCounter = 8;
 const QString kNoCounter = QStringLiteral("00000000");
 
-bool usableAnswer(HasarPrinter& hasar) { return hasar.Respuesta(0).size() >= hasar_field::kUsableAnswerLength; }
+bool usableAnswer(HasarPrinter& hasar) { return hasar.Respuesta(0).size() >= hasar_answer::kUsableAnswerLength; }
 
 // The 614 and the 262/272 keep neither initialisation data nor a ticket/invoice A counter.
 bool isModelOneOrSix(FrmOrbelo& w) {
@@ -42,10 +42,10 @@ void readHasarInitData(FrmOrbelo& w) {
         w.lblNroImpresor->clear();
         return;
     }
-    printer_labels::show(w.lblNroImpresor, trimBlanks(hasar.Respuesta(hasar_field::kPrinterNumber)));
-    printer_labels::show(w.lblRazSoc, trimBlanks(hasar.Respuesta(hasar_field::kOwnerName)));
-    w.lblCUIT->setText(hasar.Respuesta(hasar_field::kTaxId));
-    w.lblPtoVta->setText(counterText(hasar.Respuesta(hasar_field::kPointOfSale), kShortCounter));
+    printer_labels::show(w.lblNroImpresor, trimBlanks(hasar.Respuesta(hasar_answer::kPrinterNumber)));
+    printer_labels::show(w.lblRazSoc, trimBlanks(hasar.Respuesta(hasar_answer::kOwnerName)));
+    w.lblCUIT->setText(hasar.Respuesta(hasar_answer::kTaxId));
+    w.lblPtoVta->setText(counterText(hasar.Respuesta(hasar_answer::kPointOfSale), kShortCounter));
 }
 
 void readHasarDailyStatus(FrmOrbelo& w) {
@@ -56,17 +56,17 @@ void readHasarDailyStatus(FrmOrbelo& w) {
         w.lblPtoVta->setText(QStringLiteral("MÓDULO CERRADO"));
         return;
     }
-    w.lblUltimaZ->setText(counterText(hasar.Respuesta(hasar_field::kLastZ), kShortCounter));
+    w.lblUltimaZ->setText(counterText(hasar.Respuesta(hasar_answer::kLastZ), kShortCounter));
 }
 
 void readHasarStatus(FrmOrbelo& w) {
     HasarPrinter& hasar = w.hasar();
     hasar.QueryStatus();
-    w.lblUltimaFacB->setText(counterText(hasar.Respuesta(hasar_field::kLastInvoiceBC), kLongCounter));
-    w.lblUltimaFacA->setText(isModelOneOrSix(w) ? kNoCounter : counterText(hasar.Respuesta(hasar_field::kLastInvoiceA), kLongCounter));
+    w.lblUltimaFacB->setText(counterText(hasar.Respuesta(hasar_answer::kLastInvoiceBC), kLongCounter));
+    w.lblUltimaFacA->setText(isModelOneOrSix(w) ? kNoCounter : counterText(hasar.Respuesta(hasar_answer::kLastInvoiceA), kLongCounter));
     if (keepsCreditNotes(w)) {
-        w.lblUltimaNCA->setText(counterText(hasar.Respuesta(hasar_field::kLastCreditNoteACopy), kLongCounter));
-        w.lblUltimaNCB->setText(counterText(hasar.Respuesta(hasar_field::kLastCreditNoteBCCopy), kLongCounter));
+        w.lblUltimaNCA->setText(counterText(hasar.Respuesta(hasar_answer::kLastCreditNoteACopy), kLongCounter));
+        w.lblUltimaNCB->setText(counterText(hasar.Respuesta(hasar_answer::kLastCreditNoteBCCopy), kLongCounter));
     } else {
         w.lblUltimaNCA->setText(kNoCounter);
         w.lblUltimaNCB->setText(kNoCounter);

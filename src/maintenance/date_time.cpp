@@ -38,15 +38,15 @@ void changeEpsonDateTime(FrmOrbelo& w) {
 // False, after telling the technician why, when the printer cannot take a new date now.
 bool hasarAcceptsDateChange(FrmOrbelo& w) {
     w.hasar().QueryDayActivity();
-    if (w.hasar().Respuesta(0).size() < hasar_field::kUsableAnswerLength) {
+    if (w.hasar().Respuesta(0).size() < hasar_answer::kUsableAnswerLength) {
         w.prompts().message(Prompts::kExclamation, QStringLiteral("No se puede ejecutar este comando"));
         return false;
     }
     // Documents cancelled, non-fiscal and fiscal since the last Z; all three are converted
     // before any is judged, so a malformed answer always reaches the error path.
-    const double cancelled = conv::toDouble(w.hasar().Respuesta(hasar_field::kCancelledToday));
-    const double nonFiscal = conv::toDouble(w.hasar().Respuesta(hasar_field::kNonFiscalToday));
-    const double fiscal = conv::toDouble(w.hasar().Respuesta(hasar_field::kFiscalToday));
+    const double cancelled = conv::toDouble(w.hasar().Respuesta(hasar_answer::kCancelledToday));
+    const double nonFiscal = conv::toDouble(w.hasar().Respuesta(hasar_answer::kNonFiscalToday));
+    const double fiscal = conv::toDouble(w.hasar().Respuesta(hasar_answer::kFiscalToday));
     if (cancelled != 0 || nonFiscal != 0 || fiscal != 0) {
         w.prompts().message(Prompts::kExclamation, QStringLiteral("Debe sacar zeta para poder cambiar la FECHA y HORA"));
         return false;

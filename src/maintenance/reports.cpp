@@ -53,10 +53,10 @@ void printGlobalReport(FrmOrbelo& w) {
             beginHasarSession(w, WriteModel::Yes);
             cancelLeftOpen(w);
             w.hasar().QueryDailyStatus();
-            if (w.hasar().Respuesta(0).size() < hasar_field::kUsableAnswerLength) {
+            if (w.hasar().Respuesta(0).size() < hasar_answer::kUsableAnswerLength) {
                 w.hasar().GlobalReportByDate(QDate(1997, 1, 1), w.clock().now().date(), true);
             } else {
-                w.hasar().GlobalReportByNumber(1, conv::toInt32(w.hasar().Respuesta(hasar_field::kZCapacity)), true);
+                w.hasar().GlobalReportByNumber(1, conv::toInt32(w.hasar().Respuesta(hasar_answer::kZCapacity)), true);
             }
             w.hasar().Finalizar();
         }

@@ -24,7 +24,7 @@ const QString kEpsonTellsNot = QStringLiteral("El impresor Epson no informa este
 const QString kEpsonLinesUnread =
     QStringLiteral("El impresor Epson no informa sus líneas: aquí se ve solo lo que se escribe para enviarle");
 
-bool usable(HasarPrinter& h) { return h.Respuesta(0).size() >= hasar_field::kUsableAnswerLength; }
+bool usable(HasarPrinter& h) { return h.Respuesta(0).size() >= hasar_answer::kUsableAnswerLength; }
 
 // Fills the box with the field, or says the printer does not keep it.
 void fill(QLineEdit* box, HasarPrinter& h, int field, bool kept, const QString& why) {
@@ -52,11 +52,11 @@ void readHasarCounters(FrmOrbelo& w, int model) {
     HasarPrinter& h = w.hasar();
     h.QueryDailyStatus();
     const bool capacity = usable(h);
-    fill(box(w, "txtCapacidad"), h, hasar_field::kZCapacity, capacity, QStringLiteral("El impresor no informa su capacidad (módulo cerrado)"));
-    fill(box(w, "txtZeta"), h, hasar_field::kLastZ, capacity, QStringLiteral("El impresor no informa su último cierre Z"));
+    fill(box(w, "txtCapacidad"), h, hasar_answer::kZCapacity, capacity, QStringLiteral("El impresor no informa su capacidad (módulo cerrado)"));
+    fill(box(w, "txtZeta"), h, hasar_answer::kLastZ, capacity, QStringLiteral("El impresor no informa su último cierre Z"));
     notKept(box(w, "txtZetasRest"), capacity ? QString() : QStringLiteral("El impresor no informa su capacidad"));
     if (capacity)
-        box(w, "txtZetasRest")->setText(QString::number(conv::leadingNumber(h.Respuesta(hasar_field::kZCapacity)) - conv::leadingNumber(h.Respuesta(hasar_field::kLastZ))));
+        box(w, "txtZetasRest")->setText(QString::number(conv::leadingNumber(h.Respuesta(hasar_answer::kZCapacity)) - conv::leadingNumber(h.Respuesta(hasar_answer::kLastZ))));
 
     h.QueryStatus();
     // The 614 and the 262/272 keep no invoice A; only the slip models and the 715/PR5 keep credit

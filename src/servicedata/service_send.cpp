@@ -57,7 +57,7 @@ void sendToHasar(FrmOrbelo& w, const Frame& frame, const QList<Change>& changed)
     // What shows is what the printer holds now.
     for (const Change& c : changed) {
         h.QueryServiceText(frame.kind, c.line);
-        const QString stored = h.Respuesta(0).size() >= hasar_field::kUsableAnswerLength ? h.Respuesta(3) : QString();
+        const QString stored = h.Respuesta(0).size() >= hasar_answer::kUsableAnswerLength ? h.Respuesta(3) : QString();
         showLine(w, frame.kind, c.line, stored);
         rememberRead(w, frame.kind, c.line, stored);
     }

@@ -9,6 +9,7 @@
 #include "hasar_choices.h"
 #include "hasar_protocol.h"
 #include "hasar_fields.h"
+#include "hasar_requests.h"
 #include "hasar_full_buffer.h"
 #include "hasar_status.h"
 #include "hasar_status_fields.h"
@@ -18,14 +19,10 @@
 
 using namespace hasar_command;
 using hasar_field::badArgument;
-using hasar_field::Number;
-using hasar_field::number;
 using hasar_choice::OpenState;
 using IfUnknown = HasarReconciler::IfUnknown;
 
 namespace {
-
-QByteArray flag(bool global) { return global ? QByteArrayLiteral("T") : QByteArrayLiteral("D"); }
 
 // A printer answers "unknown command" to a command its model does not have: nothing was done.
 DriverError modelLacks(int model, quint8 code) {
@@ -85,77 +82,59 @@ void HasarDriver::SendCommand(const QByteArray& raw) {
                               .arg(link_error::commandCode(static_cast<quint8>(raw[0]))));
     QList<QByteArray> fields;
     if (raw.size() > 1) fields = raw.mid(2).split(frame::FS);
-    command(static_cast<quint8>(raw[0]), fields);
+    command({static_cast<quint8>(raw[0]), fields});
 }
 
 void HasarDriver::SetCustomerData(const QString& name, const QString& id, int docType, int responsibility,
                                   const std::optional<QString>& address) {
-    QList<QByteArray> fields{hasar_field::text(name), hasar_field::text(id),
-                             hasar_field::character(responsibility, QStringLiteral("la responsabilidad ante el IVA")),
-                             hasar_field::character(docType, QStringLiteral("el tipo de documento"))};
-    if (address) fields << hasar_field::text(*address);
-    command(kSetCustomerData, fields);
+    command(hasar_request::customerData(name, id, docType, responsibility, address));
 }
 
 void HasarDriver::OpenFiscalReceipt(int documentCode) {
-    for (const auto& slip : hasar_choice::kSlipReceipts) {
-        if (slip.code == documentCode) return command(kOpenFiscalReceipt, {QByteArray(1, slip.type), "S"});
-    }
-    command(kOpenFiscalReceipt,
-            {hasar_field::character(documentCode, QStringLiteral("el tipo de comprobante")), station()});
+    command(hasar_request::openFiscalReceipt(documentCode, hasar_choice::slipFamily(model_)));
 }
 
 void HasarDriver::ImprimirItem(const QString& description, double quantity, double unitPrice, double vat,
                                double internalTaxes) {
-    command(kPrintLineItem, {hasar_field::text(description), number(Number::Quantity, quantity),
-                             number(Number::UnitPrice, unitPrice), number(Number::VatRate, vat), "M",
-                             number(Number::InternalTax, internalTaxes), "0", "T"});
+    command(hasar_request::lineItem(description, quantity, unitPrice, vat, internalTaxes));
 }
 
-void HasarDriver::PrintPayment(const QString& text, double amount) {
-    command(kTotalTender, {hasar_field::text(text), number(Number::Payment, amount), "T", "0"});
-}
+void HasarDriver::PrintPayment(const QString& text, double amount) { command(hasar_request::payment(text, amount)); }
 
-void HasarDriver::CloseFiscalReceipt() { command(kCloseFiscalReceipt); }
+void HasarDriver::CloseFiscalReceipt() { command({kCloseFiscalReceipt, {}}); }
 
 void HasarDriver::AssociatedDocument(int index, const QString& documentNumber) {
-    if (index < 1 || index > 2)
-        throw badArgument(QStringLiteral("línea de documento asociado %1 (debe ser 1 o 2)").arg(index));
-    command(kSetEmbarkNumber, {QByteArray::number(index), hasar_field::text(documentNumber)});
+    command(hasar_request::associatedDocument(index, documentNumber));
 }
 
 void HasarDriver::OpenHomologatedDocument(int documentCode, std::optional<qint16> copies) {
-    QList<QByteArray> fields{hasar_field::character(documentCode, QStringLiteral("el tipo de documento")), station()};
-    if (copies) fields << QByteArray::number(*copies);
-    command(kOpenHomologated, fields);
+    command(hasar_request::openHomologated(documentCode, hasar_choice::slipFamily(model_), copies));
 }
 
 void HasarDriver::PrintDeliveryItem(const QString& description, double quantity) {
-    command(kPrintEmbarkItem, {hasar_field::text(description), number(Number::DeliveryQuantity, quantity), "0"});
+    command(hasar_request::deliveryItem(description, quantity));
 }
 
-void HasarDriver::PrintReceiptText(const QString& line) { command(kReceiptText, {hasar_field::text(line)}); }
+void HasarDriver::PrintReceiptText(const QString& line) { command(hasar_request::receiptText(line)); }
 
-void HasarDriver::CloseHomologatedDocument() { command(kCloseHomologated); }
+void HasarDriver::CloseHomologatedDocument() { command({kCloseHomologated, {}}); }
 
-void HasarDriver::OpenNonFiscalDocument() { command(kOpenNonFiscal); }
+void HasarDriver::OpenNonFiscalDocument() { command({kOpenNonFiscal, {}}); }
 
-void HasarDriver::PrintNonFiscalText(const QString& line) {
-    command(kPrintNonFiscalText, {hasar_field::text(line), "0"});
-}
+void HasarDriver::PrintNonFiscalText(const QString& line) { command(hasar_request::nonFiscalText(line)); }
 
-void HasarDriver::CloseNonFiscalDocument() { command(kCloseNonFiscal); }
+void HasarDriver::CloseNonFiscalDocument() { command({kCloseNonFiscal, {}}); }
 
-void HasarDriver::PrintXReport() { command(kDailyClose, {"X"}); }
+void HasarDriver::PrintXReport() { command(hasar_request::dailyClose(false)); }
 
-void HasarDriver::PrintZReport() { command(kDailyClose, {"Z"}); }
+void HasarDriver::PrintZReport() { command(hasar_request::dailyClose(true)); }
 
 void HasarDriver::GlobalReportByDate(const QDate& first, const QDate& last, bool global) {
-    command(kDailyCloseByDate, {hasar_field::date(first), hasar_field::date(last), flag(global)});
+    command(hasar_request::globalByDate(first, last, global));
 }
 
 void HasarDriver::GlobalReportByNumber(int firstZ, int lastZ, bool global) {
-    command(kDailyCloseByNumber, {hasar_field::zNumber(firstZ), hasar_field::zNumber(lastZ), flag(global)});
+    command(hasar_request::globalByNumber(firstZ, lastZ, global));
 }
 
 LeftOpen HasarDriver::CancelAll() {
@@ -164,7 +143,7 @@ LeftOpen HasarDriver::CancelAll() {
     if (auto error = statusError(kStatusRequest, status)) throw *error;
     if (!documentOpen(status)) return {};
     const bool slip = hasar_choice::slipFamily(model_);
-    const auto auxiliary = readAuxiliary(reply.fields.value(hasar_field::kAuxiliary - 1), slip);
+    const auto auxiliary = readAuxiliary(reply.fields.value(hasar_answer::kAuxiliary - 1), slip);
     const OpenState state = auxiliary ? hasar_choice::openState(auxiliary->state, slip) : OpenState::Cancellable;
 
     // What is open, named before anything is done to it: the printer says its kind, and it
@@ -175,7 +154,7 @@ LeftOpen HasarDriver::CancelAll() {
         found.document = named->title;
         if (const auto last = hasar_status_field::lastNumber(reply, named->series)) number = *last % 99'999'999 + 1;
     } else if (state == OpenState::NonFiscal) {
-        found.document = QStringLiteral("el DOCUMENTO NO FISCAL");
+        found.document = Document::of(DocumentId::NonFiscal).title;
     } else {
         found.document = fiscalDocumentOpen(status) ? QStringLiteral("el comprobante fiscal")
                                                     : QStringLiteral("el documento no fiscal homologado");
@@ -205,7 +184,7 @@ LeftOpen HasarDriver::CancelAll() {
         // The ticket models know no Cancel: a fiscal document is cancelled with TotalTender "C",
         // anything else can only be closed.
         if (state == OpenState::NonFiscal) {
-            command(kCloseNonFiscal);
+            command({kCloseNonFiscal, {}});
             return told(LeftOpen::End::Closed);
         }
         if (!fiscalDocumentOpen(status)) {
@@ -222,13 +201,13 @@ LeftOpen HasarDriver::CancelAll() {
 void HasarDriver::undoPayments() {
     const frame::Frame subtotal = send(kSubtotal, hasar_choice::kSilentSubtotal, IfUnknown::Fail);
     const HasarStatus status = readStatus(kSubtotal, subtotal);
-    const auto paid = paidAmount(subtotal.fields.value(hasar_field::kSubtotalPaid - 1));
+    const auto paid = paidAmount(subtotal.fields.value(hasar_answer::kSubtotalPaid - 1));
     if (auto error = statusError(kSubtotal, status))
         throw cancelRefused(QStringLiteral("no se pudo leer lo ya pagado: %1").arg(error->description()));
     if (!paid || *paid <= 0)
         throw cancelRefused(QStringLiteral("tiene pagos parciales y el impresor no informó cuánto se pagó"));
-    const QList<QByteArray> undo{hasar_choice::kUndoPaymentText, number(Number::Payment, -*paid), "T", "0"};
-    if (auto error = statusError(kTotalTender, readStatus(kTotalTender, send(kTotalTender, undo, IfUnknown::Fail))))
+    const HasarRequest undo = hasar_request::undoPayments(*paid);
+    if (auto error = statusError(kTotalTender, readStatus(kTotalTender, send(undo.command, undo.fields, IfUnknown::Fail))))
         throw DriverError(error_number::kCancelRefused,
                           QStringLiteral("No se pudieron anular los pagos parciales del comprobante abierto: %1")
                               .arg(error->description()));
@@ -244,12 +223,12 @@ std::optional<quint32> HasarDriver::issued(quint8 close) {
         throw DriverError(error_number::kCancelRefused,
                           QStringLiteral("No se pudo cancelar ni cerrar el comprobante abierto: %1").arg(error.description()));
     }
-    return reply_field::number(reply.fields, hasar_field::kIssuedNumber);
+    return reply_field::number(reply.fields, hasar_answer::kIssuedNumber);
 }
 
-void HasarDriver::OpenDrawer() { command(kOpenDrawer); }
+void HasarDriver::OpenDrawer() { command({kOpenDrawer, {}}); }
 
-void HasarDriver::CutPaper() { command(kCutPaper); }
+void HasarDriver::CutPaper() { command({kCutPaper, {}}); }
 
 void HasarDriver::LoadLogo(const QString& path) {
     // Every check happens here, before the printer's logo is touched: the file, the logo it
@@ -259,9 +238,9 @@ void HasarDriver::LoadLogo(const QString& path) {
     checkFitsPrinter(image, file);
     if (!hasar_choice::slipFamily(model_)) throw modelLacks(model_, kResetLogoData);
     const QList<QByteArray> records = logoRecords(file);
-    command(kResetLogoData);
+    command({kResetLogoData, {}});
     try {
-        for (const QByteArray& record : records) command(kStoreLogoData, {record.left(1), record.mid(1)});
+        for (const QByteArray& record : records) command(hasar_request::logoRecord(record));
     } catch (const DriverError& error) {
         throw DriverError(error.number(), error.description() +
                                               QStringLiteral(". El logo anterior ya se había borrado: el impresor queda "
@@ -275,10 +254,10 @@ void HasarDriver::QueryDailyStatus() { query(kHistoryCapacity); }
 
 void HasarDriver::QueryStatus() {
     query(kStatusRequest);
-    if (answer_.size() < hasar_field::kLastCreditNoteA) return;
-    while (answer_.size() < std::max(hasar_field::kLastCreditNoteBCCopy, hasar_field::kLastCreditNoteACopy)) answer_.append(QByteArray());
-    answer_[hasar_field::kLastCreditNoteBCCopy - 1] = answer_[hasar_field::kLastCreditNoteBC - 1];
-    answer_[hasar_field::kLastCreditNoteACopy - 1] = answer_[hasar_field::kLastCreditNoteA - 1];
+    if (answer_.size() < hasar_answer::kLastCreditNoteA) return;
+    while (answer_.size() < std::max(hasar_answer::kLastCreditNoteBCCopy, hasar_answer::kLastCreditNoteACopy)) answer_.append(QByteArray());
+    answer_[hasar_answer::kLastCreditNoteBCCopy - 1] = answer_[hasar_answer::kLastCreditNoteBC - 1];
+    answer_[hasar_answer::kLastCreditNoteACopy - 1] = answer_[hasar_answer::kLastCreditNoteA - 1];
 }
 
 void HasarDriver::QueryDayActivity() { query(kGetWorkingMemory); }
@@ -287,7 +266,8 @@ void HasarDriver::QueryConfiguration() { query(kGetConfigurationData); }
 
 void HasarDriver::QueryServiceText(ServiceText kind, int line) {
     checkServiceLine(kind, line, hasar_choice::serviceLimits(kind, model_));
-    query(kind == ServiceText::FantasyName ? kGetFantasyName : kGetHeaderTrailer, {QByteArray::number(line)});
+    const HasarRequest request = hasar_request::queryServiceText(kind, line);
+    query(request.command, request.fields);
 }
 
 QByteArray HasarDriver::serviceField(ServiceText kind, int line, const QString& text) const {
@@ -298,8 +278,7 @@ void HasarDriver::CheckServiceText(ServiceText kind, int line, const QString& te
 
 void HasarDriver::SetServiceText(ServiceText kind, int line, const QString& text) {
     // Sent again after a lost reply, the same line is stored once more: nothing is issued.
-    command(kind == ServiceText::FantasyName ? kSetFantasyName : kSetHeaderTrailer,
-            {QByteArray::number(line), serviceField(kind, line, text)});
+    command(hasar_request::setServiceText(kind, line, serviceField(kind, line, text)));
 }
 
 QString HasarDriver::Respuesta(int field) {
@@ -308,9 +287,9 @@ QString HasarDriver::Respuesta(int field) {
     return hasar_charset::decode(answer_[field - 1]);
 }
 
-void HasarDriver::command(quint8 code, const QList<QByteArray>& fields) {
-    const frame::Frame reply = reconciler_.exchange(code, fields);
-    if (auto error = statusError(code, readStatus(code, reply))) throw *error;
+void HasarDriver::command(const HasarRequest& request) {
+    const frame::Frame reply = reconciler_.exchange(request.command, request.fields);
+    if (auto error = statusError(request.command, readStatus(request.command, reply))) throw *error;
 }
 
 frame::Frame HasarDriver::send(quint8 code, const QList<QByteArray>& fields, IfUnknown ifUnknown) {
@@ -324,8 +303,4 @@ void HasarDriver::query(quint8 code, const QList<QByteArray>& fields) {
     // A failed query must not leave the previous answer readable as if it were this one.
     answer_.clear();
     answer_ = send(code, fields, IfUnknown::Answer).fields;
-}
-
-QByteArray HasarDriver::station() const {
-    return hasar_choice::slipFamily(model_) ? QByteArrayLiteral("S") : QByteArrayLiteral("T");
 }

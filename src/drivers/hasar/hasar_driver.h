@@ -6,6 +6,7 @@
 #include "drivers/printer_conditions.h"
 #include "hasar_status.h"
 #include "hasar_reconcile.h"
+#include "hasar_requests.h"
 
 #include <memory>
 
@@ -75,7 +76,7 @@ public:
 
 private:
     // Sends a command and fails with the printer's refusal when its status words report one.
-    void command(quint8 code, const QList<QByteArray>& fields = {});
+    void command(const HasarRequest& request);
     // Sends a query and keeps its answer as it came, a refusal included.
     void query(quint8 code, const QList<QByteArray>& fields = {});
     // The field a line of the shop's texts goes in, checked as this model takes it.
@@ -83,7 +84,6 @@ private:
     // The one way a command reaches the printer: a full print buffer waited out, and a command the
     // model lacks named unless its reply is asked for.
     frame::Frame send(quint8 code, const QList<QByteArray>& fields, HasarReconciler::IfUnknown ifUnknown);
-    QByteArray station() const;
     // A partly paid fiscal document cannot be cancelled: reads what was paid and pays it back
     // with a negative payment, which leaves the document cancellable.
     void undoPayments();

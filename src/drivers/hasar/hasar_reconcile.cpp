@@ -101,7 +101,7 @@ void HasarReconciler::read(const Document& document, Reading& into) {
     const HasarStatus words = readStatus(kStatusRequest, status);
     into.reached = true;
     into.documentOpen = documentOpen(words);
-    if (const auto aux = readAuxiliary(status.fields.value(hasar_field::kAuxiliary - 1), slip_)) {
+    if (const auto aux = readAuxiliary(status.fields.value(hasar_answer::kAuxiliary - 1), slip_)) {
         // A partial payment can still be paid back and cancelled; only a full one forces the close.
         into.paid = hasar_choice::openState(aux->state, slip_) == hasar_choice::OpenState::FullyPaid;
         into.training = trainingMode(*aux);
@@ -109,14 +109,14 @@ void HasarReconciler::read(const Document& document, Reading& into) {
     into.lastCancelled = hasar_status_field::lastCancelled(status);
 
     if (document.series == Series::Z) {
-        into.counter = reply_field::number(send_(kHistoryCapacity, {}, IfUnknown::Answer).fields, hasar_field::kLastZ);
+        into.counter = reply_field::number(send_(kHistoryCapacity, {}, IfUnknown::Answer).fields, hasar_answer::kLastZ);
         return;
     }
     into.counter = hasar_status_field::lastNumber(status, document.series);
     // Without the document status, the day's count of cancelled documents tells a cancel apart.
     if (document.counted() && document.cancellable && !into.lastCancelled) {
         const frame::Frame day = send_(kGetWorkingMemory, {}, IfUnknown::Answer);
-        if (!statusError(kGetWorkingMemory, readStatus(kGetWorkingMemory, day))) into.cancelledCount = reply_field::number(day.fields, hasar_field::kCancelledToday);
+        if (!statusError(kGetWorkingMemory, readStatus(kGetWorkingMemory, day))) into.cancelledCount = reply_field::number(day.fields, hasar_answer::kCancelledToday);
     }
 }
 
@@ -125,7 +125,7 @@ QString HasarReconciler::pointOfSale() {
     try {
         const frame::Frame reply = send_(kGetInitData, {}, IfUnknown::Answer);
         if (statusError(kGetInitData, readStatus(kGetInitData, reply))) return {};
-        const std::optional<quint32> n = reply_field::number(reply.fields, hasar_field::kPointOfSale);
+        const std::optional<quint32> n = reply_field::number(reply.fields, hasar_answer::kPointOfSale);
         return n ? QString::number(*n).rightJustified(4, QLatin1Char('0')) : QString();
     } catch (const DriverError&) {
         return {};

@@ -14,7 +14,7 @@ constexpr int kSpeedSettleMs = 100;
 void HasarDriver::SetPrinterSpeed(int fromBaud, int toBaud) {
     link_.openAt(comPort_, fromBaud);
     try {
-        command(hasar_command::kSetComSpeed, {QByteArray::number(toBaud)});
+        command({hasar_command::kSetComSpeed, {QByteArray::number(toBaud)}});
     } catch (const DriverError& e) {
         // A printer may take the new speed before its reply gets through: silence is no refusal.
         if (e.number() != error_number::kNoAnswer) {

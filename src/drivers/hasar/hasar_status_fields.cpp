@@ -11,10 +11,10 @@ namespace {
 
 int lastNumberField(Series series) {
     switch (series) {
-    case Series::InvoiceA: return hasar_field::kLastInvoiceA;
-    case Series::InvoiceBC: return hasar_field::kLastInvoiceBC;
-    case Series::CreditNoteA: return hasar_field::kLastCreditNoteA;
-    case Series::CreditNoteBC: return hasar_field::kLastCreditNoteBC;
+    case Series::InvoiceA: return hasar_answer::kLastInvoiceA;
+    case Series::InvoiceBC: return hasar_answer::kLastInvoiceBC;
+    case Series::CreditNoteA: return hasar_answer::kLastCreditNoteA;
+    case Series::CreditNoteBC: return hasar_answer::kLastCreditNoteBC;
     default: return 0;
     }
 }
@@ -26,13 +26,13 @@ std::optional<quint32> lastNumber(const frame::Frame& status, Series series) {
 }
 
 std::optional<bool> lastCancelled(const frame::Frame& status) {
-    const QByteArray field = status.fields.value(hasar_field::kDocumentStatus - 1);
+    const QByteArray field = status.fields.value(hasar_answer::kDocumentStatus - 1);
     if (field.size() < 4) return std::nullopt;
     return field[3] == '1';
 }
 
 std::optional<Document> openDocument(const frame::Frame& status) {
-    const QByteArray code = status.fields.value(hasar_field::kDocumentStatus - 1).left(2).toUpper();
+    const QByteArray code = status.fields.value(hasar_answer::kDocumentStatus - 1).left(2).toUpper();
     const auto& codes = hasar_document::kCodes;
     const auto row = std::ranges::find_if(codes, [&](const hasar_document::Code& c) { return *c.statusKind && code == c.statusKind; });
     if (row == codes.end()) return std::nullopt;
