@@ -4,7 +4,7 @@
 #include "fuzz_input.h"
 
 #include <app/conversions.h>
-#include <drivers/operation_error.h>
+#include <app/conversion_error.h>
 
 #include <cmath>
 #include <limits>

@@ -4,6 +4,7 @@
 #include "drivers/hasar_printer.h"
 #include "error_path.h"
 #include "frm_orbelo.h"
+#include "operation_steps.h"
 
 void onChosenPrinter(FrmOrbelo& w, WriteModel writeModel, const std::function<void()>& epson,
                      const std::function<void()>& hasar) {

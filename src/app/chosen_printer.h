@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer_selection.h"
+#include "operation_steps.h"
 
 #include <functional>
 

@@ -1,7 +1,6 @@
 #include "conversions.h"
 
-#include "drivers/error_numbers.h"
-#include "drivers/operation_error.h"
+#include "conversion_error.h"
 
 #include <cmath>
 #include <limits>
@@ -36,8 +35,8 @@ QString scanNumber(const QString& text, qsizetype& pos, bool skipBlanks) {
     return seenDigit ? number : QString();
 }
 
-[[noreturn]] void typeMismatch() { throw ConversionError(error_number::kTypeMismatch, QStringLiteral("Type mismatch")); }
-[[noreturn]] void overflow() { throw ConversionError(error_number::kOverflow, QStringLiteral("Overflow")); }
+[[noreturn]] void typeMismatch() { throw ConversionError::typeMismatch(); }
+[[noreturn]] void overflow() { throw ConversionError::overflow(); }
 
 template <typename Int>
 Int roundedInto(double value) {

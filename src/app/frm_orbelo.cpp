@@ -1,6 +1,8 @@
 #include "frm_orbelo.h"
 
 #include "drag_window.h"
+#include "drivers/epson_printer.h"
+#include "drivers/hasar_printer.h"
 #include "form_builders.h"
 #include "port_list.h"
 #include "printer_selection.h"
@@ -65,6 +67,11 @@ FrmOrbelo::FrmOrbelo(HasarPrinter& hasar, EpsonPrinter& epson, Prompts& prompts,
 
     fillLists();
     noteOperationButtons();
+    // Either printer's reports reach the caption, so it speaks of the one that answered last.
+    for (PrinterEvents* events : {&hasar.events(), &epson.events()}) {
+        connect(events, &PrinterEvents::held, this, &FrmOrbelo::showPrinterHold);
+        connect(events, &PrinterEvents::conditionsReported, this, &FrmOrbelo::showPrinterConditions);
+    }
 }
 
 void FrmOrbelo::buildTitleBar() {
@@ -131,7 +138,7 @@ void FrmOrbelo::fillLists() {
     cboListaImp->setCurrentIndex(0);
 }
 
-void FrmOrbelo::showPrinterHold(Link::Hold hold) {
+void FrmOrbelo::showPrinterHold(PrinterHold hold) {
     hold_ = hold;
     showCaption();
 }
@@ -149,8 +156,8 @@ void FrmOrbelo::setServiceMode(bool on) {
 void FrmOrbelo::showCaption() {
     const QString caption = serviceMode_ ? QStringLiteral("Orbelo 1.0 · modo servicio") : QStringLiteral("Orbelo 1.0");
     QString note;
-    if (hold_ == Link::Hold::Busy) note = QStringLiteral(" · impresor ocupado…");
-    if (hold_ == Link::Hold::NoPaper) note = QStringLiteral(" · sin papel: coloque papel para continuar");
+    if (hold_ == PrinterHold::Busy) note = QStringLiteral(" · impresor ocupado…");
+    if (hold_ == PrinterHold::NoPaper) note = QStringLiteral(" · sin papel: coloque papel para continuar");
     for (const QString& condition : conditions_) note += QStringLiteral(" · ") + condition;
     lblTitulo->setText(caption + note);
     setWindowTitle(note.isEmpty() && !serviceMode_ ? QStringLiteral("Orbelo") : caption + note);
@@ -158,7 +165,7 @@ void FrmOrbelo::showCaption() {
 
 void FrmOrbelo::setBusy(bool busy) {
     busy_ = busy;
-    if (!busy_) showPrinterHold(Link::Hold::None);
+    if (!busy_) showPrinterHold(PrinterHold::None);
     // A close asked for during the operation happens once the operation has unwound.
     if (!busy_ && closePending_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drivers/link/link.h"
+#include "drivers/printer_hold.h"
 
 #include <QString>
 #include <QStringList>
@@ -48,7 +48,7 @@ public:
     void setAbortHandler(std::function<void()> handler) { abortHandler_ = std::move(handler); }
     // Says in the title bar's caption, without a dialog and without taking focus, that the printer
     // holds the command (busy or out of paper); None puts the caption back.
-    void showPrinterHold(Link::Hold hold);
+    void showPrinterHold(PrinterHold hold);
     // Keeps in the caption, until told otherwise, what lasts in the printer that answered last
     // ("memoria fiscal casi llena: quedan 30 cierres Z o menos", "batería baja ...").
     void showPrinterConditions(const QStringList& notices);
@@ -125,7 +125,7 @@ private:
     void showCaption();
 
     bool busy_ = false;
-    Link::Hold hold_ = Link::Hold::None;
+    PrinterHold hold_ = PrinterHold::None;
     QStringList conditions_;
     bool serviceMode_ = false;
     bool closePending_ = false;

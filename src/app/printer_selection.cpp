@@ -1,11 +1,6 @@
 #include "printer_selection.h"
 
 #include "conversions.h"
-#include "drivers/epson_printer.h"
-#include "drivers/hasar_printer.h"
-#include "frm_orbelo.h"
-
-#include <QComboBox>
 
 const QStringList kModelEntries = {
     QStringLiteral("1 - Hasar 614"),
@@ -27,13 +22,3 @@ double printerModel(const QString& entry) { return conv::leadingNumber(entry.lef
 int hasarModelNumber(const QString& entry) { return conv::toInt32(entry.left(1)); }
 
 double portValue(const QString& portText) { return conv::leadingNumber(portText); }
-
-bool epsonSelected(FrmOrbelo& w) { return isEpsonEntry(w.cboListaImp->currentText()); }
-
-void configureEpson(FrmOrbelo& w) { w.epson().PortNumber(conv::toInt16(portValue(w.cboPuerto->currentText()))); }
-
-void beginHasarSession(FrmOrbelo& w, WriteModel writeModel) {
-    w.hasar().ComPort(conv::toInt32(portValue(w.cboPuerto->currentText())));
-    if (writeModel == WriteModel::Yes) w.hasar().Model(hasarModelNumber(w.cboListaImp->currentText()));
-    w.hasar().BeginSession();
-}

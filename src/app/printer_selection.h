@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-class FrmOrbelo;
-
 // The ten model entries of the model list, in order.
 extern const QStringList kModelEntries;
 
@@ -16,11 +14,3 @@ double printerModel(const QString& entry);
 int hasarModelNumber(const QString& entry);
 // The port number shown in the port list: its leading number (0 when none).
 double portValue(const QString& portText);
-
-// The shared preamble of a printer operation. Each reads the lists afresh, as they show now.
-bool epsonSelected(FrmOrbelo& w);
-// Writes PortNumber.
-void configureEpson(FrmOrbelo& w);
-// Writes ComPort, then Model when asked, then calls BeginSession.
-enum class WriteModel { Yes, No };
-void beginHasarSession(FrmOrbelo& w, WriteModel writeModel);

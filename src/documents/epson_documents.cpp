@@ -2,11 +2,10 @@
 
 #include "app/conversions.h"
 #include "app/frm_orbelo.h"
-#include "app/printer_selection.h"
+#include "app/operation_steps.h"
 #include "app/prompts.h"
-#include "document_counts.h"
 #include "drivers/epson_printer.h"
-#include "maintenance/cancel_document.h"
+#include "item_count.h"
 
 #include <QStringList>
 
@@ -39,7 +38,7 @@ void printTicketInvoices(FrmOrbelo& w) {
     EpsonPrinter& e = w.epson();
     configureEpson(w);
     cancelLeftOpen(w);
-    conv::forEachCount(documentCount(w), [&](qint64) {
+    conv::forEachCount(howMany(w), [&](qint64) {
         e.OpenTicketInvoice(kTicketInvoiceHeader);
         conv::forEachCount(itemCount(w), [&](qint64) { e.TicketInvoiceItem(kTicketInvoiceItem); });
         e.TicketInvoicePayment(kCash, kPaidAmount, kTotal);

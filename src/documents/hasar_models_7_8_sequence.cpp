@@ -2,9 +2,9 @@
 
 #include "app/conversions.h"
 #include "app/frm_orbelo.h"
-#include "document_counts.h"
 #include "drivers/hasar_printer.h"
 #include "hasar_test_values.h"
+#include "item_count.h"
 
 #include <functional>
 

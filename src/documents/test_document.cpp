@@ -3,6 +3,7 @@
 #include "app/controls_lock.h"
 #include "app/error_path.h"
 #include "app/frm_orbelo.h"
+#include "app/operation_steps.h"
 #include "app/printer_selection.h"
 #include "app/prompts.h"
 #include "document_kind.h"

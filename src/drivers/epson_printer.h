@@ -1,6 +1,7 @@
 #pragma once
 
 #include "left_open.h"
+#include "printer_events.h"
 #include "service_text.h"
 
 #include <QString>
@@ -11,6 +12,9 @@
 class EpsonPrinter {
 public:
     virtual ~EpsonPrinter() = default;
+
+    // Holds and lasting conditions, as the printer reports them beside its replies.
+    virtual PrinterEvents& events() = 0;
 
     virtual void PortNumber(qint16 port) = 0;
 

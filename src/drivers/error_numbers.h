@@ -6,9 +6,7 @@
 namespace error_number {
 
 enum Number : int {
-    // Conversions of text into numbers, numbered as the original platform numbers them.
-    kOverflow = 6,
-    kTypeMismatch = 13,
+    // 6 and 13 are the window's conversions of text into numbers (app/conversion_error.h).
     // An unexpected failure inside the program itself.
     kInternal = 51,
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "left_open.h"
+#include "printer_events.h"
 #include "service_text.h"
 
 #include <QByteArray>
@@ -13,6 +14,9 @@
 class HasarPrinter {
 public:
     virtual ~HasarPrinter() = default;
+
+    // Holds and lasting conditions, as the printer reports them beside its replies.
+    virtual PrinterEvents& events() = 0;
 
     // Configuration and session.
     virtual void ComPort(int port) = 0;

@@ -4,7 +4,7 @@
 #include <exception>
 
 // Every failure an operation can meet carries a number and a description; the window's error
-// path shows both. Driver errors and text-to-number conversion errors share this base.
+// path shows both. Driver errors and the window's text-to-number conversion errors share this base.
 class OperationError : public std::exception {
 public:
     OperationError(int number, QString description)
@@ -22,12 +22,6 @@ private:
 
 // Raised by a printer driver: the port, the link or the printer refused or failed.
 class DriverError : public OperationError {
-public:
-    using OperationError::OperationError;
-};
-
-// Raised by a strict conversion of a text into a number (13 "Type mismatch", 6 "Overflow").
-class ConversionError : public OperationError {
 public:
     using OperationError::OperationError;
 };

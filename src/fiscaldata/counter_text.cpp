@@ -1,14 +1,11 @@
 #include "counter_text.h"
 
-#include "drivers/error_numbers.h"
-#include "drivers/operation_error.h"
+#include "app/conversion_error.h"
 
 namespace {
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n'); }
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-
-[[noreturn]] void overflow() { throw ConversionError(error_number::kOverflow, QStringLiteral("Overflow")); }
 
 // The leading number of a field, kept as decimal digits so that no digit is lost to a binary
 // floating-point value. Only what rounding needs of the fraction is kept.
@@ -31,7 +28,7 @@ LeadingNumber readLeadingNumber(const QString& field) {
             afterPoint = true;
         } else if (isDigit(c) && !afterPoint) {
             if (!n.whole.isEmpty() || c != QLatin1Char('0')) n.whole.append(c);
-            if (n.whole.size() > kMaxCounterDigits) overflow();  // stop reading an absurd field early
+            if (n.whole.size() > kMaxCounterDigits) throw ConversionError::overflow();  // stop reading an absurd field early
         } else if (isDigit(c)) {
             if (decimals++ == 0)
                 n.firstDecimal = c.digitValue();
@@ -67,7 +64,7 @@ QString incremented(QString digits) {
 QString counterText(const QString& field, int width) {
     const LeadingNumber n = readLeadingNumber(field);
     const QString whole = roundsUp(n) ? incremented(n.whole) : n.whole;
-    if (whole.size() > kMaxCounterDigits) overflow();
+    if (whole.size() > kMaxCounterDigits) throw ConversionError::overflow();
     const QString digits = whole.rightJustified(width, QLatin1Char('0'));
     return n.negative && !whole.isEmpty() ? QLatin1Char('-') + digits : digits;
 }

@@ -1,10 +1,10 @@
 #include "fiscal_printout.h"
 
 #include "app/chosen_printer.h"
+#include "app/field_texts.h"
 #include "app/frm_orbelo.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
-#include "field_texts.h"
 #include "printer_labels.h"
 
 #include <QLabel>

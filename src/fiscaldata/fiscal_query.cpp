@@ -1,14 +1,14 @@
 #include "fiscal_query.h"
 
-#include "app/conversions.h"
 #include "app/chosen_printer.h"
+#include "app/conversions.h"
+#include "app/field_texts.h"
 #include "app/frm_orbelo.h"
 #include "app/printer_selection.h"
 #include "counter_text.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_answer.h"
 #include "drivers/hasar_printer.h"
-#include "field_texts.h"
 #include "printer_labels.h"
 
 #include <QComboBox>

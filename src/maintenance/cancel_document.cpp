@@ -3,17 +3,9 @@
 #include "app/controls_lock.h"
 #include "app/error_path.h"
 #include "app/frm_orbelo.h"
-#include "app/printer_selection.h"
+#include "app/operation_steps.h"
 #include "app/prompts.h"
-#include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
-
-#include <QStringList>
-
-void cancelLeftOpen(FrmOrbelo& w) {
-    const LeftOpen found = epsonSelected(w) ? w.epson().CancelAll() : w.hasar().CancelAll();
-    if (found.found()) w.noticesAtEnd() << leftOpenNotice(found, LeftOpenPress::Operation);
-}
 
 void cancelOpenDocument(FrmOrbelo& w) {
     runOperation(w, [&] {

@@ -1,15 +1,13 @@
 #include "date_time.h"
 
+#include "app/chosen_printer.h"
 #include "app/clock.h"
-#include "app/controls_lock.h"
 #include "app/conversions.h"
-#include "app/error_path.h"
 #include "app/frm_orbelo.h"
-#include "app/printer_selection.h"
+#include "app/operation_steps.h"
 #include "app/prompts.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
-#include "maintenance/cancel_document.h"
 #include "drivers/hasar_answer.h"
 
 namespace {
@@ -29,7 +27,6 @@ PrinterClock readPrinterClock(const Clock& clock) {
 }
 
 void changeEpsonDateTime(FrmOrbelo& w) {
-    configureEpson(w);
     cancelLeftOpen(w);
     PrinterClock now = readPrinterClock(w.clock());
     w.epson().SetDateTime(QStringLiteral("S"), now.date, now.time);
@@ -55,24 +52,15 @@ bool hasarAcceptsDateChange(FrmOrbelo& w) {
 }
 
 void changeHasarDateTime(FrmOrbelo& w) {
-    beginHasarSession(w, WriteModel::No);
     if (hasarAcceptsDateChange(w)) {
         const PrinterClock now = readPrinterClock(w.clock());
         w.hasar().SendCommand(QByteArray("X") + kFieldSeparator + now.date.toLatin1() + kFieldSeparator +
                               now.time.toLatin1());
     }
-    w.hasar().Finalizar();
 }
 
 }  // namespace
 
 void changeDateTime(FrmOrbelo& w) {
-    runOperation(w, [&] {
-        SetControlsEnabled(w, false);
-        if (epsonSelected(w))
-            changeEpsonDateTime(w);
-        else
-            changeHasarDateTime(w);
-        SetControlsEnabled(w, true);
-    });
+    onChosenPrinter(w, WriteModel::No, [&] { changeEpsonDateTime(w); }, [&] { changeHasarDateTime(w); });
 }

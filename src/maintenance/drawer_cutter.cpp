@@ -1,15 +1,13 @@
 #include "drawer_cutter.h"
 
+#include "app/chosen_printer.h"
 #include "app/controls_lock.h"
 #include "app/conversions.h"
 #include "app/error_path.h"
 #include "app/frm_orbelo.h"
-#include "app/printer_selection.h"
+#include "app/operation_steps.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
-#include "maintenance/cancel_document.h"
-
-#include <QLineEdit>
 
 void testDrawer(FrmOrbelo& w) {
     runOperation(w, [&] {
@@ -27,27 +25,23 @@ void testDrawer(FrmOrbelo& w) {
 }
 
 void testCutter(FrmOrbelo& w) {
-    runOperation(w, [&] {
-        SetControlsEnabled(w, false);
-        if (epsonSelected(w)) {
-            configureEpson(w);
+    onChosenPrinter(
+        w, WriteModel::Yes,
+        [&] {
             // Cancels a ticket that may have been left open, so the cuts are not refused.
             cancelLeftOpen(w);
-            conv::forEachCount(conv::leadingNumber(w.txtCant->text()), [&](qint64) {
+            conv::forEachCount(howMany(w), [&](qint64) {
                 w.epson().FeedPaper(QStringLiteral("A"), QStringLiteral("20"));
                 w.epson().CutPaper();
             });
-        } else {
-            beginHasarSession(w, WriteModel::Yes);
+        },
+        [&] {
             w.hasar().OpenNonFiscalDocument();
-            conv::forEachCount(conv::leadingNumber(w.txtCant->text()), [&](qint64) {
+            conv::forEachCount(howMany(w), [&](qint64) {
                 w.hasar().PrintNonFiscalText(QStringLiteral("Prueba de Cuchilla"));
                 w.hasar().CutPaper();
             });
             // Ends its own non-fiscal document, which has no closing call here: nothing to tell.
             w.hasar().CancelAll();
-            w.hasar().Finalizar();
-        }
-        SetControlsEnabled(w, true);
-    });
+        });
 }

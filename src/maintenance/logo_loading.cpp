@@ -3,10 +3,9 @@
 #include "app/controls_lock.h"
 #include "app/error_path.h"
 #include "app/frm_orbelo.h"
-#include "app/printer_selection.h"
+#include "app/operation_steps.h"
 #include "app/prompts.h"
 #include "drivers/hasar_printer.h"
-#include "maintenance/cancel_document.h"
 
 void loadLogo(FrmOrbelo& w) {
     runOperation(w, [&] {

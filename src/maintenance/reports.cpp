@@ -1,56 +1,38 @@
 #include "reports.h"
 
-#include "app/controls_lock.h"
-#include "app/conversions.h"
+#include "app/chosen_printer.h"
 #include "app/clock.h"
-#include "app/error_path.h"
+#include "app/conversions.h"
 #include "app/frm_orbelo.h"
-#include "app/printer_selection.h"
+#include "app/operation_steps.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
-#include "maintenance/cancel_document.h"
 #include "drivers/hasar_answer.h"
 
-#include <QLineEdit>
-
-namespace {
-
-
-double reportCount(FrmOrbelo& w) { return conv::leadingNumber(w.txtCant->text()); }
-
-}  // namespace
-
 void printDailyReports(FrmOrbelo& w, DailyReport kind) {
-    runOperation(w, [&] {
-        SetControlsEnabled(w, false);
-        if (epsonSelected(w)) {
-            configureEpson(w);
+    onChosenPrinter(
+        w, WriteModel::Yes,
+        [&] {
             cancelLeftOpen(w);
             const QString letter = kind == DailyReport::X ? QStringLiteral("X") : QStringLiteral("Z");
-            conv::forEachCount(reportCount(w), [&](qint64) { w.epson().DailyReport(letter, QStringLiteral("P")); });
-        } else {
-            beginHasarSession(w, WriteModel::Yes);
+            conv::forEachCount(howMany(w), [&](qint64) { w.epson().DailyReport(letter, QStringLiteral("P")); });
+        },
+        [&] {
             cancelLeftOpen(w);
-            conv::forEachCount(reportCount(w), [&](qint64) {
+            conv::forEachCount(howMany(w), [&](qint64) {
                 if (kind == DailyReport::X)
                     w.hasar().PrintXReport();
                 else
                     w.hasar().PrintZReport();
             });
-            w.hasar().Finalizar();
-        }
-        SetControlsEnabled(w, true);
-    });
+        });
 }
 
 void printGlobalReport(FrmOrbelo& w) {
-    runOperation(w, [&] {
-        SetControlsEnabled(w, false);
-        if (epsonSelected(w)) {
-            configureEpson(w);
-            w.epson().GlobalReport(QStringLiteral("T"), QStringLiteral("N"), QStringLiteral("1"), QStringLiteral("2"));
-        } else {
-            beginHasarSession(w, WriteModel::Yes);
+    onChosenPrinter(
+        w, WriteModel::Yes,
+        [&] { w.epson().GlobalReport(QStringLiteral("T"), QStringLiteral("N"), QStringLiteral("1"), QStringLiteral("2")); },
+        [&] {
             cancelLeftOpen(w);
             w.hasar().QueryDailyStatus();
             if (w.hasar().Respuesta(0).size() < hasar_answer::kUsableAnswerLength) {
@@ -58,8 +40,5 @@ void printGlobalReport(FrmOrbelo& w) {
             } else {
                 w.hasar().GlobalReportByNumber(1, conv::toInt32(w.hasar().Respuesta(hasar_answer::kZCapacity)), true);
             }
-            w.hasar().Finalizar();
-        }
-        SetControlsEnabled(w, true);
-    });
+        });
 }

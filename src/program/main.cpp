@@ -10,7 +10,6 @@
 #include "app/parent_console.h"
 #include "operations.h"
 #include "servicedata/service_data.h"
-#include "app/printer_notices.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -54,7 +53,6 @@ int main(int argc, char* argv[]) {
         hasar.abort();
         epson.abort();
     });
-    connectPrinterNotices(window, hasar, epson);
     window.show();
     return QApplication::exec();
 }

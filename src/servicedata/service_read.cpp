@@ -1,12 +1,12 @@
 #include "service_read.h"
 
-#include "app/conversions.h"
 #include "app/chosen_printer.h"
+#include "app/conversions.h"
+#include "app/field_texts.h"
 #include "app/frm_orbelo.h"
 #include "app/printer_selection.h"
 #include "drivers/epson_printer.h"
 #include "drivers/hasar_printer.h"
-#include "fiscaldata/field_texts.h"
 #include "service_page.h"
 #include "drivers/hasar_answer.h"
 

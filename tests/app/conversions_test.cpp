@@ -1,5 +1,5 @@
 #include "app/conversions.h"
-#include "drivers/operation_error.h"
+#include "app/conversion_error.h"
 
 #include <gtest/gtest.h>
 

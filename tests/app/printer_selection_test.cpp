@@ -1,5 +1,5 @@
 #include "app/printer_selection.h"
-#include "drivers/operation_error.h"
+#include "app/conversion_error.h"
 #include "support/window_fixture.h"
 
 #include <QComboBox>

@@ -163,6 +163,29 @@ TEST_F(Window, PressingAnyMouseButtonOnTheTitleBarOrItsLabelDragsTheWindow) {
     }
 }
 
+// What either printer tells beside its replies reaches the caption through its interface: a held
+// command until the printer answers or the operation ends, a lasting condition until a reply no
+// longer reports it.
+TEST_F(Window, APrintersHoldAndConditionsShowInTheCaptionUntilTheyEnd) {
+    const QString battery = QStringLiteral("batería baja del reloj y la memoria de trabajo");
+    for (PrinterEvents* events : {&hasar.events(), &epson.events()}) {
+        emit events->held(PrinterHold::Busy);
+        EXPECT_EQ(w().lblTitulo->text(), QStringLiteral("Orbelo 1.0 · impresor ocupado…"));
+        emit events->held(PrinterHold::None);
+        EXPECT_EQ(w().lblTitulo->text(), QStringLiteral("Orbelo 1.0"));
+        emit events->conditionsReported({battery});
+        emit events->held(PrinterHold::NoPaper);
+        const QString both = QStringLiteral("Orbelo 1.0 · sin papel: coloque papel para continuar · ") + battery;
+        EXPECT_EQ(w().lblTitulo->text(), both);
+        EXPECT_EQ(w().windowTitle(), both);
+        click(w().btnX);
+        EXPECT_EQ(w().lblTitulo->text(), QStringLiteral("Orbelo 1.0 · ") + battery);
+        emit events->conditionsReported({});
+        EXPECT_EQ(w().lblTitulo->text(), QStringLiteral("Orbelo 1.0"));
+        EXPECT_EQ(w().windowTitle(), QStringLiteral("Orbelo"));
+    }
+}
+
 TEST_F(Window, TitleBarButtonsMinimiseAndClose) {
     click(w().btnMinimizar);
     EXPECT_TRUE(w().windowState() & Qt::WindowMinimized);

@@ -5,8 +5,6 @@
 #include "drivers/hasar/hasar_choices.h"
 #include "short_link_limits.h"
 
-#include "app/printer_notices.h"
-
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QTest>
@@ -22,7 +20,6 @@ void EndToEnd::start(const QStringList& hasarArguments, const QStringList& epson
     ASSERT_TRUE(plugIn(*hasarPrinter, 1) && plugIn(*epsonPrinter, 2));
     window_ = std::make_unique<FrmOrbelo>(hasar_, epson_, prompts, clock);
     wireOperations(*window_);
-    connectPrinterNotices(*window_, hasar_, epson_);
     window_->show();
 }
 

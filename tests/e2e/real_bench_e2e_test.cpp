@@ -126,9 +126,8 @@ TEST_F(RealBench, APrinterHoldingACommandShowsInTheCaptionUntilItAnswers) {
     FixedClock clock;
     FrmOrbelo window(hasar, epson, prompts, clock);
     wireOperations(window);
-    QObject::connect(&hasar.link(), &Link::held, &window, &FrmOrbelo::showPrinterHold);
     QStringList captions;
-    QObject::connect(&hasar.link(), &Link::held, &window, [&] { captions << window.lblTitulo->text(); });
+    QObject::connect(&hasar.events(), &PrinterEvents::held, &window, [&] { captions << window.lblTitulo->text(); });
     window.show();
     window.cboListaImp->setCurrentIndex(window.cboListaImp->findText(kP320));
     window.btnX->click();

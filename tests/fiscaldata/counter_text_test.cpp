@@ -1,7 +1,6 @@
 #include "fiscaldata/counter_text.h"
 
-#include "drivers/error_numbers.h"
-#include "drivers/operation_error.h"
+#include "app/conversion_error.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +61,7 @@ TEST_P(AbsurdCounters, AreAnOverflowErrorNotAWrongNumber) {
         counterText(GetParam().field, 8);
         FAIL() << "no error";
     } catch (const ConversionError& e) {
-        EXPECT_EQ(e.number(), error_number::kOverflow);
+        EXPECT_EQ(e.number(), ConversionError::kOverflow);
         EXPECT_EQ(e.description(), QStringLiteral("Overflow"));
     }
 }

@@ -21,6 +21,8 @@ public:
     void refuse(const QString& letter) { answers_.remove(letter); }
     // What the next CancelAll reports it found open.
     void leaveOpen(LeftOpen found) { leftOpen_ = std::move(found); }
+    // A test raises the printer's holds and conditions on it, as the real driver's link would.
+    PrinterEvents& events() override { return events_; }
 
     void PortNumber(qint16 port) override;
     void DailyReport(const QString& kind, const QString& print) override;
@@ -61,4 +63,5 @@ private:
     QHash<QString, StatusAnswer> answers_;
     StatusAnswer held_;
     LeftOpen leftOpen_;
+    PrinterEvents events_;
 };

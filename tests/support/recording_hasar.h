@@ -17,6 +17,8 @@ public:
     void answer(const QString& query, QMap<int, QString> fields) { answers_[query] = std::move(fields); }
     // What the next CancelAll reports it found open.
     void leaveOpen(LeftOpen found) { leftOpen_ = std::move(found); }
+    // A test raises the printer's holds and conditions on it, as the real driver's link would.
+    PrinterEvents& events() override { return events_; }
 
     void ComPort(int port) override;
     void Model(int model) override;
@@ -67,4 +69,5 @@ private:
     QHash<QString, QMap<int, QString>> answers_;
     QMap<int, QString> last_;
     LeftOpen leftOpen_;
+    PrinterEvents events_;
 };

@@ -26,10 +26,8 @@ public:
 
     // Ends a wait in progress and every later call with a DriverError (the window is closing).
     void abort();
-    // For the window to hear when the printer holds a command.
-    Link& link() { return link_; }
-    // For the window to tell what lasts in the printer (a weak battery, a Z due).
-    PrinterConditions& conditions() { return conditions_; }
+    // Fed by the link's holds and the conditions its replies report.
+    PrinterEvents& events() override { return events_; }
 
     void PortNumber(qint16 port) override;
 
@@ -95,6 +93,7 @@ private:
     Link link_;
     EpsonReconciler reconciler_{link_};
     PrinterConditions conditions_{link_, epsonConditions};
+    PrinterEvents events_{link_, conditions_};
     qint16 port_ = 0;
     EpsonAnswer answer_;
 };

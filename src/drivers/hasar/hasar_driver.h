@@ -23,10 +23,8 @@ public:
 
     // Ends the current wait and every later one with a DriverError; nothing more is sent.
     void abort();
-    // For the window to hear when the printer holds a command.
-    Link& link() { return link_; }
-    // For the window to tell what lasts in the printer (the fiscal memory almost full, a wrong date).
-    PrinterConditions& conditions() { return conditions_; }
+    // Fed by the link's holds and the conditions its replies report.
+    PrinterEvents& events() override { return events_; }
 
     void ComPort(int port) override;
     void Model(int model) override;
@@ -95,6 +93,7 @@ private:
     HasarReconciler reconciler_{link_, [this](quint8 code, const QList<QByteArray>& fields,
                                               HasarReconciler::IfUnknown ifUnknown) { return send(code, fields, ifUnknown); }};
     PrinterConditions conditions_{link_, hasarConditions};
+    PrinterEvents events_{link_, conditions_};
     int comPort_ = 0;
     int model_ = 0;
     // The last query's answer from the printer status on: field 1 is answer_[0].

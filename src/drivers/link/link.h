@@ -4,6 +4,7 @@
 #include "link_options.h"
 
 #include "drivers/operation_error.h"
+#include "drivers/printer_hold.h"
 
 #include <QObject>
 #include <QTimer>
@@ -52,8 +53,7 @@ public:
 
     const LinkOptions& options() const { return options_; }
 
-    // What keeps the printer from answering: busy bytes (DC2) or no paper (DC4).
-    enum class Hold { None, Busy, NoPaper };
+    using Hold = PrinterHold;
 
 signals:
     // The printer has held the current command longer than holdNoticeMs, or (None) no longer does.

@@ -1,4 +1,4 @@
-#include "fiscaldata/field_texts.h"
+#include "app/field_texts.h"
 
 #include <QStringList>
 
