@@ -46,7 +46,8 @@ void documentHead(PaperRoll& paper, const Memory& memory, const QDateTime& time)
     if (code.code == 83 || code.documentClass == DocumentClass::Generic) return;  // no buyer on a plain tique
     if (const auto& c = memory.customer) {
         paper.print(QStringLiteral("CLIENTE %1").arg(paper.fit(c->name)));
-        paper.print(QStringLiteral("%1 %2 %3").arg(c->idType, c->id, c->responsibility));
+        // "TipoCUIT" prints as the document's own name.
+        paper.print(QStringLiteral("%1 %2 RESP %3").arg(c->idType.mid(4).toUpper(), c->id, c->responsibility));
         if (!c->address.isEmpty()) paper.print(QStringLiteral("DOMICILIO %1").arg(paper.fit(c->address)));
     }
     for (int i = 0; i < Memory::kAssociatedLines; ++i)
