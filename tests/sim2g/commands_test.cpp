@@ -1,7 +1,7 @@
 // The virtual 2G Hasar in process: every refusal with its flag and error, and the books that the
 // accepted commands keep, read back through the printer's own queries.
 
-#include "named_case.h"
+#include "support/named_case.h"
 
 #include <sim/hasar2g/printer.h>
 #include <sim/hasar2g/state_file.h>

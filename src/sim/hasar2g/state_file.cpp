@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 
 #include <cmath>
+#include <limits>
 
 namespace sim::hasar2g {
 
@@ -231,7 +232,7 @@ std::optional<Memory> fromJson(const QJsonObject& json, QString* error) {
         r.fail(QStringLiteral("'open_document' no es un objeto"));
     }
     m.clockOffsetMs = r.integer(json, "clock_offset_ms", -kMaxClockOffsetMs, kMaxClockOffsetMs);
-    m.auditIndex = static_cast<quint32>(r.integer(json, "audit_index", 0, 4'000'000'000LL));
+    m.auditIndex = static_cast<quint32>(r.integer(json, "audit_index", 0, std::numeric_limits<quint32>::max()));
 
     // The records must be the Z reports 1..n, in order, within the capacity.
     if (r.ok() && m.lastZ() > m.zCapacity) r.fail(QStringLiteral("hay más cierres Z que la capacidad"));
