@@ -3,6 +3,7 @@
 // Z reports across a restart from the state file, and the paper roll they leave.
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -137,6 +138,40 @@ TEST_F(NetworkPrinterTest, IssuesOnceDespiteALostReplyAndComesBackFromItsStateFi
     EXPECT_EQ(roll.count(QStringLiteral("CORTE DE CORRIENTE\n== CANCELADO TIQUE Nro 00001-00000002 ==")), 1);
     EXPECT_EQ(roll.count(QStringLiteral("== INFORME Z Nro 0001 ==")), 1);
     EXPECT_EQ(roll.count(QStringLiteral("== INFORME Z Nro 0002 ==")), 1);
+}
+
+TEST_F(NetworkPrinterTest, SlowAndBusyRepliesArriveOnceEvenWhenTheClientLeavesFirst) {
+    start({QStringLiteral("--fault"), QStringLiteral("slow,cmd=ConsultarFechaHora,seconds=0.3"),
+           QStringLiteral("--fault"), QStringLiteral("slow,cmd=ConsultarVersion,seconds=0.3"),
+           QStringLiteral("--fault"), QStringLiteral("busy,cmd=CerrarJornadaFiscal,polls=1")});
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(send("ConsultarFechaHora").fields.value("Fecha").toString().size(), 6);
+    EXPECT_GE(clock.elapsed(), 300);
+
+    // A client that gives up on a slow reply leaves the printer as it was, answering the next one.
+    {
+        QTcpSocket early;
+        early.connectToHost(url_.host(), static_cast<quint16>(url_.port()));
+        ASSERT_TRUE(early.waitForConnected(kTimeoutMs));
+        const QByteArray body = R"({"ConsultarVersion":{}})";
+        early.write("POST /fiscal.json HTTP/1.1\r\nContent-Type: application/json\r\nAuthorization: Basic " +
+                    QByteArray("tecnico:").toBase64() + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        ASSERT_TRUE(early.waitForBytesWritten(kTimeoutMs));
+        early.abort();
+    }
+    QThread::msleep(500);
+    EXPECT_EQ(send("ConsultarEstado").status, 200);
+
+    EXPECT_EQ(send("CerrarJornadaFiscal", {{"Reporte", "ReporteX"}}).key, QStringLiteral("ControladorOcupado"));
+    EXPECT_EQ(send("ConsultarEstadoEspera").key, QStringLiteral("ControladorOcupado"));
+    const HttpReply report = send("ConsultarEstadoEspera");
+    EXPECT_EQ(report.key, QStringLiteral("CerrarJornadaFiscal"));
+    EXPECT_EQ(report.fields.value("Numero").toString(), QStringLiteral("1"));
+    stop();
+    QFile paper(paper_);
+    ASSERT_TRUE(paper.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(paper.readAll()).count(QStringLiteral("== INFORME X Nro 0001 ==")), 1);
 }
 
 }  // namespace
