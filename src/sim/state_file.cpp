@@ -364,8 +364,13 @@ std::optional<FiscalMemory> load(const QString& path, QString* error) {
 
 bool save(const FiscalMemory& memory, const QString& path, QString* error,
           const std::function<bool(int handle)>& beforeReplace) {
+    return saveContents(QJsonDocument(toJson(memory)).toJson(), path, error, beforeReplace);
+}
+
+bool saveContents(const QByteArray& contents, const QString& path, QString* error,
+                  const std::function<bool(int handle)>& beforeReplace) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(toJson(memory)).toJson()) < 0) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) < 0) {
         *error = QStringLiteral("no se pudo guardar %1: %2").arg(path, file.errorString());
         return false;
     }

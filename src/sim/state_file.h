@@ -22,5 +22,8 @@ std::optional<FiscalMemory> load(const QString& path, QString* error);
 // before the rename (a printer locks it there) and may refuse it, leaving the old file in place.
 bool save(const FiscalMemory& memory, const QString& path, QString* error,
           const std::function<bool(int handle)>& beforeReplace = {});
+// The same for any contents: what another printer's state file holds.
+bool saveContents(const QByteArray& contents, const QString& path, QString* error,
+                  const std::function<bool(int handle)>& beforeReplace = {});
 
 }  // namespace sim::state_file

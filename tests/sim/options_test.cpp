@@ -47,6 +47,30 @@ TEST(Options, ConditionsAreReadForThePrintersThatHaveThem) {
     EXPECT_TRUE(slip->blocked);
 }
 
+TEST(Options, TheSecondGenerationListensWithItsOwnFaults) {
+    QString error;
+    const auto o = parseOptions({"--brand", "hasar-2g", "--listen", "127.0.0.1:0", "--user", "tecnico", "--password", "",
+                                 "--state", "s.json", "--z-capacity", "40", "--fault", "busy,cmd=CerrarDocumento,polls=3,after=1",
+                                 "--fault", "slow,seconds=0.25"},
+                                &error);
+    ASSERT_TRUE(o) << error.toStdString();
+    EXPECT_TRUE(o->secondGeneration);
+    EXPECT_EQ(o->listenAddress, QHostAddress(QHostAddress::LocalHost));
+    EXPECT_EQ(o->listenPort, 0);
+    EXPECT_EQ(o->user, QStringLiteral("tecnico"));
+    EXPECT_TRUE(o->password.isEmpty());
+    ASSERT_EQ(o->networkFaults.size(), 2);
+    EXPECT_EQ(o->networkFaults[0].kind, sim::hasar2g::Fault::Kind::Busy);
+    EXPECT_EQ(o->networkFaults[0].command, QStringLiteral("CerrarDocumento"));
+    EXPECT_EQ(o->networkFaults[0].polls, 3);
+    EXPECT_EQ(o->networkFaults[0].after, 1);
+    EXPECT_EQ(o->networkFaults[1].milliseconds, 250);
+    EXPECT_TRUE(o->faults.isEmpty());
+    const auto v6 = parseOptions({"--brand", "hasar-2g", "--listen", "[::1]:8080"}, &error);
+    ASSERT_TRUE(v6) << error.toStdString();
+    EXPECT_EQ(v6->listenPort, 8080);
+}
+
 struct BadCase {
     const char* name;
     QStringList arguments;
@@ -72,7 +96,17 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"BatteryLowOnHasar", {"--brand", "hasar", "--battery-low"}},
                       BadCase{"ZDueOnHasar", {"--z-due"}},
                       BadCase{"BlockedOnEpson", {"--brand", "epson", "--model", "8", "--blocked"}},
-                      BadCase{"BlockedOnATicketHasar", {"--model", "9", "--blocked"}}),
+                      BadCase{"BlockedOnATicketHasar", {"--model", "9", "--blocked"}},
+                      BadCase{"SecondGenerationWithoutListen", {"--brand", "hasar-2g"}},
+                      BadCase{"ListenWithoutPort", {"--brand", "hasar-2g", "--listen", "127.0.0.1"}},
+                      BadCase{"ListenOnAHostName", {"--brand", "hasar-2g", "--listen", "localhost:80"}},
+                      BadCase{"ListenPortTooHigh", {"--brand", "hasar-2g", "--listen", "127.0.0.1:65536"}},
+                      BadCase{"ModelOnTheSecondGeneration", {"--brand", "hasar-2g", "--listen", "127.0.0.1:0", "--model", "8"}},
+                      BadCase{"SerialFaultOnTheSecondGeneration", {"--brand", "hasar-2g", "--listen", "127.0.0.1:0", "--fault", "buffer-full"}},
+                      BadCase{"FaultOnAnUnknownCommand", {"--brand", "hasar-2g", "--listen", "127.0.0.1:0", "--fault", "reset,cmd=Imprimir"}},
+                      BadCase{"NetworkFaultOnASerialPrinter", {"--fault", "reset"}},
+                      BadCase{"ListenOnASerialPrinter", {"--listen", "127.0.0.1:0"}},
+                      BadCase{"PasswordWithoutUser", {"--brand", "hasar-2g", "--listen", "127.0.0.1:0", "--password", "x"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "options.h"
 #include "printer_host.h"
 #include "pseudo_terminal.h"
+#include "second_generation.h"
 #include "state_lock.h"
 #include "stop_signals.h"
 
@@ -58,6 +59,7 @@ int main(int argc, char* argv[]) {
         QTextStream(stdout) << helpText();
         return 0;
     }
+    if (options->secondGeneration) return runSecondGeneration(app, *options);
 
     std::unique_ptr<StateLock> stateLock;
     if (!options->state.isEmpty() && !(stateLock = StateLock::claim(options->state, &error))) return fail(error);

@@ -24,12 +24,42 @@ QString conditionRefusal(const Options& o) {
     return {};
 }
 
+const QString kSecondGeneration = QStringLiteral("hasar-2g");
+
+// HOST:PORT with an IP address, the port 0 (any free one) to 65535.
+bool parseListen(const QString& text, Options& o) {
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon <= 0) return false;
+    QString host = text.left(colon);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) host = host.mid(1, host.size() - 2);
+    const auto port = number(text.mid(colon + 1), 0, 65535);
+    if (!port || !o.listenAddress.setAddress(host)) return false;
+    o.listenPort = *port;
+    return true;
+}
+
+// Options that only a printer on a pseudo-terminal takes.
+bool serialOnly(const QString& a) {
+    for (const char* name : {"--model", "--link", "--baud", "--resend-ms", "--not-initialised", "--module-closed",
+                             "--battery-low", "--z-due", "--blocked"})
+        if (a == QLatin1String(name)) return true;
+    return false;
+}
+
+bool networkOnly(const QString& a) {
+    return a == QLatin1String("--listen") || a == QLatin1String("--user") || a == QLatin1String("--password");
+}
+
 }  // namespace
 
 std::optional<Options> parseOptions(const QStringList& arguments, QString* error) {
     Options o;
+    QStringList faultTexts;
+    QString serialOption, networkOption;  // the first of each given, for the refusal
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
+        if (serialOnly(a) && serialOption.isEmpty()) serialOption = a;
+        if (networkOnly(a) && networkOption.isEmpty()) networkOption = a;
         const auto value = [&]() -> std::optional<QString> {
             if (i + 1 >= arguments.size()) {
                 *error = QStringLiteral("falta el valor de %1").arg(a);
@@ -52,9 +82,10 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString* error
         } else if (a == QLatin1String("--brand")) {
             const auto v = value();
             if (!v) return std::nullopt;
-            const auto brand = sim::brandFromName(*v);
+            o.secondGeneration = *v == kSecondGeneration;
+            const auto brand = o.secondGeneration ? std::optional(sim::Brand::Hasar) : sim::brandFromName(*v);
             if (!brand) {
-                *error = QStringLiteral("marca desconocida '%1' (una de: %2)").arg(*v, sim::brandNames().join(QStringLiteral(", ")));
+                *error = QStringLiteral("marca desconocida '%1' (una de: %2, %3)").arg(*v, sim::brandNames().join(QStringLiteral(", ")), kSecondGeneration);
                 return std::nullopt;
             }
             o.brand = *brand;
@@ -105,13 +136,59 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString* error
         } else if (a == QLatin1String("--fault")) {
             const auto v = value();
             if (!v) return std::nullopt;
-            const auto fault = sim::Fault::parse(*v, error);
-            if (!fault) return std::nullopt;
-            o.faults.append(*fault);
+            faultTexts.append(*v);
+        } else if (a == QLatin1String("--listen")) {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            if (!parseListen(*v, o)) {
+                *error = QStringLiteral("--listen debe ser DIRECCION_IP:PUERTO (puerto 0 a 65535), no '%1'").arg(*v);
+                return std::nullopt;
+            }
+        } else if (a == QLatin1String("--user")) {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            if (v->isEmpty() || v->contains(QLatin1Char(':'))) {
+                *error = QStringLiteral("--user necesita un nombre sin ':'");
+                return std::nullopt;
+            }
+            o.user = *v;
+        } else if (a == QLatin1String("--password")) {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            o.password = *v;
         } else {
             *error = QStringLiteral("opción desconocida '%1' (pruebe --help)").arg(a);
             return std::nullopt;
         }
+    }
+    if (o.secondGeneration) {
+        if (!serialOption.isEmpty()) {
+            *error = QStringLiteral("%1 no se aplica al Hasar 2G, que atiende por la red").arg(serialOption);
+            return std::nullopt;
+        }
+        if (o.listenPort < 0) {
+            *error = QStringLiteral("--brand hasar-2g necesita --listen DIRECCION_IP:PUERTO");
+            return std::nullopt;
+        }
+        if (!o.password.isNull() && !o.user) {
+            *error = QStringLiteral("--password necesita --user");
+            return std::nullopt;
+        }
+        for (const QString& text : faultTexts) {
+            const auto fault = sim::hasar2g::Fault::parse(text, error);
+            if (!fault) return std::nullopt;
+            o.networkFaults.append(*fault);
+        }
+        return o;
+    }
+    if (!networkOption.isEmpty()) {
+        *error = QStringLiteral("%1 es sólo del Hasar 2G (--brand hasar-2g)").arg(networkOption);
+        return std::nullopt;
+    }
+    for (const QString& text : faultTexts) {
+        const auto fault = sim::Fault::parse(text, error);
+        if (!fault) return std::nullopt;
+        o.faults.append(*fault);
     }
     if (o.brand != sim::Brand::Hasar) {
         const bool bufferFull = std::any_of(o.faults.begin(), o.faults.end(),
@@ -136,7 +213,8 @@ QString helpText() {
                "Simula un impresor fiscal en un pseudoterminal nuevo. Escribe la ruta del\n"
                "dispositivo (por ejemplo /dev/pts/7) en una línea de la salida estándar y atiende\n"
                "el protocolo del impresor hasta recibir SIGTERM o SIGINT (Ctrl+C), momento en que\n"
-               "guarda la memoria fiscal y termina.\n"
+               "guarda la memoria fiscal y termina. Con --brand hasar-2g simula en cambio un\n"
+               "Hasar de segunda generación que atiende comandos JSON por HTTP (--listen).\n"
                "\n"
                "Opciones:\n"
                "  --brand MARCA        marca del impresor: %1 (por defecto hasar)\n"
@@ -176,6 +254,11 @@ QString helpText() {
                "                       velocidad que pide el comando 0xA0 cuando el cliente\n"
                "                       contesta su respuesta con ACK\n"
                "  --fault FALLA        inyecta una falla (se puede repetir); ver Fallas\n"
+               "  --listen IP:PUERTO   Hasar 2G: atiende POST /fiscal.json en esa dirección; con el\n"
+               "                       puerto 0 toma uno libre. Escribe en la salida estándar la\n"
+               "                       dirección completa, por ejemplo http://127.0.0.1:8080/fiscal.json\n"
+               "  --user NOMBRE        Hasar 2G: pide autenticación HTTP Basic con ese usuario\n"
+               "  --password CLAVE     Hasar 2G: la clave de --user (por defecto vacía)\n"
                "  --help               muestra esta ayuda\n"
                "\n"
                "Fallas:\n"
@@ -199,9 +282,25 @@ QString helpText() {
                "  times=N              cuántas tramas afecta (0 = todas; por defecto 1)\n"
                "  seconds=S            duración de busy, paper-out, chatty y power-cut (por defecto 3)\n"
                "\n"
+               "Fallas del Hasar 2G (%3),\n"
+               "con cmd=NOMBRE del comando JSON (por ejemplo --fault drop-reply,cmd=CerrarDocumento):\n"
+               "  drop-reply           ejecuta y cierra la conexión sin responder\n"
+               "  reset                corta la conexión sin ejecutar\n"
+               "  slow                 ejecuta y responde después de seconds=S\n"
+               "  busy                 ejecuta y responde ControladorOcupado; polls=N (por defecto 2)\n"
+               "                       ConsultarEstadoEspera más reciben lo mismo, el siguiente la\n"
+               "                       respuesta del comando\n"
+               "  power-cut            sin ejecutar: cancela el documento abierto, guarda el estado,\n"
+               "                       no atiende durante seconds=S y vuelve desde el archivo de estado\n"
+               "\n"
                "Ejemplo (COM1 de Orbelo contra un Hasar virtual):\n"
                "  orbelo-virtual-printer --brand hasar --link /tmp/orbelo-com1 \\\n"
                "      --paper /tmp/orbelo-papel.txt --state /tmp/orbelo-estado.json &\n"
-               "  orbelo --asignar 1=/tmp/orbelo-com1 && orbelo\n")
-        .arg(sim::brandNames().join(QStringLiteral(", ")), sim::Fault::kindsHelp());
+               "  orbelo --asignar 1=/tmp/orbelo-com1 && orbelo\n"
+               "\n"
+               "Ejemplo (un Hasar 2G en la red local):\n"
+               "  orbelo-virtual-printer --brand hasar-2g --listen 127.0.0.1:8080 \\\n"
+               "      --paper /tmp/orbelo-2g-papel.txt --state /tmp/orbelo-2g-estado.json\n")
+        .arg(sim::brandNames().join(QStringLiteral(", ")) + QStringLiteral(", ") + kSecondGeneration,
+             sim::Fault::kindsHelp(), sim::hasar2g::Fault::kindsHelp());
 }

@@ -2,6 +2,9 @@
 
 #include <sim/brand.h>
 #include <sim/faults.h>
+#include <sim/hasar2g/faults.h>
+
+#include <QHostAddress>
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +27,14 @@ struct Options {
     std::optional<int> zCapacity;  // daily closes the fiscal memory holds
     QList<sim::Fault> faults;
     bool help = false;
+
+    // --brand hasar-2g: a second-generation Hasar on the network instead of a pseudo-terminal.
+    bool secondGeneration = false;
+    QHostAddress listenAddress;
+    int listenPort = -1;  // 0: any free port
+    std::optional<QString> user;  // HTTP Basic authentication when set
+    QString password;
+    QList<sim::hasar2g::Fault> networkFaults;
 };
 
 // The options, or in `error` why the arguments (without the program name) are not valid.

@@ -3,6 +3,7 @@
 #include <sim/state_file.h>
 
 #include <QDir>
+#include <QJsonDocument>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -74,8 +75,12 @@ StateLock::~StateLock() {
 }
 
 bool StateLock::save(const sim::FiscalMemory& memory, QString* error) {
+    return saveContents(QJsonDocument(sim::state_file::toJson(memory)).toJson(), error);
+}
+
+bool StateLock::saveContents(const QByteArray& contents, QString* error) {
     int fresh = -1;
-    const bool saved = sim::state_file::save(memory, path_, error, [&fresh](int handle) {
+    const bool saved = sim::state_file::saveContents(contents, path_, error, [&fresh](int handle) {
         // A second descriptor keeps the lock once the save closes its own.
         fresh = ::fcntl(handle, F_DUPFD_CLOEXEC, 0);
         return fresh >= 0 && lockFile(fresh);

@@ -22,6 +22,8 @@ public:
     // Saves the fiscal memory. Each save puts a new file in the old one's place; it is locked
     // before it takes that place, so the file on disk is always the one this printer holds.
     bool save(const sim::FiscalMemory& memory, QString* error);
+    // The same for a state file of another shape (the 2G Hasar's).
+    bool saveContents(const QByteArray& contents, QString* error);
 
 private:
     StateLock(QString path, std::unique_ptr<QLockFile> nameLock, int claimed);
