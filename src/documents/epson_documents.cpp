@@ -5,6 +5,7 @@
 #include "app/operation_steps.h"
 #include "app/prompts.h"
 #include "drivers/epson_printer.h"
+#include "issued_so_far.h"
 #include "item_count.h"
 
 #include <QStringList>
@@ -38,11 +39,16 @@ void printTicketInvoices(FrmOrbelo& w) {
     EpsonPrinter& e = w.epson();
     configureEpson(w);
     cancelLeftOpen(w);
-    conv::forEachCount(howMany(w), [&](qint64) {
-        e.OpenTicketInvoice(kTicketInvoiceHeader);
-        conv::forEachCount(itemCount(w), [&](qint64) { e.TicketInvoiceItem(kTicketInvoiceItem); });
-        e.TicketInvoicePayment(kCash, kPaidAmount, kTotal);
-        e.CloseTicketInvoice(QStringLiteral("T"), QStringLiteral("A"), QString());
+    const double documents = howMany(w);
+    IssuedSoFar issued({DocumentId::TicketInvoiceA}, conv::runsFor(documents));
+    issued.run([&] {
+        conv::forEachCount(documents, [&](qint64) {
+            e.OpenTicketInvoice(kTicketInvoiceHeader);
+            conv::forEachCount(itemCount(w), [&](qint64) { e.TicketInvoiceItem(kTicketInvoiceItem); });
+            e.TicketInvoicePayment(kCash, kPaidAmount, kTotal);
+            e.CloseTicketInvoice(QStringLiteral("T"), QStringLiteral("A"), QString());
+            issued.closed();
+        });
     });
 }
 

@@ -4,6 +4,7 @@
 #include "app/frm_orbelo.h"
 #include "drivers/hasar_printer.h"
 #include "hasar_test_values.h"
+#include "issued_so_far.h"
 #include "item_count.h"
 #include "raw_command.h"
 
@@ -26,7 +27,7 @@ void printItems(FrmOrbelo& w) {
 }
 
 // These models take the credit note A only as raw commands around ordinary items.
-void printRawCreditNoteA(FrmOrbelo& w) {
+void printRawCreditNoteA(FrmOrbelo& w, IssuedSoFar& issued) {
     const QByteArray FieldSeparator(1, '\x1C');
     HasarPrinter& h = w.hasar();
     h.SendCommand(rawCommand(kReferencedDocument, FieldSeparator, {"1", kInvoiceReferenceA.toLatin1()}));
@@ -35,11 +36,12 @@ void printRawCreditNoteA(FrmOrbelo& w) {
     h.SendCommand(rawCommand(kOpenCreditNote, FieldSeparator, {"R", "T"}));
     printItems(w);
     h.SendCommand(rawCommand(kCloseCreditNote, FieldSeparator));
+    issued.closed();
 }
 
 }  // namespace
 
-DocumentLoop printGeneralDocument(FrmOrbelo& w, TestDocument kind) {
+DocumentLoop printGeneralDocument(FrmOrbelo& w, TestDocument kind, IssuedSoFar& issued) {
     HasarPrinter& h = w.hasar();
     h.SetCustomerData(kCustomer, kCustomerCuit, kCuitDocument, kRegisteredResponsible);
     if (kind == TestDocument::InvoiceB) {
@@ -47,13 +49,21 @@ DocumentLoop printGeneralDocument(FrmOrbelo& w, TestDocument kind) {
         h.OpenFiscalReceipt(kTicket);
         printItem(h, kItem);
         h.CloseFiscalReceipt();
+        issued.closed();
     }
     if (kind == TestDocument::CreditNoteA) {
-        printRawCreditNoteA(w);
+        printRawCreditNoteA(w, issued);
         return DocumentLoop::Leave;
     }
     h.OpenFiscalReceipt(kInvoiceA);
     printItems(w);
     h.CloseFiscalReceipt();
+    issued.closed();
     return DocumentLoop::Continue;
+}
+
+QList<DocumentId> generalDocuments(TestDocument kind) {
+    if (kind == TestDocument::InvoiceB) return {DocumentId::Ticket, DocumentId::InvoiceA};
+    if (kind == TestDocument::CreditNoteA) return {DocumentId::CreditNoteA};
+    return {DocumentId::InvoiceA};
 }

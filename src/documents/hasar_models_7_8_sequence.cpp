@@ -92,3 +92,16 @@ void printModel7And8Document(FrmOrbelo& w, TestDocument kind) {
         break;
     }
 }
+
+QList<DocumentId> model7And8Documents(TestDocument kind) {
+    switch (kind) {
+    case TestDocument::InvoiceA: return {DocumentId::TicketInvoiceA};
+    case TestDocument::InvoiceB: return {DocumentId::TicketInvoiceBC};
+    case TestDocument::CreditNoteA: return {DocumentId::CreditNoteA};
+    case TestDocument::CreditNoteB: return {DocumentId::CreditNoteBC};
+    case TestDocument::DeliveryNote: return {DocumentId::DeliveryNote};
+    case TestDocument::Receipt: return {DocumentId::ReceiptX};
+    case TestDocument::Other: break;
+    }
+    return {};
+}

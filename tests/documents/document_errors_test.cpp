@@ -74,9 +74,55 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"NonDigitModelCharacter", "X - Hasar", "btnFacA", "", 0, {"ComPort(1)", error(13, "Type mismatch")}},
         FailureCase{"EpsonSecondInvoice", "10 - Epson", "btnFacA", "OpenTicketInvoice", 2,
                     {kEpsonPort, kEpsonCancel, kEpsonOpenInvoice, kEpsonInvoiceItem, kEpsonInvoiceItem, kEpsonInvoiceItem,
-                     kEpsonInvoicePayment, kEpsonCloseInvoice, kEpsonOpenInvoice, kDriverFailure}},
+                     kEpsonInvoicePayment, kEpsonCloseInvoice, kEpsonOpenInvoice,
+                     error(9001, "Falla de prueba Antes del error esta operación ya emitió TIQUE FACTURA A: si la "
+                                 "repite, se emite otra vez.")}},
         FailureCase{"EpsonPort", "10 - Epson", "btnFacB", "PortNumber", 1, {kEpsonPort, kDriverFailure}}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+struct PartCase {
+    const char* name;
+    const char* entry;
+    const char* button;
+    const char* documents;
+    const char* failingCall;
+    int occurrence;
+    int number;
+    const char* words;  // after the failure's own description
+};
+
+class PartIssued : public DocumentTest, public ::testing::WithParamInterface<PartCase> {};
+
+// A click of several documents that fails part way tells what it had issued, and after a failure
+// that settles the document in course, what it did not reach.
+TEST_P(PartIssued, TheErrorTellsWhatTheClickIssuedAndWhatItDidNotReach) {
+    const PartCase& c = GetParam();
+    trace.failAt(c.failingCall, c.occurrence, c.number);
+    print(QString::fromUtf8(c.entry), documentButton(c.button), c.documents, "1");
+    const QString description = QStringLiteral("Falla de prueba %1").arg(QString::fromUtf8(c.words)).trimmed();
+    EXPECT_EQ(calls().value(calls().size() - 1).toStdString(), error(c.number, description).toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parts, PartIssued,
+    ::testing::Values(
+        PartCase{"TicketOfAnInvoiceB", "2 - Hasar 615", "btnFacB", "1", "OpenFiscalReceipt", 2, 8005,
+                 "Antes del error esta operación ya emitió TIQUE: si la repite, se emite otra vez."},
+        PartCase{"LostReplyMidCount", "5 - Hasar 951", "btnFacB", "2", "CloseFiscalReceipt", 3, 8018,
+                 "Antes del error esta operación ya emitió 2 comprobantes (TIQUE, FACTURA A): si la repite, se emiten "
+                 "otra vez. No llegó a emitir lo que seguía: FACTURA A."},
+        PartCase{"DoubtOnTheFirst", "3 - Hasar PR4", "btnFacB", "3", "CloseFiscalReceipt", 1, 8020,
+                 "No llegó a emitir lo que seguía: 5 comprobantes (FACTURA A: 3, TIQUE: 2)."},
+        PartCase{"NotIssuedNamesNoneAhead", "7 - Hasar PJ20", "btnFacA", "3", "CloseFiscalReceipt", 3, 8019,
+                 "Antes del error esta operación ya emitió 2 comprobantes (TIQUE FACTURA A: 2): si la repite, se "
+                 "emiten otra vez."},
+        PartCase{"EpsonOpenWithPayment", "10 - Epson", "btnFacA", "2", "CloseTicketInvoice", 1, 8021,
+                 "No llegó a emitir lo que seguía: TIQUE FACTURA A."},
+        PartCase{"CountPastAnyBench", "2 - Hasar 615", "btnFacA", "99999999", "CloseFiscalReceipt", 2, 8018,
+                 "Antes del error esta operación ya emitió FACTURA A: si la repite, se emite otra vez. No llegó a emitir "
+                 "lo que seguía: 99999997 comprobantes (FACTURA A: 99999997)."},
+        PartCase{"CreditNoteAPrintsOnceWhateverTheCount", "5 - Hasar 951", "btnNCA", "3", "SendCommand", 4, 8018, ""}),
+    [](const ::testing::TestParamInfo<PartCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Errors, AfterAnErrorADocumentButtonKeepsTheCountAndTheNextPrintStartsAfresh) {
     trace.failAt("CloseFiscalReceipt");

@@ -14,7 +14,7 @@ struct Case {
     bool duplicate, silentLoss, wrongMessage;
 };
 
-// expected, first message, issued when shown, last message, issued at the end.
+// expected, first message, issued when shown, last message, issued at the end, told not reached.
 const Case kCases[] = {
     {"CleanRun", {1, M::None, 1, M::None, 1}, false, false, false},
     {"IssuedToldIssued", {1, M::Issued, 1, M::Issued, 1}, false, false, false},
@@ -28,6 +28,10 @@ const Case kCases[] = {
     {"SecondDocumentOfTwoNotIssued", {2, M::NotIssued, 1, M::None, 2}, false, false, false},
     {"OpenPaidFinishedWithCancel", {1, M::OpenPaid, 0, M::None, 1}, false, false, false},
     {"OpenPaidToldForAnIssuedDocument", {1, M::OpenPaid, 1, M::None, 1}, false, false, true},
+    // A click of two whose first reply was lost: the second, told not reached, is no loss.
+    {"FirstOfTwoIssuedAndTheSecondToldNotReached", {2, M::Issued, 1, M::Issued, 1, 1}, false, false, false},
+    {"FirstOfTwoToldIssuedButNotIssued", {2, M::Issued, 0, M::Issued, 0, 1}, false, true, true},
+    {"SecondOfTwoLostWithoutWords", {2, M::Issued, 1, M::Issued, 1}, false, true, true},
 };
 
 class CellVerdicts : public ::testing::TestWithParam<Case> {};
@@ -55,6 +59,12 @@ TEST(MessageClasses, TheErrorNumberDecidesNotTheWording) {
     EXPECT_EQ(classify(shown(8021, "FACTURA A sigue abierto con su pago")), M::OpenPaid);
     // A link error whose text happens to say "se emitió" is still a link error.
     EXPECT_EQ(classify(shown(8007, "El impresor fiscal no responde; lo que se emitió queda")), M::OtherError);
+}
+
+TEST(MessageClasses, TheDocumentsNotReachedAreCountedFromTheWords) {
+    EXPECT_EQ(unreachedDocuments(QStringLiteral("Se emitió FACTURA A")), 0);
+    EXPECT_EQ(unreachedDocuments(QStringLiteral("Se emitió TIQUE. No llegó a emitir lo que seguía: FACTURA A.")), 1);
+    EXPECT_EQ(unreachedDocuments(QStringLiteral("No llegó a emitir lo que seguía: 5 comprobantes (FACTURA A: 3, TIQUE: 2).")), 5);
 }
 
 }  // namespace

@@ -78,6 +78,43 @@ TEST_F(DateTime, EpsonCancelsAnOpenTicketThenSetsTheClockWithoutAsking) {
     EXPECT_TRUE(disabledInputs().isEmpty());
 }
 
+struct LostReplyCase {
+    const char* name;
+    int setFailure;      // the number the clock change fails with
+    int readFailure;     // and the reading after it; 0: it answers
+    const char* shows;   // what the reading shows, YYMMDD HHMMSS
+    int shown;           // the number the technician reads
+    const char* words;   // in its description
+};
+
+class LostClockReply : public DateTime, public ::testing::WithParamInterface<LostReplyCase> {};
+
+// After a lost reply the printer's clock tells whether the change needs repeating.
+TEST_P(LostClockReply, TheClockReadBackSaysWhetherToRepeat) {
+    const LostReplyCase& c = GetParam();
+    selectModel(QStringLiteral("10 - Epson"));
+    clock.set(QDateTime(QDate(2027, 3, 4), QTime(7, 5, 9)));
+    const QStringList shows = QString::fromLatin1(c.shows).split(QLatin1Char(' '));
+    epson.clockShows(shows.value(0), shows.value(1));
+    trace.failAt(QStringLiteral("SetDateTime"), 1, c.setFailure);
+    if (c.readFailure != 0) trace.failAt(QStringLiteral("SetDateTime"), 2, c.readFailure);
+    click(w().btnCambioFechaHora);
+    const QString message = calls().value(calls().size() - 1);
+    EXPECT_TRUE(message.contains(QStringLiteral("error Nº %1 ").arg(c.shown))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromUtf8(c.words))) << message.toStdString();
+    EXPECT_TRUE(disabledInputs().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LostClockReply,
+    ::testing::Values(
+        LostReplyCase{"ClockAlreadyNew", 8007, 0, "270304 070512", 8020, "su reloj ya muestra 04/03/2027 07:05:12"},
+        LostReplyCase{"ClockStillOld", 8007, 0, "270303 221500", 8019, "la fecha y hora no cambiaron"},
+        LostReplyCase{"ClockUnreadable", 8005, 0, "27xx04 070509", 8019, "una hora que no se lee"},
+        LostReplyCase{"ReadingFailsToo", 8007, 8007, "", 8007, "Falla de prueba"},
+        LostReplyCase{"RefusalIsNoDoubt", 8013, 0, "270304 070509", 8013, "Falla de prueba"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A clock one second further on at every reading: fields cut from separate readings at the
 // last second of a year would mix two days or two years.
 class TickingClock : public Clock {

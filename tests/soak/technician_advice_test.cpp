@@ -33,6 +33,10 @@ const Case kCases[] = {
     {"SilentPrinterIsNoPortError", 8007, "El impresor fiscal no responde en COM1", false, {S::Repeat, false, false}},
     {"ZDue", 8013, "es necesario hacer un cierre Z: tómelo con IMPRIMIR Z y repita la operación", false, {S::Repeat, false, true}},
     {"ClockNoticeAsksForAZ", 0, "Debe sacar zeta para poder cambiar la FECHA y HORA", false, {S::Repeat, false, true}},
+    // A click of several: told what a repeat issues again or what it did not reach, nothing is repeated.
+    {"PortLostAfterTheTicket", 8005, "Se perdió la conexión. Antes del error esta operación ya emitió TIQUE: si la repite, se emite otra vez.", false, {S::Nothing, false, false}},
+    {"DoubtOnTheFirstOfTwo", 8020, "No se sabe si se emitió FACTURA A. No llegó a emitir lo que seguía: FACTURA A.", false, {S::Nothing, false, false}},
+    {"OpenPaidIsStillFinished", 8021, "FACTURA A sigue abierto con su pago. No llegó a emitir lo que seguía: 2 comprobantes (FACTURA A: 2).", false, {S::FinishWithCancel, false, false}},
     {"DeclinedSpeedQuestion", 0, "El impresor responde a 19200 baudios, no a 9600: ¿cambiar el puerto?", false, {S::Repeat, false, false}},
 };
 

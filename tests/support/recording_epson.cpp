@@ -3,6 +3,7 @@
 #include "drivers/error_numbers.h"
 #include "drivers/operation_error.h"
 
+#include <tuple>
 #include <utility>
 
 using namespace arg;
@@ -26,6 +27,7 @@ void RecordingEpson::OpenDrawer(const QString& drawer) { trace_.record(QStringLi
 
 void RecordingEpson::SetDateTime(const QString& action, QString& date, QString& time) {
     trace_.record(QStringLiteral("SetDateTime(%1)").arg(list({action, date, time})));
+    if (action == QLatin1String("G")) std::tie(date, time) = clock_;
 }
 
 bool RecordingEpson::StatusRequest(const QString& letter) {

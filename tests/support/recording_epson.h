@@ -6,6 +6,7 @@
 #include <QMap>
 
 #include <QHash>
+#include <utility>
 
 // An Epson driver that records each call in the trace. StatusRequest answers as a test set it
 // up; a request nobody set up is refused (false) and leaves the answer properties as they were.
@@ -19,6 +20,8 @@ public:
 
     void answer(const QString& letter, StatusAnswer answer) { answers_[letter] = std::move(answer); }
     void refuse(const QString& letter) { answers_.remove(letter); }
+    // What a reading of the clock (SetDateTime "G") hands back: YYMMDD and HHMMSS.
+    void clockShows(QString date, QString time) { clock_ = {std::move(date), std::move(time)}; }
     // What the next CancelAll reports it found open.
     void leaveOpen(LeftOpen found) { leftOpen_ = std::move(found); }
     // A test raises the printer's holds and conditions on it, as the real driver's link would.
@@ -63,5 +66,6 @@ private:
     QHash<QString, StatusAnswer> answers_;
     StatusAnswer held_;
     LeftOpen leftOpen_;
+    std::pair<QString, QString> clock_;
     PrinterEvents events_;
 };

@@ -4,15 +4,20 @@
 
 void Trace::record(const QString& line) {
     lines_.append(line);
-    if (!failure_ || !line.startsWith(failure_->name + QLatin1Char('('))) return;
-    if (--failure_->occurrence > 0) return;
-    const Failure f = *failure_;
-    failure_.reset();
-    throw DriverError(f.number, f.description);
+    std::optional<Failure> fired;
+    for (auto it = failures_.begin(); it != failures_.end();) {
+        if (!line.startsWith(it->name + QLatin1Char('(')) || --it->occurrence > 0) {
+            ++it;
+            continue;
+        }
+        if (!fired) fired = *it;
+        it = failures_.erase(it);
+    }
+    if (fired) throw DriverError(fired->number, fired->description);
 }
 
 void Trace::failAt(const QString& name, int occurrence, int number, const QString& description) {
-    failure_ = Failure{name, occurrence, number, description};
+    failures_.append(Failure{name, occurrence, number, description});
 }
 
 namespace arg {

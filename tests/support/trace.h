@@ -14,7 +14,8 @@ public:
     // Appends the line; throws the armed DriverError when this is the chosen call.
     void record(const QString& line);
 
-    // The occurrence-th call whose line starts with name + "(" raises DriverError(number, text).
+    // The occurrence-th call whose line starts with name + "(" raises DriverError(number, text);
+    // several armed failures each count their own calls.
     void failAt(const QString& name, int occurrence = 1, int number = 9001,
                 const QString& description = QStringLiteral("Falla de prueba"));
 
@@ -29,7 +30,7 @@ private:
         QString description;
     };
     QStringList lines_;
-    std::optional<Failure> failure_;
+    QList<Failure> failures_;
 };
 
 // Argument renderings used in trace lines.

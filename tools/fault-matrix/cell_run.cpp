@@ -2,6 +2,7 @@
 
 #include "bench_window.h"
 #include "restart_when_open.h"
+#include "technician_advice.h"
 #include "virtual_printer_process.h"
 
 #include <QElapsedTimer>
@@ -44,15 +45,16 @@ CellResult runCell(const QString& printerProgram, const MatrixOperation& op, con
         f.expected = expected < 0 ? 0 : expected;
         f.first = classify(result.firstError);
         f.issuedAtError = issued();
+        f.unreached = unreachedDocuments(result.firstError);
         f.last = f.first;
 
         // The technician plugs the printer (back) in, or loads paper and waits, before anything else.
         if (fault.reconnect) printer.start(&result.setupError);
         if (const qint64 left = fault.settleMs - sinceStart.elapsed(); left > 0) waitWithEvents(int(left));
 
-        TechnicianStep step = stepAfter(f.first);
-        if (step == TechnicianStep::CheckThenRepeat)
-            step = issued() >= f.expected && f.expected > 0 ? TechnicianStep::Nothing : TechnicianStep::Repeat;
+        // The check an 8020 asks for reads the roll, which for the logo means a restart: only then.
+        const bool checks = stepAfter(f.first) == TechnicianStep::CheckThenRepeat;
+        const TechnicianStep step = adviceFor(result.firstError, checks && f.expected > 0 && issued() >= f.expected).step;
         if (step == TechnicianStep::Repeat && expected >= 0) f.last = classify(bench.operate(op.kind, op.documentCode));
         if (step == TechnicianStep::FinishWithCancel) f.last = classify(bench.cancelAll());
     }

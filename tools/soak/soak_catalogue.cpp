@@ -6,6 +6,8 @@ const QList<SoakOperation>& soakOperations() {
     using K = OperationKind;
     static const QList<SoakOperation> operations{
         {QStringLiteral("FA"), K::TestDocument, QStringLiteral("FA")},
+        // Two in one click: an error after the first must say that a repeat issues it again.
+        {QStringLiteral("FAx2"), K::TestDocument, QStringLiteral("FA"), 2},
         {QStringLiteral("FB"), K::TestDocument, QStringLiteral("FB")},
         {QStringLiteral("NCA"), K::TestDocument, QStringLiteral("NCA")},
         {QStringLiteral("NCB"), K::TestDocument, QStringLiteral("NCB")},

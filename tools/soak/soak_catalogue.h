@@ -11,6 +11,7 @@ struct SoakOperation {
     QString name;
     OperationKind kind;
     QString documentCode;  // the test document's code, for TestDocument
+    int documents = 1;     // the count the click is given
 };
 
 // Every operation of the window: each test document, the reports, drawer, cutter, cancel, clock,

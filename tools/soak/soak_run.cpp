@@ -79,7 +79,7 @@ public:
     // clock's), advice as much as an error is; else a question declined (a printer answering at
     // another speed), after which nothing was done.
     QString operate() {
-        const QString error = bench_.operate(op_.kind, op_.documentCode);
+        const QString error = bench_.operate(op_.kind, op_.documentCode, op_.documents);
         if (!error.isEmpty()) return error;
         const TechnicianPrompts& p = bench_.prompts();
         if (asksForZ(p.notices.value(0))) return p.notices.value(0);
@@ -119,7 +119,7 @@ const CleanRun& SoakRunner::clean(int model, const QString& operation) {
         qputenv("ORBELO_COM1", printer.device().toLocal8Bit());
         BenchWindow bench(printerEntry(model));
         link_trace::setFile(trace);
-        bench.operate(op->kind, op->documentCode);
+        bench.operate(op->kind, op->documentCode, op->documents);
         link_trace::setFile({});
         run.commands = tracedCommands(trace);
         const QStringList roll = rollLines(printer);
@@ -172,6 +172,7 @@ bool SoakRunner::run(const SoakCase& soakCase, const std::function<void(const St
         powerCycle.stop();
         f.first = classify(r.firstError);
         f.issuedAtError = run.issued();
+        f.unreached = unreachedDocuments(r.firstError);
         f.last = f.first;
 
         // The technician follows the message: waits out what holds the printer, plugs it back in

@@ -49,12 +49,12 @@ BenchWindow::BenchWindow(const QString& printerEntry)
     window_.cboPuerto->setCurrentIndex(0);
 }
 
-QString BenchWindow::operate(OperationKind kind, const QString& documentCode) {
+QString BenchWindow::operate(OperationKind kind, const QString& documentCode, int documents) {
     FrmOrbelo& w = window_;
     prompts_.errors.clear();
     prompts_.notices.clear();
     prompts_.questions.clear();
-    w.txtCant->setText(QStringLiteral("1"));
+    w.txtCant->setText(QString::number(documents));
     switch (kind) {
     case OperationKind::TestDocument:
         documentButton(w, documentCode)->click();

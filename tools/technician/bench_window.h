@@ -54,8 +54,8 @@ public:
     BenchWindow& operator=(const BenchWindow&) = delete;
 
     // What the technician does to run the operation once (a test document of `documentCode`, "FA",
-    // "NCB", ... with one item); the first error text shown, if any.
-    QString operate(OperationKind kind, const QString& documentCode = {});
+    // "NCB", ... with one item, `documents` of them); the first error text shown, if any.
+    QString operate(OperationKind kind, const QString& documentCode = {}, int documents = 1);
     // CANCELAR COMPROBANTE; the first error text shown, if any.
     QString cancelAll() { return operate(OperationKind::CancelAll); }
     const TechnicianPrompts& prompts() const { return prompts_; }

@@ -10,6 +10,18 @@ int shownNumber(const QString& errorText) {
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
+int unreachedDocuments(const QString& errorText) {
+    static const QRegularExpression unreached(QStringLiteral("No llegó a emitir lo que seguía: (?:(\\d+) comprobantes \\()?"));
+    const QRegularExpressionMatch match = unreached.match(errorText);
+    if (!match.hasMatch()) return 0;
+    return match.captured(1).isEmpty() ? 1 : match.captured(1).toInt();
+}
+
+bool repeatIssuesAgain(const QString& errorText) {
+    return errorText.contains(QStringLiteral("si la repite, se emite otra vez")) ||
+           errorText.contains(QStringLiteral("si la repite, se emiten otra vez"));
+}
+
 MessageClass classify(const QString& errorText) {
     if (errorText.isEmpty()) return MessageClass::None;
     switch (shownNumber(errorText)) {
@@ -49,8 +61,10 @@ TechnicianStep stepAfter(MessageClass c) {
 Verdict judge(const CellFacts& f) {
     Verdict v;
     v.duplicate = f.issuedAtEnd > f.expected;
-    v.silentLoss = f.issuedAtEnd < f.expected && (f.last == MessageClass::None || f.last == MessageClass::Issued);
-    const bool wasIssued = f.expected > 0 && f.issuedAtError >= f.expected;
+    // What the message said the operation did not reach is no loss, and no part of its document in course.
+    const int reached = f.expected - f.unreached;
+    v.silentLoss = f.issuedAtEnd < reached && (f.last == MessageClass::None || f.last == MessageClass::Issued);
+    const bool wasIssued = f.expected > 0 && f.issuedAtError >= reached;
     switch (f.first) {
     case MessageClass::Issued: v.wrongMessage = !wasIssued; break;
     // A plain failure for a document that exists is as wrong as "no se emitió": both invite a repeat.

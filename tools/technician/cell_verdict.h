@@ -14,6 +14,11 @@ enum class MessageClass {
 
 // The number in "El sistema detectó el error Nº N"; 0 when the text shows none.
 int shownNumber(const QString& errorText);
+// What the message says an operation of several documents left: how many documents it did not
+// reach after the one in course ("No llegó a emitir lo que seguía: ..."), and whether repeating
+// it issues again some it had issued ("si la repite, se emite otra vez").
+int unreachedDocuments(const QString& errorText);
+bool repeatIssuesAgain(const QString& errorText);
 // The class of the error shown, by the number in "El sistema detectó el error Nº N" (empty: no error).
 MessageClass classify(const QString& errorText);
 QString className(MessageClass c);
@@ -28,6 +33,7 @@ struct CellFacts {
     int issuedAtError = 0;      // issued when the first message was shown
     MessageClass last = MessageClass::None;  // after the technician's repeat, if any
     int issuedAtEnd = 0;
+    int unreached = 0;          // documents the first message says the operation did not reach
 };
 
 struct Verdict {

@@ -19,6 +19,10 @@ bool namesZ(const QString& text) {
 Advice adviceFor(const QString& message, bool issuedAlready) {
     Advice a{stepAfter(classify(message)), isPortError(message), namesZ(message)};
     if (a.step == TechnicianStep::CheckThenRepeat) a.step = issuedAlready ? TechnicianStep::Nothing : TechnicianStep::Repeat;
+    // Told that repeating issues again what was issued, or what the operation did not reach,
+    // the technician keeps what the printer issued rather than repeat it.
+    if (a.step == TechnicianStep::Repeat && (repeatIssuesAgain(message) || unreachedDocuments(message) > 0))
+        a.step = TechnicianStep::Nothing;
     if (a.step != TechnicianStep::Repeat) a.plugBackIn = a.takeZFirst = false;
     return a;
 }
