@@ -1,15 +1,12 @@
 // The 2G Hasar's --fault text: its own kinds, commands by name and polls, over the settings every
 // virtual printer's fault shares.
 
-#include "support/named_case.h"
-
 #include <sim/hasar2g/faults.h>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using named_case::PrintTo;
 using sim::hasar2g::Fault;
 
 TEST(Hasar2gFaultText, ReadsEverySetting) {
@@ -36,31 +33,28 @@ TEST(Hasar2gFaultText, LeavesWhatIsNotGivenAtItsDefault) {
     EXPECT_EQ(f->milliseconds, 3000);
 }
 
-struct BadCase {
-    const char* name;
-    const char* text;
-    const char* reasonHas;
-};
-
-class Hasar2gBadFaultText : public ::testing::TestWithParam<BadCase> {};
-
-TEST_P(Hasar2gBadFaultText, IsRefusedWithAReason) {
-    QString error;
-    EXPECT_FALSE(Fault::parse(QString::fromLatin1(GetParam().text), &error));
-    EXPECT_TRUE(error.contains(QString::fromUtf8(GetParam().reasonHas))) << error.toStdString();
+// Each refusal names the setting at fault, or the kinds and settings there are.
+TEST(Hasar2gFaultText, IsRefusedWithAReason) {
+    const struct {
+        const char* text;
+        const char* reasonHas;
+    } rows[] = {
+        {"nak-request", "reset, slow, busy"},  // a first-generation kind
+        {"drop-reply,cmd=39", "'cmd'"},        // a command by its code
+        {"slow,cmd=ImprimirTodo", "'cmd'"},
+        {"busy,colour=red", "seconds, polls"},
+        {"busy,polls=-1", "'polls'"},
+        {"busy,polls=1000001", "'polls'"},
+        {"reset,after=-1", "'after'"},
+        {"slow,seconds=99999", "'seconds'"},
+        {"slow,seconds=inf", "'seconds'"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        QString error;
+        EXPECT_FALSE(Fault::parse(QString::fromLatin1(row.text), &error));
+        EXPECT_TRUE(error.contains(QString::fromUtf8(row.reasonHas))) << error.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, Hasar2gBadFaultText,
-    ::testing::Values(BadCase{"FirstGenerationKind", "nak-request", "reset, slow, busy"},
-                      BadCase{"CommandByCode", "drop-reply,cmd=39", "'cmd'"},
-                      BadCase{"UnknownCommand", "slow,cmd=ImprimirTodo", "'cmd'"},
-                      BadCase{"UnknownSetting", "busy,colour=red", "seconds, polls"},
-                      BadCase{"NegativePolls", "busy,polls=-1", "'polls'"},
-                      BadCase{"EndlessPolls", "busy,polls=1000001", "'polls'"},
-                      BadCase{"NegativeAfter", "reset,after=-1", "'after'"},
-                      BadCase{"EndlessSlow", "slow,seconds=99999", "'seconds'"},
-                      BadCase{"SlowForever", "slow,seconds=inf", "'seconds'"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
