@@ -40,7 +40,7 @@ int beginHasarSession(FrmOrbelo& w, int (*modelFor)(int entryModel)) { return be
 
 void cancelLeftOpen(FrmOrbelo& w) {
     const LeftOpen found = epsonSelected(w) ? w.epson().CancelAll() : w.hasar().CancelAll();
-    if (found.found()) w.noticesAtEnd() << leftOpenNotice(found, LeftOpenPress::Operation);
+    if (found.found()) w.noticesAtEnd() << leftOpenNotice(found, LeftOpenFoundBy::Operation);
 }
 
 double howMany(const FrmOrbelo& w) { return conv::leadingNumber(w.txtCant->text()); }

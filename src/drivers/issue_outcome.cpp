@@ -37,7 +37,7 @@ QString numberText(const Document& document, quint32 number, const QString& poin
     return document.withPointOfSale ? printedNumber(number, pointOfSale) : QString::number(number);
 }
 
-DriverError told(Verdict verdict, const Document& document, const Reading& after, const DriverError& cause,
+DriverError verdictError(Verdict verdict, const Document& document, const Reading& after, const DriverError& cause,
                  const QString& why = {}) {
     for (const VerdictText& t : kTexts) {
         if (t.verdict != verdict) continue;
@@ -74,23 +74,23 @@ QString causeInWords(const DriverError& cause) {
 
 DriverError decide(const Document& document, const Reading& before, const Reading& after, const DriverError& cause) {
     if (!after.reached)
-        return told(Verdict::Unknown, document, after, cause, QStringLiteral("el impresor no respondió al consultarlo"));
+        return verdictError(Verdict::Unknown, document, after, cause, QStringLiteral("el impresor no respondió al consultarlo"));
     // A document still open was not issued, whatever its counter says; paid, it can only be closed.
-    if (after.documentOpen) return told(after.paid ? Verdict::OpenWithPayment : Verdict::OpenUnpaid, document, after, cause);
+    if (after.documentOpen) return verdictError(after.paid ? Verdict::OpenWithPayment : Verdict::OpenUnpaid, document, after, cause);
     if (!document.counted() || !before.counter || !after.counter)
-        return told(Verdict::Unknown, document, after, cause, QStringLiteral("el impresor no informa su número"));
+        return verdictError(Verdict::Unknown, document, after, cause, QStringLiteral("el impresor no informa su número"));
     if (*after.counter == *before.counter) {
         if (after.training)
-            return told(Verdict::Unknown, document, after, cause,
+            return verdictError(Verdict::Unknown, document, after, cause,
                         QStringLiteral("en modo entrenamiento el impresor no avanza sus números"));
-        return told(Verdict::NotRegistered, document, after, cause);
+        return verdictError(Verdict::NotRegistered, document, after, cause);
     }
-    if (!document.cancellable) return told(Verdict::Issued, document, after, cause);
+    if (!document.cancellable) return verdictError(Verdict::Issued, document, after, cause);
     const std::optional<bool> wasCancelled = cancelled(before, after);
     if (!wasCancelled)
-        return told(Verdict::Unknown, document, after, cause,
+        return verdictError(Verdict::Unknown, document, after, cause,
                     QStringLiteral("su número avanzó, pero el impresor no informa si lo canceló"));
-    return told(*wasCancelled ? Verdict::Cancelled : Verdict::Issued, document, after, cause);
+    return verdictError(*wasCancelled ? Verdict::Cancelled : Verdict::Issued, document, after, cause);
 }
 
 }  // namespace issue_outcome

@@ -2,41 +2,41 @@
 
 namespace {
 
-// %1 the document with its number. After an operation's press the cause is said, and whether
+// %1 the document with its number. Found by an operation, the cause is said, and whether
 // that earlier operation may be repeated.
 struct NoticeText {
     LeftOpen::End end;
-    LeftOpenPress press;
+    LeftOpenFoundBy foundBy;
     const char* text;
 };
 
 constexpr NoticeText kTexts[] = {
-    {LeftOpen::End::Cancelled, LeftOpenPress::Operation,
+    {LeftOpen::End::Cancelled, LeftOpenFoundBy::Operation,
      "Se canceló %1, que había quedado sin terminar de una operación anterior. Si aún hace falta, repita esa "
      "operación."},
-    {LeftOpen::End::Closed, LeftOpenPress::Operation,
+    {LeftOpen::End::Closed, LeftOpenFoundBy::Operation,
      "Se cerró %1, que había quedado sin terminar de una operación anterior."},
-    {LeftOpen::End::IssuedPaid, LeftOpenPress::Operation,
+    {LeftOpen::End::IssuedPaid, LeftOpenFoundBy::Operation,
      "Se emitió %1, que había quedado sin terminar de una operación anterior: ya tenía un pago y no podía "
      "cancelarse, así que se cerró. No repita esa operación."},
-    {LeftOpen::End::IssuedUncancellable, LeftOpenPress::Operation,
+    {LeftOpen::End::IssuedUncancellable, LeftOpenFoundBy::Operation,
      "Se emitió %1, que había quedado sin terminar de una operación anterior: este modelo no puede cancelarlo, así "
      "que se cerró. No repita esa operación."},
-    {LeftOpen::End::Cancelled, LeftOpenPress::CancelButton, "Se canceló %1."},
-    {LeftOpen::End::Closed, LeftOpenPress::CancelButton, "Se cerró %1."},
-    {LeftOpen::End::IssuedPaid, LeftOpenPress::CancelButton,
+    {LeftOpen::End::Cancelled, LeftOpenFoundBy::CancelButton, "Se canceló %1."},
+    {LeftOpen::End::Closed, LeftOpenFoundBy::CancelButton, "Se cerró %1."},
+    {LeftOpen::End::IssuedPaid, LeftOpenFoundBy::CancelButton,
      "Se emitió %1: ya tenía un pago y no podía cancelarse, así que se cerró."},
-    {LeftOpen::End::IssuedUncancellable, LeftOpenPress::CancelButton,
+    {LeftOpen::End::IssuedUncancellable, LeftOpenFoundBy::CancelButton,
      "Se emitió %1: este modelo no puede cancelarlo, así que se cerró."},
 };
 
 }  // namespace
 
-QString leftOpenNotice(const LeftOpen& found, LeftOpenPress press) {
+QString leftOpenNotice(const LeftOpen& found, LeftOpenFoundBy foundBy) {
     const QString document =
         found.number.isEmpty() ? found.document : found.document + QStringLiteral(" Nº ") + found.number;
     for (const NoticeText& t : kTexts)
-        if (t.end == found.end && t.press == press) return QString::fromUtf8(t.text).replace(QLatin1String("%1"), document);
+        if (t.end == found.end && t.foundBy == foundBy) return QString::fromUtf8(t.text).replace(QLatin1String("%1"), document);
     return {};
 }
 

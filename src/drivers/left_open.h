@@ -22,10 +22,10 @@ struct LeftOpen {
 
 // Who met the open document: an operation about to start, which found it left by an earlier
 // one, or the technician's own press of CANCELAR COMPROBANTE.
-enum class LeftOpenPress { Operation, CancelButton };
+enum class LeftOpenFoundBy { Operation, CancelButton };
 
 // What the technician reads; empty when nothing was open.
-QString leftOpenNotice(const LeftOpen& found, LeftOpenPress press);
+QString leftOpenNotice(const LeftOpen& found, LeftOpenFoundBy foundBy);
 
 // The number as printed: point of sale and eight digits ("0001-00000124"), or the digits alone.
 QString printedNumber(quint32 number, const QString& pointOfSale);

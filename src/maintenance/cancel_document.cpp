@@ -21,6 +21,6 @@ void cancelOpenDocument(FrmOrbelo& w) {
         w.hasar().Finalizar();
         SetControlsEnabled(w, true);
         // What the press cancelled, or closed and so issued: the technician must know which.
-        if (found.found()) w.prompts().message(Prompts::kInformation, leftOpenNotice(found, LeftOpenPress::CancelButton));
+        if (found.found()) w.prompts().message(Prompts::kInformation, leftOpenNotice(found, LeftOpenFoundBy::CancelButton));
     });
 }

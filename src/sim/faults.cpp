@@ -1,17 +1,12 @@
 #include "faults.h"
 
-#include <array>
+#include "fault_option.h"
 
 namespace sim {
 
 namespace {
 
-struct KindName {
-    Fault::Kind kind;
-    const char* name;
-};
-
-constexpr std::array<KindName, 11> kKindNames{{
+constexpr fault_option::KindName<Fault::Kind> kKinds[] = {
     {Fault::Kind::DropReply, "drop-reply"},
     {Fault::Kind::CorruptReply, "corrupt-reply"},
     {Fault::Kind::NakRequest, "nak-request"},
@@ -23,77 +18,26 @@ constexpr std::array<KindName, 11> kKindNames{{
     {Fault::Kind::Chatty, "chatty"},
     {Fault::Kind::BufferFull, "buffer-full"},
     {Fault::Kind::PowerCut, "power-cut"},
-}};
+};
 
-// Bounds keep a typing slip from freezing the printer for days.
-constexpr int kMaxSeconds = 3600;
-constexpr int kMaxCount = 1'000'000;
+// The command byte, in hex.
+bool readCommand(const QString& value, Fault& fault) {
+    bool ok = false;
+    const uint code = value.toUInt(&ok, 16);
+    fault.command = static_cast<quint8>(code);
+    return ok && code <= 0xFF;
+}
+
+constexpr fault_option::Grammar<Fault> kGrammar{kKinds, readCommand, {}, "falla desconocida '%1' (una de: %2)"};
 
 }  // namespace
 
 std::optional<Fault> Fault::parse(const QString& text, QString* error) {
-    const QStringList parts = text.split(QLatin1Char(','));
-    Fault fault;
-    bool known = false;
-    for (const KindName& k : kKindNames) {
-        if (parts[0] == QLatin1String(k.name)) {
-            fault.kind = k.kind;
-            known = true;
-        }
-    }
-    if (!known) {
-        *error = QStringLiteral("falla desconocida '%1' (una de: %2)").arg(parts[0], kindsHelp());
-        return std::nullopt;
-    }
-    for (int i = 1; i < parts.size(); ++i) {
-        const QString key = parts[i].section(QLatin1Char('='), 0, 0);
-        const QString value = parts[i].section(QLatin1Char('='), 1);
-        bool ok = false;
-        if (key == QLatin1String("cmd")) {
-            const uint code = value.toUInt(&ok, 16);
-            ok = ok && code <= 0xFF;
-            fault.command = static_cast<quint8>(code);
-        } else if (key == QLatin1String("after")) {
-            fault.after = value.toInt(&ok);
-            ok = ok && fault.after >= 0 && fault.after <= kMaxCount;
-        } else if (key == QLatin1String("times")) {
-            fault.times = value.toInt(&ok);
-            ok = ok && fault.times >= 0 && fault.times <= kMaxCount;
-        } else if (key == QLatin1String("seconds")) {
-            const double seconds = value.toDouble(&ok);
-            ok = ok && seconds >= 0 && seconds <= kMaxSeconds;
-            if (ok) fault.milliseconds = static_cast<int>(seconds * 1000);
-        } else {
-            *error = QStringLiteral("ajuste de falla desconocido '%1' (cmd, after, times, seconds)").arg(key);
-            return std::nullopt;
-        }
-        if (!ok) {
-            *error = QStringLiteral("valor inválido para '%1' en la falla '%2'").arg(key, text);
-            return std::nullopt;
-        }
-    }
-    return fault;
+    return fault_option::parse(text, kGrammar, error);
 }
 
 QString Fault::kindsHelp() {
-    QStringList names;
-    for (const KindName& k : kKindNames) names.append(QLatin1String(k.name));
-    return names.join(QStringLiteral(", "));
-}
-
-std::optional<Fault> FaultPlan::hit(quint8 command) {
-    std::optional<Fault> chosen;
-    for (Armed& a : armed_) {
-        if (a.fault.command && *a.fault.command != command) continue;
-        if (a.skip > 0) {
-            --a.skip;
-            continue;
-        }
-        if (a.left == 0 || chosen) continue;  // spent, or another fault already hits this frame
-        chosen = a.fault;
-        if (a.left > 0) --a.left;
-    }
-    return chosen;
+    return fault_option::kindsHelp(kGrammar);
 }
 
 }  // namespace sim

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QList>
+#include "fault_plan.h"
+
 #include <QString>
 #include <optional>
 
@@ -35,21 +36,6 @@ struct Fault {
     static QString kindsHelp();
 };
 
-// The faults of one run, each consumed as it hits.
-class FaultPlan {
-public:
-    void add(const Fault& fault) { armed_.append({fault, fault.after, fault.times == 0 ? -1 : fault.times}); }
-    // The fault that hits this frame, if any. Every fault that matches the command counts the
-    // frame, so `after` counts frames of that command whatever else happens to them.
-    std::optional<Fault> hit(quint8 command);
-
-private:
-    struct Armed {
-        Fault fault;
-        int skip;  // matching frames still to let through
-        int left;  // frames still to hit; negative = no limit
-    };
-    QList<Armed> armed_;
-};
+using FaultPlan = FaultPlanOf<Fault>;
 
 }  // namespace sim

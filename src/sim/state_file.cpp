@@ -1,11 +1,9 @@
 #include "state_file.h"
 
-#include <QFile>
-#include <QJsonArray>
+#include "state_json.h"
+
 #include <QJsonDocument>
 #include <QSaveFile>
-
-#include <cmath>
 
 namespace sim::state_file {
 
@@ -13,130 +11,22 @@ namespace {
 
 const QString kFormat = QStringLiteral("orbelo-virtual-printer-state");
 constexpr int kVersion = 1;
-constexpr int kMaxText = 120;
-constexpr qint64 kMaxClockOffsetMs = 200LL * 365 * 24 * 3600 * 1000;
+constexpr char kHomologated[] = "homologated";
 
-QJsonObject totalsToJson(const DayTotals& t) {
-    return {{"cancelled", t.cancelled},       {"homologated", t.homologated},
-            {"non_fiscal", t.nonFiscal},      {"fiscal", t.fiscal},
-            {"sold", t.sold.plain()},         {"tax", t.tax.plain()},
-            {"credited", t.credited.plain()}, {"credited_tax", t.creditedTax.plain()}};
-}
+constexpr state_json::Bounds kBounds{20, 0, 9999,
+                                     {FiscalMemory::kMaxCustomerText, FiscalMemory::kMaxCustomerText, 1,
+                                      FiscalMemory::kMaxIdType, FiscalMemory::kMaxCustomerText}};
 
-QString dateText(QDate d) {
-    return d.toString(Qt::ISODate);
-}
+using state_json::Reader;
 
-// Reads typed values and remembers the first problem, so each caller reads straight through
-// and checks once at the end.
-class Reader {
-public:
-    explicit Reader(QString* error) : error_(error) {}
-
-    bool ok() const { return error_->isEmpty(); }
-    void fail(const QString& what) {
-        if (ok()) *error_ = what;
-    }
-
-    QJsonValue value(const QJsonObject& o, const char* key) {
-        const QJsonValue v = o.value(QLatin1String(key));
-        if (v.isUndefined()) fail(QStringLiteral("falta '%1'").arg(QLatin1String(key)));
-        return v;
-    }
-    QJsonObject object(const QJsonObject& o, const char* key) {
-        const QJsonValue v = value(o, key);
-        if (!v.isObject()) fail(QStringLiteral("'%1' no es un objeto").arg(QLatin1String(key)));
-        return v.toObject();
-    }
-    // An object that may be null: none when null, and a failure when it is neither.
-    std::optional<QJsonObject> objectOrNull(const QJsonValue& v, const char* key) {
-        if (v.isNull()) return std::nullopt;
-        if (!v.isObject()) {
-            fail(QStringLiteral("'%1' no es un objeto").arg(QLatin1String(key)));
-            return std::nullopt;
-        }
-        return v.toObject();
-    }
-    bool boolean(const QJsonObject& o, const char* key) {
-        const QJsonValue v = value(o, key);
-        if (!v.isBool()) fail(QStringLiteral("'%1' no es verdadero ni falso").arg(QLatin1String(key)));
-        return v.toBool();
-    }
-    qint64 integer(const QJsonObject& o, const char* key, qint64 min, qint64 max) {
-        const QJsonValue v = value(o, key);
-        const double d = v.toDouble();
-        // The range is checked before the cast: casting 1e300 or NaN to an integer is undefined.
-        if (!v.isDouble() || !(d >= static_cast<double>(min) && d <= static_cast<double>(max)) || d != std::trunc(d)) {
-            fail(QStringLiteral("'%1' no es un entero entre %2 y %3").arg(QLatin1String(key)).arg(min).arg(max));
-            return min;
-        }
-        return static_cast<qint64>(d);
-    }
-    int count(const QJsonObject& o, const char* key) {
-        return static_cast<int>(integer(o, key, 0, FiscalMemory::kMaxCount));
-    }
-    QString text(const QJsonObject& o, const char* key, int maxLength = kMaxText) {
-        return text(value(o, key), key, maxLength);
-    }
-    QString text(const QJsonValue& v, const char* key, int maxLength) {
-        const QString s = v.toString();
-        bool printable = v.isString() && s.size() <= maxLength;
-        // Any character but a control below the blank: the Hasar keeps its texts decoded from code
-        // page 437, which reaches beyond Latin-1 (0x9F is U+0192), and DEL erases stored lines.
-        for (QChar c : s) printable = printable && c.unicode() >= 0x20 && !c.isSurrogate();
-        if (!printable) fail(QStringLiteral("'%1' no es un texto imprimible de hasta %2 caracteres").arg(QLatin1String(key)).arg(maxLength));
-        return s;
-    }
-    // Lines kept in an array of exactly `count` texts; a file older than the key leaves them empty.
-    void lines(const QJsonObject& o, const char* key, QString* out, int count, int maxLength) {
-        if (!o.contains(QLatin1String(key))) return;
-        const QJsonValue v = o.value(QLatin1String(key));
-        const QJsonArray array = v.toArray();
-        if (!v.isArray() || array.size() != count)
-            fail(QStringLiteral("'%1' no tiene %2 líneas").arg(QLatin1String(key)).arg(count));
-        for (int i = 0; i < count && i < array.size(); ++i) out[i] = text(array[i], key, maxLength);
-    }
-    QDate date(const QJsonObject& o, const char* key) {
-        const QDate d = QDate::fromString(text(o, key), Qt::ISODate);
-        if (!d.isValid()) fail(QStringLiteral("'%1' no es una fecha AAAA-MM-DD").arg(QLatin1String(key)));
-        return d;
-    }
-    Amount amount(const QJsonObject& o, const char* key) {
-        const auto a = Amount::parse(text(o, key).toLatin1());
-        if (!a) fail(QStringLiteral("'%1' no es un importe").arg(QLatin1String(key)));
-        return a.value_or(Amount{});
-    }
-    DayTotals totals(const QJsonObject& o) {
-        DayTotals t;
-        t.cancelled = count(o, "cancelled");
-        t.homologated = count(o, "homologated");
-        t.nonFiscal = count(o, "non_fiscal");
-        t.fiscal = count(o, "fiscal");
-        t.sold = amount(o, "sold");
-        t.tax = amount(o, "tax");
-        t.credited = amount(o, "credited");
-        t.creditedTax = amount(o, "credited_tax");
-        return t;
-    }
-    quint32 number(const QJsonObject& o, const char* key) {
-        return static_cast<quint32>(integer(o, key, 0, 99'999'999));
-    }
-
-private:
-    QString* error_;
-};
-
-FiscalIdentity readIdentity(Reader& r, const QJsonObject& o) {
-    FiscalIdentity id;
-    id.cuit = r.text(o, "cuit", 20);
-    id.businessName = r.text(o, "business_name", 50);
-    id.registration = r.text(o, "registration", 20);
-    id.pointOfSale = static_cast<int>(r.integer(o, "point_of_sale", 0, 9999));
-    id.initialisedOn = r.date(o, "initialised_on");
-    id.activitiesSince = r.date(o, "activities_since");
-    id.grossIncome = r.text(o, "gross_income", 20);
-    id.ivaResponsibility = r.text(o, "iva_responsibility", 1);
-    return id;
+// Lines kept in an array of exactly `count` texts; a file older than the key leaves them empty.
+void readLines(Reader& r, const QJsonObject& o, const char* key, QString* out, int count, int maxLength) {
+    if (!o.contains(QLatin1String(key))) return;
+    const QJsonValue v = o.value(QLatin1String(key));
+    const QJsonArray array = v.toArray();
+    if (!v.isArray() || array.size() != count)
+        r.fail(QStringLiteral("'%1' no tiene %2 líneas").arg(QLatin1String(key)).arg(count));
+    for (int i = 0; i < count && i < array.size(); ++i) out[i] = r.text(array[i], key, maxLength);
 }
 
 std::optional<OpenDocument> readOpenDocument(Reader& r, const QJsonValue& v) {
@@ -157,15 +47,6 @@ std::optional<OpenDocument> readOpenDocument(Reader& r, const QJsonValue& v) {
     doc.textsInRow = static_cast<int>(r.integer(o, "texts_in_row", 0, 4));
     doc.receiptLines = static_cast<int>(r.integer(o, "receipt_lines", 0, 9));
     return doc;
-}
-
-std::optional<Customer> readCustomer(Reader& r, const QJsonValue& v) {
-    const auto object = r.objectOrNull(v, "customer");
-    if (!object) return std::nullopt;
-    const QJsonObject& o = *object;
-    constexpr int kLong = FiscalMemory::kMaxCustomerText;
-    return Customer{r.text(o, "name", kLong), r.text(o, "id", kLong), r.text(o, "responsibility", 1),
-                    r.text(o, "id_type", FiscalMemory::kMaxIdType), r.text(o, "address", kLong)};
 }
 
 // A file older than the configuration keeps the factory's.
@@ -208,14 +89,8 @@ std::optional<LogoBitmap> readLogo(Reader& r, const QJsonValue& v) {
 }  // namespace
 
 QJsonObject toJson(const FiscalMemory& m) {
-    const FiscalIdentity& id = m.identity;
     QJsonArray records;
-    for (const ZRecord& z : m.zRecords)
-        records.append(QJsonObject{{"number", z.number}, {"date", dateText(z.date)}, {"totals", totalsToJson(z.totals)}});
-    QJsonValue customer = QJsonValue::Null;
-    if (const auto& c = m.customer)
-        customer = QJsonObject{{"name", c->name}, {"id", c->id}, {"responsibility", c->responsibility},
-                               {"id_type", c->idType}, {"address", c->address}};
+    for (const ZRecord& z : m.zRecords) records.append(state_json::toJson(z, kHomologated));
     QJsonValue open = QJsonValue::Null;
     if (const auto& d = m.open)
         open = QJsonObject{{"kind", QLatin1String(info(d->kind).key)},
@@ -240,14 +115,7 @@ QJsonObject toJson(const FiscalMemory& m) {
         {"version", kVersion},
         {"initialised", m.initialised},
         {"module_open", m.moduleOpen},
-        {"identity", QJsonObject{{"cuit", id.cuit},
-                                 {"business_name", id.businessName},
-                                 {"registration", id.registration},
-                                 {"point_of_sale", id.pointOfSale},
-                                 {"initialised_on", dateText(id.initialisedOn)},
-                                 {"activities_since", dateText(id.activitiesSince)},
-                                 {"gross_income", id.grossIncome},
-                                 {"iva_responsibility", id.ivaResponsibility}}},
+        {"identity", state_json::toJson(m.identity)},
         {"z_capacity", m.zCapacity},
         {"last_z", m.lastZ},
         {"last_x", m.lastX},
@@ -263,8 +131,8 @@ QJsonObject toJson(const FiscalMemory& m) {
         {"last_cancelled", m.lastCancelled},
         {"right_after_z", m.rightAfterZ},
         {"z_due", m.zDue},
-        {"day", totalsToJson(m.day)},
-        {"customer", customer},
+        {"day", state_json::toJson(m.day, kHomologated)},
+        {"customer", state_json::toJson(m.customer)},
         {"embark", QJsonArray{m.embark[0], m.embark[1]}},
         {"fantasy_name", fantasy},
         {"header_trailer", headerTrailer},
@@ -283,7 +151,8 @@ QJsonObject toJson(const FiscalMemory& m) {
 }
 
 std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error) {
-    error->clear();
+    // Any character but a control below the blank: the Hasar keeps its texts decoded from code
+    // page 437, which reaches beyond Latin-1 (0x9F is U+0192).
     Reader r(error);
     if (json.value(QLatin1String("format")).toString() != kFormat)
         r.fail(QStringLiteral("no es un archivo de estado de impresor virtual"));
@@ -293,16 +162,11 @@ std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error) {
     FiscalMemory m;
     m.initialised = r.boolean(json, "initialised");
     m.moduleOpen = r.boolean(json, "module_open");
-    m.identity = readIdentity(r, r.object(json, "identity"));
+    m.identity = r.identity(r.object(json, "identity"), kBounds);
     m.zCapacity = static_cast<int>(r.integer(json, "z_capacity", 1, 10000));
     m.lastZ = static_cast<int>(r.integer(json, "last_z", 0, 10000));
     m.lastX = static_cast<int>(r.integer(json, "last_x", 0, FiscalMemory::kMaxXNumber));
-    const QJsonArray records = r.value(json, "z_records").toArray();
-    for (const QJsonValue& v : records) {
-        const QJsonObject o = v.toObject();
-        m.zRecords.append(ZRecord{static_cast<int>(r.integer(o, "number", 1, 10000)), r.date(o, "date"),
-                                  r.totals(r.object(o, "totals"))});
-    }
+    for (const QJsonValue& v : r.value(json, "z_records").toArray()) m.zRecords.append(r.zRecord(v, kHomologated));
     const QJsonObject last = r.object(json, "last_numbers");
     m.last = LastNumbers{r.number(last, "a"),           r.number(last, "b"),
                          r.number(last, "credit_note_a"), r.number(last, "credit_note_b"),
@@ -314,8 +178,8 @@ std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error) {
     // Older files knew neither: not right after a Z, and no Z due.
     m.rightAfterZ = json.contains(QLatin1String("right_after_z")) && r.boolean(json, "right_after_z");
     m.zDue = json.contains(QLatin1String("z_due")) && r.boolean(json, "z_due");
-    m.day = r.totals(r.object(json, "day"));
-    m.customer = readCustomer(r, r.value(json, "customer"));
+    m.day = r.totals(r.object(json, "day"), kHomologated);
+    m.customer = r.customer(r.value(json, "customer"), kBounds);
     const QJsonArray embark = r.value(json, "embark").toArray();
     if (embark.size() != FiscalMemory::kEmbarkLines) r.fail(QStringLiteral("'embark' no tiene dos líneas"));
     for (int i = 0; i < FiscalMemory::kEmbarkLines && i < embark.size(); ++i) {
@@ -323,43 +187,25 @@ std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error) {
         if (!embark[i].isString() || m.embark[i].size() > FiscalMemory::kMaxEmbarkText)
             r.fail(QStringLiteral("'embark' no es texto corto"));
     }
-    r.lines(json, "fantasy_name", m.fantasyName, FiscalMemory::kFantasyLines, FiscalMemory::kMaxFantasyText);
-    r.lines(json, "header_trailer", m.headerTrailer, FiscalMemory::kHeaderTrailerLines, FiscalMemory::kMaxHeaderText);
+    readLines(r, json, "fantasy_name", m.fantasyName, FiscalMemory::kFantasyLines, FiscalMemory::kMaxFantasyText);
+    readLines(r, json, "header_trailer", m.headerTrailer, FiscalMemory::kHeaderTrailerLines, FiscalMemory::kMaxHeaderText);
     m.configuration = readConfiguration(r, json);
     m.open = readOpenDocument(r, r.value(json, "open_document"));
-    m.clockOffsetMs = r.integer(json, "clock_offset_ms", -kMaxClockOffsetMs, kMaxClockOffsetMs);
+    m.clockOffsetMs = r.integer(json, "clock_offset_ms", -state_json::kMaxClockOffsetMs, state_json::kMaxClockOffsetMs);
     m.logo = readLogo(r, r.value(json, "logo"));
     m.drawerOpenings = r.count(json, "drawer_openings");
     m.cuts = r.count(json, "cuts");
 
-    // The records must be the Z reports 1..last, in order, within the capacity.
+    // The records must be the Z reports 1..last, within the capacity.
     if (r.ok() && (m.zRecords.size() != m.lastZ || m.lastZ > m.zCapacity))
         r.fail(QStringLiteral("los cierres Z guardados no coinciden con el último Z"));
-    for (int i = 0; r.ok() && i < m.zRecords.size(); ++i)
-        if (m.zRecords[i].number != i + 1) r.fail(QStringLiteral("los cierres Z no están numerados en orden"));
+    r.numberedInOrder(m.zRecords);
     if (!r.ok()) return std::nullopt;
     return m;
 }
 
 std::optional<FiscalMemory> load(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("no se pudo leer %1: %2").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    if (file.size() > kMaxFileBytes) {
-        *error = QStringLiteral("%1 es demasiado grande para ser un archivo de estado").arg(path);
-        return std::nullopt;
-    }
-    QJsonParseError parse;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.read(kMaxFileBytes), &parse);
-    if (parse.error != QJsonParseError::NoError || !doc.isObject()) {
-        *error = QStringLiteral("%1 no es JSON válido: %2").arg(path, parse.errorString());
-        return std::nullopt;
-    }
-    auto memory = fromJson(doc.object(), error);
-    if (!memory) *error = QStringLiteral("%1 rechazado: %2").arg(path, *error);
-    return memory;
+    return state_json::load(path, error, fromJson);
 }
 
 bool save(const FiscalMemory& memory, const QString& path, QString* error,

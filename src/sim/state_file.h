@@ -11,8 +11,6 @@
 // or out of range is refused whole with a reason; it is never loaded in part.
 namespace sim::state_file {
 
-constexpr qint64 kMaxFileBytes = 8 * 1024 * 1024;
-
 QJsonObject toJson(const FiscalMemory& memory);
 std::optional<FiscalMemory> fromJson(const QJsonObject& json, QString* error);
 

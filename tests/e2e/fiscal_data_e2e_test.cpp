@@ -63,6 +63,15 @@ struct Memory {
 
 QString digits(qint64 n, int width) { return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0')); }
 
+// The page that shows this memory, with the CUIT as the brand writes it. A brand whose memory
+// keeps no credit-note numbers shows them as zeros.
+Page pageOf(const Memory& m, const QString& cuit, bool keepsCreditNotes) {
+    const auto creditNote = [&](qint64 n) { return keepsCreditNotes ? digits(n, 8) : QStringLiteral("00000000"); };
+    return {m.registration.trimmed(), m.businessName.trimmed(), cuit,
+            digits(m.pointOfSale, 4), digits(m.lastZ, 4),      digits(m.a, 8),
+            digits(m.b, 8),           creditNote(m.creditNoteA), creditNote(m.creditNoteB)};
+}
+
 // The 18 lines the fiscal-data printout must leave on the roll for this page and seal number.
 QStringList expectedPrintout(const Page& p, const QString& seal, const Roll& roll) {
     const QString kF4 = roll.wide;
@@ -116,6 +125,13 @@ QList<QStringList> nonFiscalDocuments(const QStringList& paper) {
         }
     }
     return out;
+}
+
+// The paper holds one non-fiscal document, and it is this printout.
+void expectOnePrintout(const QStringList& paper, const QStringList& printout) {
+    const QList<QStringList> documents = nonFiscalDocuments(paper);
+    ASSERT_EQ(documents.size(), 1) << paper.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(documents[0], printout);
 }
 
 // The whole roll, blank lines included (the launcher's paper() drops them).
@@ -199,62 +215,67 @@ protected:
     void expectNoMessages() { EXPECT_TRUE(trace.lines().isEmpty()) << trace.lines().join(QLatin1Char('\n')).toStdString(); }
 };
 
-TEST_F(FiscalDataEndToEnd, HasarP320ShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
-    start({QStringLiteral("--model"), QStringLiteral("8")});
-    choose(kP320, 0);
+// A number the roll's titles and the fiscal memory must both end at.
+struct Last {
+    const char* title;
+    qint64 Memory::*inMemory;
+    qint64 number;
+};
+
+struct BrandCase {
+    const char* name;
+    QStringList printerArguments;
+    QString model;
+    int port;
+    bool hasar;  // the printer on COM1; else the Epson on COM2, and the Hasar is never addressed
     // Distinct counters, so that a field read from the wrong place cannot pass.
-    printDocuments(w().btnFacA, 2);
-    printDocuments(w().btnNCA, 1);
-    printDocuments(w().btnFacB, 3);
-    printDocuments(w().btnNCB, 4);
-    dailyClose();
-    const Page page = queryAndPrint(QStringLiteral("0047115"));
+    QList<QPair<QPushButton* FrmOrbelo::*, int>> documents;
+    QList<Last> lasts;
+    bool keepsCreditNotes;
+    const char* seal;
+};
 
-    const QStringList paper = roll(*hasarPrinter);
-    const Memory m = Memory::from(hasarPrinter->state());
+class FiscalDataOfEachBrand : public FiscalDataEndToEnd, public ::testing::WithParamInterface<BrandCase> {};
+
+TEST_P(FiscalDataOfEachBrand, ShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
+    const BrandCase& c = GetParam();
+    start(c.printerArguments);
+    choose(c.model, c.port);
+    for (const auto& [button, count] : c.documents) printDocuments(w().*button, count);
+    dailyClose();
+    const Page page = queryAndPrint(QString::fromLatin1(c.seal));
+
+    VirtualPrinterProcess& printer = c.hasar ? *hasarPrinter : *epsonPrinter;
+    const QStringList paper = roll(printer);
+    const Memory m = Memory::from(printer.state());
     // The roll and the fiscal memory agree on what was printed...
-    expectLastOnBoth(paper, QStringLiteral("FACTURA A"), m.a, 2);
-    expectLastOnBoth(paper, QStringLiteral("NOTA DE CREDITO A"), m.creditNoteA, 1);
-    expectLastOnBoth(paper, QStringLiteral("FACTURA B"), m.b, 3);
-    expectLastOnBoth(paper, QStringLiteral("NOTA DE CREDITO B"), m.creditNoteB, 4);
-    // ...and the page shows exactly that memory.
-    const Page expected{m.registration.trimmed(), m.businessName.trimmed(), m.cuit,
-                        digits(m.pointOfSale, 4), digits(m.lastZ, 4),      digits(m.a, 8),
-                        digits(m.b, 8),           digits(m.creditNoteA, 8), digits(m.creditNoteB, 8)};
-    expectSamePage(page, expected);
+    for (const Last& last : c.lasts) expectLastOnBoth(paper, QString::fromLatin1(last.title), m.*last.inMemory, last.number);
     EXPECT_EQ(m.lastZ, 1);
-
-    const QList<QStringList> documents = nonFiscalDocuments(paper);
-    ASSERT_EQ(documents.size(), 1) << paper.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(documents[0], expectedPrintout(expected, QStringLiteral("0047115"), kHasarRoll));
-}
-
-TEST_F(FiscalDataEndToEnd, EpsonShowsItsFiscalMemoryAndPrintsItOnTheRoll) {
-    start();
-    choose(kEpson, 1);
-    printDocuments(w().btnFacA, 3);
-    printDocuments(w().btnFacB, 1);
-    printDocuments(w().btnFacB, 1);
-    dailyClose();
-    const Page page = queryAndPrint(QStringLiteral("815"));
-
-    const QStringList paper = roll(*epsonPrinter);
-    const Memory m = Memory::from(epsonPrinter->state());
-    expectLastOnBoth(paper, QStringLiteral("FACTURA A"), m.a, 3);
-    expectLastOnBoth(paper, QStringLiteral("TIQUE"), m.b, 2);
-    EXPECT_EQ(m.lastZ, 1);
-    const QString taxId = m.cuit.left(2) + QLatin1Char('-') + m.cuit.mid(2, 8) + QLatin1Char('-') + m.cuit.mid(10, 1);
-    const Page expected{m.registration.trimmed(), m.businessName.trimmed(), taxId,
-                        digits(m.pointOfSale, 4), digits(m.lastZ, 4),      digits(m.a, 8),
-                        digits(m.b, 8),           QStringLiteral("00000000"), QStringLiteral("00000000")};
+    // ...and the page shows exactly that memory, the Epson's CUIT with its dashes.
+    const QString cuit = c.hasar ? m.cuit
+                                 : m.cuit.left(2) + QLatin1Char('-') + m.cuit.mid(2, 8) + QLatin1Char('-') + m.cuit.mid(10, 1);
+    const Page expected = pageOf(m, cuit, c.keepsCreditNotes);
     expectSamePage(page, expected);
 
-    const QList<QStringList> documents = nonFiscalDocuments(paper);
-    ASSERT_EQ(documents.size(), 1) << paper.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(documents[0], expectedPrintout(expected, QStringLiteral("815"), kEpsonRoll));
-    // The Hasar printer on COM1 was never addressed.
-    EXPECT_TRUE(roll(*hasarPrinter).isEmpty());
+    expectOnePrintout(paper, expectedPrintout(expected, QString::fromLatin1(c.seal), c.hasar ? kHasarRoll : kEpsonRoll));
+    if (!c.hasar) {
+        EXPECT_TRUE(roll(*hasarPrinter).isEmpty());
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    , FiscalDataOfEachBrand,
+    ::testing::Values(
+        BrandCase{"HasarP320", {QStringLiteral("--model"), QStringLiteral("8")}, kP320, 0, true,
+                  {{&FrmOrbelo::btnFacA, 2}, {&FrmOrbelo::btnNCA, 1}, {&FrmOrbelo::btnFacB, 3}, {&FrmOrbelo::btnNCB, 4}},
+                  {{"FACTURA A", &Memory::a, 2}, {"NOTA DE CREDITO A", &Memory::creditNoteA, 1},
+                   {"FACTURA B", &Memory::b, 3}, {"NOTA DE CREDITO B", &Memory::creditNoteB, 4}},
+                  true, "0047115"},
+        BrandCase{"Epson", {}, kEpson, 1, false,
+                  {{&FrmOrbelo::btnFacA, 3}, {&FrmOrbelo::btnFacB, 1}, {&FrmOrbelo::btnFacB, 1}},
+                  {{"FACTURA A", &Memory::a, 3}, {"TIQUE", &Memory::b, 2}},
+                  false, "815"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FiscalDataEndToEnd, HasarNotInitialisedShowsItsFixedTextsAndPrintsThem) {
     start({QStringLiteral("--not-initialised"), QStringLiteral("--model"), QStringLiteral("8")});
@@ -269,9 +290,7 @@ TEST_F(FiscalDataEndToEnd, HasarNotInitialisedShowsItsFixedTextsAndPrintsThem) {
     EXPECT_EQ(page.lastZ, digits(m.lastZ, 4));
     EXPECT_EQ(page.lastA, digits(m.a, 8));
 
-    const QList<QStringList> documents = nonFiscalDocuments(roll(*hasarPrinter));
-    ASSERT_EQ(documents.size(), 1);
-    EXPECT_EQ(documents[0], expectedPrintout(page, QStringLiteral("12"), kHasarRoll));
+    expectOnePrintout(roll(*hasarPrinter), expectedPrintout(page, QStringLiteral("12"), kHasarRoll));
 }
 
 TEST_F(FiscalDataEndToEnd, HasarNotInitialisedIssuesInTrainingModeAndItsPageStaysTheSame) {
@@ -330,9 +349,7 @@ TEST_F(FiscalDataEndToEnd, HasarModuleClosedShowsItsFixedTextsAndPrintsThemInIts
     EXPECT_EQ(page.printerNumber, m.registration.trimmed());
 
     // "Ó" has no code in the printer's set and is printed as its plain letter.
-    const QList<QStringList> documents = nonFiscalDocuments(roll(*hasarPrinter));
-    ASSERT_EQ(documents.size(), 1);
-    EXPECT_EQ(documents[0], expectedPrintout(page, QStringLiteral("7"), kHasarRoll));
+    expectOnePrintout(roll(*hasarPrinter), expectedPrintout(page, QStringLiteral("7"), kHasarRoll));
 }
 
 TEST_F(FiscalDataEndToEnd, EpsonRefusingTheTaxpayerRequestKeepsThoseLabelsFromThePreviousPrinter) {
@@ -390,9 +407,7 @@ TEST_F(FiscalDataEndToEnd, PrintingBeforeAnyQuerySendsAllLinesOnBothBrands) {
     expectNoMessages();
 
     for (const auto& [printer, look] : {std::pair{hasarPrinter.get(), kHasarRoll}, std::pair{epsonPrinter.get(), kEpsonRoll}}) {
-        const QList<QStringList> documents = nonFiscalDocuments(roll(*printer));
-        ASSERT_EQ(documents.size(), 1);
-        EXPECT_EQ(documents[0], expectedPrintout(Page{}, QString(), look));
+        expectOnePrintout(roll(*printer), expectedPrintout(Page{}, QString(), look));
     }
 }
 
@@ -413,12 +428,8 @@ TEST_F(FiscalDataEndToEnd, LinesWhoseReplyWasLostOrDamagedArePrintedOnceOnBothBr
     qunsetenv("ORBELO_COM3");
     expectNoMessages();
 
-    const QList<QStringList> hasarDocuments = nonFiscalDocuments(roll(*hasarPrinter));
-    ASSERT_EQ(hasarDocuments.size(), 1);
-    EXPECT_EQ(hasarDocuments[0], expectedPrintout(hasarPage, QStringLiteral("31"), kHasarRoll));
-    const QList<QStringList> epsonDocuments = nonFiscalDocuments(roll(epson));
-    ASSERT_EQ(epsonDocuments.size(), 1);
-    EXPECT_EQ(epsonDocuments[0], expectedPrintout(epsonPage, QStringLiteral("32"), kEpsonRoll));
+    expectOnePrintout(roll(*hasarPrinter), expectedPrintout(hasarPage, QStringLiteral("31"), kHasarRoll));
+    expectOnePrintout(roll(epson), expectedPrintout(epsonPage, QStringLiteral("32"), kEpsonRoll));
 }
 
 }  // namespace

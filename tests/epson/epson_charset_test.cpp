@@ -1,12 +1,10 @@
 #include "drivers/epson/epson_charset.h"
 #include "drivers/error_numbers.h"
-#include "support/driver_error_of.h"
+#include "support/typed_characters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString one(char32_t c) { return QString::fromUcs4(&c, 1); }
 
 TEST(EpsonCharset, AsciiGoesAsItselfAndAnswersReadBackTheSame) {
     for (int code = 0x20; code < 0x7F; ++code) {
@@ -19,11 +17,7 @@ TEST(EpsonCharset, EveryCharacterBeyondAsciiIsAPlainLetterOrRefusedByName) {
     // Every accented letter becomes the letter under its accent, nothing else is turned into
     // anything: it fails, naming itself.
     int letters = 0;
-    for (char32_t c = 0x7F; c < 0x2600; ++c) {
-        if (c >= 0xD800 && c <= 0xDFFF) continue;
-        QString why;
-        QByteArray bytes;
-        const int error = driverErrorOf([&] { bytes = epson_charset::encode(QStringLiteral("x") + one(c)); }, &why);
+    for (const auto& [c, error, why, bytes] : typeEachCharacter(0x7F, epson_charset::encode)) {
         const int byte = epson_charset::byteFor(c);
         if (byte >= 0) {
             ++letters;

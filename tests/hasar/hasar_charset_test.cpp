@@ -1,12 +1,10 @@
 #include "drivers/error_numbers.h"
 #include "drivers/hasar/hasar_charset.h"
-#include "support/driver_error_of.h"
+#include "support/typed_characters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString one(char32_t c) { return QString::fromUcs4(&c, 1); }
 
 // Letters a Spanish text needs, with the byte the maker's character table gives them.
 struct Known {
@@ -35,11 +33,7 @@ TEST(HasarCharset, EveryOtherCharacterIsRefusedByName) {
     // Every code point of the first planes that matters to a typist: the ones in the table (or a
     // plain capital) encode, the rest fail naming themselves; none becomes another byte.
     int accepted = 0;
-    for (char32_t c = 0x20; c < 0x2600; ++c) {
-        if (c >= 0xD800 && c <= 0xDFFF) continue;
-        QString why;
-        QByteArray bytes;
-        const int error = driverErrorOf([&] { bytes = hasar_charset::encode(QStringLiteral("x") + one(c)); }, &why);
+    for (const auto& [c, error, why, bytes] : typeEachCharacter(0x20, hasar_charset::encode)) {
         if (hasar_charset::byteFor(c) >= 0) {
             ++accepted;
             EXPECT_EQ(error, 0) << int(c);

@@ -1,6 +1,7 @@
 // Documents on the virtual Hasar printer: what is printed, how it is numbered and counted, and
 // what the printer refuses.
 
+#include "expect_refused.h"
 #include "hasar_harness.h"
 
 #include <sim/hasar_status.h>
@@ -240,14 +241,7 @@ TEST_P(RefusalTest, IsRefusedAndChangesNothing) {
     const RefusalCase& c = GetParam();
     HasarHarness h;
     c.before(h);
-    const sim::FiscalMemory before = h.memory();
-    h.newPaper();
-    const auto reply = h.send(c.command, c.fields);
-    EXPECT_TRUE(reply.acknowledged);
-    EXPECT_TRUE(reply.refused(c.bits | kErrorSummary)) << std::hex << reply.fiscalStatus();
-    EXPECT_EQ(reply.frame->fields.size(), 2) << "a refusal carries the status words only";
-    EXPECT_TRUE(h.newPaper().isEmpty());
-    EXPECT_TRUE(h.memory() == before);
+    expectRefusedUnchanged(h, c.command, c.fields, c.bits);
 }
 
 void nothing(HasarHarness&) {}

@@ -2,6 +2,7 @@
 // reports on the way: totals, payments, the cutter, the clock, the models' commands, the
 // auxiliary status of each family and a blocked slip printer.
 
+#include "expect_refused.h"
 #include "hasar_harness.h"
 
 #include <sim/hasar_status.h>
@@ -85,14 +86,7 @@ TEST_P(HasarStrictRefusals, AreRefusedAsTheManualSaysAndChangeNothing) {
     const StrictCase& c = GetParam();
     HasarHarness h({}, c.model, sim::Conditions{false, c.blocked});
     c.before(h);
-    const sim::FiscalMemory before = h.memory();
-    h.newPaper();
-    const auto reply = h.send(c.command, c.fields);
-    ASSERT_TRUE(reply.frame);
-    EXPECT_TRUE(reply.refused(c.bits | kErrorSummary)) << std::hex << reply.fiscalStatus();
-    EXPECT_EQ(reply.frame->fields.size(), 2);
-    EXPECT_TRUE(h.newPaper().isEmpty());
-    EXPECT_TRUE(h.memory() == before);
+    expectRefusedUnchanged(h, c.command, c.fields, c.bits);
 }
 
 INSTANTIATE_TEST_SUITE_P(

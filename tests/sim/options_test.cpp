@@ -91,6 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"ModelTen", {"--model", "10"}}, BadCase{"BaudNotANumber", {"--baud", "fast"}},
                       BadCase{"EmptyPath", {"--paper", ""}}, BadCase{"BadFault", {"--fault", "busy,seconds=-1"}},
                       BadCase{"ResendTooOften", {"--resend-ms", "0"}}, BadCase{"ZCapacityZero", {"--z-capacity", "0"}},
+                      BadCase{"ZCapacityBeyondTheMemory", {"--z-capacity", "10001"}},
                       BadCase{"FullBufferOnEpson", {"--brand", "epson", "--fault", "buffer-full"}},
                       BadCase{"ResendOnEpson", {"--brand", "epson", "--resend-ms", "500"}},
                       BadCase{"BatteryLowOnHasar", {"--brand", "hasar", "--battery-low"}},

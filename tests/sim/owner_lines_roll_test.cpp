@@ -1,6 +1,8 @@
 // The owner's lines on the paper roll of either brand: fantasy name and header under the title
 // of a document or report, the trailer just above its closing line.
 
+#include "printer_script.h"
+
 #include <sim/virtual_printer.h>
 
 #include "support/named_case.h"
@@ -11,10 +13,7 @@ namespace {
 
 using named_case::PrintTo;
 
-struct Command {
-    quint8 code;
-    QList<QByteArray> fields;
-};
+using Command = ScriptCommand;
 
 struct RollCase {
     const char* name;
@@ -31,15 +30,7 @@ class OwnerLinesOnTheRoll : public ::testing::TestWithParam<RollCase> {};
 TEST_P(OwnerLinesOnTheRoll, FrameTheDocument) {
     const RollCase& c = GetParam();
     sim::VirtualPrinter printer(c.brand, c.model, {});
-    qint64 now = 1'780'000'000'000;
-    quint8 seq = frame::kSeqFirst;
-    for (const Command& command : c.commands) {
-        printer.receive(frame::encode(frame::make(seq, command.code, command.fields)), now);
-        now += 60'000;
-        printer.link().takeDue(now);
-        printer.receive(QByteArray(1, frame::ACK), now);  // a Hasar takes nothing more until then
-        seq = frame::nextSeq(seq);
-    }
+    play(printer, c.commands);
     const QStringList paper = printer.paper().take();
     const qsizetype title = paper.indexOf(QStringLiteral("== %1 ==").arg(c.title));
     const qsizetype end = paper.indexOf(QStringLiteral("== FIN %1 ==").arg(c.title));

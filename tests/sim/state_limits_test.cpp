@@ -1,6 +1,8 @@
 // Each kind of command driven to its limits on either brand: whatever state the printer
 // reaches, it saves and loads again unchanged, and the printer starts again from it.
 
+#include "printer_script.h"
+
 #include <sim/state_file.h>
 #include <sim/virtual_printer.h>
 
@@ -15,10 +17,7 @@ namespace {
 using sim::Brand;
 using sim::FiscalMemory;
 
-struct Command {
-    quint8 code;
-    QList<QByteArray> fields;
-};
+using Command = ScriptCommand;
 
 struct LimitCase {
     const char* name;
@@ -52,16 +51,7 @@ TEST_P(StateAtItsLimits, SavesAndLoadsAgainUnchanged) {
     // The 715 knows every Hasar command, Cancel 0x98 included.
     const int model = c.brand == Brand::Hasar ? 9 : 2;
     sim::VirtualPrinter printer(c.brand, model, start);
-    qint64 now = 1'780'000'000'000;
-    quint8 seq = frame::kSeqFirst;
-    for (const Command& command : c.commands) {
-        printer.receive(frame::encode(frame::make(seq, command.code, command.fields)), now);
-        now += 60'000;
-        printer.link().takeDue(now);
-        // Acknowledged as a driver does: a Hasar takes nothing more until then.
-        printer.receive(QByteArray(1, frame::ACK), now);
-        seq = frame::nextSeq(seq);
-    }
+    play(printer, c.commands);
     c.reached(printer.memory());
 
     QTemporaryDir dir;

@@ -84,13 +84,7 @@ NetworkHost::NetworkHost(sim::hasar2g::Memory memory, Settings settings)
 }
 
 bool NetworkHost::start(QString* error) {
-    if (!settings_.paper.isEmpty()) {
-        paperFile_.setFileName(settings_.paper);
-        if (!paperFile_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-            *error = QStringLiteral("no se pudo abrir %1: %2").arg(settings_.paper, paperFile_.errorString());
-            return false;
-        }
-    }
+    if (!paperFile_.open(settings_.paper, error)) return false;
     listener_ = new Listener(this);
     if (!listener_->listen(settings_.address, settings_.port)) {
         *error = QStringLiteral("no se puede escuchar en %1:%2: %3")
@@ -180,13 +174,7 @@ bool NetworkHost::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
 }
 
 void NetworkHost::keepPaper() {
-    const QStringList lines = printer_->paper().take();
-    if (lines.isEmpty() || !paperFile_.isOpen()) return;
-    QTextStream out(&paperFile_);
-    out.setEncoding(QStringConverter::Utf8);
-    for (const QString& line : lines) out << line << '\n';
-    out.flush();
-    paperFile_.flush();
+    paperFile_.append(printer_->paper().take());
 }
 
 void NetworkHost::keepMemory() {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "paper_file.h"
 #include "state_lock.h"
 
 #include <sim/hasar2g/faults.h>
 #include <sim/hasar2g/printer.h>
 
 #include <QAbstractHttpServer>
-#include <QFile>
 #include <QHostAddress>
 #include <QPointer>
 #include <QTcpServer>
@@ -55,6 +55,6 @@ private:
     sim::hasar2g::FaultPlan faults_;
     Listener* listener_ = nullptr;
     quint16 port_ = 0;
-    QFile paperFile_;
+    PaperFile paperFile_;
     std::optional<sim::hasar2g::Memory> saved_;
 };

@@ -12,6 +12,48 @@ std::optional<int> number(const QString& text, int min, int max) {
     return ok && n >= min && n <= max ? std::optional<int>(n) : std::nullopt;
 }
 
+// The options that take no value, each setting its flag.
+struct FlagOption {
+    const char* name;
+    bool Options::*flag;
+};
+
+constexpr FlagOption kFlagOptions[] = {
+    {"--help", &Options::help},
+    {"-h", &Options::help},
+    {"--not-initialised", &Options::notInitialised},
+    {"--module-closed", &Options::moduleClosed},
+    {"--battery-low", &Options::batteryLow},
+    {"--z-due", &Options::zDue},
+    {"--blocked", &Options::blocked},
+};
+
+bool Options::*flagOption(const QString& a) {
+    for (const FlagOption& f : kFlagOptions)
+        if (a == QLatin1String(f.name)) return f.flag;
+    return nullptr;
+}
+
+// An option that takes a whole number in a range.
+struct WholeOption {
+    const char* name;
+    int min;
+    int max;
+    void (*set)(Options& o, int n);
+};
+
+constexpr WholeOption kWholeOptions[] = {
+    {"--model", 1, 9, [](Options& o, int n) { o.model = n; }},
+    {"--resend-ms", 10, 60000, [](Options& o, int n) { o.resendMs = n; }},
+    {"--z-capacity", 1, 10000, [](Options& o, int n) { o.zCapacity = n; }},
+};
+
+const WholeOption* wholeOption(const QString& a) {
+    for (const WholeOption& w : kWholeOptions)
+        if (a == QLatin1String(w.name)) return &w;
+    return nullptr;
+}
+
 // Why the printer chosen cannot be in a condition asked for, or nothing.
 QString conditionRefusal(const Options& o) {
     const bool hasar = o.brand == sim::Brand::Hasar;
@@ -67,18 +109,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString* error
             }
             return arguments[++i];
         };
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            o.help = true;
-        } else if (a == QLatin1String("--not-initialised")) {
-            o.notInitialised = true;
-        } else if (a == QLatin1String("--module-closed")) {
-            o.moduleClosed = true;
-        } else if (a == QLatin1String("--battery-low")) {
-            o.batteryLow = true;
-        } else if (a == QLatin1String("--z-due")) {
-            o.zDue = true;
-        } else if (a == QLatin1String("--blocked")) {
-            o.blocked = true;
+        if (bool Options::*flag = flagOption(a)) {
+            o.*flag = true;
         } else if (a == QLatin1String("--brand")) {
             const auto v = value();
             if (!v) return std::nullopt;
@@ -89,15 +121,6 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString* error
                 return std::nullopt;
             }
             o.brand = *brand;
-        } else if (a == QLatin1String("--model")) {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            const auto n = number(*v, 1, 9);
-            if (!n) {
-                *error = QStringLiteral("--model debe ser un número de 1 a 9, no '%1'").arg(*v);
-                return std::nullopt;
-            }
-            o.model = *n;
         } else if (a == QLatin1String("--baud")) {
             const auto v = value();
             if (!v) return std::nullopt;
@@ -107,24 +130,15 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString* error
                 return std::nullopt;
             }
             o.baud = *n;
-        } else if (a == QLatin1String("--resend-ms")) {
+        } else if (const WholeOption* whole = wholeOption(a)) {
             const auto v = value();
             if (!v) return std::nullopt;
-            const auto n = number(*v, 10, 60000);
+            const auto n = number(*v, whole->min, whole->max);
             if (!n) {
-                *error = QStringLiteral("--resend-ms debe estar entre 10 y 60000, no '%1'").arg(*v);
+                *error = QStringLiteral("%1 debe estar entre %2 y %3, no '%4'").arg(a).arg(whole->min).arg(whole->max).arg(*v);
                 return std::nullopt;
             }
-            o.resendMs = *n;
-        } else if (a == QLatin1String("--z-capacity")) {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            const auto n = number(*v, 1, 10000);
-            if (!n) {
-                *error = QStringLiteral("--z-capacity debe estar entre 1 y 10000, no '%1'").arg(*v);
-                return std::nullopt;
-            }
-            o.zCapacity = *n;
+            whole->set(o, *n);
         } else if (a == QLatin1String("--link") || a == QLatin1String("--paper") || a == QLatin1String("--state")) {
             const auto v = value();
             if (!v) return std::nullopt;

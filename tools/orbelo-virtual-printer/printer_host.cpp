@@ -52,13 +52,7 @@ PrinterHost::PrinterHost(sim::VirtualPrinter& printer, PseudoTerminal& pty, int 
 }
 
 bool PrinterHost::start(QString* error) {
-    if (!files_.paper.isEmpty()) {
-        paperFile_.setFileName(files_.paper);
-        if (!paperFile_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-            *error = QStringLiteral("no se pudo abrir %1: %2").arg(files_.paper, paperFile_.errorString());
-            return false;
-        }
-    }
+    if (!paperFile_.open(files_.paper, error)) return false;
     reader_ = std::make_unique<QSocketNotifier>(pty_.master(), QSocketNotifier::Read);
     connect(reader_.get(), &QSocketNotifier::activated, this, &PrinterHost::readLine);
     writer_ = std::make_unique<QSocketNotifier>(pty_.master(), QSocketNotifier::Write);
@@ -142,13 +136,7 @@ bool PrinterHost::sameSpeed() const {
 }
 
 void PrinterHost::keepPaper() {
-    const QStringList lines = printer_.paper().take();
-    if (lines.isEmpty() || !paperFile_.isOpen()) return;
-    QTextStream out(&paperFile_);
-    out.setEncoding(QStringConverter::Utf8);
-    for (const QString& line : lines) out << line << '\n';
-    out.flush();
-    paperFile_.flush();
+    paperFile_.append(printer_.paper().take());
 }
 
 void PrinterHost::schedule() {

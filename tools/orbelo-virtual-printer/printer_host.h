@@ -1,12 +1,12 @@
 #pragma once
 
 #include "line_pacer.h"
+#include "paper_file.h"
 #include "pseudo_terminal.h"
 #include "state_lock.h"
 
 #include <sim/virtual_printer.h>
 
-#include <QFile>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -54,7 +54,7 @@ private:
     bool paced_;
     LinePacer pacer_;
     Files files_;
-    QFile paperFile_;
+    PaperFile paperFile_;
     std::unique_ptr<QSocketNotifier> reader_;
     std::unique_ptr<QSocketNotifier> writer_;
     QByteArray unwritten_;  // accepted by the pacer, refused for now by a full pty

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QList>
+#include <sim/fault_plan.h>
+
 #include <QString>
 #include <optional>
 
@@ -30,21 +31,6 @@ struct Fault {
     static QString kindsHelp();
 };
 
-// The faults of one run, each consumed as it hits.
-class FaultPlan {
-public:
-    void add(const Fault& fault) { armed_.append({fault, fault.after, fault.times == 0 ? -1 : fault.times}); }
-    // The fault that hits this request, if any. Every fault whose command matches counts the
-    // request, so `after` counts requests of that command whatever else happens to them.
-    std::optional<Fault> hit(const QString& command);
-
-private:
-    struct Armed {
-        Fault fault;
-        int skip;
-        int left;  // negative: no limit
-    };
-    QList<Armed> armed_;
-};
+using FaultPlan = FaultPlanOf<Fault>;
 
 }  // namespace sim::hasar2g

@@ -42,8 +42,9 @@ unsigned Printer::stateFlags() const {
 QByteArray Printer::reply(const QString& command, QJsonObject fields, unsigned errorFlag) {
     ++sequence_;
     fields.insert(QStringLiteral("Secuencia"), QString::number(sequence_));
+    // The virtual roll never runs out, jams or opens its cover: the printer's own flags stay clear.
     fields.insert(QStringLiteral("Estado"),
-                  QJsonObject{{QStringLiteral("Impresora"), QJsonArray::fromStringList(printerFlagNames(0))},
+                  QJsonObject{{QStringLiteral("Impresora"), QJsonArray{}},
                               {QStringLiteral("Fiscal"), QJsonArray::fromStringList(fiscalFlagNames(stateFlags() | errorFlag))}});
     return json({{command, fields}});
 }

@@ -5,6 +5,7 @@
 #include "protocol.h"
 
 #include <sim/paper_roll.h>
+#include <sim/z_range.h>
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -78,6 +79,9 @@ private:
     Outcome cerrarJornadaFiscal(Parameters& p, qint64);
     Outcome reportarZetasPorFecha(Parameters& p, qint64);
     Outcome reportarZetasPorNumeroZeta(Parameters& p, qint64);
+    // The Z reports of the range, or the refusal of a range that ends before it starts at `end`.
+    Outcome printZRange(Parameters& p, const std::optional<ZRange>& range, const char* end, const QString& backwards,
+                        qint64 nowMs);
 
     Memory memory_;
     PaperRoll paper_{kColumns};

@@ -43,9 +43,6 @@ constexpr std::array<const char*, 13> kFiscalFlags{
     "ErrorParametro",         "ErrorEstado",               "ErrorAritmetico",       "MemoriaFiscalLlena",
     "MemoriaFiscalCasiLlena", "MemoriaFiscalInicializada", "DocumentoFiscalAbierto", "DocumentoAbierto",
     "ErrorEjecucion"};
-constexpr std::array<const char*, 8> kPrinterFlags{"ImpresoraOcupada",  "ErrorImpresora",    "ImpresoraOffLine",
-                                                   "FaltaPapelJournal", "FaltaPapelReceipt", "TapaAbierta",
-                                                   "CajonAbierto",      "OrLogico"};
 
 constexpr std::array<ErrorInfo, 9> kErrors{{
     {"NO_CURRENT_ERROR", 0, "Sin error"},
@@ -78,14 +75,6 @@ constexpr std::array<DocumentCode, 13> kCodes{{
     {910, "Generico", "DOCUMENTO GENERICO", Generic, L::None},
 }};
 
-template <size_t N>
-QStringList namesOf(unsigned flags, const std::array<const char*, N>& names) {
-    QStringList out;
-    for (size_t i = 0; i < N; ++i)
-        if (flags & (1u << i)) out.append(QLatin1String(names[i]));
-    return out;
-}
-
 }  // namespace
 
 std::optional<CommandInfo> commandNamed(const QString& name) {
@@ -109,8 +98,12 @@ int parameterNumber(const CommandInfo& command, const QString& parameter) {
     return 0;
 }
 
-QStringList fiscalFlagNames(unsigned flags) { return namesOf(flags, kFiscalFlags); }
-QStringList printerFlagNames(unsigned flags) { return namesOf(flags, kPrinterFlags); }
+QStringList fiscalFlagNames(unsigned flags) {
+    QStringList out;
+    for (size_t i = 0; i < kFiscalFlags.size(); ++i)
+        if (flags & (1u << i)) out.append(QLatin1String(kFiscalFlags[i]));
+    return out;
+}
 
 const ErrorInfo& info(Error error) {
     return kErrors[static_cast<size_t>(error)];

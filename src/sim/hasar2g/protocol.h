@@ -62,18 +62,7 @@ enum FiscalFlag : unsigned {
     DocumentoAbierto = 1u << 11,
     ErrorEjecucion = 1u << 12,
 };
-enum PrinterFlag : unsigned {
-    ImpresoraOcupada = 1u << 0,
-    ErrorImpresora = 1u << 1,
-    ImpresoraOffLine = 1u << 2,
-    FaltaPapelJournal = 1u << 3,
-    FaltaPapelReceipt = 1u << 4,
-    TapaAbierta = 1u << 5,
-    CajonAbierto = 1u << 6,
-    OrLogico = 1u << 7,
-};
 QStringList fiscalFlagNames(unsigned flags);
-QStringList printerFlagNames(unsigned flags);
 
 // What ConsultarUltimoError tells. NO_CURRENT_ERROR, CMD_INVALID_STATE and CMD_PARAM_NOT_PRESENT
 // are the printer's own symbols; the others are this printer's names for refusals we must give.

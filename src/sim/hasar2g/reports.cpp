@@ -1,8 +1,6 @@
 #include "printer.h"
 #include "roll.h"
 
-#include <sim/z_range.h>
-
 namespace sim::hasar2g {
 
 namespace {
@@ -63,24 +61,22 @@ Printer::Outcome Printer::reportarZetasPorFecha(Parameters& p, qint64 nowMs) {
     const auto from = p.date("FechaInicial");
     const auto to = p.date("FechaFinal");
     if (!p.ok()) return {};
-    const auto range = zRangeByDate(memory_.zRecords, *from, *to);
-    if (!range) {
-        p.fail(Error::ParameterInvalid, QStringLiteral("FechaFinal"), QStringLiteral("la fecha final es anterior a la inicial"));
-        return {};
-    }
-    if (memory_.open) return refuse(Error::InvalidState, QStringLiteral("hay un comprobante abierto"));
-    ++memory_.auditIndex;
-    roll::zReport(paper_, memory_, range->heading, range->records, printerTime(nowMs));
-    return {};
+    return printZRange(p, zRangeByDate(memory_.zRecords, *from, *to), "FechaFinal",
+                       QStringLiteral("la fecha final es anterior a la inicial"), nowMs);
 }
 
 Printer::Outcome Printer::reportarZetasPorNumeroZeta(Parameters& p, qint64 nowMs) {
     const auto from = p.integer("ZetaInicial", 1, 99999);
     const auto to = p.integer("ZetaFinal", 1, 99999);
     if (!p.ok()) return {};
-    const auto range = zRangeByNumber(memory_.zRecords, *from, *to);
+    return printZRange(p, zRangeByNumber(memory_.zRecords, *from, *to), "ZetaFinal",
+                       QStringLiteral("la Z final es anterior a la inicial"), nowMs);
+}
+
+Printer::Outcome Printer::printZRange(Parameters& p, const std::optional<ZRange>& range, const char* end,
+                                      const QString& backwards, qint64 nowMs) {
     if (!range) {
-        p.fail(Error::ParameterInvalid, QStringLiteral("ZetaFinal"), QStringLiteral("la Z final es anterior a la inicial"));
+        p.fail(Error::ParameterInvalid, QLatin1String(end), backwards);
         return {};
     }
     if (memory_.open) return refuse(Error::InvalidState, QStringLiteral("hay un comprobante abierto"));
