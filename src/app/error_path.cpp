@@ -53,7 +53,7 @@ void traceStart(FrmOrbelo& w) {
     const QString chosen = w.cboPuerto->currentText();
     const double com = portValue(chosen);
     const QString port = com >= kFirstComPort && com <= kLastComPort
-                             ? port_error::Port{int(com), portDeviceName(int(com))}.label()
+                             ? port_error::Port{int(com), network_address::withoutCredentials(portDeviceName(int(com)))}.label()
                              : QStringLiteral("COM %1").arg(chosen.trimmed());
     // The speed is named where it is not the one printers come set to.
     const int baud = com >= kFirstComPort && com <= kLastComPort ? portSpeed(int(com)) : kDefaultBaud;

@@ -31,6 +31,13 @@ bool present(const QString& device) {
 // device that is not there.
 QString mapping(int comPort) {
     const PortDevice port = portDevice(comPort);
+    if (network_address::isNetworkAddress(port.device)) {
+        QString line = QStringLiteral("COM%1 → %2 (%3) (Hasar 2G en la red)")
+                           .arg(comPort)
+                           .arg(network_address::withoutCredentials(port.device), portSourceText(comPort, port.source));
+        if (portCredentials(comPort).given()) line += QStringLiteral(" con usuario y clave guardados");
+        return line;
+    }
     QString line = QStringLiteral("COM%1 → %2").arg(comPort).arg(port.device);
     const QFileInfo node(port.device);
     if (node.isSymLink() && node.exists()) line += QStringLiteral(" → ") + node.canonicalFilePath();
@@ -44,16 +51,18 @@ QString mapping(int comPort) {
 
 PortAssignment readPortAssignment(const QString& value) {
     const qsizetype equals = value.indexOf(QLatin1Char('='));
+    // What a refusal repeats of the value: a password written in it never shows.
+    const QString shown = value.left(equals + 1) + network_address::withoutCredentials(value.mid(equals + 1));
     bool isNumber = false;
     const int comPort = equals < 0 ? 0 : value.left(equals).trimmed().toInt(&isNumber);
     if (!isNumber)
         return {0, {}, QStringLiteral("'%1' no es una asignación: escriba n=RUTA, con n de %2 a %3 (por ejemplo "
                                       "1=/dev/ttyUSB0), o n= para quitarla")
-                           .arg(value)
+                           .arg(shown)
                            .arg(kFirstComPort)
                            .arg(kLastComPort)};
     if (comPort < kFirstComPort || comPort > kLastComPort)
-        return {0, {}, QStringLiteral("'%1': el puerto debe ser de %2 a %3").arg(value).arg(kFirstComPort).arg(kLastComPort)};
+        return {0, {}, QStringLiteral("'%1': el puerto debe ser de %2 a %3").arg(shown).arg(kFirstComPort).arg(kLastComPort)};
     const QString device = value.mid(equals + 1);
     if (device.size() > kMaxDeviceLength)
         return {0, {}, QStringLiteral("la ruta del dispositivo de COM%1 es demasiado larga").arg(comPort)};
@@ -63,6 +72,14 @@ PortAssignment readPortAssignment(const QString& value) {
     }
     if (device != device.trimmed())
         return {0, {}, QStringLiteral("la ruta del dispositivo de COM%1 empieza o termina en blanco").arg(comPort)};
+    if (network_address::isNetworkAddress(device)) {
+        QString problem;
+        const auto address = network_address::parse(device, &problem);
+        if (!address) return {0, {}, QStringLiteral("COM%1: %2").arg(comPort).arg(problem)};
+        PortAssignment a{comPort, network_address::withoutCredentials(device), {}};
+        if (address->credentials.given()) a.credentials = address->credentials;
+        return a;
+    }
     return {comPort, device, {}};
 }
 
@@ -101,10 +118,17 @@ AssignmentResult applySpeedAssignment(const SpeedAssignment& assignment) {
 }
 
 AssignmentResult applyPortAssignment(const PortAssignment& assignment) {
-    if (!assignPortDevice(assignment.comPort, assignment.device))
+    const bool network = network_address::isNetworkAddress(assignment.device);
+    // A serial device or no assignment needs no credentials; a network address without them keeps
+    // those stored.
+    const bool credentialsStored =
+        assignment.credentials ? assignPortCredentials(assignment.comPort, *assignment.credentials)
+        : network              ? true
+                               : assignPortCredentials(assignment.comPort, {});
+    if (!assignPortDevice(assignment.comPort, assignment.device) || !credentialsStored)
         return {false, QStringLiteral("no se pudo guardar la configuración de COM%1").arg(assignment.comPort)};
     AssignmentResult result{true, mapping(assignment.comPort) + QLatin1Char('\n')};
-    if (!assignment.device.isEmpty() && !present(assignment.device))
+    if (!network && !assignment.device.isEmpty() && !present(assignment.device))
         result.warning = QStringLiteral("aviso: %1 no existe ahora; COM%2 lo abrirá cuando esté conectado")
                              .arg(assignment.device)
                              .arg(assignment.comPort);

@@ -11,6 +11,8 @@ namespace {
 
 QString settingsKey(int comPort) { return QStringLiteral("Puertos/COM%1").arg(comPort); }
 QString speedKey(int comPort) { return QStringLiteral("Puertos/COM%1_baudios").arg(comPort); }
+QString userKey(int comPort) { return QStringLiteral("Puertos/COM%1_usuario").arg(comPort); }
+QString passwordKey(int comPort) { return QStringLiteral("Puertos/COM%1_clave").arg(comPort); }
 
 QByteArray variableName(int comPort) { return "ORBELO_COM" + QByteArray::number(comPort); }
 
@@ -62,6 +64,24 @@ bool assignPortDevice(int comPort, const QString& device) {
         settings.remove(settingsKey(comPort));
     else
         settings.setValue(settingsKey(comPort), device);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+network_address::Credentials portCredentials(int comPort) {
+    const QSettings settings = userSettings();
+    return {settings.value(userKey(comPort)).toString(), settings.value(passwordKey(comPort)).toString()};
+}
+
+bool assignPortCredentials(int comPort, const network_address::Credentials& credentials) {
+    QSettings settings = userSettings();
+    if (credentials.given()) {
+        settings.setValue(userKey(comPort), credentials.user);
+        settings.setValue(passwordKey(comPort), credentials.password);
+    } else {
+        settings.remove(userKey(comPort));
+        settings.remove(passwordKey(comPort));
+    }
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

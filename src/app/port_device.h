@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drivers/network_address.h"
+
 #include <QString>
 
 // Where a COM number's device name came from, in the order they are looked at.
@@ -26,6 +28,11 @@ bool assignPortSpeed(int comPort, int baud);
 // Stores the device for a COM number in the user's settings; an empty device removes it.
 // False when the settings could not be written.
 bool assignPortDevice(int comPort, const QString& device);
+// The user and password for the printer on the network a COM number leads to: the user's settings
+// (group Puertos, keys COM<n>_usuario and COM<n>_clave); empty when none.
+network_address::Credentials portCredentials(int comPort);
+// Stores them; an empty user removes both. False when the settings could not be written.
+bool assignPortCredentials(int comPort, const network_address::Credentials& credentials);
 // Keeps the assignments in this INI file instead of the user's settings (the registry on
 // Windows), so tests never touch the technician's own; empty goes back to the user's settings.
 // Returns the file used before.

@@ -36,7 +36,7 @@ private:
 }  // namespace
 
 QString portToolTip(int comPort, const QList<SerialDevice>& devices) {
-    const QString device = portDevice(comPort).device;
+    const QString device = network_address::withoutCredentials(portDevice(comPort).device);
     SerialDevice found = findSerialDevice(device, devices);
     found.path = device;
     return QStringLiteral("COM%1 → %2").arg(comPort).arg(deviceSummary(found));

@@ -38,6 +38,10 @@ enum Number : int {
     kPortForbidden = 8030,  // this user may not open the device
     kOtherProtocol = 8031,  // the printer speaks the other brand's protocol
     kOtherSpeed = 8032,     // silent at the port's speed, the printer answers at another one
+    // A second-generation Hasar on the network.
+    kNetworkUnreachable = 8040,  // no connection was made: nothing was sent
+    kNetworkLost = 8041,         // the connection ended after the command left, without a reply
+    kLoginRefused = 8042,        // the printer refused the user or password: nothing was run
     // What each printer understands, as its maker documents it.
     kUnprintableCharacter = 8050,  // a character outside the printer's character set
     kCancelRefused = 8051,         // the printer would not cancel the open document
@@ -71,7 +75,9 @@ inline constexpr Row kRows[] = {
     {kPortOpenFailed, Class::Port, nullptr},
     {kPortNotOpen, Class::Port, nullptr},
     {kPortForbidden, Class::Port, nullptr},
+    {kNetworkUnreachable, Class::Port, nullptr},
     {kPortLost, Class::Doubt, "se perdió el puerto"},
+    {kNetworkLost, Class::Doubt, "se cortó la conexión sin respuesta"},
     {kNoAnswer, Class::Doubt, "el impresor no respondió"},
     {kGarbledLink, Class::Doubt, "las respuestas llegaron dañadas"},
     {kPrinterStuck, Class::Doubt, "el impresor quedó ocupado"},

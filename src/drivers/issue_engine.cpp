@@ -4,6 +4,9 @@
 
 using issue_outcome::Reading;
 
+IssueEngine::IssueEngine(Link& link, IssueProbe& probe)
+    : IssueEngine(Line{[&link] { return link.isOpen(); }, [&link] { link.reopen(); }, [&link] { link.close(); }}, probe) {}
+
 void IssueEngine::opening(const Document& document, const std::function<void()>& send) {
     before_.reset();
     open_.clear();
@@ -66,7 +69,7 @@ void IssueEngine::close(const Document& document, const std::function<void()>& s
 Reading IssueEngine::readAgain(const Document& document) {
     Reading reading;
     try {
-        if (!link_.isOpen()) link_.reopen();
+        if (!line_.isOpen()) line_.reopen();
         probe_.read(document, reading);
         if (reading.counter && document.withPointOfSale) reading.pointOfSale = probe_.pointOfSale();
     } catch (const DriverError&) {
@@ -77,6 +80,6 @@ Reading IssueEngine::readAgain(const Document& document) {
 
 void IssueEngine::tell(const Document& document, const Reading& before, const Reading& after, const DriverError& cause) {
     // The next command starts from a fresh synchronisation, as after any link failure.
-    link_.close();
+    line_.close();
     throw issue_outcome::decide(document, before, after, cause);
 }

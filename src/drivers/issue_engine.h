@@ -23,7 +23,16 @@ public:
 // before the technician is told anything. Both brands and the cancel's closes go through it.
 class IssueEngine {
 public:
-    IssueEngine(Link& link, IssueProbe& probe) : link_(link), probe_(probe) {}
+    // The connection to the printer, as the engine needs it after a failure: whether it is still
+    // open, opening it again, and closing it before a verdict.
+    struct Line {
+        std::function<bool()> isOpen;
+        std::function<void()> reopen;
+        std::function<void()> close;
+    };
+
+    IssueEngine(Link& link, IssueProbe& probe);
+    IssueEngine(Line line, IssueProbe& probe) : line_(std::move(line)), probe_(probe) {}
 
     // Reads what the printer records now, then runs `send`, the document's opening command. A
     // failure here has issued nothing and stays the plain error it is.
@@ -42,7 +51,7 @@ private:
     [[noreturn]] void tell(const Document& document, const issue_outcome::Reading& before,
                            const issue_outcome::Reading& after, const DriverError& cause);
 
-    Link& link_;
+    Line line_;
     IssueProbe& probe_;
     std::optional<issue_outcome::Reading> before_;
     QString open_;  // the document opened and not yet closed; empty when none

@@ -6,8 +6,10 @@
 #include "app/qt_translations.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
+#include "drivers/hasar2g/hasar2g_driver.h"
 #include "drivers/link/link_trace.h"
 #include "app/parent_console.h"
+#include "hasar_by_port.h"
 #include "operations.h"
 #include "servicedata/service_data.h"
 
@@ -40,7 +42,9 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("no se puede escribir la traza en '%1'").arg(command.traceFile)});
     }
 
-    HasarDriver hasar(portDeviceName, portSpeed);
+    HasarDriver serialHasar(portDeviceName, portSpeed);
+    Hasar2gDriver networkHasar(portDeviceName, portCredentials);
+    HasarByPort hasar(serialHasar, networkHasar, portDeviceName);
     EpsonDriver epson(portDeviceName, portSpeed);
     QtPrompts prompts;
     SystemClock clock;
@@ -50,7 +54,8 @@ int main(int argc, char* argv[]) {
     prompts.setParent(&window);
     // Closing the window mid-operation ends the printer's wait at once; nothing more is sent.
     window.setAbortHandler([&] {
-        hasar.abort();
+        serialHasar.abort();
+        networkHasar.abort();
         epson.abort();
     });
     window.show();
