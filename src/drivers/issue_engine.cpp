@@ -22,10 +22,10 @@ void IssueEngine::opening(const Document& document, const std::function<void()>&
 void IssueEngine::inside(const std::function<void()>& send) {
     try {
         send();
-    } catch (const DriverError& failure) {
+    } catch (DriverError& failure) {
         if (open_.isEmpty() || !issue_outcome::leavesDoubt(failure)) throw;
-        throw DriverError(failure.number(),
-                          failure.description() + QStringLiteral(" Quedó abierto %1 en el impresor.").arg(open_));
+        failure.addWords(QStringLiteral("Quedó abierto %1 en el impresor.").arg(open_));
+        throw;
     }
 }
 

@@ -13,9 +13,11 @@ public:
     int number() const noexcept { return number_; }
     const QString& description() const noexcept { return description_; }
     const char* what() const noexcept override { return what_.constData(); }
-    // What the operation that met the failure adds after its words; nothing when `words` is empty.
+    // What the operation that met the failure adds after its words, as a sentence of its own;
+    // nothing when `words` is empty.
     void addWords(const QString& words) {
         if (words.isEmpty()) return;
+        if (!description_.isEmpty() && !QStringLiteral(".:!?").contains(description_.back())) description_ += QLatin1Char('.');
         description_ += QLatin1Char(' ') + words;
         what_ = description_.toUtf8();
     }

@@ -182,6 +182,10 @@ TEST(IssueEngineInside, ALinkFailureInsideTheDocumentNamesTheDocumentLeftOpen) {
     engine.opening(kInvoiceA, [] {});
     EXPECT_EQ(driverErrorOf([&] { engine.inside(lost); }, &told), en::kPortLost);
     EXPECT_EQ(told, QStringLiteral("Se perdió el puerto. Quedó abierto FACTURA A en el impresor."));
+    // A description that ends without a full stop still reads as two sentences.
+    const auto cut = [] { throw DriverError(en::kPortLost, QStringLiteral("Se cortó la conexión sin respuesta a ImprimirItem")); };
+    EXPECT_EQ(driverErrorOf([&] { engine.inside(cut); }, &told), en::kPortLost);
+    EXPECT_EQ(told, QStringLiteral("Se cortó la conexión sin respuesta a ImprimirItem. Quedó abierto FACTURA A en el impresor."));
     engine.close(kInvoiceA, [] {});
     EXPECT_EQ(driverErrorOf([&] { engine.inside(lost); }, &told), en::kPortLost);
     EXPECT_EQ(told, QStringLiteral("Se perdió el puerto."));
