@@ -68,6 +68,9 @@ public:
     // Queries: each leaves an answer that Respuesta reads field by field.
     virtual void QueryInitData() = 0;
     virtual void QueryDailyStatus() = 0;
+    // False where the printer has no such query (the 2G Hasar): an empty daily status then says
+    // nothing of its fiscal module, and its Z history is simply not told.
+    virtual bool TellsDailyStatus() { return true; }
     virtual void QueryStatus() = 0;
     virtual void QueryDayActivity() = 0;
     // The configuration (GetConfigurationData): field 3 is the final-consumer limit.

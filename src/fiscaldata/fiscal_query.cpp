@@ -53,7 +53,7 @@ void readHasarDailyStatus(FrmOrbelo& w) {
     hasar.QueryDailyStatus();
     if (!usableAnswer(hasar)) {
         w.lblUltimaZ->setText(QStringLiteral("----"));
-        w.lblPtoVta->setText(QStringLiteral("MÓDULO CERRADO"));
+        if (hasar.TellsDailyStatus()) w.lblPtoVta->setText(QStringLiteral("MÓDULO CERRADO"));
         return;
     }
     w.lblUltimaZ->setText(counterText(hasar.Respuesta(hasar_answer::kLastZ), kShortCounter));

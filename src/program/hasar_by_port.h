@@ -58,6 +58,7 @@ public:
 
     void QueryInitData() override { active_->QueryInitData(); }
     void QueryDailyStatus() override { active_->QueryDailyStatus(); }
+    bool TellsDailyStatus() override { return active_->TellsDailyStatus(); }
     void QueryStatus() override { active_->QueryStatus(); }
     void QueryDayActivity() override { active_->QueryDayActivity(); }
     void QueryConfiguration() override { active_->QueryConfiguration(); }

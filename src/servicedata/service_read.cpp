@@ -52,7 +52,10 @@ void readHasarCounters(FrmOrbelo& w, int model) {
     HasarPrinter& h = w.hasar();
     h.QueryDailyStatus();
     const bool capacity = usable(h);
-    fill(box(w, "txtCapacidad"), h, hasar_answer::kZCapacity, capacity, QStringLiteral("El impresor no informa su capacidad (módulo cerrado)"));
+    // Only a printer that has the query and leaves it unanswered has its fiscal module closed.
+    const QString noCapacity = h.TellsDailyStatus() ? QStringLiteral("El impresor no informa su capacidad (módulo cerrado)")
+                                                    : QStringLiteral("El impresor no informa su capacidad");
+    fill(box(w, "txtCapacidad"), h, hasar_answer::kZCapacity, capacity, noCapacity);
     fill(box(w, "txtZeta"), h, hasar_answer::kLastZ, capacity, QStringLiteral("El impresor no informa su último cierre Z"));
     notKept(box(w, "txtZetasRest"), capacity ? QString() : QStringLiteral("El impresor no informa su capacidad"));
     if (capacity)

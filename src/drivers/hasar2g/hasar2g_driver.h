@@ -61,6 +61,7 @@ public:
 
     void QueryInitData() override;
     void QueryDailyStatus() override;
+    bool TellsDailyStatus() override { return false; }
     void QueryStatus() override;
     void QueryDayActivity() override;
     void QueryConfiguration() override;
