@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonDocument>
+#include <QUrl>
 
 namespace {
 constexpr int kStartMs = 10000;
@@ -16,6 +17,7 @@ QByteArray contents(const QString& path) {
 
 VirtualPrinterProcess::VirtualPrinterProcess(const QString& brand, const QStringList& arguments, QString program)
     : program_(program.isEmpty() ? builtProgram() : std::move(program)),
+      network_(brand == QLatin1String("hasar-2g")),
       arguments_(QStringList{QStringLiteral("--brand"), brand} + arguments) {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 }
@@ -26,9 +28,12 @@ QString VirtualPrinterProcess::builtProgram() { return QStringLiteral(ORBELO_VIR
 
 bool VirtualPrinterProcess::start(QString* error) {
     stop();
-    // The link first, so that a test's own --link among the arguments wins.
-    QStringList arguments{QStringLiteral("--link"), device(), QStringLiteral("--paper"), paperFile(),
-                          QStringLiteral("--state"), stateFile()};
+    // The link first, so that a test's own --link among the arguments wins. A 2G Hasar takes any
+    // free port at first, then keeps it.
+    const QUrl url(address_);
+    QStringList arguments = network_ ? QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(url.port(0))}
+                                     : QStringList{QStringLiteral("--link"), device()};
+    arguments << QStringLiteral("--paper") << paperFile() << QStringLiteral("--state") << stateFile();
     for (qsizetype i = 0; i < arguments_.size(); ++i) {
         if (startedOnce_ && arguments_[i] == QLatin1String("--fault")) ++i;  // and its value
         else arguments << arguments_[i];
@@ -39,8 +44,13 @@ bool VirtualPrinterProcess::start(QString* error) {
     process_.start(program_, arguments);
     const QDeadlineTimer deadline(kStartMs);
     while (!process_.canReadLine() && running() && !deadline.hasExpired()) process_.waitForReadyRead(100);
-    // The program prints the pseudo-terminal it listens on once the line is ready.
-    if (QString::fromLocal8Bit(process_.readLine()).startsWith(QStringLiteral("/dev/"))) return true;
+    // The program prints the pseudo-terminal or the address it listens on once it is ready.
+    const QString ready = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    if (!network_ && ready.startsWith(QStringLiteral("/dev/"))) return true;
+    if (network_ && ready.startsWith(QStringLiteral("http://"))) {
+        address_ = QUrl(ready).toString(QUrl::RemovePath);
+        return true;
+    }
     if (error) *error = QStringLiteral("%1 no arrancó (%2)").arg(program_, arguments.join(QLatin1Char(' ')));
     kill();
     return false;

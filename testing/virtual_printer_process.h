@@ -6,8 +6,9 @@
 #include <QTemporaryDir>
 
 // One orbelo-virtual-printer program with its paper roll and state file in a temporary folder,
-// reached through a fixed link in that folder: started again, it is the same printer on the same
-// port, as one switched off and on. Stopped (its state saved) when the object goes.
+// reached through a fixed link in that folder (a 2G Hasar: a fixed address on this computer):
+// started again, it is the same printer on the same port, as one switched off and on. Stopped (its
+// state saved) when the object goes.
 class VirtualPrinterProcess {
 public:
     // `arguments` go to the program at every start but the faults (--fault ...), which go only to
@@ -32,8 +33,9 @@ public:
     void kill();
     bool running() const { return process_.state() != QProcess::NotRunning; }
 
-    // What ORBELO_COM<n> names to reach the printer; the same across starts.
-    QString device() const { return dir_.filePath(QStringLiteral("com")); }
+    // What ORBELO_COM<n> names to reach the printer; the same across starts (a 2G Hasar's address
+    // is known once it first started).
+    QString device() const { return network_ ? address_ : dir_.filePath(QStringLiteral("com")); }
     QString stateFile() const { return dir_.filePath(QStringLiteral("estado.json")); }
     QString paperFile() const { return dir_.filePath(QStringLiteral("papel.txt")); }
 
@@ -48,6 +50,8 @@ public:
 
 private:
     QString program_;
+    bool network_;
+    QString address_;  // a 2G Hasar's "http://127.0.0.1:PORT"
     QStringList arguments_;
     QStringList nextStart_;
     bool startedOnce_ = false;

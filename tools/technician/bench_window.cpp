@@ -36,10 +36,23 @@ QPushButton* documentButton(FrmOrbelo& w, const QString& code) {
     return w.btnRecibo;
 }
 
+// The 2G limits shrunk as the serial ones are: a reply lost costs a few seconds, not half a minute.
+Hasar2gLimits shortNetworkLimits() {
+    Hasar2gLimits limits;
+    limits.connectMs = 1000;
+    limits.replyMs = short_link_limits::kCommandLimitMs;
+    limits.busyPollMs = 100;
+    limits.busyLimitMs = 4000;
+    limits.rereadMs = BenchWindow::kNetworkRereadMs;
+    return limits;
+}
+
 }  // namespace
 
 BenchWindow::BenchWindow(const QString& printerEntry)
-    : hasar_(std::make_unique<SerialTransport>(portDeviceName), short_link_limits::applied(hasar_choice::linkOptions())),
+    : serialHasar_(std::make_unique<SerialTransport>(portDeviceName), short_link_limits::applied(hasar_choice::linkOptions())),
+      networkHasar_(portDeviceName, portCredentials, shortNetworkLimits()),
+      hasar_(serialHasar_, networkHasar_, portDeviceName),
       epsonLine_(portDeviceName),
       epson_(epsonLine_, short_link_limits::applied(epsonLinkOptions())),
       window_(hasar_, epson_, prompts_, clock_) {

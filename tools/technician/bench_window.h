@@ -5,7 +5,9 @@
 #include "app/prompts.h"
 #include "drivers/epson/epson_driver.h"
 #include "drivers/hasar/hasar_driver.h"
+#include "drivers/hasar2g/hasar2g_driver.h"
 #include "drivers/link/serial_transport.h"
+#include "program/hasar_by_port.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -46,9 +48,13 @@ public:
 };
 
 // The real window on the real drivers with the short link limits, its first printer port reached
-// through ORBELO_COM1, the printer chosen by its list entry, and a logo file at hand.
+// through ORBELO_COM1 (a device, or a 2G Hasar's address), the printer chosen by its list entry,
+// and a logo file at hand.
 class BenchWindow {
 public:
+    // How long the 2G driver keeps reading a printer again after a lost reply, on the bench.
+    static constexpr int kNetworkRereadMs = 4000;
+
     explicit BenchWindow(const QString& printerEntry);
     BenchWindow(const BenchWindow&) = delete;
     BenchWindow& operator=(const BenchWindow&) = delete;
@@ -62,7 +68,9 @@ public:
 
 private:
     QTemporaryDir dir_;
-    HasarDriver hasar_;
+    HasarDriver serialHasar_;
+    Hasar2gDriver networkHasar_;
+    HasarByPort hasar_;
     SerialTransport epsonLine_;
     EpsonDriver epson_;
     TechnicianPrompts prompts_;
