@@ -43,10 +43,10 @@ protected:
 
     void selectModel(const QString& entry) { window->cboListaImp->setCurrentIndex(window->cboListaImp->findText(entry)); }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void print(QPushButton* document) {
+    void print(QPushButton* document, int items = 2) {
         window->txtCant->setText(QStringLiteral("1"));
         click(document);
-        window->txtCantItems->setText(QStringLiteral("2"));
+        window->txtCantItems->setText(QString::number(items));
         click(window->btnAceptar);
     }
 
@@ -70,6 +70,41 @@ TEST_F(Window2gTest, TicketEntryPrintsAndReadsTheSecondGeneration) {
     click(window->btnTraeInfo);
     EXPECT_EQ(window->lblCUIT->text(), QStringLiteral("30712345701"));
     EXPECT_EQ(window->lblUltimaFacA->text(), QStringLiteral("00000001"));
+    // No 2G query tells the last Z; the point of sale stays as the printer told it.
+    EXPECT_EQ(window->lblPtoVta->text(), QStringLiteral("0001"));
+    EXPECT_EQ(window->lblUltimaZ->text(), QStringLiteral("----"));
+}
+
+// A technician's day on the 2G through the window's buttons, then the roll and the printer's own
+// counters read back without the driver.
+TEST_F(Window2gTest, AWorkdayOfTheTicketEntryComesOutOnTheRollAndInTheMemory) {
+    selectModel(QStringLiteral("9 - Hasar 715/PR5"));
+    print(window->btnFacA, 3);
+    print(window->btnNCA, 1);
+    click(window->btnX);
+    click(window->btnZ);
+    clock.set(QDateTime::currentDateTime().addSecs(3600));
+    click(window->btnCambioFechaHora);
+    click(window->btnTraeInfo);
+    EXPECT_TRUE(trace.lines().isEmpty()) << trace.lines().join(QLatin1Char('\n')).toStdString();
+
+    // What the second generation lacks is refused in words, and nothing reaches the roll.
+    const QString before = printer.roll();
+    click(window->btnImprimir);
+    ASSERT_EQ(trace.lines().size(), 1);
+    EXPECT_TRUE(trace.lines()[0].contains(QStringLiteral("8052"))) << trace.lines()[0].toStdString();
+    EXPECT_EQ(printer.roll(), before);
+
+    const QString roll = printer.roll();
+    const QString invoice = roll.section(QStringLiteral("== TIQUE FACTURA A Nro 00001-00000001 =="), 1).section(QStringLiteral("== FIN"), 0, 0);
+    EXPECT_EQ(invoice.count(QStringLiteral("Item de Prueba")), 3) << roll.toStdString();
+    for (const QString& line : {QStringLiteral("== FIN TIQUE NOTA DE CREDITO A Nro 00001-00000001 =="), QStringLiteral("== FIN INFORME X Nro 0001 =="),
+                                QStringLiteral("== FIN INFORME Z Nro 0001 =="), QStringLiteral("== FIN CAMBIO DE FECHA Y HORA ==")})
+        EXPECT_EQ(roll.count(line), 1) << line.toStdString() << "\n" << roll.toStdString();
+    EXPECT_EQ(printer.status(81).value(QLatin1String("NumeroUltimoComprobante")).toString(), QStringLiteral("1"));
+    EXPECT_EQ(printer.status(112).value(QLatin1String("NumeroUltimoComprobante")).toString(), QStringLiteral("1"));
+    EXPECT_EQ(window->lblUltimaFacA->text(), QStringLiteral("00000001"));
+    EXPECT_EQ(window->lblUltimaNCA->text(), QStringLiteral("00000001"));
 }
 
 TEST_F(Window2gTest, SlipEntryIsRefusedInWordsAndPrintsNothing) {
