@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"EpsonSecondInvoice", "10 - Epson", "btnFacA", "OpenTicketInvoice", 2,
                     {kEpsonPort, kEpsonCancel, kEpsonOpenInvoice, kEpsonInvoiceItem, kEpsonInvoiceItem, kEpsonInvoiceItem,
                      kEpsonInvoicePayment, kEpsonCloseInvoice, kEpsonOpenInvoice,
-                     error(9001, "Falla de prueba Antes del error esta operación ya emitió TIQUE FACTURA A: si la "
+                     error(9001, "Falla de prueba. Antes del error esta operación ya emitió TIQUE FACTURA A: si la "
                                  "repite, se emite otra vez.")}},
         FailureCase{"EpsonPort", "10 - Epson", "btnFacB", "PortNumber", 1, {kEpsonPort, kDriverFailure}}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
@@ -99,7 +99,8 @@ TEST_P(PartIssued, TheErrorTellsWhatTheClickIssuedAndWhatItDidNotReach) {
     const PartCase& c = GetParam();
     trace.failAt(c.failingCall, c.occurrence, c.number);
     print(QString::fromUtf8(c.entry), documentButton(c.button), c.documents, "1");
-    const QString description = QStringLiteral("Falla de prueba %1").arg(QString::fromUtf8(c.words)).trimmed();
+    const QString words = QString::fromUtf8(c.words);
+    const QString description = words.isEmpty() ? QStringLiteral("Falla de prueba") : QStringLiteral("Falla de prueba. ") + words;
     EXPECT_EQ(calls().value(calls().size() - 1).toStdString(), error(c.number, description).toStdString());
 }
 
