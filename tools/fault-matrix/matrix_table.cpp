@@ -4,18 +4,29 @@ namespace {
 
 using Kind = MatrixOperation::Kind;
 
+using Arguments = std::function<QStringList(const QString&, int, const QString&)>;
+
+QStringList faultOption(const QString& kind, const QString& at, const QString& extra) {
+    return {QStringLiteral("--fault"), extra.isEmpty() ? kind + at : kind + at + QLatin1Char(',') + extra};
+}
+
 // "kind,cmd=45,after=1,times=3": the fault on the last closing command of the run.
-QStringList onClosing(const QString& kind, const QString& closing, int closings, const QString& extra = {}) {
-    QString text = QStringLiteral("%1,cmd=%2,after=%3").arg(kind, closing).arg(qMax(closings - 1, 0));
-    if (!extra.isEmpty()) text += QLatin1Char(',') + extra;
-    return {QStringLiteral("--fault"), text};
+Arguments onTheClose(const QString& kind, const QString& extra = {}) {
+    return [kind, extra](const QString& closing, int closings, const QString&) {
+        return faultOption(kind, QStringLiteral(",cmd=%1,after=%2").arg(closing).arg(qMax(closings - 1, 0)), extra);
+    };
 }
 
 // "kind,cmd=42,...": the fault on the command inside the document, or on the close without one.
-QStringList inside(const QString& kind, const QString& closing, const QString& middle, const QString& extra = {}) {
-    QString text = QStringLiteral("%1,cmd=%2").arg(kind, middle.isEmpty() ? closing : middle);
-    if (!extra.isEmpty()) text += QLatin1Char(',') + extra;
-    return {QStringLiteral("--fault"), text};
+Arguments insideTheDocument(const QString& kind, const QString& extra = {}) {
+    return [kind, extra](const QString& closing, int, const QString& middle) {
+        return faultOption(kind, QStringLiteral(",cmd=%1").arg(middle.isEmpty() ? closing : middle), extra);
+    };
+}
+
+// A fault whose option names its own frames, or none at all.
+Arguments always(const QStringList& options) {
+    return [options](const QString&, int, const QString&) { return options; };
 }
 
 QString seconds(int ms) { return QStringLiteral("seconds=%1").arg(ms / 1000.0); }
@@ -90,98 +101,92 @@ QList<MatrixOperation> allOperations() {
 
 QList<MatrixFault> allFaults() {
     using T = MatrixTiming;
-    using Args = const QString&;
+    const auto fault = [](const QString& text) { return always({QStringLiteral("--fault"), text}); };
+    const QString times3 = QStringLiteral("times=3");
     return {
-        {QStringLiteral("ninguna"), [](Args, int, Args) { return QStringList{}; }},
-        {QStringLiteral("respuesta perdida una vez"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("drop-reply"), c, n); }},
-        {QStringLiteral("respuesta perdida en cada envío"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("drop-reply"), c, n, QStringLiteral("times=3")); }},
-        {QStringLiteral("respuesta dañada"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("corrupt-reply"), c, n); }, false, 0, false, {}, onSerial},
-        {QStringLiteral("pedido con NAK"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("nak-request"), c, n, QStringLiteral("times=3")); },
-         false, 0, false, {}, onSerial},
-        {QStringLiteral("impresor mudo"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("silent"), c, n, QStringLiteral("times=3")); }, false, 0,
-         false, {}, onSerial},
-        {QStringLiteral("ocupado (DC2)"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("busy"), c, n, seconds(T::kBusyMs)); }, false, 0, false, {},
-         onSerial},
-        {QStringLiteral("sin papel más allá del límite"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("paper-out"), c, n, seconds(T::kPaperOutMs)); }, false,
-         T::kPaperOutMs, false, {}, onSerial},
-        {QStringLiteral("desconexión a mitad del documento"),
-         [](Args c, int, Args middle) { return inside(QStringLiteral("disconnect"), c, middle); }, true, 0, false, {},
-         onSerial},
-        {QStringLiteral("basura entre tramas"),
-         [](Args, int, Args) { return QStringList{QStringLiteral("--fault"), QStringLiteral("garbage,times=0")}; }, false, 0,
-         false, {}, onSerial},
-        {QStringLiteral("dispositivo charlatán"),
-         [](Args, int, Args) {
-             return QStringList{QStringLiteral("--fault"), QStringLiteral("chatty,times=0,") + seconds(T::kChattyMs)};
-         },
-         true, 0, false, {}, onSerial},
+        {.name = QStringLiteral("ninguna"), .arguments = always({})},
+        {.name = QStringLiteral("respuesta perdida una vez"), .arguments = onTheClose(QStringLiteral("drop-reply"))},
+        {.name = QStringLiteral("respuesta perdida en cada envío"), .arguments = onTheClose(QStringLiteral("drop-reply"), times3)},
+        {.name = QStringLiteral("respuesta dañada"), .arguments = onTheClose(QStringLiteral("corrupt-reply")), .appliesTo = onSerial},
+        {.name = QStringLiteral("pedido con NAK"), .arguments = onTheClose(QStringLiteral("nak-request"), times3), .appliesTo = onSerial},
+        {.name = QStringLiteral("impresor mudo"), .arguments = onTheClose(QStringLiteral("silent"), times3), .appliesTo = onSerial},
+        {.name = QStringLiteral("ocupado (DC2)"), .arguments = onTheClose(QStringLiteral("busy"), seconds(T::kBusyMs)), .appliesTo = onSerial},
+        {.name = QStringLiteral("sin papel más allá del límite"),
+         .arguments = onTheClose(QStringLiteral("paper-out"), seconds(T::kPaperOutMs)),
+         .settleMs = T::kPaperOutMs,
+         .appliesTo = onSerial},
+        {.name = QStringLiteral("desconexión a mitad del documento"),
+         .arguments = insideTheDocument(QStringLiteral("disconnect")),
+         .reconnect = true,
+         .appliesTo = onSerial},
+        {.name = QStringLiteral("basura entre tramas"), .arguments = fault(QStringLiteral("garbage,times=0")), .appliesTo = onSerial},
+        {.name = QStringLiteral("dispositivo charlatán"),
+         .arguments = fault(QStringLiteral("chatty,times=0,") + seconds(T::kChattyMs)),
+         .reconnect = true,
+         .appliesTo = onSerial},
         // The close never answered, on any send, the cancel's own included.
-        {QStringLiteral("cierre mudo en cada envío"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("silent"), c, n, QStringLiteral("times=0")); }, false, 0,
-         false, {}, onSerial},
-        {QStringLiteral("corte de energía en el cierre"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("power-cut"), c, n, powerOff()); }},
+        {.name = QStringLiteral("cierre mudo en cada envío"),
+         .arguments = onTheClose(QStringLiteral("silent"), QStringLiteral("times=0")),
+         .appliesTo = onSerial},
+        {.name = QStringLiteral("corte de energía en el cierre"), .arguments = onTheClose(QStringLiteral("power-cut"), powerOff())},
         // The close is lost on its three sends; the power goes on the one sent again.
-        {QStringLiteral("corte de energía en el cierre reenviado"),
-         [](Args c, int n, Args) {
-             return onClosing(QStringLiteral("silent"), c, n, QStringLiteral("times=3")) +
-                    onClosing(QStringLiteral("power-cut"), c, n + 3, powerOff());
-         },
-         false, 0, false, {}, onSerial},
+        {.name = QStringLiteral("corte de energía en el cierre reenviado"),
+         .arguments =
+             [](const QString& c, int n, const QString& m) {
+                 return onTheClose(QStringLiteral("silent"), QStringLiteral("times=3"))(c, n, m) +
+                        onTheClose(QStringLiteral("power-cut"), powerOff())(c, n + 3, m);
+             },
+         .appliesTo = onSerial},
         // Silent inside the document, long enough for the printer to save it open, then killed.
-        {QStringLiteral("impresor reiniciado a mitad del documento"),
-         [](Args c, int, Args middle) { return inside(QStringLiteral("silent"), c, middle, QStringLiteral("times=0")); },
-         false, 0, true, {}, onSerial},
+        {.name = QStringLiteral("impresor reiniciado a mitad del documento"),
+         .arguments = insideTheDocument(QStringLiteral("silent"), QStringLiteral("times=0")),
+         .restartMidDocument = true,
+         .appliesTo = onSerial},
         // A Hasar whose fiscal memory is not initialised issues in training mode, where numbers
         // stay; an Epson refuses to issue at all.
-        {QStringLiteral("modo entrenamiento, respuesta perdida en cada envío"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("drop-reply"), c, n, QStringLiteral("times=3")); },
-         false, 0, false, {QStringLiteral("--not-initialised")}, onSerial},
+        {.name = QStringLiteral("modo entrenamiento, respuesta perdida en cada envío"),
+         .arguments = onTheClose(QStringLiteral("drop-reply"), times3),
+         .printerOptions = {QStringLiteral("--not-initialised")},
+         .appliesTo = onSerial},
         // Lasting conditions: the command runs and nothing fails but what the condition blocks.
-        {QStringLiteral("batería baja"), [](Args, int, Args) { return QStringList{}; }, false, 0, false,
-         {QStringLiteral("--battery-low")}, onEpson},
-        {QStringLiteral("batería baja, respuesta perdida en cada envío"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("drop-reply"), c, n, QStringLiteral("times=3")); },
-         false, 0, false, {QStringLiteral("--battery-low")}, onEpson},
-        {QStringLiteral("cierre Z pendiente"), [](Args, int, Args) { return QStringList{}; }, false, 0, false,
-         {QStringLiteral("--z-due")}, onEpson},
-        {QStringLiteral("impresor bloqueado (estado 22)"), [](Args, int, Args) { return QStringList{}; }, false, 0,
-         false, {QStringLiteral("--blocked")}, onSlipHasar},
+        {.name = QStringLiteral("batería baja"), .arguments = always({}), .printerOptions = {QStringLiteral("--battery-low")}, .appliesTo = onEpson},
+        {.name = QStringLiteral("batería baja, respuesta perdida en cada envío"),
+         .arguments = onTheClose(QStringLiteral("drop-reply"), times3),
+         .printerOptions = {QStringLiteral("--battery-low")},
+         .appliesTo = onEpson},
+        {.name = QStringLiteral("cierre Z pendiente"), .arguments = always({}), .printerOptions = {QStringLiteral("--z-due")}, .appliesTo = onEpson},
+        {.name = QStringLiteral("impresor bloqueado (estado 22)"),
+         .arguments = always({}),
+         .printerOptions = {QStringLiteral("--blocked")},
+         .appliesTo = onSlipHasar},
         // The cancel before the operation meets a full print buffer on its first status request.
-        {QStringLiteral("búfer lleno al cancelar"),
-         [](Args, int, Args) {
-             return QStringList{QStringLiteral("--fault"), QStringLiteral("buffer-full,cmd=2A,after=1,times=2")};
-         },
-         false, 0, false, {}, onHasar},
+        {.name = QStringLiteral("búfer lleno al cancelar"),
+         .arguments = fault(QStringLiteral("buffer-full,cmd=2A,after=1,times=2")),
+         .appliesTo = onHasar},
         // The 2G Hasar on the network: the connection reset before the close runs, replies slow
         // under the limit and beyond it, busy, out of reach in the middle of the document.
-        {QStringLiteral("conexión reiniciada en el cierre"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("reset"), c, n); }, false, 0, false, {}, onNetwork},
-        {QStringLiteral("respuesta lenta dentro del límite"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("slow"), c, n, seconds(T::kSlowMs)); }, false, 0, false, {},
-         onNetwork},
-        {QStringLiteral("respuesta lenta más allá del límite"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("slow"), c, n, seconds(T::kTooSlowMs)); }, false,
-         T::kTooSlowMs, false, {}, onNetwork},
-        {QStringLiteral("ocupado (ControladorOcupado)"),
-         [](Args c, int n, Args) { return onClosing(QStringLiteral("busy"), c, n, QStringLiteral("polls=3")); }, false, 0, false,
-         {}, onNetwork},
-        {QStringLiteral("respuesta perdida en la apertura"),
-         [](Args, int, Args) { return QStringList{QStringLiteral("--fault"), QStringLiteral("drop-reply,cmd=AbrirDocumento")}; },
-         false, 0, false, {}, onNetworkDocument},
-        {QStringLiteral("sin conexión a mitad del documento"),
-         [](Args c, int, Args middle) { return inside(QStringLiteral("power-cut"), c, middle, seconds(T::kUnreachableMs)); },
-         false, T::kUnreachableMs + T::kOutageStartsMs, false, {}, onNetwork},
+        {.name = QStringLiteral("conexión reiniciada en el cierre"), .arguments = onTheClose(QStringLiteral("reset")), .appliesTo = onNetwork},
+        {.name = QStringLiteral("respuesta lenta dentro del límite"),
+         .arguments = onTheClose(QStringLiteral("slow"), seconds(T::kSlowMs)),
+         .appliesTo = onNetwork},
+        {.name = QStringLiteral("respuesta lenta más allá del límite"),
+         .arguments = onTheClose(QStringLiteral("slow"), seconds(T::kTooSlowMs)),
+         .settleMs = T::kTooSlowMs,
+         .appliesTo = onNetwork},
+        {.name = QStringLiteral("ocupado (ControladorOcupado)"),
+         .arguments = onTheClose(QStringLiteral("busy"), QStringLiteral("polls=3")),
+         .appliesTo = onNetwork},
+        {.name = QStringLiteral("respuesta perdida en la apertura"),
+         .arguments = fault(QStringLiteral("drop-reply,cmd=AbrirDocumento")),
+         .appliesTo = onNetworkDocument},
+        {.name = QStringLiteral("sin conexión a mitad del documento"),
+         .arguments = insideTheDocument(QStringLiteral("power-cut"), seconds(T::kUnreachableMs)),
+         .settleMs = T::kUnreachableMs + T::kOutageStartsMs,
+         .appliesTo = onNetwork},
         // The item runs and its reply never leaves: the printer saves the document open, then is killed.
-        {QStringLiteral("impresor reiniciado a mitad del documento"),
-         [](Args c, int, Args middle) { return inside(QStringLiteral("slow"), c, middle, QStringLiteral("times=0,seconds=30")); },
-         false, 0, true, {}, onNetworkDocument},
+        {.name = QStringLiteral("impresor reiniciado a mitad del documento"),
+         .arguments = insideTheDocument(QStringLiteral("slow"), QStringLiteral("times=0,seconds=30")),
+         .restartMidDocument = true,
+         .appliesTo = onNetworkDocument},
     };
 }

@@ -4,6 +4,7 @@
 #include "short_link_limits.h"
 
 #include <QList>
+#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -28,7 +29,7 @@ struct MatrixFault {
     QString name;
     // The --fault arguments for an operation whose closing command is `closing`, sent `closings`
     // times in a clean run (the fault hits the last), with `middle` inside the document.
-    QStringList (*arguments)(const QString& closing, int closings, const QString& middle);
+    std::function<QStringList(const QString& closing, int closings, const QString& middle)> arguments;
     // The technician must plug the printer (back) in before doing anything else.
     bool reconnect = false;
     // The fault lasts this long from the operation's start; the technician waits out what is left
