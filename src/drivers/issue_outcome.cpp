@@ -9,7 +9,9 @@ namespace {
 
 // What the printer's record says happened, each with its number and text: %1 the document, %2
 // its number, %3 the cause in a few words, %4 why it cannot be told.
-enum class Verdict { Issued, OpenWithPayment, OpenUnpaid, Cancelled, NotRegistered, Unknown };
+// Unknown is told where TRAER INFORMACIÓN shows the document's number; UnknownOnPaper where only
+// the paper can tell (no number kept or told, training mode, a cancel not marked).
+enum class Verdict { Issued, OpenWithPayment, OpenUnpaid, Cancelled, NotRegistered, Unknown, UnknownOnPaper };
 
 struct VerdictText {
     Verdict verdict;
@@ -31,6 +33,8 @@ constexpr VerdictText kTexts[] = {
      "No se emitió %1: el impresor no lo registró (%3). Puede repetirlo."},
     {Verdict::Unknown, error_number::kIssueUnknown,
      "No se sabe si se emitió %1: %4 (%3). Verifique el último número con TRAER INFORMACIÓN antes de repetirlo."},
+    {Verdict::UnknownOnPaper, error_number::kIssueUnknown,
+     "No se sabe si se emitió %1: %4 (%3). Mire en el papel del impresor si salió antes de repetirlo."},
 };
 
 QString numberText(const Document& document, quint32 number, const QString& pointOfSale) {
@@ -74,21 +78,22 @@ QString causeInWords(const DriverError& cause) {
 
 DriverError decide(const Document& document, const Reading& before, const Reading& after, const DriverError& cause) {
     if (!after.reached)
-        return verdictError(Verdict::Unknown, document, after, cause, QStringLiteral("el impresor no respondió al consultarlo"));
+        return verdictError(document.counted() ? Verdict::Unknown : Verdict::UnknownOnPaper, document, after, cause,
+                            QStringLiteral("el impresor no respondió al consultarlo"));
     // A document still open was not issued, whatever its counter says; paid, it can only be closed.
     if (after.documentOpen) return verdictError(after.paid ? Verdict::OpenWithPayment : Verdict::OpenUnpaid, document, after, cause);
     if (!document.counted() || !before.counter || !after.counter)
-        return verdictError(Verdict::Unknown, document, after, cause, QStringLiteral("el impresor no informa su número"));
+        return verdictError(Verdict::UnknownOnPaper, document, after, cause, QStringLiteral("el impresor no informa su número"));
     if (*after.counter == *before.counter) {
         if (after.training)
-            return verdictError(Verdict::Unknown, document, after, cause,
+            return verdictError(Verdict::UnknownOnPaper, document, after, cause,
                         QStringLiteral("en modo entrenamiento el impresor no avanza sus números"));
         return verdictError(Verdict::NotRegistered, document, after, cause);
     }
     if (!document.cancellable) return verdictError(Verdict::Issued, document, after, cause);
     const std::optional<bool> wasCancelled = cancelled(before, after);
     if (!wasCancelled)
-        return verdictError(Verdict::Unknown, document, after, cause,
+        return verdictError(Verdict::UnknownOnPaper, document, after, cause,
                     QStringLiteral("su número avanzó, pero el impresor no informa si lo canceló"));
     return verdictError(*wasCancelled ? Verdict::Cancelled : Verdict::Issued, document, after, cause);
 }

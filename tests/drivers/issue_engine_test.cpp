@@ -82,7 +82,8 @@ const Case kCases[] = {
     {"MovedWithTheDaysCancelsMoved", kInvoiceA, counted(11, 4), {en::kPortLost}, {counted(12, 5)},
      en::kCancelledByPrinter, "lo canceló"},
     {"MovedWithoutAnyMarkOfACancel", kInvoiceA, record(11), {en::kNoAnswer}, {record(12)}, en::kIssueUnknown,
-     "No se sabe si se emitió FACTURA A: su número avanzó, pero el impresor no informa si lo canceló"},
+     "No se sabe si se emitió FACTURA A: su número avanzó, pero el impresor no informa si lo canceló (el impresor no "
+     "respondió). Mire en el papel del impresor si salió antes de repetirlo."},
     {"MovedAndNotCancelledIsIssued", kInvoiceA, counted(11, 4), {en::kNoAnswer}, {counted(12, 4)},
      en::kIssuedReplyLost, "Se emitió FACTURA A Nº 0001-00000012, pero su respuesta se perdió (el impresor no respondió). No lo repita."},
     {"MarkedNotCancelledIsIssued", kInvoiceA, marked(11, true), {en::kBadReply}, {marked(12, false)},
@@ -100,14 +101,15 @@ const Case kCases[] = {
     {"UnmovedAndClosedIsNotRegistered", kInvoiceA, record(11), {en::kNoAnswer}, {record(11)}, en::kNotIssued,
      "No se emitió FACTURA A: el impresor no lo registró (el impresor no respondió). Puede repetirlo."},
     {"TrainingModeNeverMovesTheNumber", kInvoiceA, training(11), {en::kNoAnswer}, {training(11)}, en::kIssueUnknown,
-     "en modo entrenamiento el impresor no avanza sus números"},
+     "en modo entrenamiento el impresor no avanza sus números (el impresor no respondió). Mire en el papel"},
     {"SilentWhenReadAgain", kInvoiceA, record(11), {en::kNoAnswer}, {kSilent}, en::kIssueUnknown,
-     "No se sabe si se emitió FACTURA A: el impresor no respondió al consultarlo (el impresor no respondió)"},
+     "No se sabe si se emitió FACTURA A: el impresor no respondió al consultarlo (el impresor no respondió). Verifique el "
+     "último número con TRAER INFORMACIÓN antes de repetirlo."},
     {"ResentCloseAccepted", kInvoiceA, record(11), {en::kNoAnswer, 0}, {record(11, true)}, 0, ""},
     {"ZMovedIsIssuedWithItsBareNumber", kZ, record(4), {en::kNoAnswer}, {record(5)}, en::kIssuedReplyLost,
      "Se emitió el CIERRE Z Nº 5,"},
     {"UnnumberedAndClosedIsUnknown", kDeliveryNote, {}, {en::kNoAnswer}, {record(0)}, en::kIssueUnknown,
-     "No se sabe si se emitió REMITO: el impresor no informa su número"},
+     "No se sabe si se emitió REMITO: el impresor no informa su número (el impresor no respondió). Mire en el papel"},
     {"FailureBeforeSendingIsPassedOn", kInvoiceA, record(11), {en::kFieldNotSendable}, {}, en::kFieldNotSendable, ""},
 };
 
