@@ -1,5 +1,6 @@
 // Refused models and the error path of "Aceptar": what stays as it was and what the next press does.
 #include "document_test.h"
+#include "support/named_case.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                      error(9001, "Falla de prueba Antes del error esta operación ya emitió TIQUE FACTURA A: si la "
                                  "repite, se emite otra vez.")}},
         FailureCase{"EpsonPort", "10 - Epson", "btnFacB", "PortNumber", 1, {kEpsonPort, kDriverFailure}}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 struct PartCase {
     const char* name;
@@ -122,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Antes del error esta operación ya emitió FACTURA A: si la repite, se emite otra vez. No llegó a emitir "
                  "lo que seguía: 99999997 comprobantes (FACTURA A: 99999997)."},
         PartCase{"CreditNoteAPrintsOnceWhateverTheCount", "5 - Hasar 951", "btnNCA", "3", "SendCommand", 4, 8018, ""}),
-    [](const ::testing::TestParamInfo<PartCase>& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(Errors, AfterAnErrorADocumentButtonKeepsTheCountAndTheNextPrintStartsAfresh) {
     trace.failAt("CloseFiscalReceipt");

@@ -1,4 +1,5 @@
 #include "e2e_fixture.h"
+#include "support/named_case.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -275,7 +276,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{&FrmOrbelo::btnFacA, 3}, {&FrmOrbelo::btnFacB, 1}, {&FrmOrbelo::btnFacB, 1}},
                   {{"FACTURA A", &Memory::a, 3}, {"TIQUE", &Memory::b, 2}},
                   false, "815"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(FiscalDataEndToEnd, HasarNotInitialisedShowsItsFixedTextsAndPrintsThem) {
     start({QStringLiteral("--not-initialised"), QStringLiteral("--model"), QStringLiteral("8")});

@@ -1,6 +1,7 @@
 #include "drivers/error_numbers.h"
 #include "drivers/logo/logo_image.h"
 #include "drivers/operation_error.h"
+#include "support/named_case.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(, LogoShadeTest,
                       ShadeCase{"TransparentBlack", qRgba(0, 0, 0, 0), false},
                       ShadeCase{"FaintBlack", qRgba(0, 0, 0, 60), false},
                       ShadeCase{"MostlyOpaqueBlack", qRgba(0, 0, 0, 220), true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(LogoImageTest, WidePictureIsScaledToPaperKeepingItsShape) {
     QImage image(1152, 300, QImage::Format_RGB32);
@@ -161,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(, LogoRefusalTest,
         RefusalCase{"CutShortBitmap", [] { return encoded(noise(), "BMP").chopped(600); }, "dañada"},
         RefusalCase{"CutShortPng", [] { QByteArray png = encoded(noise(), "PNG"); return png.left(png.size() / 2); },
                     "dañada"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(LogoImageTest, AFolderIsRefused) {
     try {

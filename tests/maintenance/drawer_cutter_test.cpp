@@ -1,5 +1,6 @@
 #include "support/window_fixture.h"
 #include "program/operations.h"
+#include "support/named_case.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,7 +51,7 @@ TEST_P(CutterCounts, CutsTheWholePartOfTheCountOnBothBrands) {
 INSTANTIATE_TEST_SUITE_P(, CutterCounts,
     ::testing::Values(CutCase{"Zero", "0", 0}, CutCase{"Two", "2", 2}, CutCase{"Empty", "", 0},
                       CutCase{"Fraction", "1.9", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(DrawerCutter, TheDrawerOpensOnceWhateverTheCount) {
     type(w().txtCant, QStringLiteral("3"));

@@ -1,6 +1,7 @@
 #include "drivers/error_numbers.h"
 #include "support/window_fixture.h"
 #include "program/operations.h"
+#include "support/named_case.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(, LogoNothingSent,
     ::testing::Values(NothingSentCase{"HasarDialogCancelled", QStringLiteral("3 - Hasar PR4"), QString()},
                       NothingSentCase{"EpsonDialogCancelled", QStringLiteral("10 - Epson"), QString()},
                       NothingSentCase{"EpsonFileChosen", QStringLiteral("10 - Epson"), kLogoPath}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(LogoLoading, AFileTheDriverRefusesEndsInTheErrorPath) {
     prompts.chooseFile(kLogoPath);

@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         DocumentCase{"ReceiptX", receiptX, "RECIBO X 1", "RECIBO X 1", 0, "Detalle Recibo Linea 1"},
         DocumentCase{"NonFiscal", nonFiscal, "DOCUMENTO NO FISCAL Nro 00000001", "DOCUMENTO NO FISCAL Nro 00000002", 0,
                      "Prueba de Cuchilla"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(HasarDocuments, CloseRepliesCarryTheNumberIssued) {
     HasarHarness h;
@@ -327,6 +327,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ReceiptXWithoutIdentification", customerOnly, 0x80, {"x", "T"}, kInvalidField},
         RefusalCase{"ImpossibleDate", nothing, 0x58, {"261332", "120000"}, kInvalidField},
         RefusalCase{"GlobalRangeBackwards", nothing, 0x3B, {"0012", "0001", "T"}, kInvalidField}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         StrictCase{"BlockedTicket", 8, nothing, 0x40, {"T", "T"}, kMemoryFullOrClosed | kInvalidInState, true},
         StrictCase{"BlockedDeliveryNote", 7, sends({{0x62, kCustomerA}}), 0x80, {"r", "T", " "}, kMemoryFullOrClosed | kInvalidInState, true},
         StrictCase{"BlockedZ", 8, nothing, 0x39, {"Z"}, kMemoryFullOrClosed | kInvalidInState, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 struct AuxiliaryCase {
     const char* name;
@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AuxiliaryCase{"Hasar715CreditNote", 9, creditNoteA(), "0003"},
                       AuxiliaryCase{"Hasar715CreditNotePaid", 9, creditNoteA({"0.50"}), "0006"},
                       AuxiliaryCase{"Hasar615PaidInFull", 2, ticketOf(true, {"10.00"}), "0007"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(HasarStrictRules, ACloseWithoutPaymentPaysTheTotalAndTheLastPaymentMayCoverIt) {
     HasarHarness unpaid({}, 2);
