@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString kP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
-const QString kEpson = QStringLiteral("10 - Epson");
 // How each brand's roll shows a line the window sent: the Hasar marks a double-width line and
 // prints capital Á Í Ó Ú as their plain letters; the Epson has no double width and takes every
 // accented letter as its plain one.

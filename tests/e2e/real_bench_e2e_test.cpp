@@ -19,8 +19,6 @@
 
 namespace {
 
-const QString kP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
-
 class RealBench : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -150,7 +148,7 @@ TEST_F(ChosenModel, OfTheOtherBrandThanThePrinterIsToldBeforeAnythingIsPrinted) 
         int port;
         const char* says;
     } rows[] = {
-        {"Epson chosen on a Hasar", QStringLiteral("10 - Epson"), 0, "habla el protocolo Hasar, no el Epson del modelo elegido"},
+        {"Epson chosen on a Hasar", kEpson, 0, "habla el protocolo Hasar, no el Epson del modelo elegido"},
         {"Hasar chosen on an Epson", kP320, 1, "habla el protocolo Epson, no el Hasar del modelo elegido"},
     };
     for (const auto& row : rows) {
