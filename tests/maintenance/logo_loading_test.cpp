@@ -1,6 +1,5 @@
 #include "drivers/error_numbers.h"
 #include "support/window_fixture.h"
-#include "program/operations.h"
 #include "support/named_case.h"
 
 #include <QLineEdit>
@@ -62,23 +61,13 @@ TEST_F(LogoLoading, AFileTheDriverRefusesEndsInTheErrorPath) {
 }
 
 TEST_F(LogoLoading, TheControlsAreLockedWhileTheDialogIsOpen) {
-    struct Spy : RecordingPrompts {
-        using RecordingPrompts::RecordingPrompts;
-        std::function<void()> onOpenFile;
-        QString openFile() override {
-            onOpenFile();
-            return RecordingPrompts::openFile();
-        }
-    };
-    Spy spy(trace);
-    FrmOrbelo window(hasar, epson, spy, clock);
-    wireOperations(window);
     bool lockedDuringDialog = false;
-    spy.onOpenFile = [&] { lockedDuringDialog = !window.btnX->isEnabled() && !window.txtCant->isEnabled(); };
-    window.show();
-    click(window.btnCargaLogo);
+    trace.watch([&](const QString& line) {
+        if (line == QStringLiteral("File()")) lockedDuringDialog = !w().btnX->isEnabled() && !w().txtCant->isEnabled();
+    });
+    click(w().btnCargaLogo);
     EXPECT_TRUE(lockedDuringDialog);
-    EXPECT_TRUE(window.btnX->isEnabled());
+    EXPECT_TRUE(w().btnX->isEnabled());
 }
 
 }  // namespace
