@@ -1,28 +1,20 @@
 #pragma once
 
-#include "left_open.h"
-#include "printer_events.h"
-#include "service_text.h"
+#include "fiscal_printer.h"
 
 #include <QString>
 #include <QStringList>
 
-// What the window needs of an Epson fiscal printer driver. There is no session: the port is
-// written, then operations are called. Every call raises DriverError on failure.
-class EpsonPrinter {
+// What the window needs of an Epson fiscal printer driver besides what both brands share. There
+// is no session: the port is written, then operations are called.
+class EpsonPrinter : public FiscalPrinter {
 public:
-    virtual ~EpsonPrinter() = default;
-
-    // Holds and lasting conditions, as the printer reports them beside its replies.
-    virtual PrinterEvents& events() = 0;
-
     virtual void PortNumber(qint16 port) = 0;
 
     virtual void DailyReport(const QString& kind, const QString& print) = 0;
     virtual void GlobalReport(const QString& type, const QString& mode, const QString& first,
                               const QString& last) = 0;
     virtual void FeedPaper(const QString& station, const QString& lines) = 0;
-    virtual void CutPaper() = 0;
     virtual void OpenDrawer(const QString& drawer) = 0;
     // The date and time are passed by reference: an action other than "S" reads them back.
     virtual void SetDateTime(const QString& action, QString& date, QString& time) = 0;
@@ -34,14 +26,6 @@ public:
     virtual QString Answer10() = 0;
     virtual QString Answer11() = 0;
 
-    virtual void OpenNonFiscalDocument() = 0;
-    virtual void PrintNonFiscalText(const QString& line) = 0;
-    virtual void CloseNonFiscalDocument() = 0;
-
-    // Cancels the ticket or ticket-invoice left open; says which, with its number where the
-    // printer tells it, and nothing when none was open.
-    virtual LeftOpen CancelAll() = 0;
-
     virtual void OpenTicket() = 0;
     virtual void TicketItem(const QStringList& fields) = 0;
     virtual void TicketPayment(const QString& description, const QString& amount, const QString& qualifier) = 0;
@@ -52,10 +36,4 @@ public:
     virtual void TicketInvoicePayment(const QString& description, const QString& amount,
                                       const QString& qualifier) = 0;
     virtual void CloseTicketInvoice(const QString& type, const QString& letter, const QString& text) = 0;
-
-    // The header and trailer lines the printer prints on every document (it keeps no fantasy
-    // name and tells none back). An empty text erases the line. CheckServiceText raises, naming
-    // the line, what SetServiceText would refuse before sending.
-    virtual void CheckServiceText(ServiceText kind, int line, const QString& text) = 0;
-    virtual void SetServiceText(ServiceText kind, int line, const QString& text) = 0;
 };

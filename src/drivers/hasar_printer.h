@@ -1,23 +1,16 @@
 #pragma once
 
-#include "left_open.h"
-#include "printer_events.h"
-#include "service_text.h"
+#include "fiscal_printer.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <optional>
 
-// What the window needs of a Hasar fiscal printer driver. Every call blocks until the printer
-// has answered and raises DriverError on any failure; results other than Respuesta are not used.
-class HasarPrinter {
+// What the window needs of a Hasar fiscal printer driver besides what both brands share. Every
+// call blocks until the printer has answered; results other than Respuesta are not used.
+class HasarPrinter : public FiscalPrinter {
 public:
-    virtual ~HasarPrinter() = default;
-
-    // Holds and lasting conditions, as the printer reports them beside its replies.
-    virtual PrinterEvents& events() = 0;
-
     // Configuration and session.
     virtual void ComPort(int port) = 0;
     virtual void Model(int model) = 0;
@@ -46,23 +39,14 @@ public:
     virtual void PrintReceiptText(const QString& line) = 0;
     virtual void CloseHomologatedDocument() = 0;
 
-    // Non-fiscal documents.
-    virtual void OpenNonFiscalDocument() = 0;
-    virtual void PrintNonFiscalText(const QString& line) = 0;
-    virtual void CloseNonFiscalDocument() = 0;
-
     // Reports.
     virtual void PrintXReport() = 0;
     virtual void PrintZReport() = 0;
     virtual void GlobalReportByDate(const QDate& first, const QDate& last, bool global) = 0;
     virtual void GlobalReportByNumber(int firstZ, int lastZ, bool global) = 0;
 
-    // Devices and housekeeping.
-    // Cancels whatever is open, or closes what cannot be cancelled (then issued when it holds a
-    // payment); says which document it was, with its number where the printer tells it.
-    virtual LeftOpen CancelAll() = 0;
+    // Devices.
     virtual void OpenDrawer() = 0;
-    virtual void CutPaper() = 0;
     virtual void LoadLogo(const QString& path) = 0;
 
     // Queries: each leaves an answer that Respuesta reads field by field.
@@ -78,9 +62,5 @@ public:
     // One stored line of the shop's texts: field 3 is its text as the printer keeps it.
     virtual void QueryServiceText(ServiceText kind, int line) = 0;
 
-    // The shop's texts the printer prints on every document. An empty text erases the line.
-    // CheckServiceText raises, naming the line, what SetServiceText would refuse before sending.
-    virtual void CheckServiceText(ServiceText kind, int line, const QString& text) = 0;
-    virtual void SetServiceText(ServiceText kind, int line, const QString& text) = 0;
     virtual QString Respuesta(int field) = 0;
 };

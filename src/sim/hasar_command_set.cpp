@@ -7,6 +7,8 @@
 #include "printout.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 namespace sim {
 
@@ -32,25 +34,20 @@ QByteArray money(Amount a) {
     return a.money().toLatin1();
 }
 
-// Where the commands carry numbers, and in which form.
-struct NumberField {
+// Where the commands carry numbers, and in which form: each field by its position, 1 being the
+// first after the command.
+struct NumberFields {
     quint8 command;
-    int position;  // 1 = the first field after the command
-    NumberForm form;
+    std::initializer_list<std::pair<int, NumberForm>> fields;
 };
-constexpr NumberField kNumberFields[] = {
-    {0x41, 2, NumberForm::Display},
-    {0x42, 2, NumberForm::Quantity},
-    {0x42, 3, NumberForm::Amount},
-    {0x42, 4, NumberForm::TaxRate},
-    {0x42, 6, NumberForm::TaxCoefficient},
-    {0x42, 7, NumberForm::Display},
-    {0x43, 3, NumberForm::Display},
-    {0x44, 2, NumberForm::Payment},
-    {0x44, 4, NumberForm::Display},
-    {0x49, 2, NumberForm::Display},
-    {0x82, 2, NumberForm::DeliveryQuantity},
-    {0x82, 3, NumberForm::Display},
+using F = NumberForm;
+const NumberFields kNumberFields[] = {
+    {0x41, {{2, F::Display}}},
+    {0x42, {{2, F::Quantity}, {3, F::Amount}, {4, F::TaxRate}, {6, F::TaxCoefficient}, {7, F::Display}}},
+    {0x43, {{3, F::Display}}},
+    {0x44, {{2, F::Payment}, {4, F::Display}}},
+    {0x49, {{2, F::Display}}},
+    {0x82, {{2, F::DeliveryQuantity}, {3, F::Display}}},
 };
 
 // The 615 family's manual (615, PR4, 930F and 951; entries 2, 3 and 5, with the 614 and 950
@@ -195,11 +192,14 @@ quint16 HasarCommandSet::textRefusal(const frame::Frame& request) {
 }
 
 quint16 HasarCommandSet::numberRefusal(const frame::Frame& request) {
-    for (const NumberField& n : kNumberFields) {
-        // An empty field may be left out; whether the command needs it is its own business.
-        if (n.command != request.command || n.position > request.fields.size()) continue;
-        const QByteArray& field = request.fields[n.position - 1];
-        if (!field.isEmpty() && !inForm(n.form, field)) return kInvalidField;
+    for (const NumberFields& numbers : kNumberFields) {
+        if (numbers.command != request.command) continue;
+        for (const auto& [position, form] : numbers.fields) {
+            // An empty field may be left out; whether the command needs it is its own business.
+            if (position > request.fields.size()) continue;
+            const QByteArray& field = request.fields[position - 1];
+            if (!field.isEmpty() && !inForm(form, field)) return kInvalidField;
+        }
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/port_device.h"
 #include "support/system_port.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -74,8 +75,7 @@ const Row kRows[] = {
 #endif
 };
 
-INSTANTIATE_TEST_SUITE_P(, CommandLineRows, ::testing::ValuesIn(kRows),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(, CommandLineRows, ::testing::ValuesIn(kRows), named_case::testName);
 
 // A COM number given a network address leads to a 2G Hasar; a user and password written in the
 // address are stored apart, never shown, and go when the port gets a serial device again.

@@ -1,4 +1,5 @@
 #include "app/field_texts.h"
+#include "support/named_case.h"
 
 #include <QStringList>
 
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, EpsonTaxIds,
                                            TaxIdCase{"StopsInsideTheNumber", "3012345", "30-12345-"},
                                            TaxIdCase{"TenCharacters", "3012345678", "30-12345678-"},
                                            TaxIdCase{"BlanksAreKept", " 30123456789", " 3-01234567-8"}),
-                         [](const ::testing::TestParamInfo<TaxIdCase>& info) { return std::string(info.param.name); });
+                         named_case::testName);
 
 TEST(EpsonTaxId, EachPieceComesFromItsOwnRead) {
     const QStringList answers{QStringLiteral("AAxxxxxxxxxxx"), QStringLiteral("xxBBBBBBBBxxx"), QStringLiteral("xxxxxxxxxxCxx")};

@@ -3,6 +3,7 @@
 #include "app/port_advice.h"
 #include "drivers/error_numbers.h"
 #include "drivers/link/system_text.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -89,8 +90,7 @@ const Row kRows[] = {
                     "orbelo --asignar 2=COMx")},
 };
 
-INSTANTIATE_TEST_SUITE_P(, PortAdvice, ::testing::ValuesIn(kRows),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(, PortAdvice, ::testing::ValuesIn(kRows), named_case::testName);
 
 TEST(PortAdviceWithoutDevices, NoDeviceFoundIsSaid) {
     const auto e = port_error::missing(Port{1, QStringLiteral("/dev/ttyS0")}, Platform::Unix);

@@ -1,6 +1,7 @@
 #include "app/port_device.h"
 #include "support/system_port.h"
 #include "support/window_fixture.h"
+#include "support/named_case.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -44,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                              PortSource::Variable},
                       Lookup{"empty_variable_is_unset", "", "/dev/ttyUSB0", "/dev/ttyUSB0", PortSource::Settings},
                       Lookup{"removed_assignment", std::nullopt, {}, systemPortName(3), PortSource::Default}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(PortDeviceAssignment, AnEmptyDeviceRemovesTheAssignment) {
     ASSERT_TRUE(assignPortDevice(2, QStringLiteral("/dev/ttyUSB3")));

@@ -1,6 +1,7 @@
 // How the document and item counts bound the loops, on both brands.
 #include "document_test.h"
 #include "program/operations.h"
+#include "support/named_case.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,8 +22,6 @@ struct CountCase {
 const CountCase kCounts[] = {{"3", 3, "Three"},       {"0", 0, "Zero"},          {"", 0, "Empty"},
                              {",5", 0, "NoNumber"},   {"2.7", 2, "PointFraction"}, {"2,7", 2, "CommaEndsNumber"}};
 
-std::string countName(const ::testing::TestParamInfo<CountCase>& info) { return info.param.name; }
-
 class DocumentCount : public DocumentTest, public ::testing::WithParamInterface<CountCase> {};
 
 TEST_P(DocumentCount, PrintsTheWholePartOfTheCountAndAlwaysEndsTheSession) {
@@ -33,7 +32,7 @@ TEST_P(DocumentCount, PrintsTheWholePartOfTheCountAndAlwaysEndsTheSession) {
     EXPECT_FALSE(w().fmeCantItems->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, DocumentCount, ::testing::ValuesIn(kCounts), countName);
+INSTANTIATE_TEST_SUITE_P(Counts, DocumentCount, ::testing::ValuesIn(kCounts), named_case::testName);
 
 class ItemCount : public DocumentTest, public ::testing::WithParamInterface<CountCase> {};
 
@@ -46,7 +45,7 @@ TEST_P(ItemCount, NumbersTheReceiptDetailLinesUpToTheWholePartOfTheCount) {
     EXPECT_EQ(calls(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, ItemCount, ::testing::ValuesIn(kCounts), countName);
+INSTANTIATE_TEST_SUITE_P(Counts, ItemCount, ::testing::ValuesIn(kCounts), named_case::testName);
 
 struct NoItemsCase {
     const char* name;
@@ -80,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         NoItemsCase{"Epson_FA", "10 - Epson", "btnFacA",
                     {kEpsonPort, kEpsonCancel, kEpsonOpenInvoice, kEpsonInvoicePayment, kEpsonCloseInvoice}},
         NoItemsCase{"Epson_FB", "10 - Epson", "btnFacB", {kEpsonPort, kEpsonCancel, "OpenTicket()", kEpsonTicketPayment, "CloseTicket()"}}),
-    [](const ::testing::TestParamInfo<NoItemsCase>& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(Counts, GeneralCreditNoteAIsPrintedOnceWhateverTheDocumentCount) {
     print("4 - Hasar 950", w().btnNCA, "3", "1");

@@ -1,5 +1,6 @@
 // Refused models and the error path of "Aceptar": what stays as it was and what the next press does.
 #include "document_test.h"
+#include "support/named_case.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -28,12 +29,18 @@ TEST_F(Errors, RefusedModelsLeaveThePromptAskingWithItsCount) {
     }
 }
 
+// The driver call armed to fail: its name, which of its calls, and the error number it raises.
+struct FailingCall {
+    const char* name;
+    int occurrence;
+    int number = 9001;
+};
+
 struct FailureCase {
     const char* name;
     const char* entry;
     const char* button;
-    const char* failingCall;
-    int occurrence;
+    FailingCall fails;  // none when its name is empty
     QStringList expected;
 };
 
@@ -41,7 +48,7 @@ class ErrorPath : public DocumentTest, public ::testing::WithParamInterface<Fail
 
 TEST_P(ErrorPath, UnlocksShowsTheErrorAndLeavesTheFrameOpenWithItsCount) {
     const FailureCase& c = GetParam();
-    if (*c.failingCall) trace.failAt(c.failingCall, c.occurrence);
+    if (*c.fails.name) trace.failAt(c.fails.name, c.fails.occurrence);
     print(QString::fromUtf8(c.entry), documentButton(c.button), "2", "3");
     EXPECT_EQ(calls(), c.expected);
     EXPECT_TRUE(disabledInputs().isEmpty());
@@ -55,39 +62,37 @@ const QString kDriverFailure = error(9001, "Falla de prueba");
 INSTANTIATE_TEST_SUITE_P(
     Failures, ErrorPath,
     ::testing::Values(
-        FailureCase{"GeneralSecondItem", "2 - Hasar 615", "btnFacA", "ImprimirItem", 2,
+        FailureCase{"GeneralSecondItem", "2 - Hasar 615", "btnFacA", {"ImprimirItem", 2},
                     hasarStart(2) + QStringList{kCustomerNoAddress, kOpenInvoiceA, kItem, kItem, kDriverFailure}},
-        FailureCase{"GeneralRawOpen", "5 - Hasar 951", "btnNCA", "SendCommand", 3,
+        FailureCase{"GeneralRawOpen", "5 - Hasar 951", "btnNCA", {"SendCommand", 3},
                     hasarStart(5) + QStringList{kCustomerNoAddress, R"(SendCommand("\x93\x1c1\x1cA-0001-00000001"))",
                                                 R"(SendCommand("b\x1cCliente de Prueba\x1c99999999995\x1cI\x1cC\x1cDomicilio"))",
                                                 R"(SendCommand("\x80\x1cR\x1cT"))", kDriverFailure}},
         FailureCase{"Model8Open", "8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008", "btnNCA",
-                    "OpenHomologatedDocument", 1,
+                    {"OpenHomologatedDocument", 1},
                     hasarStart(8) + QStringList{R"(AssociatedDocument(1,"A-0001-00000001"))", kCustomerA,
                                                 "OpenHomologatedDocument(82)", kDriverFailure}},
-        FailureCase{"Finalizar", "7 - Hasar PJ20", "btnRemito", "Finalizar", 1,
+        FailureCase{"Finalizar", "7 - Hasar PJ20", "btnRemito", {"Finalizar", 1},
                     hasarStart(7) + repeated({kCustomerA, "OpenHomologatedDocument(114)", R"(PrintDeliveryItem("Remito de Prueba",1))",
                                               R"(PrintDeliveryItem("Remito de Prueba",1))", R"(PrintDeliveryItem("Remito de Prueba",1))",
                                               "CloseHomologatedDocument()"},
                                              2) +
                         QStringList{kFinalizar, kDriverFailure}},
-        FailureCase{"NonDigitModelCharacter", "X - Hasar", "btnFacA", "", 0, {"ComPort(1)", error(13, "Type mismatch")}},
-        FailureCase{"EpsonSecondInvoice", "10 - Epson", "btnFacA", "OpenTicketInvoice", 2,
+        FailureCase{"NonDigitModelCharacter", "X - Hasar", "btnFacA", {"", 0}, {"ComPort(1)", error(13, "Type mismatch")}},
+        FailureCase{"EpsonSecondInvoice", "10 - Epson", "btnFacA", {"OpenTicketInvoice", 2},
                     {kEpsonPort, kEpsonCancel, kEpsonOpenInvoice, kEpsonInvoiceItem, kEpsonInvoiceItem, kEpsonInvoiceItem,
                      kEpsonInvoicePayment, kEpsonCloseInvoice, kEpsonOpenInvoice,
                      error(9001, "Falla de prueba. Antes del error esta operación ya emitió TIQUE FACTURA A: si la "
                                  "repite, se emite otra vez.")}},
-        FailureCase{"EpsonPort", "10 - Epson", "btnFacB", "PortNumber", 1, {kEpsonPort, kDriverFailure}}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+        FailureCase{"EpsonPort", "10 - Epson", "btnFacB", {"PortNumber", 1}, {kEpsonPort, kDriverFailure}}),
+    named_case::testName);
 
 struct PartCase {
     const char* name;
     const char* entry;
     const char* button;
     const char* documents;
-    const char* failingCall;
-    int occurrence;
-    int number;
+    FailingCall fails;
     const char* words;  // after the failure's own description
 };
 
@@ -97,33 +102,33 @@ class PartIssued : public DocumentTest, public ::testing::WithParamInterface<Par
 // that settles the document in course, what it did not reach.
 TEST_P(PartIssued, TheErrorTellsWhatTheClickIssuedAndWhatItDidNotReach) {
     const PartCase& c = GetParam();
-    trace.failAt(c.failingCall, c.occurrence, c.number);
+    trace.failAt(c.fails.name, c.fails.occurrence, c.fails.number);
     print(QString::fromUtf8(c.entry), documentButton(c.button), c.documents, "1");
     const QString words = QString::fromUtf8(c.words);
     const QString description = words.isEmpty() ? QStringLiteral("Falla de prueba") : QStringLiteral("Falla de prueba. ") + words;
-    EXPECT_EQ(calls().value(calls().size() - 1).toStdString(), error(c.number, description).toStdString());
+    EXPECT_EQ(calls().value(calls().size() - 1).toStdString(), error(c.fails.number, description).toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Parts, PartIssued,
     ::testing::Values(
-        PartCase{"TicketOfAnInvoiceB", "2 - Hasar 615", "btnFacB", "1", "OpenFiscalReceipt", 2, 8005,
+        PartCase{"TicketOfAnInvoiceB", "2 - Hasar 615", "btnFacB", "1", {"OpenFiscalReceipt", 2, 8005},
                  "Antes del error esta operación ya emitió TIQUE: si la repite, se emite otra vez."},
-        PartCase{"LostReplyMidCount", "5 - Hasar 951", "btnFacB", "2", "CloseFiscalReceipt", 3, 8018,
+        PartCase{"LostReplyMidCount", "5 - Hasar 951", "btnFacB", "2", {"CloseFiscalReceipt", 3, 8018},
                  "Antes del error esta operación ya emitió 2 comprobantes (TIQUE, FACTURA A): si la repite, se emiten "
                  "otra vez. No llegó a emitir lo que seguía: FACTURA A."},
-        PartCase{"DoubtOnTheFirst", "3 - Hasar PR4", "btnFacB", "3", "CloseFiscalReceipt", 1, 8020,
+        PartCase{"DoubtOnTheFirst", "3 - Hasar PR4", "btnFacB", "3", {"CloseFiscalReceipt", 1, 8020},
                  "No llegó a emitir lo que seguía: 5 comprobantes (FACTURA A: 3, TIQUE: 2)."},
-        PartCase{"NotIssuedNamesNoneAhead", "7 - Hasar PJ20", "btnFacA", "3", "CloseFiscalReceipt", 3, 8019,
+        PartCase{"NotIssuedNamesNoneAhead", "7 - Hasar PJ20", "btnFacA", "3", {"CloseFiscalReceipt", 3, 8019},
                  "Antes del error esta operación ya emitió 2 comprobantes (TIQUE FACTURA A: 2): si la repite, se "
                  "emiten otra vez."},
-        PartCase{"EpsonOpenWithPayment", "10 - Epson", "btnFacA", "2", "CloseTicketInvoice", 1, 8021,
+        PartCase{"EpsonOpenWithPayment", "10 - Epson", "btnFacA", "2", {"CloseTicketInvoice", 1, 8021},
                  "No llegó a emitir lo que seguía: TIQUE FACTURA A."},
-        PartCase{"CountPastAnyBench", "2 - Hasar 615", "btnFacA", "99999999", "CloseFiscalReceipt", 2, 8018,
+        PartCase{"CountPastAnyBench", "2 - Hasar 615", "btnFacA", "99999999", {"CloseFiscalReceipt", 2, 8018},
                  "Antes del error esta operación ya emitió FACTURA A: si la repite, se emite otra vez. No llegó a emitir "
                  "lo que seguía: 99999997 comprobantes (FACTURA A: 99999997)."},
-        PartCase{"CreditNoteAPrintsOnceWhateverTheCount", "5 - Hasar 951", "btnNCA", "3", "SendCommand", 4, 8018, ""}),
-    [](const ::testing::TestParamInfo<PartCase>& info) { return std::string(info.param.name); });
+        PartCase{"CreditNoteAPrintsOnceWhateverTheCount", "5 - Hasar 951", "btnNCA", "3", {"SendCommand", 4, 8018}, ""}),
+    named_case::testName);
 
 TEST_F(Errors, AfterAnErrorADocumentButtonKeepsTheCountAndTheNextPrintStartsAfresh) {
     trace.failAt("CloseFiscalReceipt");

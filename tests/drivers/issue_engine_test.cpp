@@ -8,6 +8,7 @@
 #include "link/link_test_support.h"
 #include "link/scripted_printer.h"
 #include "support/driver_error_of.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -165,8 +166,7 @@ TEST_P(IssueEngineDecides, FromThePrintersOwnRecord) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, IssueEngineDecides, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Drivers, IssueEngineDecides, ::testing::ValuesIn(kCases), named_case::testName);
 
 TEST(IssueEngineInside, ALinkFailureInsideTheDocumentNamesTheDocumentLeftOpen) {
     ScriptedPrinter port(false);

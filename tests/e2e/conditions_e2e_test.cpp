@@ -11,8 +11,6 @@
 
 namespace {
 
-const QString kEpson = QStringLiteral("10 - Epson");
-
 // A real Epson's lasting conditions and its own texts, through the window: what the technician
 // reads, what lands on the roll.
 class ConditionsEndToEnd : public EndToEnd {

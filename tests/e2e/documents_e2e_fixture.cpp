@@ -12,7 +12,6 @@ constexpr int kEpsonPortIndex = 1;  // " 2", where the fixture's Epson printer l
 const QString DocumentsEndToEnd::kPr4 = QStringLiteral("3 - Hasar PR4");
 const QString DocumentsEndToEnd::kPj20 = QStringLiteral("7 - Hasar PJ20");
 const QString DocumentsEndToEnd::k715 = QStringLiteral("9 - Hasar 715/PR5");
-const QString DocumentsEndToEnd::kP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
 
 void DocumentsEndToEnd::print(QPushButton* document, const QString& documents, const QString& items) {
     w().txtCant->setText(documents);
@@ -40,7 +39,7 @@ void DocumentsEndToEnd::printCancellingLeftOpen(QPushButton* document, const QSt
 }
 
 void DocumentsEndToEnd::selectEpson() {
-    selectModel(QStringLiteral("10 - Epson"));
+    selectModel(kEpson);
     w().cboPuerto->setCurrentIndex(kEpsonPortIndex);
 }
 

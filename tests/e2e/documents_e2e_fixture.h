@@ -16,7 +16,6 @@ class DocumentsEndToEnd : public EndToEnd {
 protected:
     static const QString kPr4;
     static const QString kPj20;
-    static const QString kP320;
     static const QString k715;
 
     // Starts the printers, the Hasar one as this model with these extra arguments, and picks

@@ -1,4 +1,5 @@
 #include "documents_e2e_fixture.h"
+#include "support/named_case.h"
 
 #include <QPushButton>
 
@@ -49,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "NOTA DE CREDITO A Nro 0001-00000002 fin 2 items"},
         KindCase{"CreditNoteBOnP320", "8", kP320, &FrmOrbelo::btnNCB, "1", "3", "NOTA DE CREDITO B Nro 0001-00000001 fin 3 items"},
         KindCase{"DeliveryNoteOnP320", "8", kP320, &FrmOrbelo::btnRemito, "1", "2", "REMITO Nro 0001-00000001 fin 2 items"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 // With no items the general sequence closes an invoice of zero total, which a Hasar refuses
 // (3.5.10): the window shows the refusal and the invoice stays open for the next press to cancel.

@@ -1,4 +1,5 @@
 #include "documents_e2e_fixture.h"
+#include "support/named_case.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -168,6 +169,6 @@ INSTANTIATE_TEST_SUITE_P(
                                     "FACTURA A Nº 0001-00000001"},
                       NextPressCase{"Epson", true, {QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=62,after=1,times=3")},
                                     "TIQUE FACTURA A Nº 0001-00000001"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

@@ -16,6 +16,10 @@
 
 class QAbstractButton;
 
+// The entries of the model list the tests pick most: a slip Hasar that issues every document, and the Epson.
+inline const QString kP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
+inline const QString kEpson = QStringLiteral("10 - Epson");
+
 // The real window on the real drivers, on the short link limits, talking over pseudo-terminals
 // to virtual printers: a Hasar printer on COM1 and an Epson printer on COM2.
 class EndToEnd : public ::testing::Test {

@@ -1,6 +1,7 @@
 #include "cell_run.h"
 #include "matrix_table.h"
 #include "virtual_printer_process.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +69,6 @@ TEST_P(FaultMatrixCells, TheMessageSaysWhatHappenedAndTheDocumentIsIssuedOnce) {
     EXPECT_TRUE(r.verdict.clean());
 }
 
-INSTANTIATE_TEST_SUITE_P(EndToEnd, FaultMatrixCells, ::testing::ValuesIn(kCells),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EndToEnd, FaultMatrixCells, ::testing::ValuesIn(kCells), named_case::testName);
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "e2e_fixture.h"
+#include "support/named_case.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -12,8 +13,6 @@
 
 namespace {
 
-const QString kP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
-const QString kEpson = QStringLiteral("10 - Epson");
 // How each brand's roll shows a line the window sent: the Hasar marks a double-width line and
 // prints capital Á Í Ó Ú as their plain letters; the Epson has no double width and takes every
 // accented letter as its plain one.
@@ -275,23 +274,48 @@ INSTANTIATE_TEST_SUITE_P(
                   {{&FrmOrbelo::btnFacA, 3}, {&FrmOrbelo::btnFacB, 1}, {&FrmOrbelo::btnFacB, 1}},
                   {{"FACTURA A", &Memory::a, 3}, {"TIQUE", &Memory::b, 2}},
                   false, "815"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
-TEST_F(FiscalDataEndToEnd, HasarNotInitialisedShowsItsFixedTextsAndPrintsThem) {
-    start({QStringLiteral("--not-initialised"), QStringLiteral("--model"), QStringLiteral("8")});
+// A P320 not initialised, or with its fiscal module closed, shows fixed texts for what it lacks;
+// the rest of the page still comes from its memory.
+struct FixedTextCase {
+    const char* name;
+    const char* state;  // the virtual printer's option
+    const char* seal;
+    void (*fixed)(Page& page);
+};
+
+class HasarFixedTexts : public FiscalDataEndToEnd, public ::testing::WithParamInterface<FixedTextCase> {};
+
+TEST_P(HasarFixedTexts, AreShownAndPrintedInItsCodePage) {
+    const FixedTextCase& c = GetParam();
+    start({QString::fromLatin1(c.state), QStringLiteral("--model"), QStringLiteral("8")});
     choose(kP320, 0);
-    const Page page = queryAndPrint(QStringLiteral("12"));
+    const Page page = queryAndPrint(QString::fromLatin1(c.seal));
 
-    EXPECT_EQ(page.businessName, QStringLiteral("Impresor No Inicializado"));
-    EXPECT_EQ(page.cuit, QStringLiteral("00-00000000-0"));
-    EXPECT_EQ(page.pointOfSale, QStringLiteral("0000"));
-    EXPECT_EQ(page.printerNumber, QString());
     const Memory m = Memory::from(hasarPrinter->state());
-    EXPECT_EQ(page.lastZ, digits(m.lastZ, 4));
-    EXPECT_EQ(page.lastA, digits(m.a, 8));
-
-    expectOnePrintout(roll(*hasarPrinter), expectedPrintout(page, QStringLiteral("12"), kHasarRoll));
+    Page expected = pageOf(m, m.cuit, true);
+    c.fixed(expected);
+    expectSamePage(page, expected);
+    // "Ó" has no code in the printer's set and is printed as its plain letter.
+    expectOnePrintout(roll(*hasarPrinter), expectedPrintout(page, QString::fromLatin1(c.seal), kHasarRoll));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    States, HasarFixedTexts,
+    ::testing::Values(FixedTextCase{"NotInitialised", "--not-initialised", "12",
+                                    [](Page& p) {
+                                        p.businessName = QStringLiteral("Impresor No Inicializado");
+                                        p.cuit = QStringLiteral("00-00000000-0");
+                                        p.pointOfSale = QStringLiteral("0000");
+                                        p.printerNumber.clear();
+                                    }},
+                      FixedTextCase{"ModuleClosed", "--module-closed", "7",
+                                    [](Page& p) {
+                                        p.pointOfSale = QStringLiteral("MÓDULO CERRADO");
+                                        p.lastZ = QStringLiteral("----");
+                                    }}),
+    named_case::testName);
 
 TEST_F(FiscalDataEndToEnd, HasarNotInitialisedIssuesInTrainingModeAndItsPageStaysTheSame) {
     start({QStringLiteral("--not-initialised")});
@@ -333,23 +357,6 @@ TEST_F(FiscalDataEndToEnd, HasarTicketModelPrintsItsAccentedFixedTextsInItsOwnCo
         << documents[0].join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(documents[0].contains(QStringLiteral("\u2194Pto. de Venta: MODULO CERRADO")))
         << documents[0].join(QLatin1Char('\n')).toStdString();
-}
-
-TEST_F(FiscalDataEndToEnd, HasarModuleClosedShowsItsFixedTextsAndPrintsThemInItsCodePage) {
-    start({QStringLiteral("--module-closed"), QStringLiteral("--model"), QStringLiteral("8")});
-    choose(kP320, 0);
-    const Page page = queryAndPrint(QStringLiteral("7"));
-
-    EXPECT_EQ(page.pointOfSale, QStringLiteral("MÓDULO CERRADO"));
-    EXPECT_EQ(page.lastZ, QStringLiteral("----"));
-    const Memory m = Memory::from(hasarPrinter->state());
-    // The rest of the page still comes from the initialisation data.
-    EXPECT_EQ(page.cuit, m.cuit);
-    EXPECT_EQ(page.businessName, m.businessName.trimmed());
-    EXPECT_EQ(page.printerNumber, m.registration.trimmed());
-
-    // "Ó" has no code in the printer's set and is printed as its plain letter.
-    expectOnePrintout(roll(*hasarPrinter), expectedPrintout(page, QStringLiteral("7"), kHasarRoll));
 }
 
 TEST_F(FiscalDataEndToEnd, EpsonRefusingTheTaxpayerRequestKeepsThoseLabelsFromThePreviousPrinter) {

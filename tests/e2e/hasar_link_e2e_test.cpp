@@ -58,7 +58,7 @@ TEST_F(HasarLinkEndToEnd, AFullBufferIsWaitedOutAndAnAlmostFullMemoryShowsInTheC
     const QStringList printed = titles(hasarPrinter->paper());
     EXPECT_EQ(printed, QStringList{QStringLiteral("== INFORME Z Nro 0001 ==")});
     // The Epson answering ends the notice: the caption speaks of the printer in use.
-    selectModel(QStringLiteral("10 - Epson"));
+    selectModel(kEpson);
     w().cboPuerto->setCurrentIndex(1);
     click(w().btnX);
     EXPECT_EQ(w().lblTitulo->text(), QStringLiteral("Orbelo 1.0"));

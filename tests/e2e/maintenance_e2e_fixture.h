@@ -18,9 +18,7 @@
 namespace maintenance_e2e {
 
 inline const QString kHasar615 = QStringLiteral("2 - Hasar 615");
-inline const QString kHasarP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
 inline const QStringList kModelP320{QStringLiteral("--model"), QStringLiteral("8")};
-inline const QString kEpson = QStringLiteral("10 - Epson");
 inline const QString kCut = QStringLiteral("-- CORTE --");
 inline const QString kDrawerOpened = QStringLiteral("-- CAJON ABIERTO --");
 inline const QString kCutterText = QStringLiteral("Prueba de Cuchilla");
@@ -85,7 +83,7 @@ protected:
     void SetUp() override { ASSERT_FALSE((logo = writeLogo(dir)).isEmpty()); }
 
     void useHasar() { selectModel(kHasar615); }
-    void useHasarP320() { selectModel(kHasarP320); }
+    void useHasarP320() { selectModel(kP320); }
     // Presses "CARGAR LOGO" and picks this file in the dialog.
     void loadLogo(const QString& path) {
         prompts.chooseFile(path);

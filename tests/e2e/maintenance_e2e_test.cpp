@@ -354,7 +354,7 @@ TEST_F(MaintenanceCancelEndToEnd, HasarClosesAPaidInvoiceItCannotCancel) {
     // The three sends of the window's close, and the three of its second try after reopening the
     // port, are lost; the close that CancelAll falls back on is not.
     start({QStringLiteral("--fault"), QStringLiteral("nak-request,cmd=45,times=6")});
-    selectModel(QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008"));
+    useHasarP320();
     printInvoiceA();
     // It had been paid: the printer can only close it, so the window says it was issued, and which.
     cancelLeftOpen(QStringLiteral("FACTURA A "),
@@ -368,7 +368,7 @@ TEST_F(MaintenanceCancelEndToEnd, HasarPaysBackAPartlyPaidInvoiceThenCancelsIt) 
     // such an invoice can be neither cancelled nor closed until its payment is undone.
     start({QStringLiteral("--model"), QStringLiteral("8"), QStringLiteral("--fault"),
            QStringLiteral("nak-request,cmd=45,times=6")});
-    selectModel(QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008"));
+    useHasarP320();
     w().txtCant->setText(QStringLiteral("1"));
     click(w().btnFacA);
     w().txtCantItems->setText(QStringLiteral("120"));
@@ -387,7 +387,7 @@ TEST_F(MaintenanceCancelEndToEnd, HasarPaysBackAPartlyPaidInvoiceThenCancelsIt) 
 TEST_F(MaintenanceCancelEndToEnd, HasarPaidInvoiceWhoseCloseIsNeverAnsweredIsFinishedAsTheMessageSays) {
     // Every send of the window's close, and of the second try after reading the printer, is unanswered.
     start({QStringLiteral("--fault"), QStringLiteral("silent,cmd=45,times=6")});
-    selectModel(QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008"));
+    useHasarP320();
     printInvoiceA();
     // Open with its payment: repeating would close it and print a second one, so it must not be advised.
     const QString told = trace.lines().value(0);

@@ -25,7 +25,7 @@ TEST_F(PrinterPortEndToEnd, AnEpsonOnAUsbPrinterPortPrintsTheXReport) {
     const QString tracePath = dir.filePath(QStringLiteral("traza.txt"));
     ASSERT_TRUE(link_trace::setFile(tracePath));
 
-    selectModel(QStringLiteral("10 - Epson"));
+    selectModel(kEpson);
     w().cboPuerto->setCurrentIndex(1);
     w().txtCant->setText(QStringLiteral("1"));
     click(w().btnX);

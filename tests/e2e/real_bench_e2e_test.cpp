@@ -19,8 +19,6 @@
 
 namespace {
 
-const QString kP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
-
 class RealBench : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -144,17 +142,17 @@ using ChosenModel = EndToEnd;
 // A model of the other brand than the printer on the port is told before anything is printed.
 TEST_F(ChosenModel, OfTheOtherBrandThanThePrinterIsToldBeforeAnythingIsPrinted) {
     start();
+    // The Epson model on COM1, where the Hasar is, and a Hasar model on COM2, where the Epson is.
     const struct {
-        const char* name;
         QString model;
-        int port;
+        int port;  // in the port list, 0 being COM1
         const char* says;
     } rows[] = {
-        {"Epson chosen on a Hasar", QStringLiteral("10 - Epson"), 0, "habla el protocolo Hasar, no el Epson del modelo elegido"},
-        {"Hasar chosen on an Epson", kP320, 1, "habla el protocolo Epson, no el Hasar del modelo elegido"},
+        {kEpson, 0, "habla el protocolo Hasar, no el Epson del modelo elegido"},
+        {kP320, 1, "habla el protocolo Epson, no el Hasar del modelo elegido"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.model.toStdString());
         trace.clear();
         selectModel(row.model);
         w().cboPuerto->setCurrentIndex(row.port);

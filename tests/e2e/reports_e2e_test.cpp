@@ -9,8 +9,6 @@ namespace {
 
 using ReportsEndToEnd = EndToEnd;
 
-const QString kP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
-
 TEST_F(ReportsEndToEnd, HasarPrintsTwoXThenAZAndTheZCounterAdvancesInTheFiscalMemory) {
     start();
     selectModel(kP320);
@@ -50,7 +48,7 @@ TEST_F(ReportsEndToEnd, HasarGlobalReportGoesByDateWhenTheDailyStatusHasNoAnswer
 
 TEST_F(ReportsEndToEnd, EpsonCancelsAnOpenTicketBeforeXAndZButNotBeforeTheGlobalReport) {
     start();
-    selectModel(QStringLiteral("10 - Epson"));
+    selectModel(kEpson);
     w().cboPuerto->setCurrentIndex(1);
     click(w().btnX);
     click(w().btnZ);

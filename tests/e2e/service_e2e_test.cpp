@@ -1,4 +1,5 @@
 #include "e2e_fixture.h"
+#include "support/named_case.h"
 
 #include "servicedata/service_data.h"
 
@@ -74,6 +75,6 @@ TEST_P(ServiceEndToEnd, AConfirmedHeaderLineIsPrintedOnTheNextDocument) {
 INSTANTIATE_TEST_SUITE_P(Brands, ServiceEndToEnd,
                          ::testing::Values(Bench{"HasarP320", "8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008", 0},
                                            Bench{"Epson", "10 - Epson", 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         named_case::testName);
 
 }  // namespace

@@ -11,9 +11,6 @@ namespace {
 
 using SpeedEndToEnd = EndToEnd;
 
-const QString kP320 = QStringLiteral("8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008");
-const QString kEpson = QStringLiteral("10 - Epson");
-
 QString asked(const QString& port, int found) {
     const QString quoted = arg::q(errorMessage(
         8032, QStringLiteral("El impresor responde a %1 baudios; Orbelo trabaja a 9600 en %2").arg(found).arg(port)));

@@ -1,4 +1,5 @@
 #include "drivers/epson/epson_answer.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"ShortAnswerLeavesLaterFieldsEmpty", 'A', {"0080", "0600", "00042", "00000123"}, "", "", "00000123",
                    "00042"},
         AnswerCase{"NothingYet", '\0', {}, "", "", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "epson_driver_fixture.h"
+#include "support/named_case.h"
 
 #include <functional>
 
@@ -85,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"T", "A", kDel}, true},
         FrameCase{"CloseTicketInvoiceWithText", [](EpsonPrinter& p) { p.CloseTicketInvoice("T", "A", "Gracias"); },
                   0x65, {"T", "A", "Gracias"}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 struct BadArgumentCase {
     const char* name;
@@ -128,6 +129,6 @@ INSTANTIATE_TEST_SUITE_P(
                         error_number::kBadArgument},
         BadArgumentCase{"GlobalReportWithTwoModes", [](EpsonPrinter& p) { p.GlobalReport("N", "F", "1", "2"); },
                         error_number::kBadArgument}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "epson_driver_fixture.h"
+#include "support/named_case.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusCase{"WrongState", "0080", "8620", error_number::kPrinterRefused},
                       StatusCase{"OutOfPaper", "C080", "0600", error_number::kPrinterFault},
                       StatusCase{"UnreadableWords", "0080", "06000", error_number::kBadReply}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 // --- The cancelling payment -----------------------------------------------------------------
 
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CancelCase{"NothingOpen", "0080", "8620", false},
                       CancelCase{"TicketInvoiceOpen", "0080", "B620", true},
                       CancelCase{"OutOfPaper", "C080", "8620", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(EpsonDriverTest, ACancelRefusedByAnOpenTicketInvoiceCancelsItWithTheInvoicePayment) {
     QList<quint8> commands;
@@ -176,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedRequestCase{"StatusOnly", {"0080", kIdle}},
                       RefusedRequestCase{"UnreadableWords", {"0080", "0G00", "30712345671"}},
                       RefusedRequestCase{"NoFieldsAtAll", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(EpsonDriverTest, AStatusAnswerWithPaperOutStillHoldsTheCounters) {
     answerWith({"C080", kIdle, "00042", "00000123", "00000123", "00000077"});

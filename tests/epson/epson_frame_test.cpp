@@ -1,6 +1,7 @@
 #include "drivers/epson/epson_answer.h"
 #include "drivers/epson/epson_status.h"
 #include "drivers/link/frame.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -56,8 +57,7 @@ TEST_P(EpsonFrames, EncodeToTheWireAndDecodeBack) {
     EXPECT_EQ(decode(bytes(v.wire)), f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Vectors, EpsonFrames, ::testing::ValuesIn(kVectors),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Vectors, EpsonFrames, ::testing::ValuesIn(kVectors), named_case::testName);
 
 TEST(EpsonReplies, TheStatusNReplyReadsAsTheWindowExpects) {
     const frame::Frame reply = *decode(bytes(kVectors[8].wire));

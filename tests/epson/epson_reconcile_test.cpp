@@ -3,6 +3,7 @@
 
 #include "epson/epson_driver_fixture.h"
 #include "drivers/left_open.h"
+#include "support/named_case.h"
 
 #include <memory>
 #include <ostream>
@@ -121,8 +122,7 @@ TEST_P(EpsonLostClose, IsToldFromTheCounterTheDocumentMoves) {
     EXPECT_TRUE(description.contains(QString::fromUtf8(c.text))) << description.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Documents, EpsonLostClose, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Documents, EpsonLostClose, ::testing::ValuesIn(kCases), named_case::testName);
 
 TEST_F(EpsonDriverTest, AGlobalReportWhoseRepliesAreAllLostIsInDoubtNotAFailure) {
     // A plain failure would have the technician print it a second time. The counters are read
@@ -185,8 +185,7 @@ TEST_P(EpsonCancelAll, CancelsWhatIsOpenAndNamesItFromTheCounters) {
     EXPECT_TRUE(counters->openType.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Documents, EpsonCancelAll, ::testing::ValuesIn(kLeftOpenCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Documents, EpsonCancelAll, ::testing::ValuesIn(kLeftOpenCases), named_case::testName);
 
 // A non-fiscal document left open (bit 13 without 12) refuses every cancel: its own close ends it.
 TEST_F(EpsonDriverTest, ANonFiscalDocumentLeftOpenIsClosedAndNamed) {

@@ -1,5 +1,6 @@
 #include "drivers/epson/epson_status.h"
 #include "drivers/error_numbers.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"NotHex", {"0080", "06G0"}, std::nullopt},
                       ReadCase{"SignedNumber", {"+080", "0600"}, std::nullopt},
                       ReadCase{"Blank", {"    ", "0600"}, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 struct RuleCase {
     const char* name;
@@ -77,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"CancelWithBadFieldIsAFailure", {0, kIdle | 0x0030}, true, true, false},
         RuleCase{"DocumentOpenIsNotAFailure", {0, kIdle | 0x3000}, false, false, false},
         RuleCase{"FiscalSummaryAloneIsNotAFailure", {0, kIdle | 0x8000}, false, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 // A lasting condition fails no command, except an opening of a fiscal document after which none
 // is open: then the condition refused it, and the message says what cures it.
@@ -117,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConditionCase{"BatteryLowOpensATicket", 0x40, {0x0080, kIdle | 0x3004}, nullptr},
         ConditionCase{"BatteryLowLetsTheXRun", 0x39, {0x0080, kIdle | 0x0004}, nullptr},
         ConditionCase{"PaperLowLetsTheXRun", 0x39, {0x0030, kIdle}, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(StatusConditionNotices, TellEveryConditionAndNothingElse) {
     EXPECT_EQ(epsonConditions({"0080", "0600"}), QStringList());

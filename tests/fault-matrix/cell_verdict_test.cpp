@@ -1,4 +1,5 @@
 #include "cell_verdict.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +45,7 @@ TEST_P(CellVerdicts, CountDuplicatesLossesAndWrongMessages) {
     EXPECT_EQ(v.wrongMessage, c.wrongMessage);
 }
 
-INSTANTIATE_TEST_SUITE_P(Matrix, CellVerdicts, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Matrix, CellVerdicts, ::testing::ValuesIn(kCases), named_case::testName);
 
 TEST(MessageClasses, TheErrorNumberDecidesNotTheWording) {
     const auto shown = [](int number, const char* text) {

@@ -1,4 +1,5 @@
 #include "fiscaldata/counter_text.h"
+#include "support/named_case.h"
 
 #include "app/conversion_error.h"
 
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CounterCase{"NoExponent", "1e5", 4, "0001"},
                       CounterCase{"EighteenDigitsExact", k18Digits, 8, "123456789012345678"},
                       CounterCase{"LongFractionIsBounded", QStringLiteral("4.") + QString(1000000, QLatin1Char('9')), 4, "0005"}),
-    [](const ::testing::TestParamInfo<CounterCase>& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 struct AbsurdCase {
     const char* name;
@@ -72,6 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Fields, AbsurdCounters,
                                            AbsurdCase{"FourHundredDigits", QString(400, QLatin1Char('7'))},
                                            AbsurdCase{"NegativeHuge", QStringLiteral("-") + QString(400, QLatin1Char('1'))},
                                            AbsurdCase{"TenMillionDigits", QString(10000000, QLatin1Char('3'))}),
-                         [](const ::testing::TestParamInfo<AbsurdCase>& info) { return std::string(info.param.name); });
+                         named_case::testName);
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "support/window_fixture.h"
-#include "program/operations.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -111,25 +110,11 @@ TEST_F(FiscalPrintout, PlaceholderTextsOfTheQueryPrintAsTheyStand) {
 }
 
 TEST_F(FiscalPrintout, EachValueIsReadRightBeforeItsLineIsSent) {
-    struct Spy : RecordingHasar {
-        using RecordingHasar::RecordingHasar;
-        std::function<void(const QString&)> onLine;
-        void PrintNonFiscalText(const QString& line) override {
-            RecordingHasar::PrintNonFiscalText(line);
-            onLine(line);
-        }
-    };
-    Spy spy(trace);
-    RecordingEpson epsonFake(trace);
-    RecordingPrompts promptsFake(trace);
-    FrmOrbelo window(spy, epsonFake, promptsFake, clock);
-    wireOperations(window);
-    show(window, kQueried);
-    spy.onLine = [&](const QString& line) {
-        if (line == QStringLiteral("Razon Social:")) window.lblRazSoc->setText(QStringLiteral("cambiado"));
-    };
-    window.show();
-    click(window.btnImprimir);
+    show(w(), kQueried);
+    trace.watch([&](const QString& line) {
+        if (line == QStringLiteral("PrintNonFiscalText(\"Razon Social:\")")) w().lblRazSoc->setText(QStringLiteral("cambiado"));
+    });
+    click(w().btnImprimir);
     EXPECT_EQ(calls().at(7), QStringLiteral("PrintNonFiscalText(\"cambiado\")"));
 }
 

@@ -1,4 +1,5 @@
 #include "support/window_fixture.h"
+#include "support/named_case.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         ModelCase{"HasarPJ20", "7 - Hasar PJ20", "Impresor No Inicializado", true, true},
         ModelCase{"HasarP320", "8 - Hasar P320/PL-8/PL-9/PL-23/P321/P322/P330/320/P425/2008", "Impresor No Inicializado", true, true},
         ModelCase{"Hasar715", "9 - Hasar 715/PR5", "Impresor No Inicializado", true, true}),
-    [](const ::testing::TestParamInfo<ModelCase>& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(FiscalQuery, FieldZeroOfTenCharactersIsAnInitialisedPrinterAndNineIsNot) {
     answerHasarWithData(hasar);

@@ -1,5 +1,6 @@
 #include "drivers/error_numbers.h"
 #include "hasar/hasar_fixture.h"
+#include "support/named_case.h"
 
 #include <map>
 
@@ -123,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "5.00", {}, 8},
         CancelCase{"SlipFullyPaidIsClosedAndTold", "0080", "3600", "0007", {}, {0x2A, 0x45, 0x73}, 0,
                    {End::IssuedPaid, kFiscal, QStringLiteral("0007-00000012")}, "5.00", {}, 8}),
-    [](const auto& info) { return info.param.name; });
+    named_case::testName);
 
 using HasarTenderCancel = HasarTest;
 

@@ -1,6 +1,7 @@
 #include "drivers/error_numbers.h"
 #include "drivers/hasar/hasar_protocol.h"
 #include "hasar/hasar_fixture.h"
+#include "support/named_case.h"
 
 #include <ostream>
 #include <string>
@@ -98,8 +99,7 @@ TEST_P(HasarLostClose, NamesTheDocumentByTheCounterItAdvanced) {
     EXPECT_FALSE(printer->isOpen());
 }
 
-INSTANTIATE_TEST_SUITE_P(Documents, HasarLostClose, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Documents, HasarLostClose, ::testing::ValuesIn(kCases), named_case::testName);
 
 TEST_F(HasarLostClose, ACloseThatNeverArrivedIsSentOnceMoreWhileTheDocumentIsOpen) {
     auto counters = std::make_shared<Counters>();

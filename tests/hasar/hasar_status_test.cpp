@@ -1,6 +1,7 @@
 #include "drivers/error_numbers.h"
 #include "hasar/hasar_fixture.h"
 #include "drivers/hasar/hasar_status.h"
+#include "support/named_case.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         harmless("SlipOrStatprn", "0000", "4000"), harmless("FiscalSummaryAlone", "0000", "8000"),
         harmless("PaperLow", "0030", "0000"), harmless("DrawerAndSummary", "C000", "0000"),
         harmless("UnusedPrinterBits", "0003", "0000")),
-    [](const auto& info) { return info.param.name; });
+    named_case::testName);
 
 // A lasting condition fails only what it blocks: an opening after which no document is open, and
 // the clock command whose date the printer would not take.
@@ -117,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConditionCase{"WrongDateRefusesTheClock", setClock, "0E00",
                       "El impresor rechazó el comando 0x58: fecha no válida. La fecha y la hora solo se cambian antes "
                       "del primer documento del día: haga un cierre Z (IMPRIMIR Z) y vuelva a intentarlo"}),
-    [](const auto& info) { return info.param.name; });
+    named_case::testName);
 
 TEST(HasarConditionNotices, TellEveryConditionAndNothingElse) {
     EXPECT_EQ(hasarConditions({"0080", "0600"}), QStringList());
@@ -164,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "El modelo Hasar 715/PR5 no tiene el comando 0x77"},
         LackedCase{"ModelNeverWritten", 0, [](HasarPrinter& p) { p.OpenDrawer(); },
                    "Este modelo de impresor Hasar no tiene el comando ABRIR CAJÓN (0x7B)"}),
-    [](const auto& info) { return info.param.name; });
+    named_case::testName);
 
 TEST_F(HasarTest, AReplyWithoutReadableStatusWordsIsAnError) {
     begin();

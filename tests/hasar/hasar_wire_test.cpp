@@ -1,5 +1,6 @@
 #include "drivers/error_numbers.h"
 #include "hasar/hasar_fixture.h"
+#include "support/named_case.h"
 
 #include <cmath>
 
@@ -100,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
         WireCase{"QueryInitData", 2, [](HasarPrinter& p) { p.QueryInitData(); }, 0x73, {}},
         WireCase{"QueryDailyStatus", 2, [](HasarPrinter& p) { p.QueryDailyStatus(); }, 0x37, {}},
         WireCase{"QueryDayActivity", 2, [](HasarPrinter& p) { p.QueryDayActivity(); }, 0x67, {}}),
-    [](const auto& info) { return info.param.name; });
+    named_case::testName);
 
 struct RefusedCase {
     std::string name;
@@ -175,6 +176,6 @@ INSTANTIATE_TEST_SUITE_P(
                     error_number::kBadArgument},
         RefusedCase{"ModelZero", [](HasarPrinter& p) { p.Model(0); }, error_number::kBadArgument},
         RefusedCase{"ModelTen", [](HasarPrinter& p) { p.Model(10); }, error_number::kBadArgument}),
-    [](const auto& info) { return info.param.name; });
+    named_case::testName);
 
 }  // namespace

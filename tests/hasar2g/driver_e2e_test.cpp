@@ -3,6 +3,7 @@
 // refused before anything is sent, and the credentials never reach the trace.
 
 #include "driver_2g_fixture.h"
+#include "support/named_case.h"
 
 #include "drivers/error_numbers.h"
 #include "drivers/hasar_answer.h"
@@ -86,8 +87,7 @@ TEST_P(Documents, ComeOutOnTheRoll) {
     for (const auto& [line, times] : GetParam().printed) EXPECT_EQ(roll.count(line), times) << line.toStdString() << "\n" << roll.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, Documents, ::testing::ValuesIn(kSequences),
-                         [](const ::testing::TestParamInfo<Sequence>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Window, Documents, ::testing::ValuesIn(kSequences), named_case::testName);
 
 TEST_F(Driver2gTest, AnswersSitWhereTheWindowReadsThem) {
     start();

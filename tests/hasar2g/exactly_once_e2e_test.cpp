@@ -4,6 +4,7 @@
 // open, print one more tique) and checks the printer's record and its roll: never a duplicate.
 
 #include "driver_2g_fixture.h"
+#include "support/named_case.h"
 
 #include "drivers/error_numbers.h"
 
@@ -88,7 +89,6 @@ TEST_P(ExactlyOnce, LeavesEachDocumentIssuedOnceAndSaysWhatBecameOfIt) {
     EXPECT_EQ(roll.count(QStringLiteral("== INFORME Z Nro")), cell.zReports);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, ExactlyOnce, ::testing::ValuesIn(kCells),
-                         [](const ::testing::TestParamInfo<Cell>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, ExactlyOnce, ::testing::ValuesIn(kCells), named_case::testName);
 
 }  // namespace

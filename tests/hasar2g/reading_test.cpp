@@ -5,6 +5,7 @@
 #include "drivers/hasar2g/hasar2g_answer.h"
 #include "drivers/hasar2g/hasar2g_http.h"
 #include "drivers/network_address.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -61,8 +62,7 @@ TEST_P(HttpResponses, AreReadWithinBounds) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Printer, HttpResponses, ::testing::ValuesIn(kHttp),
-                         [](const ::testing::TestParamInfo<HttpCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Printer, HttpResponses, ::testing::ValuesIn(kHttp), named_case::testName);
 
 TEST(HttpRequest, CarriesTheCredentialsThatTheTraceHides) {
     network_address::Address to{QStringLiteral("192.168.0.50"), 80, QStringLiteral("/fiscal.json"), {QStringLiteral("tecnico"), QStringLiteral("clave")}};
@@ -109,8 +109,7 @@ TEST_P(JsonReplies, AreTakenOnlyWhenTheyAreThisCommandsReply) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Printer, JsonReplies, ::testing::ValuesIn(kAnswers),
-                         [](const ::testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Printer, JsonReplies, ::testing::ValuesIn(kAnswers), named_case::testName);
 
 TEST(JsonReply, KeepsTheFieldsAndFlagsAsText) {
     const auto read = hasar2g_answer::read(

@@ -1,4 +1,5 @@
 #include "drivers/link/frame.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -66,8 +67,7 @@ TEST_P(FrameVectors, DecodesTheSameFrameFedOneByteAtATime) {
     EXPECT_FALSE(d.next().has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(Hasar, FrameVectors, ::testing::ValuesIn(kVectors),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Hasar, FrameVectors, ::testing::ValuesIn(kVectors), named_case::testName);
 
 TEST(FrameChecksum, ExtendedProtocolVectorSumsEscToo) {
     const QByteArray wire = bytes("02 20 1B 2A 03 30 30 36 41");
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Malformed{"SeqBelowRange", bytes("02 1F 2A 03 30 30 34 45")},
                       Malformed{"SeparatorAsCommand", bytes("02 20 1C 03 30 30 34 31")},
                       Malformed{"Oversized", QByteArray(1, frame::STX) + QByteArray(frame::kMaxFrameBytes + 10, 'A')}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(FrameDecoder, AcceptsALowerCaseChecksum) {
     const auto ok = decodeAll(bytes("02 22 3B 1C 30 30 30 31 1C 31 38 32 35 1C 54 03") + "029b");

@@ -5,6 +5,7 @@
 #include "drivers/link/link.h"
 #include "link/link_test_support.h"
 #include "link/scripted_printer.h"
+#include "support/named_case.h"
 
 #include <QElapsedTimer>
 #include <QCoreApplication>
@@ -258,7 +259,7 @@ TEST_P(LinkFaults, AControlByteInAFieldIsRefusedBeforeAnythingIsSent) {
 INSTANTIATE_TEST_SUITE_P(Brands, LinkFaults,
                          ::testing::Values(LinkBrand{"Hasar", fast(hasar_choice::linkOptions())},
                                            LinkBrand{"Epson", fast(epsonLinkOptions())}),
-                         [](const auto& info) { return info.param.name; });
+                         named_case::testName);
 
 class LinkOpening : public ::testing::Test {
 protected:

@@ -1,6 +1,7 @@
 #include "drivers/error_numbers.h"
 #include "drivers/logo/logo_image.h"
 #include "drivers/operation_error.h"
+#include "support/named_case.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -84,31 +85,18 @@ TEST_P(LogoFormatTest, PacksDotsMostSignificantBitFirstWithRowsPaddedToBytes) {
 INSTANTIATE_TEST_SUITE_P(, LogoFormatTest, ::testing::Values("BMP", "PNG"),
                          [](const auto& info) { return std::string(info.param); });
 
-struct ShadeCase {
-    const char* name;
-    QRgb pixel;
-    bool black;
-};
-
-void PrintTo(const ShadeCase& row, std::ostream* out) { *out << row.name; }
-
-class LogoShadeTest : public LogoImageTest, public ::testing::WithParamInterface<ShadeCase> {};
-
-TEST_P(LogoShadeTest, DarkOpaquePixelsPrintAndTransparentOnesDoNot) {
-    QImage image(1, 1, QImage::Format_ARGB32);
-    image.setPixel(0, 0, GetParam().pixel);
-    const LogoImage logo = readLogoImage(write(encoded(image, "PNG")));
-    EXPECT_EQ(logo.bits, QByteArray(1, GetParam().black ? '\x80' : '\0'));
+TEST_F(LogoImageTest, DarkOpaquePixelsPrintAndTransparentOnesDoNot) {
+    // Black, dark blue and mostly opaque black print; light gray, transparent and faint black do not.
+    const QList<QRgb> dark{qRgba(0, 0, 0, 255), qRgba(0, 0, 160, 255), qRgba(0, 0, 0, 220)};
+    const QList<QRgb> light{qRgba(200, 200, 200, 255), qRgba(0, 0, 0, 0), qRgba(0, 0, 0, 60)};
+    for (const QRgb pixel : dark + light) {
+        SCOPED_TRACE(QStringLiteral("ARGB %1").arg(pixel, 8, 16, QLatin1Char('0')).toStdString());
+        QImage image(1, 1, QImage::Format_ARGB32);
+        image.setPixel(0, 0, pixel);
+        const LogoImage logo = readLogoImage(write(encoded(image, "PNG")));
+        EXPECT_EQ(logo.bits, QByteArray(1, dark.contains(pixel) ? '\x80' : '\0'));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(, LogoShadeTest,
-    ::testing::Values(ShadeCase{"Black", qRgba(0, 0, 0, 255), true},
-                      ShadeCase{"DarkBlue", qRgba(0, 0, 160, 255), true},
-                      ShadeCase{"LightGray", qRgba(200, 200, 200, 255), false},
-                      ShadeCase{"TransparentBlack", qRgba(0, 0, 0, 0), false},
-                      ShadeCase{"FaintBlack", qRgba(0, 0, 0, 60), false},
-                      ShadeCase{"MostlyOpaqueBlack", qRgba(0, 0, 0, 220), true}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LogoImageTest, WidePictureIsScaledToPaperKeepingItsShape) {
     QImage image(1152, 300, QImage::Format_RGB32);
@@ -161,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(, LogoRefusalTest,
         RefusalCase{"CutShortBitmap", [] { return encoded(noise(), "BMP").chopped(600); }, "dañada"},
         RefusalCase{"CutShortPng", [] { QByteArray png = encoded(noise(), "PNG"); return png.left(png.size() / 2); },
                     "dañada"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(LogoImageTest, AFolderIsRefused) {
     try {

@@ -72,6 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitCase{"LargestFile", kWide, kTall, kBytes, 1, nullptr},
                       LimitCase{"OneByteLarger", kWide, kTall, kBytes + 1, 1, "145025 bytes"},
                       LimitCase{"TwoBitsPerDot", 8, 8, 0, 2, "1 bit por punto"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

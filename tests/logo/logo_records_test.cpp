@@ -1,4 +1,5 @@
 #include "drivers/logo/logo_image.h"
+#include "support/named_case.h"
 
 #include <QImage>
 #include <QtEndian>
@@ -47,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(, LogoRecordsTest,
                       RecordsCase{"ExactlyTwoRecords", 128, "IF", {128, 128}},
                       RecordsCase{"ThreeRecords", 129, "ICF", {128, 128, 2}},
                       RecordsCase{"SeveralRecords", 300, "ICCCF", {128, 128, 128, 128, 88}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 quint32 at32(const QByteArray& file, int offset) { return qFromLittleEndian<quint32>(file.constData() + offset); }
 quint16 at16(const QByteArray& file, int offset) { return qFromLittleEndian<quint16>(file.constData() + offset); }

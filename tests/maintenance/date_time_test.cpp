@@ -1,5 +1,6 @@
 #include "support/window_fixture.h"
 #include "program/operations.h"
+#include "support/named_case.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -66,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(, DateTimeAnswers,
         AnswerCase{"EmptyFieldFiveIsAnErrorEvenAfterANonZero", kUsableAnswer, "1", "0", "",
                    hasarFields(5) << kTypeMismatch},
         AnswerCase{"TextInFieldFourIsAnError", kUsableAnswer, "0", "uno", "0", hasarFields(4) << kTypeMismatch}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(DateTime, EpsonCancelsAnOpenTicketThenSetsTheClockWithoutAsking) {
     selectModel(QStringLiteral("10 - Epson"));
@@ -113,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         LostReplyCase{"ClockUnreadable", 8005, 0, "27xx04 070509", 8019, "una hora que no se lee"},
         LostReplyCase{"ReadingFailsToo", 8007, 8007, "", 8007, "Falla de prueba"},
         LostReplyCase{"RefusalIsNoDoubt", 8013, 0, "270304 070509", 8013, "Falla de prueba"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 // A clock one second further on at every reading: fields cut from separate readings at the
 // last second of a year would mix two days or two years.

@@ -1,5 +1,5 @@
 #include "support/window_fixture.h"
-#include "program/operations.h"
+#include "support/named_case.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,7 +50,7 @@ TEST_P(CutterCounts, CutsTheWholePartOfTheCountOnBothBrands) {
 INSTANTIATE_TEST_SUITE_P(, CutterCounts,
     ::testing::Values(CutCase{"Zero", "0", 0}, CutCase{"Two", "2", 2}, CutCase{"Empty", "", 0},
                       CutCase{"Fraction", "1.9", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(DrawerCutter, TheDrawerOpensOnceWhateverTheCount) {
     type(w().txtCant, QStringLiteral("3"));
@@ -87,24 +87,14 @@ TEST_F(DrawerCutter, AFailedEpsonDrawerEnablesTheControls) {
 }
 
 TEST_F(DrawerCutter, TheHasarDrawerLocksTheControlsWhileItRuns) {
-    struct Spy : RecordingHasar {
-        using RecordingHasar::RecordingHasar;
-        std::function<void()> onOpenDrawer;
-        void OpenDrawer() override {
-            onOpenDrawer();
-            RecordingHasar::OpenDrawer();
-        }
-    };
-    Spy spy(trace);
-    FrmOrbelo window(spy, epson, prompts, clock);
-    wireOperations(window);
     bool lockedDuringCall = false;
-    spy.onOpenDrawer = [&] { lockedDuringCall = !window.txtCant->isEnabled() && !window.btnX->isEnabled(); };
-    window.show();
-    window.txtCant->setEnabled(false);
-    click(window.btnAperturaCajon);
+    trace.watch([&](const QString& line) {
+        if (line == QStringLiteral("OpenDrawer()")) lockedDuringCall = !w().txtCant->isEnabled() && !w().btnX->isEnabled();
+    });
+    w().txtCant->setEnabled(false);
+    click(w().btnAperturaCajon);
     EXPECT_TRUE(lockedDuringCall);
-    EXPECT_TRUE(window.txtCant->isEnabled());
+    EXPECT_TRUE(w().txtCant->isEnabled());
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #include "drivers/error_numbers.h"
 #include "support/window_fixture.h"
-#include "program/operations.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -23,29 +24,21 @@ TEST_F(LogoLoading, HasarCancelsThenLoadsTheChosenFile) {
     EXPECT_TRUE(disabledInputs().isEmpty());
 }
 
-struct NothingSentCase {
-    const char* name;
-    QString entry;
-    QString chosen;
-};
-
-void PrintTo(const NothingSentCase& row, std::ostream* out) { *out << row.name; }
-
-class LogoNothingSent : public LogoLoading, public ::testing::WithParamInterface<NothingSentCase> {};
-
-TEST_P(LogoNothingSent, OnlyTheDialogOpensAndTheControlsEndEnabled) {
-    selectModel(GetParam().entry);
-    prompts.chooseFile(GetParam().chosen);
-    click(w().btnCargaLogo);
-    EXPECT_EQ(calls(), QStringList{QStringLiteral("File()")});
-    EXPECT_TRUE(disabledInputs().isEmpty());
+// A cancelled dialog sends nothing on either brand; an Epson, which takes no logo, nothing whatever the file.
+TEST_F(LogoLoading, WhenNothingIsSentOnlyTheDialogOpensAndTheControlsEndEnabled) {
+    const QString epson = QStringLiteral("10 - Epson");
+    const QList<std::pair<QString, QString>> choices{
+        {QStringLiteral("3 - Hasar PR4"), QString()}, {epson, QString()}, {epson, kLogoPath}};
+    for (const auto& [entry, chosen] : choices) {
+        SCOPED_TRACE((entry + QStringLiteral(", file: ") + chosen).toStdString());
+        trace.clear();
+        selectModel(entry);
+        prompts.chooseFile(chosen);
+        click(w().btnCargaLogo);
+        EXPECT_EQ(calls(), QStringList{QStringLiteral("File()")});
+        EXPECT_TRUE(disabledInputs().isEmpty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(, LogoNothingSent,
-    ::testing::Values(NothingSentCase{"HasarDialogCancelled", QStringLiteral("3 - Hasar PR4"), QString()},
-                      NothingSentCase{"EpsonDialogCancelled", QStringLiteral("10 - Epson"), QString()},
-                      NothingSentCase{"EpsonFileChosen", QStringLiteral("10 - Epson"), kLogoPath}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LogoLoading, AFileTheDriverRefusesEndsInTheErrorPath) {
     prompts.chooseFile(kLogoPath);
@@ -61,23 +54,13 @@ TEST_F(LogoLoading, AFileTheDriverRefusesEndsInTheErrorPath) {
 }
 
 TEST_F(LogoLoading, TheControlsAreLockedWhileTheDialogIsOpen) {
-    struct Spy : RecordingPrompts {
-        using RecordingPrompts::RecordingPrompts;
-        std::function<void()> onOpenFile;
-        QString openFile() override {
-            onOpenFile();
-            return RecordingPrompts::openFile();
-        }
-    };
-    Spy spy(trace);
-    FrmOrbelo window(hasar, epson, spy, clock);
-    wireOperations(window);
     bool lockedDuringDialog = false;
-    spy.onOpenFile = [&] { lockedDuringDialog = !window.btnX->isEnabled() && !window.txtCant->isEnabled(); };
-    window.show();
-    click(window.btnCargaLogo);
+    trace.watch([&](const QString& line) {
+        if (line == QStringLiteral("File()")) lockedDuringDialog = !w().btnX->isEnabled() && !w().txtCant->isEnabled();
+    });
+    click(w().btnCargaLogo);
     EXPECT_TRUE(lockedDuringDialog);
-    EXPECT_TRUE(window.btnX->isEnabled());
+    EXPECT_TRUE(w().btnX->isEnabled());
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "support/window_fixture.h"
-#include "program/operations.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -67,25 +66,12 @@ TEST_F(Reports, TheControlsAreLockedWhileTheReportsPrint) {
     QStringList seenDisabled;
     trace.clear();
     hasar.answer(QStringLiteral("QueryDailyStatus"), {});
-    // Look at the window from inside the driver call.
-    struct Spy : RecordingHasar {
-        using RecordingHasar::RecordingHasar;
-        std::function<void()> onReport;
-        void PrintXReport() override {
-            onReport();
-            RecordingHasar::PrintXReport();
-        }
-    };
-    Spy spy(trace);
-    RecordingEpson epsonFake(trace);
-    RecordingPrompts promptsFake(trace);
-    FrmOrbelo window(spy, epsonFake, promptsFake, clock);
-    wireOperations(window);
-    spy.onReport = [&] { seenDisabled << (window.btnZ->isEnabled() ? "enabled" : "disabled"); };
-    window.show();
-    click(window.btnX);
+    trace.watch([&](const QString& line) {
+        if (line == QStringLiteral("PrintXReport()")) seenDisabled << (w().btnZ->isEnabled() ? "enabled" : "disabled");
+    });
+    click(w().btnX);
     EXPECT_EQ(seenDisabled, QStringList{"disabled"});
-    EXPECT_TRUE(window.btnZ->isEnabled());
+    EXPECT_TRUE(w().btnZ->isEnabled());
 }
 
 TEST_F(Reports, ADriverFailureOnTheSecondOfThreeReportsLeavesOnePrinted) {

@@ -1,4 +1,5 @@
 #include <sim/amount.h>
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"Comma", "1,5", std::nullopt}, ParseCase{"Blank", " 1", std::nullopt},
                       ParseCase{"PointAlone", ".", std::nullopt}, ParseCase{"Letters", "1e3", std::nullopt},
                       ParseCase{"ElevenDecimals", "0.00000000001", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(Amount, MoneyRoundsHalfAwayFromZero) {
     EXPECT_EQ(sim::Amount{125}.money(), "0.01");

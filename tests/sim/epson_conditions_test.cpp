@@ -85,8 +85,7 @@ TEST_P(EpsonZDue, RefusesAFiscalDocumentWithBit11AloneUntilTheZ) {
     EXPECT_TRUE(again.memory.open.has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(, EpsonZDue, ::testing::ValuesIn(kFiscalOpenings),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(, EpsonZDue, ::testing::ValuesIn(kFiscalOpenings), named_case::testName);
 
 TEST(EpsonConditions, AnOlderStateFileHasNoZDue) {
     sim::FiscalMemory due;

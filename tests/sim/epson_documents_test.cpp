@@ -2,6 +2,7 @@
 // numbered and counted, and what the printer refuses.
 
 #include "epson_printer_fixture.h"
+#include "support/named_case.h"
 
 #include <functional>
 
@@ -95,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                      &sim::LastNumbers::creditNoteA},
         DocumentCase{"NonFiscal", nonFiscal, "DOCUMENTO NO FISCAL Nro 00000001", "DOCUMENTO NO FISCAL Nro 00000002",
                      "Nro de Precinto: 123", &sim::LastNumbers::nonFiscal}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 using EpsonDocumentRules = VirtualEpsonTest;
 
@@ -222,6 +223,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TextOutsideANonFiscalDocument", kNothing, [](EpsonPrinter& p) { p.PrintNonFiscalText("x"); }},
         RefusalCase{"NonFiscalDuringATicket", kTicketOpen, [](EpsonPrinter& p) { p.OpenNonFiscalDocument(); }},
         RefusalCase{"CutDuringATicket", kTicketOpen, [](EpsonPrinter& p) { p.CutPaper(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

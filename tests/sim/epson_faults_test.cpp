@@ -2,6 +2,7 @@
 // the line, a document is printed and counted once.
 
 #include "epson_printer_fixture.h"
+#include "support/named_case.h"
 
 #include <sim/faults.h>
 
@@ -49,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"SilentOnce", sim::Fault::Kind::Silent, 0},
                       FaultCase{"BusyLongerThanTheTimeLimit", sim::Fault::Kind::Busy, 600},
                       FaultCase{"OutOfPaperForAWhile", sim::Fault::Kind::PaperOut, 600}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(VirtualEpsonTest, APrinterThatStaysSilentIsAnErrorAndTheNextCommandStartsAfresh) {
     line.printer.link().setFaults(plan(sim::Fault::Kind::Silent, 0x4B, 3));

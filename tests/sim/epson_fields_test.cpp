@@ -1,4 +1,5 @@
 #include <sim/epson_fields.h>
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ImpliedCase{"NegativeWithPoint", "-1.00", 2, 9, std::nullopt},
                       ImpliedCase{"Letters", "1O0", 2, 9, std::nullopt},
                       ImpliedCase{"Blank", " 100", 2, 9, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(EpsonReplyFields, AmountsGoOutWithTwoImpliedDecimalsZeroPadded) {
     EXPECT_EQ(sim::epson::impliedField(sim::Amount{15000}, 12), "000000000150");

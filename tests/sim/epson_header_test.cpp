@@ -60,6 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"SixDigits", "000011", "x", kInvalidField, 11, ""},
                       LineCase{"NotANumber", "1 ", "x", kInvalidField, 1, ""},
                       LineCase{"RefusedWithADocumentOpen", "12", "Nuevo", kInvalidState, 12, "Viejo", "Viejo", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

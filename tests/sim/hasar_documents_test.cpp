@@ -1,16 +1,14 @@
 // Documents on the virtual Hasar printer: what is printed, how it is numbered and counted, and
 // what the printer refuses.
 
-#include "expect_refused.h"
 #include "hasar_harness.h"
+#include "hasar_refusals.h"
 
 #include <sim/hasar_status.h>
 
 #include "support/named_case.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -26,15 +24,6 @@ QByteArray raw(char command, const QList<QByteArray>& fields = {}) {
     QByteArray out(1, command);
     for (const QByteArray& f : fields) out += frame::FS + f;
     return out;
-}
-
-using Steps = std::function<void(HasarHarness&)>;
-
-// Commands sent one after another, each with its fields.
-Steps sends(QList<std::pair<quint8, QList<QByteArray>>> script) {
-    return [script](HasarHarness& h) {
-        for (const auto& [command, fields] : script) h.send(command, fields);
-    };
 }
 
 const Steps ticket = sends({{0x40, {"T", "T"}}, {0x42, kItem}, {0x44, {"", "1.00", "T", "0"}}, {0x45, {}}});
@@ -118,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
         DocumentCase{"ReceiptX", receiptX, "RECIBO X 1", "RECIBO X 1", 0, "Detalle Recibo Linea 1"},
         DocumentCase{"NonFiscal", nonFiscal, "DOCUMENTO NO FISCAL Nro 00000001", "DOCUMENTO NO FISCAL Nro 00000002", 0,
                      "Prueba de Cuchilla"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(HasarDocuments, CloseRepliesCarryTheNumberIssued) {
     HasarHarness h;
@@ -226,25 +215,6 @@ TEST(HasarDocuments, ANotInitialisedPrinterIssuesInTrainingModeAndItsNumbersStay
     EXPECT_FALSE(h.newPaper().contains(QStringLiteral("MODO ENTRENAMIENTO")));
 }
 
-// One row per rule: what happens first, then the command the printer must refuse.
-struct RefusalCase {
-    const char* name;
-    Steps before;
-    quint8 command;
-    QList<QByteArray> fields;
-    quint16 bits;
-};
-
-class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
-
-TEST_P(RefusalTest, IsRefusedAndChangesNothing) {
-    const RefusalCase& c = GetParam();
-    HasarHarness h;
-    c.before(h);
-    expectRefusedUnchanged(h, c.command, c.fields, c.bits);
-}
-
-void nothing(HasarHarness&) {}
 void openTicket(HasarHarness& h) {
     h.send(0x40, {"T", "T"});
 }
@@ -293,40 +263,40 @@ void aTicketToday(HasarHarness& h) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rules, RefusalTest,
+    Rules, HasarRefusals,
     ::testing::Values(
-        RefusalCase{"CustomerWhileDocumentOpen", openTicket, 0x62, kCustomerA, kInvalidInState},
-        RefusalCase{"EmbarkWhileDocumentOpen", openTicket, 0x93, {"1", "A-0001-00000001"}, kInvalidInState},
-        RefusalCase{"CreditNoteWithoutEmbarkLine", customerOnly, 0x80, {"R", "T"}, kInvalidInState},
-        RefusalCase{"CreditNoteWithoutCustomer", embarkOnly, 0x80, {"R", "T"}, kInvalidInState},
-        RefusalCase{"InvoiceAWithoutCustomer", nothing, 0x40, {"A", "T"}, kInvalidInState},
-        RefusalCase{"FifthFiscalText", fourFiscalTexts, 0x41, {"Texto", "0"}, kInvalidInState},
-        RefusalCase{"FifthPayment", ticketPaidFourTimes, 0x44, {"", "0.01", "T", "0"}, kInvalidInState},
-        RefusalCase{"CancelAfterPayment", ticketPaid, 0x98, {}, kInvalidInState},
-        RefusalCase{"CancelWithNothingOpen", nothing, 0x98, {}, kInvalidInState},
-        RefusalCase{"ItemWithNothingOpen", nothing, 0x42, kItem, kInvalidInState},
-        RefusalCase{"ItemAfterPayment", ticketPaid, 0x42, kItem, kInvalidInState},
-        RefusalCase{"SecondDocument", openTicket, 0x48, {}, kInvalidInState},
-        RefusalCase{"CloseHomologatedOnATicket", ticketWithItem, 0x81, {}, kInvalidInState},
-        RefusalCase{"ReceiptWithoutTextLines", receiptWithoutText, 0x81, {}, kInvalidInState},
-        RefusalCase{"DeliveryItemOnATicket", openTicket, 0x82, {"Remito", "1.0", "0"}, kInvalidInState},
-        RefusalCase{"ZWithDocumentOpen", openTicket, 0x39, {"Z"}, kInvalidInState},
-        RefusalCase{"CutInsideATicket", openTicket, 0x4B, {}, kInvalidInState},
-        RefusalCase{"DateChangeAfterADocument", aTicketToday, 0x58, {"261208", "120000"}, kInvalidInState},
-        RefusalCase{"TicketModuleClosed", moduleClosed, 0x40, {"T", "T"}, kMemoryFullOrClosed},
-        RefusalCase{"ZMemoryFull", memoryFull, 0x39, {"Z"}, kMemoryFullOrClosed},
-        RefusalCase{"UnknownCommand", nothing, 0x77, {}, kUnknownCommand},
-        RefusalCase{"QuantityNotANumber", openTicket, 0x42, {"Item", "uno", "0.01", "0.00", "M", "0.00000000", "0", "T"}, kInvalidField},
-        RefusalCase{"NegativePrice", openTicket, 0x42, {"Item", "1.0", "-0.01", "0.00", "M", "0.00000000", "0", "T"}, kInvalidField},
-        RefusalCase{"ReturnMoreThanSold", ticketWithItem, 0x42, {"Item", "2.0", "0.01", "0.00", "m", "0.00000000", "0", "T"}, kInvalidInState},
-        RefusalCase{"TotalOverflows", ticketNearTheLimit, 0x42, {"Item", "1.0", "2.00", "0.00", "M", "0.00000000", "0", "T"}, kOverflow},
-        RefusalCase{"CuitWithWrongCheckDigit", nothing, 0x62, {"Cliente", "99999999994", "I", "C"}, kInvalidField},
-        RefusalCase{"CustomerMissingFields", nothing, 0x62, {"Cliente", "99999999995"}, kInvalidField},
-        RefusalCase{"UnknownFiscalDocument", nothing, 0x40, {"Q", "T"}, kInvalidField},
-        RefusalCase{"UnknownStation", nothing, 0x40, {"T", "X"}, kInvalidField},
-        RefusalCase{"ReceiptXWithoutIdentification", customerOnly, 0x80, {"x", "T"}, kInvalidField},
-        RefusalCase{"ImpossibleDate", nothing, 0x58, {"261332", "120000"}, kInvalidField},
-        RefusalCase{"GlobalRangeBackwards", nothing, 0x3B, {"0012", "0001", "T"}, kInvalidField}),
-    [](const auto& info) { return std::string(info.param.name); });
+        RefusalCase{"CustomerWhileDocumentOpen", {openTicket}, 0x62, kCustomerA, kInvalidInState},
+        RefusalCase{"EmbarkWhileDocumentOpen", {openTicket}, 0x93, {"1", "A-0001-00000001"}, kInvalidInState},
+        RefusalCase{"CreditNoteWithoutEmbarkLine", {customerOnly}, 0x80, {"R", "T"}, kInvalidInState},
+        RefusalCase{"CreditNoteWithoutCustomer", {embarkOnly}, 0x80, {"R", "T"}, kInvalidInState},
+        RefusalCase{"InvoiceAWithoutCustomer", {nothing}, 0x40, {"A", "T"}, kInvalidInState},
+        RefusalCase{"FifthFiscalText", {fourFiscalTexts}, 0x41, {"Texto", "0"}, kInvalidInState},
+        RefusalCase{"FifthPayment", {ticketPaidFourTimes}, 0x44, {"", "0.01", "T", "0"}, kInvalidInState},
+        RefusalCase{"CancelAfterPayment", {ticketPaid}, 0x98, {}, kInvalidInState},
+        RefusalCase{"CancelWithNothingOpen", {nothing}, 0x98, {}, kInvalidInState},
+        RefusalCase{"ItemWithNothingOpen", {nothing}, 0x42, kItem, kInvalidInState},
+        RefusalCase{"ItemAfterPayment", {ticketPaid}, 0x42, kItem, kInvalidInState},
+        RefusalCase{"SecondDocument", {openTicket}, 0x48, {}, kInvalidInState},
+        RefusalCase{"CloseHomologatedOnATicket", {ticketWithItem}, 0x81, {}, kInvalidInState},
+        RefusalCase{"ReceiptWithoutTextLines", {receiptWithoutText}, 0x81, {}, kInvalidInState},
+        RefusalCase{"DeliveryItemOnATicket", {openTicket}, 0x82, {"Remito", "1.0", "0"}, kInvalidInState},
+        RefusalCase{"ZWithDocumentOpen", {openTicket}, 0x39, {"Z"}, kInvalidInState},
+        RefusalCase{"CutInsideATicket", {openTicket}, 0x4B, {}, kInvalidInState},
+        RefusalCase{"DateChangeAfterADocument", {aTicketToday}, 0x58, {"261208", "120000"}, kInvalidInState},
+        RefusalCase{"TicketModuleClosed", {moduleClosed}, 0x40, {"T", "T"}, kMemoryFullOrClosed},
+        RefusalCase{"ZMemoryFull", {memoryFull}, 0x39, {"Z"}, kMemoryFullOrClosed},
+        RefusalCase{"UnknownCommand", {nothing}, 0x77, {}, kUnknownCommand},
+        RefusalCase{"QuantityNotANumber", {openTicket}, 0x42, {"Item", "uno", "0.01", "0.00", "M", "0.00000000", "0", "T"}, kInvalidField},
+        RefusalCase{"NegativePrice", {openTicket}, 0x42, {"Item", "1.0", "-0.01", "0.00", "M", "0.00000000", "0", "T"}, kInvalidField},
+        RefusalCase{"ReturnMoreThanSold", {ticketWithItem}, 0x42, {"Item", "2.0", "0.01", "0.00", "m", "0.00000000", "0", "T"}, kInvalidInState},
+        RefusalCase{"TotalOverflows", {ticketNearTheLimit}, 0x42, {"Item", "1.0", "2.00", "0.00", "M", "0.00000000", "0", "T"}, kOverflow},
+        RefusalCase{"CuitWithWrongCheckDigit", {nothing}, 0x62, {"Cliente", "99999999994", "I", "C"}, kInvalidField},
+        RefusalCase{"CustomerMissingFields", {nothing}, 0x62, {"Cliente", "99999999995"}, kInvalidField},
+        RefusalCase{"UnknownFiscalDocument", {nothing}, 0x40, {"Q", "T"}, kInvalidField},
+        RefusalCase{"UnknownStation", {nothing}, 0x40, {"T", "X"}, kInvalidField},
+        RefusalCase{"ReceiptXWithoutIdentification", {customerOnly}, 0x80, {"x", "T"}, kInvalidField},
+        RefusalCase{"ImpossibleDate", {nothing}, 0x58, {"261332", "120000"}, kInvalidField},
+        RefusalCase{"GlobalRangeBackwards", {nothing}, 0x3B, {"0012", "0001", "T"}, kInvalidField}),
+    named_case::testName);
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "hasar_harness.h"
 #include "support/driver_error_of.h"
+#include "support/named_case.h"
 
 #include "drivers/error_numbers.h"
 #include "drivers/hasar/hasar_fields.h"
@@ -152,6 +153,6 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"DeliveryOfFiveDecimals", Number::DeliveryQuantity, 0.12345, "0.12345", false},
         FormCase{"DeliveryOfFourWholeDigits", Number::DeliveryQuantity, 1000.0, "1000.0", false},
         FormCase{"DeliveryNegative", Number::DeliveryQuantity, -1.0, "-1.0", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

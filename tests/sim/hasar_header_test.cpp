@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"FantasyDoubleWidth", 9, 0x5F, "1", kWide + QByteArray(20, 'f'), 0, kWide + QByteArray(20, 'f')},
         LineCase{"FantasyFortyEvenOnASlip", 8, 0x5F, "1", k40 + "x", kInvalidField, ""},
         LineCase{"FantasyLineThree", 7, 0x5F, "3", "x", kInvalidField, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(HasarConfiguration, AnswersTheStoredSettingsInTheManualsFields) {
     HasarHarness h;

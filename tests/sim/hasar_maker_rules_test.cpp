@@ -1,6 +1,7 @@
 // What the Hasar ticket models do differently, and the character set every model prints.
 
 #include "hasar_harness.h"
+#include "support/named_case.h"
 
 #include <sim/hasar_status.h>
 
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(, HasarModels,
                          ::testing::Values(ModelCase{"Hasar614", 1, false, 3, 0}, ModelCase{"Hasar615", 2, false, 3, 8},
                                            ModelCase{"HasarPR4", 3, false, 3, 8}, ModelCase{"Hasar262", 6, false, 3, 8},
                                            ModelCase{"HasarP320", 8, true, 7, 9}, ModelCase{"Hasar715", 9, true, 7, 9}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         named_case::testName);
 
 TEST(HasarTicketModels, APaidTicketCanOnlyBeClosedAndSaysSo) {
     HasarHarness h = ticketOpenOn(2);
@@ -110,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"Latin1CapitalO", 0x49, "M\xD3" "DULO", false, {}},
         TextCase{"AboveTheSet", 0x49, "\xB0", false, {}},
         TextCase{"DoubleWidthOnACommandWithoutStyles", 0x4A, "\xF4", false, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace
 
@@ -161,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FamilyCase{"HasarPj20", 7, kBeyond615Family + kLogo + QList<quint8>{0x98}, {}},
                       FamilyCase{"HasarP320", 8, kBeyond615Family + kLogo + QList<quint8>{0x98}, {}},
                       FamilyCase{"Hasar715", 9, kBeyond615Family + QList<quint8>{0x98}, kLogo}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(HasarPartialPayments, APartlyPaidTicketIsPaidBackBeforeItCanBeCancelled) {
     HasarHarness h = ticketOpenOn(2);

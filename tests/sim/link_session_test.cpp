@@ -1,6 +1,7 @@
 // The link rules both brands share, against a command set that only counts what it runs.
 
 #include "fault_plan_of.h"
+#include "support/named_case.h"
 
 #include <sim/link_session.h>
 
@@ -186,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
                   kAck + frame::encode(frame::make(0x21, 0x2A, {"0040", "0600"})), 0},
         FaultCase{"OtherCommandOnly", "drop-reply,cmd=39", kAck + kReply, kAck + kReply, 1},
         FaultCase{"AfterOneFrame", "nak-request,after=1", kAck + kReply, kNak, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST_F(LinkTest, CorruptedReplyIsRepairedOnNak) {
     link.setFaults(planOf("corrupt-reply"));
@@ -234,6 +235,6 @@ INSTANTIATE_TEST_SUITE_P(Faults, BadFaultText,
                                            BadFaultCase{"BusyBeyondAnyInteger", "busy,seconds=1e300"},
                                            BadFaultCase{"PaperOutNotANumber", "paper-out,seconds=nan"},
                                            BadFaultCase{"BusyForever", "busy,seconds=inf"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         named_case::testName);
 
 }  // namespace

@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"UnknownLetter", {kFrameLogo[0], {"S", kFrameLogo[1][1]}}},
         MalformedCase{"NoLetter", {{}}},
         MalformedCase{"EmptyLastRecord", {kFrameLogo[0], {"F", ""}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(Logo, ResetDiscardsAPartialUpload) {
     HasarHarness h({}, kSlipModel);

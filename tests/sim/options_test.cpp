@@ -108,6 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"NetworkFaultOnASerialPrinter", {"--fault", "reset"}},
                       BadCase{"ListenOnASerialPrinter", {"--listen", "127.0.0.1:0"}},
                       BadCase{"PasswordWithoutUser", {"--brand", "hasar-2g", "--listen", "127.0.0.1:0", "--password", "x"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

@@ -68,6 +68,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {0x44, {"EFECTIVO", "100", "T"}},
                   {0x45, {"T"}}},
                  "TIQUE Nro 0001-00000001", {"Av. Siempreviva 742"}, "Gracias por su compra"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

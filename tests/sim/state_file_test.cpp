@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"LimitBeyondItsField",
                     [](QJsonObject& j) { setInside(j, "configuration", "ticket_invoice_limit", "1000000000.00"); }},
         CorruptCase{"UnknownCutType", [](QJsonObject& j) { setInside(j, "configuration", "cut_type", "X"); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(StateFile, FilesThatAreNotJsonAreRefused) {
     QTemporaryDir dir;

@@ -2,6 +2,7 @@
 // reaches, it saves and loads again unchanged, and the printer starts again from it.
 
 #include "printer_script.h"
+#include "support/named_case.h"
 
 #include <sim/state_file.h>
 #include <sim/virtual_printer.h>
@@ -120,6 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ASSERT_TRUE(m.open);
                       EXPECT_EQ(m.embark[0].size(), 40);
                   }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 }  // namespace

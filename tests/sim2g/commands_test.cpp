@@ -191,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "CMD_PARAM_INVALID", "ErrorParametro", "NumeroLinea"},
         Refusal{"ZoneTextTooLong", {}, command("ConfigurarZona", {{"NumeroLinea", "1"}, {"Descripcion", QString(41, 'x')}, {"IdentificadorZona", "Zona1Cola"}}), 200,
                 "CMD_PARAM_INVALID", "ErrorParametro", "Descripcion"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    named_case::testName);
 
 TEST(Hasar2GMemoryFull, RefusesTheZAndFiscalDocumentsButNotAGenericOne) {
     sim::hasar2g::Memory memory;

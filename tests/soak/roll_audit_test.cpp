@@ -1,4 +1,5 @@
 #include "roll_audit.h"
+#include "support/named_case.h"
 
 #include <QJsonDocument>
 #include <gtest/gtest.h>
@@ -57,7 +58,7 @@ TEST_P(RollAudit, FindsWhatTheRollAndTheMemoryContradict) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Soak, RollAudit, ::testing::ValuesIn(kCases), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Soak, RollAudit, ::testing::ValuesIn(kCases), named_case::testName);
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "technician_advice.h"
+#include "support/named_case.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,6 @@ TEST_P(Advices, FollowTheMessage) {
     EXPECT_EQ(a.takeZFirst, c.advice.takeZFirst);
 }
 
-INSTANTIATE_TEST_SUITE_P(Technician, Advices, ::testing::ValuesIn(kCases), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Technician, Advices, ::testing::ValuesIn(kCases), named_case::testName);
 
 }  // namespace

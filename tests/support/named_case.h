@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 namespace named_case {
 
@@ -11,5 +12,8 @@ template <typename Case>
 void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name;
 }
+
+// The test name of each row of an INSTANTIATE_TEST_SUITE_P table: the row's own name.
+inline constexpr auto testName = [](const auto& info) { return std::string(info.param.name); };
 
 }  // namespace named_case

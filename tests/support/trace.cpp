@@ -4,6 +4,7 @@
 
 void Trace::record(const QString& line) {
     lines_.append(line);
+    if (look_) look_(line);
     std::optional<Failure> fired;
     for (auto it = failures_.begin(); it != failures_.end();) {
         if (!line.startsWith(it->name + QLatin1Char('(')) || --it->occurrence > 0) {

@@ -5,7 +5,9 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+#include <utility>
 
 // One readable line per driver call or prompt, in the order they happened, shared by the
 // recording fakes. A test can also arm a failure at a chosen call.
@@ -18,6 +20,9 @@ public:
     // several armed failures each count their own calls.
     void failAt(const QString& name, int occurrence = 1, int number = 9001,
                 const QString& description = QStringLiteral("Falla de prueba"));
+    // Runs `look` on every line as it is recorded, before an armed failure is raised: a test sees
+    // the window from inside the call.
+    void watch(std::function<void(const QString& line)> look) { look_ = std::move(look); }
 
     const QStringList& lines() const { return lines_; }
     void clear() { lines_.clear(); }
@@ -31,6 +36,7 @@ private:
     };
     QStringList lines_;
     QList<Failure> failures_;
+    std::function<void(const QString&)> look_;
 };
 
 // Argument renderings used in trace lines.

@@ -1,17 +1,13 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include "drivers/link/link_request.h"
+
 #include <QString>
 #include <QStringList>
 
-// One Epson command with its fields, as the driver's operations put them on the wire. Texts go
-// in the printer's character set; a character it has not is a DriverError naming it.
-struct EpsonRequest {
-    quint8 command = 0;
-    QList<QByteArray> fields;
-    bool operator==(const EpsonRequest&) const = default;
-};
+// One Epson command with its fields. Texts go in the printer's character set; a character it has
+// not is a DriverError naming it.
+using EpsonRequest = LinkRequest;
 
 // The command and fields of each operation. Operations whose letters select the command raise
 // DriverError for a letter they do not know, before anything is sent.

@@ -1,21 +1,15 @@
 #pragma once
 
+#include "drivers/link/link_request.h"
 #include "drivers/service_text.h"
 
-#include <QByteArray>
 #include <QDate>
-#include <QList>
 #include <QString>
 #include <optional>
 
-// One Hasar command with its fields, as the driver's operations put them on the wire. Texts go
-// in the printer's character set; a value the protocol cannot carry is a DriverError naming it,
-// raised before anything is sent.
-struct HasarRequest {
-    quint8 command = 0;
-    QList<QByteArray> fields;
-    bool operator==(const HasarRequest&) const = default;
-};
+// One Hasar command with its fields. Texts go in the printer's character set; a value the protocol
+// cannot carry is a DriverError naming it, raised before anything is sent.
+using HasarRequest = LinkRequest;
 
 // The command and fields of each operation. `slip`: the model prints fiscal documents on the
 // slip station.
