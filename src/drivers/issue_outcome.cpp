@@ -77,8 +77,9 @@ QString causeInWords(const DriverError& cause) {
 }
 
 DriverError decide(const Document& document, const Reading& before, const Reading& after, const DriverError& cause) {
+    // A number the printer told before the close, TRAER INFORMACIÓN shows as well.
     if (!after.reached)
-        return verdictError(document.counted() ? Verdict::Unknown : Verdict::UnknownOnPaper, document, after, cause,
+        return verdictError(before.counter ? Verdict::Unknown : Verdict::UnknownOnPaper, document, after, cause,
                             QStringLiteral("el impresor no respondió al consultarlo"));
     // A document still open was not issued, whatever its counter says; paid, it can only be closed.
     if (after.documentOpen) return verdictError(after.paid ? Verdict::OpenWithPayment : Verdict::OpenUnpaid, document, after, cause);

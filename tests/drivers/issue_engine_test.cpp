@@ -52,6 +52,13 @@ Reading training(quint32 counter) {
 
 const Reading kSilent;  // the printer did not answer when read again
 
+// Answered, but with no number for the document (the 2G tells none for a Z).
+Reading withoutNumber() {
+    Reading r;
+    r.reached = true;
+    return r;
+}
+
 const Document kInvoiceA{QStringLiteral("FACTURA A"), Series::InvoiceA};
 const Document kZ{QStringLiteral("el CIERRE Z"), Series::Z, false, false, true};
 const Document kDeliveryNote{QStringLiteral("REMITO")};
@@ -106,6 +113,9 @@ const Case kCases[] = {
     {"SilentWhenReadAgain", kInvoiceA, record(11), {en::kNoAnswer}, {kSilent}, en::kIssueUnknown,
      "No se sabe si se emitió FACTURA A: el impresor no respondió al consultarlo (el impresor no respondió). Verifique el "
      "último número con TRAER INFORMACIÓN antes de repetirlo."},
+    // A Z whose number the printer never tells (the 2G): only the paper can say.
+    {"SilentWhenReadAgainWithoutANumber", kZ, withoutNumber(), {en::kNoAnswer}, {kSilent}, en::kIssueUnknown,
+     "el impresor no respondió al consultarlo (el impresor no respondió). Mire en el papel"},
     {"ResentCloseAccepted", kInvoiceA, record(11), {en::kNoAnswer, 0}, {record(11, true)}, 0, ""},
     {"ZMovedIsIssuedWithItsBareNumber", kZ, record(4), {en::kNoAnswer}, {record(5)}, en::kIssuedReplyLost,
      "Se emitió el CIERRE Z Nº 5,"},
