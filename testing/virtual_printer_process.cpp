@@ -30,8 +30,7 @@ bool VirtualPrinterProcess::start(QString* error) {
     stop();
     // The link first, so that a test's own --link among the arguments wins. A 2G Hasar takes any
     // free port at first, then keeps it.
-    const QUrl url(address_);
-    QStringList arguments = network_ ? QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(url.port(0))}
+    QStringList arguments = network_ ? QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port_)}
                                      : QStringList{QStringLiteral("--link"), device()};
     arguments << QStringLiteral("--paper") << paperFile() << QStringLiteral("--state") << stateFile();
     for (qsizetype i = 0; i < arguments_.size(); ++i) {
@@ -47,8 +46,8 @@ bool VirtualPrinterProcess::start(QString* error) {
     // The program prints the pseudo-terminal or the address it listens on once it is ready.
     const QString ready = QString::fromLocal8Bit(process_.readLine()).trimmed();
     if (!network_ && ready.startsWith(QStringLiteral("/dev/"))) return true;
-    if (network_ && ready.startsWith(QStringLiteral("http://"))) {
-        address_ = QUrl(ready).toString(QUrl::RemovePath);
+    if (network_ && ready.startsWith(QStringLiteral("http://")) && QUrl(ready).port() > 0) {
+        port_ = QUrl(ready).port();
         return true;
     }
     if (error) *error = QStringLiteral("%1 no arrancó (%2)").arg(program_, arguments.join(QLatin1Char(' ')));

@@ -35,7 +35,9 @@ public:
 
     // What ORBELO_COM<n> names to reach the printer; the same across starts (a 2G Hasar's address
     // is known once it first started).
-    QString device() const { return network_ ? address_ : dir_.filePath(QStringLiteral("com")); }
+    QString device() const {
+        return network_ ? QStringLiteral("http://127.0.0.1:%1").arg(port_) : dir_.filePath(QStringLiteral("com"));
+    }
     QString stateFile() const { return dir_.filePath(QStringLiteral("estado.json")); }
     QString paperFile() const { return dir_.filePath(QStringLiteral("papel.txt")); }
 
@@ -51,7 +53,7 @@ public:
 private:
     QString program_;
     bool network_;
-    QString address_;  // a 2G Hasar's "http://127.0.0.1:PORT"
+    int port_ = 0;  // a 2G Hasar's, once it first started
     QStringList arguments_;
     QStringList nextStart_;
     bool startedOnce_ = false;

@@ -1,5 +1,7 @@
 #include "matrix_table.h"
 
+#include <algorithm>
+
 namespace {
 
 using Kind = MatrixOperation::Kind;
@@ -65,9 +67,10 @@ bool onNetworkDocument(const MatrixOperation& op) { return onNetwork(op) && op.k
 }  // namespace
 
 QList<MatrixOperation> reducedOperations() {
-    return {document(kHasar, 3, kHasarPr4, QStringLiteral("FA"), QStringLiteral("45"), QStringLiteral("42")),
-            document(kEpsonBrand, 0, kEpson, QStringLiteral("FA"), QStringLiteral("65"), QStringLiteral("62")),
-            document2g(QStringLiteral("FA"))};
+    QList<MatrixOperation> firsts;
+    for (const MatrixOperation& op : allOperations())
+        if (std::none_of(firsts.begin(), firsts.end(), [&](const MatrixOperation& o) { return o.brand == op.brand; })) firsts << op;
+    return firsts;
 }
 
 QList<MatrixOperation> allOperations() {

@@ -65,7 +65,7 @@ struct MatrixTiming {
 };
 
 QList<MatrixOperation> allOperations();
-// One test document per brand and generation, for the quick run.
+// The first operation of each brand and generation (a test invoice A), for the quick run.
 QList<MatrixOperation> reducedOperations();
 // The first is the clean run that sets what each operation is expected to issue.
 QList<MatrixFault> allFaults();
